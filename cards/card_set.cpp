@@ -1,0 +1,75 @@
+#include "cards/card_set.h"
+
+namespace kov {
+
+// Clears rank r suit by suit from suit 0 upward until one suit still holds it: the card kept is
+// the one in the highest-numbered suit that held it.
+void thinRank(CardSet& s, int r) {
+    r %= RankCount;
+    int held = rankCount(s, r);
+    if (held < 2) return;
+    const auto keep = static_cast<std::uint16_t>(~(1u << r));
+    for (int suit = 0; suit < SuitCount && held > 1; ++suit) {
+        if ((s.mask[suit] >> r) & 1) {
+            s.mask[suit] &= keep;
+            --held;
+        }
+    }
+}
+
+// Keeps bit b only in the lowest-numbered suit holding it.
+void keepFirstSuitOfBit(CardSet& s, int bit) {
+    const auto b = static_cast<std::uint16_t>(1u << bit);
+    int suit = 0;
+    while (suit < SuitCount && !(s.mask[suit] & b)) ++suit;
+    for (++suit; suit < SuitCount; ++suit) s.mask[suit] &= static_cast<std::uint16_t>(~b);
+}
+
+// dst[s] = m where src[s] holds all of m, else 0. True when some suit matched.
+bool suitFilter(CardSet& dst, const CardSet& src, std::uint16_t m) {
+    bool any = false;
+    for (int s = 0; s < SuitCount; ++s) {
+        const bool hit = (src.mask[s] & m) == m;
+        dst.mask[s] = hit ? m : 0;
+        any = any || hit;
+    }
+    return any;
+}
+
+void fromSeat(CardSet& dst, const Holding& row) {
+    clear(dst);
+    for (CardIndex c : row) addCard(dst, c);
+}
+
+CardSet setOf(const Holding& row) {
+    CardSet s;
+    fromSeat(s, row);
+    return s;
+}
+
+void FiveRankMasks::remove(std::uint16_t m) {
+    for (int i = 0; i < length; ++i) {
+        if (mask[i] == m) {
+            --length;
+            mask[i] = mask[length];
+            return;
+        }
+    }
+}
+
+FiveRankMasks buildFiveRankMaskList() {
+    FiveRankMasks list;
+    for (std::uint32_t m = 0; m < 8192; ++m)
+        if (bitCount16(m) == 5) list.mask[list.length++] = static_cast<std::uint16_t>(m);
+    // Removing a straight moves the then-last mask into its place: the order that results is
+    // the order in which the search enumerates flushes.
+    for (std::uint16_t straight : StraightMasks) list.remove(straight);
+    return list;
+}
+
+const FiveRankMasks& fiveRankMaskList() {
+    static const FiveRankMasks list = buildFiveRankMaskList();
+    return list;
+}
+
+}  // namespace kov

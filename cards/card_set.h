@@ -1,0 +1,129 @@
+#pragma once
+// Cards and card sets.
+//
+// A card is a CardIndex 0..51: suit = index / 13 (0 hearts, 1 diamonds, 2 clubs, 3 spades),
+// rank = index % 13 (0 ace, 1 two, ..., 12 king).
+// A CardSet is four 13-bit rank masks, one per suit: bit r of mask s holds the card of suit s and
+// rank r. Bits 13..15 are always 0.
+//
+// Ranks compare by rank value: ace 13, king 12, ..., two 1. A scan "from the top" visits the
+// values 13 down to 1 and takes each modulo 13 (so value 13 is the ace at bit 0). Only straights
+// also let the ace stand below the two.
+
+#include <array>
+#include <bit>
+#include <cstdint>
+
+namespace kov {
+
+using CardIndex = std::uint8_t;
+using CardFaceNumber = int;  // card-library face: rank * 4 + suit code (clubs 0, diamonds 1, hearts 2, spades 3)
+
+constexpr int SuitCount = 4;
+constexpr int RankCount = 13;
+constexpr int DeckSize = 52;
+constexpr std::uint16_t FullSuit = 0x1FFF;
+
+constexpr int suitOf(CardIndex c) { return c / RankCount; }
+constexpr int rankOf(CardIndex c) { return c % RankCount; }
+constexpr CardIndex makeCard(int suit, int rank) { return static_cast<CardIndex>(suit * RankCount + rank); }
+
+struct CardSet {
+    std::array<std::uint16_t, SuitCount> mask{};
+    bool operator==(const CardSet&) const = default;
+};
+
+using Holding = std::array<CardIndex, 13>;
+
+// Set bits of every 4-bit value.
+inline constexpr std::array<std::uint8_t, 16> NibbleBitCount = {0, 1, 1, 2, 1, 2, 2, 3,
+                                                                1, 2, 2, 3, 2, 3, 3, 4};
+
+// The ten five-rank straights, highest first: 10-J-Q-K-A down to A-2-3-4-5. Runs never wrap.
+inline constexpr std::array<std::uint16_t, 10> StraightMasks = {
+    0x1E01, 0x1F00, 0x0F80, 0x07C0, 0x03E0, 0x01F0, 0x00F8, 0x007C, 0x003E, 0x001F};
+
+inline void clear(CardSet& s) { s = CardSet{}; }
+inline void copy(CardSet& dst, const CardSet& src) { dst = src; }
+inline bool equals(const CardSet& a, const CardSet& b) { return a == b; }
+inline bool isEmpty(const CardSet& s) {
+    return (s.mask[0] | s.mask[1] | s.mask[2] | s.mask[3]) == 0;
+}
+
+inline void unionOf(CardSet& dst, const CardSet& a, const CardSet& b) {
+    for (int s = 0; s < SuitCount; ++s) dst.mask[s] = static_cast<std::uint16_t>(a.mask[s] | b.mask[s]);
+}
+inline void intersectionOf(CardSet& dst, const CardSet& a, const CardSet& b) {
+    for (int s = 0; s < SuitCount; ++s) dst.mask[s] = static_cast<std::uint16_t>(a.mask[s] & b.mask[s]);
+}
+inline void symmetricDifferenceOf(CardSet& dst, const CardSet& a, const CardSet& b) {
+    for (int s = 0; s < SuitCount; ++s) dst.mask[s] = static_cast<std::uint16_t>(a.mask[s] ^ b.mask[s]);
+}
+// Removes b's cards from a.
+inline void minus(CardSet& a, const CardSet& b) {
+    for (int s = 0; s < SuitCount; ++s) a.mask[s] = static_cast<std::uint16_t>(a.mask[s] & ~b.mask[s]);
+}
+inline CardSet unite(const CardSet& a, const CardSet& b) {
+    CardSet r;
+    unionOf(r, a, b);
+    return r;
+}
+inline CardSet without(CardSet a, const CardSet& b) {
+    minus(a, b);
+    return a;
+}
+
+// Set bits among the low 16 bits (the sum of NibbleBitCount over the four nibbles).
+inline int bitCount16(std::uint32_t v) { return std::popcount(v & 0xFFFFu); }
+
+inline int cardCount(const CardSet& s) {
+    return bitCount16(s.mask[0]) + bitCount16(s.mask[1]) + bitCount16(s.mask[2]) +
+           bitCount16(s.mask[3]);
+}
+
+// Suits holding rank r (taken modulo 13, so 13 counts aces).
+inline int rankCount(const CardSet& s, int r) {
+    r %= RankCount;
+    return ((s.mask[0] >> r) & 1) + ((s.mask[1] >> r) & 1) + ((s.mask[2] >> r) & 1) +
+           ((s.mask[3] >> r) & 1);
+}
+
+// The four cards of rank r.
+inline void allOfRank(CardSet& dst, int r) {
+    const auto bit = static_cast<std::uint16_t>(1u << (r % RankCount));
+    dst.mask = {bit, bit, bit, bit};
+}
+
+inline void removeRank(CardSet& s, int r) {
+    const auto keep = static_cast<std::uint16_t>(~(1u << (r % RankCount)));
+    for (auto& m : s.mask) m &= keep;
+}
+
+void thinRank(CardSet& s, int r);
+void keepFirstSuitOfBit(CardSet& s, int bit);
+bool suitFilter(CardSet& dst, const CardSet& src, std::uint16_t m);
+void fromSeat(CardSet& dst, const Holding& row);
+CardSet setOf(const Holding& row);
+
+inline void addCard(CardSet& s, CardIndex c) {
+    s.mask[suitOf(c)] = static_cast<std::uint16_t>(s.mask[suitOf(c)] | (1u << rankOf(c)));
+}
+inline bool hasCard(const CardSet& s, CardIndex c) { return (s.mask[suitOf(c)] >> rankOf(c)) & 1; }
+
+// Card-library face number: suits hearts, diamonds, clubs, spades become codes 2, 1, 0, 3.
+constexpr CardFaceNumber toFaceNumber(CardIndex c) {
+    const int suit = suitOf(c);
+    const int code = (suit == 0 || suit == 2) ? 2 - suit : suit;
+    return rankOf(c) * 4 + code;
+}
+
+// The non-straight five-rank masks in the order the search walks them (1277 entries).
+struct FiveRankMasks {
+    std::array<std::uint16_t, 1287> mask{};
+    std::int32_t length = 0;
+    void remove(std::uint16_t m);
+};
+const FiveRankMasks& fiveRankMaskList();
+FiveRankMasks buildFiveRankMaskList();
+
+}  // namespace kov

@@ -1,0 +1,117 @@
+#include "cards/card_set.h"
+
+#include <gtest/gtest.h>
+
+#include "cards/card_text.h"
+
+namespace kov {
+namespace {
+
+TEST(CardIndex, SuitAndRankLayout) {
+    EXPECT_EQ(cardName(0), "Ah");
+    EXPECT_EQ(cardName(12), "Kh");
+    EXPECT_EQ(cardName(13), "Ad");
+    EXPECT_EQ(cardName(51), "Ks");
+}
+
+TEST(CardFaceNumber, MapsSuitsToLibraryCodes) {
+    EXPECT_EQ(toFaceNumber(makeCard(0, 0)), 2);   // ace of hearts
+    EXPECT_EQ(toFaceNumber(makeCard(2, 0)), 0);   // ace of clubs
+    EXPECT_EQ(toFaceNumber(makeCard(3, 12)), 51);  // king of spades
+    EXPECT_EQ(toFaceNumber(makeCard(1, 1)), 5);   // two of diamonds
+    bool seen[52] = {};
+    for (int c = 0; c < 52; ++c) seen[toFaceNumber(static_cast<CardIndex>(c))] = true;
+    for (bool s : seen) EXPECT_TRUE(s);
+}
+
+TEST(CardSetOps, CountsAndRankArithmeticModulo13) {
+    const CardSet s = cardsFromText("Ah Ac As Kd 2h");
+    EXPECT_EQ(cardCount(s), 5);
+    EXPECT_EQ(rankCount(s, 0), 3);
+    EXPECT_EQ(rankCount(s, 13), 3);  // 13 is the ace again
+    EXPECT_EQ(rankCount(s, 12), 1);
+    EXPECT_EQ(bitCount16(0x10001), 1);
+    for (std::uint32_t v = 0; v < 0x10000; v += 37) {
+        int nibbles = 0;
+        for (int k = 0; k < 16; k += 4) nibbles += NibbleBitCount[(v >> k) & 0xF];
+        EXPECT_EQ(bitCount16(v), nibbles);
+    }
+    CardSet aces;
+    allOfRank(aces, 13);
+    EXPECT_EQ(cardCount(aces), 4);
+    CardSet t = s;
+    removeRank(t, 13);
+    EXPECT_EQ(t, cardsFromText("Kd 2h"));
+}
+
+TEST(CardSetOps, SetAlgebra) {
+    const CardSet a = cardsFromText("Ah 2h 3d"), b = cardsFromText("3d 4s");
+    CardSet u, i, x;
+    unionOf(u, a, b);
+    intersectionOf(i, a, b);
+    symmetricDifferenceOf(x, a, b);
+    EXPECT_EQ(u, cardsFromText("Ah 2h 3d 4s"));
+    EXPECT_EQ(i, cardsFromText("3d"));
+    EXPECT_EQ(x, cardsFromText("Ah 2h 4s"));
+    CardSet m = a;
+    minus(m, b);
+    EXPECT_EQ(m, cardsFromText("Ah 2h"));
+    EXPECT_TRUE(isEmpty(CardSet{}));
+    EXPECT_FALSE(isEmpty(a));
+}
+
+TEST(CardSetOps, ThinRankKeepsHighestSuit) {
+    CardSet s = cardsFromText("Ah Ac As 5d");
+    thinRank(s, 0);
+    EXPECT_EQ(s, cardsFromText("As 5d"));
+    CardSet single = cardsFromText("Ad 5d");
+    thinRank(single, 0);
+    EXPECT_EQ(single, cardsFromText("Ad 5d"));
+    CardSet four = cardsFromText("Kh Kd Kc Ks");
+    thinRank(four, 12);
+    EXPECT_EQ(four, cardsFromText("Ks"));
+}
+
+TEST(CardSetOps, KeepFirstSuitOfBitKeepsLowestSuit) {
+    CardSet s = cardsFromText("Kd Ks Qh");
+    keepFirstSuitOfBit(s, 12);
+    EXPECT_EQ(s, cardsFromText("Kd Qh"));
+}
+
+TEST(CardSetOps, SuitFilterMatchesWholeMask) {
+    const CardSet src = cardsFromText("Ah 2h 3h 4h 5h 2d 3d");
+    CardSet dst;
+    EXPECT_TRUE(suitFilter(dst, src, 0x001F));
+    EXPECT_EQ(dst, cardsFromText("Ah 2h 3h 4h 5h"));
+    EXPECT_FALSE(suitFilter(dst, src, 0x1E01));
+    EXPECT_TRUE(isEmpty(dst));
+}
+
+TEST(FiveRankMaskList, LengthOrderAndContents) {
+    const FiveRankMasks& list = fiveRankMaskList();
+    ASSERT_EQ(list.length, 1277);
+    const std::uint16_t head[] = {0x1D80, 0x002F, 0x0037, 0x003B, 0x003D, 0x1E80};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(list.mask[i], head[i]) << i;
+    EXPECT_EQ(list.mask[1276], 0x1D40);
+    bool seen[8192] = {};
+    for (int i = 0; i < list.length; ++i) {
+        const std::uint16_t m = list.mask[i];
+        EXPECT_EQ(bitCount16(m), 5);
+        EXPECT_FALSE(seen[m]);
+        seen[m] = true;
+        for (std::uint16_t straight : StraightMasks) EXPECT_NE(m, straight);
+    }
+}
+
+TEST(CardText, ParsesRanksSuitsAndSeparators) {
+    const ParsedCards p = parseCards("ah,10D  t\u2663 K\u2660");
+    ASSERT_TRUE(p.error.empty()) << p.error;
+    ASSERT_EQ(p.cards.size(), 4u);
+    EXPECT_EQ(cardList(p.cards), "Ah Td Tc Ks");
+    for (const char* bad : {"1h", "11c", "Ax", "Zh", "h", "Ah,,Kd", "Ah Ah", ",Ah", "Ah,"})
+        EXPECT_FALSE(parseCards(bad).error.empty()) << bad;
+    EXPECT_NE(parseCards("Ah Ah").error.find("duplicate"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kov

@@ -1,0 +1,92 @@
+#include "cards/classify.h"
+
+namespace kov {
+
+bool hasRun(std::uint16_t singles, int length) {
+    int counter = 0;
+    for (int p = 0; p <= 13; ++p) {
+        if ((singles >> (p % 13)) & 1) {
+            ++counter;
+            if (p == 13 && counter == length) return true;
+        } else {
+            if (counter == length) return true;
+            counter = 0;
+        }
+    }
+    return false;
+}
+
+bool isQuadrupleHand(const CardSet& s) {
+    const RankPattern p = rankPattern(s);
+    return std::popcount(p.four) == 1 && std::popcount(p.one) == 1;
+}
+
+bool isStraightFlushHand(const CardSet& s) {
+    for (std::uint16_t m : s.mask)
+        for (std::uint16_t straight : StraightMasks)
+            if (m == straight) return true;
+    return false;
+}
+
+bool isFullHouseHand(const CardSet& s) {
+    const RankPattern p = rankPattern(s);
+    return std::popcount(p.three) == 1 && std::popcount(p.two) == 1;
+}
+
+// Exactly one suit of n cards, the other three empty.
+static bool isOneSuitOf(const CardSet& s, int n) {
+    int found = 0;
+    for (std::uint16_t m : s.mask) {
+        const int bits = bitCount16(m);
+        if (bits == n) {
+            ++found;
+        } else if (bits != 0) {
+            return false;
+        }
+    }
+    return found == 1;
+}
+
+bool isFlush5(const CardSet& s) { return isOneSuitOf(s, 5); }
+bool isFlush3(const CardSet& s) { return isOneSuitOf(s, 3); }
+bool isStraight5(const CardSet& s) { return hasRun(rankPattern(s).one, 5); }
+bool isStraight3(const CardSet& s) { return hasRun(rankPattern(s).one, 3); }
+bool isStraightMask(std::uint16_t mask) { return hasRun(mask, 5); }
+
+bool isTripleHand(const CardSet& s) {
+    const RankPattern p = rankPattern(s);
+    if (std::popcount(p.three) != 1) return false;
+    const int singles = std::popcount(p.one);
+    const int cards = cardCount(s);
+    return (singles == 2 && cards == 5) || (singles == 0 && cards == 3);
+}
+
+bool isTwoPairsHand(const CardSet& s) {
+    const RankPattern p = rankPattern(s);
+    return std::popcount(p.two) == 2 && std::popcount(p.one) == 1;
+}
+
+bool hasPair(const CardSet& s) {
+    const RankPattern p = rankPattern(s);
+    return (p.two | p.three | p.four) != 0;
+}
+
+HandCategory classifyFive(const CardSet& s) {
+    if (isQuadrupleHand(s)) return cat::Quadruple;
+    if (isStraightFlushHand(s)) return cat::StraightFlush;
+    if (isFullHouseHand(s)) return cat::FullHouse;
+    if (isFlush5(s)) return cat::Flush;
+    if (isStraight5(s)) return cat::Straight;
+    if (isTripleHand(s)) return cat::Triple;
+    if (isTwoPairsHand(s)) return cat::TwoPairs;
+    if (hasPair(s)) return cat::Pair;
+    return cat::Trash;
+}
+
+HandCategory classifyFront(const CardSet& s) {
+    if (isTripleHand(s)) return cat::Triple;
+    if (hasPair(s)) return cat::Pair;
+    return cat::Trash;
+}
+
+}  // namespace kov

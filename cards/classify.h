@@ -1,0 +1,28 @@
+#pragma once
+// Rank-pattern tests and the classification of five- and three-card hands.
+
+#include "cards/hand.h"
+
+namespace kov {
+
+bool isQuadrupleHand(const CardSet& s);
+bool isStraightFlushHand(const CardSet& s);
+bool isFullHouseHand(const CardSet& s);
+bool isFlush5(const CardSet& s);
+bool isStraight5(const CardSet& s);
+bool isTripleHand(const CardSet& s);
+bool isTwoPairsHand(const CardSet& s);
+bool hasPair(const CardSet& s);
+bool isFlush3(const CardSet& s);
+bool isStraight3(const CardSet& s);
+bool isStraightMask(std::uint16_t mask);
+
+HandCategory classifyFive(const CardSet& s);
+HandCategory classifyFront(const CardSet& s);
+
+// The run scan over positions 0..13 (position 13 is the ace again): answers whether the
+// positions whose bit is set in `singles` hold a run of exactly `length`, ended by an unset
+// position or by the high ace. Runs never wrap from king to two.
+bool hasRun(std::uint16_t singles, int length);
+
+}  // namespace kov

@@ -1,0 +1,72 @@
+#pragma once
+// Hand categories, hands and arrangements.
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "cards/card_set.h"
+
+namespace kov {
+
+// 0..8 ordinary hands, 9 reserved (never assigned), 10..15 special thirteen-card holdings,
+// 23 marks an ILLEGAL arrangement. A front hand is only ever 0, 1 or 3.
+using HandCategory = std::uint8_t;
+
+namespace cat {
+constexpr HandCategory Trash = 0, Pair = 1, TwoPairs = 2, Triple = 3, Straight = 4, Flush = 5,
+                       FullHouse = 6, Quadruple = 7, StraightFlush = 8, Reserved = 9,
+                       SixPairs = 10, ThreeFlush = 11, ThreeStraight = 12, FivePairsTriple = 13,
+                       ThirteenStraight = 14, ThirteenStraightFlush = 15;
+}  // namespace cat
+constexpr HandCategory IllegalMarker = 23;
+
+inline constexpr std::array<std::string_view, 16> CategoryNames = {
+    "trash",  "a pair",     "2 pairs",   "triple",         "straight",
+    "flush",  "full house", "quadruple", "straight flush", "XXXXX",
+    "6 pairs", "3 flush",   "3 straight", "5 pairs, 1 triple", "13 straight",
+    "13 straight flush"};
+
+struct Hand {
+    CardSet cards;
+    HandCategory category = 0;
+    bool operator==(const Hand&) const = default;
+};
+
+// Three hands in the fixed order back (5 cards), middle (5 cards), front (3 cards).
+// Specials and ILLEGAL carry their number in all three category bytes; readers test one.
+struct Arrangement {
+    Hand back, middle, front;
+    bool operator==(const Arrangement&) const = default;
+    void setCategories(HandCategory c) { back.category = middle.category = front.category = c; }
+};
+
+// Which cards of a set hold each rank how often, as 13-bit rank masks (bit r = rank r).
+struct RankPattern {
+    std::uint16_t held, one, two, three, four;
+};
+inline RankPattern rankPattern(const CardSet& s) {
+    const unsigned a = s.mask[0], b = s.mask[1], c = s.mask[2], d = s.mask[3];
+    const unsigned any = a | b | c | d;
+    const unsigned atLeast2 = (a & b) | (a & c) | (a & d) | (b & c) | (b & d) | (c & d);
+    const unsigned atLeast3 = (a & b & c) | (a & b & d) | (a & c & d) | (b & c & d);
+    const unsigned all4 = a & b & c & d;
+    return {static_cast<std::uint16_t>(any), static_cast<std::uint16_t>(any & ~atLeast2),
+            static_cast<std::uint16_t>(atLeast2 & ~atLeast3),
+            static_cast<std::uint16_t>(atLeast3 & ~all4), static_cast<std::uint16_t>(all4)};
+}
+
+// Rank mask re-ordered by rank value: bit v-1 stands for value v (two = bit 0, ace = bit 12).
+constexpr std::uint16_t valueMask(std::uint16_t rankMask) {
+    return static_cast<std::uint16_t>((rankMask >> 1) | ((rankMask & 1u) << 12));
+}
+
+// The highest rank value of a value mask strictly below `below` (14 = no bound); 0 when none.
+inline int topValueBelow(std::uint16_t vmask, int below) {
+    if (below <= 1) return 0;
+    const unsigned m = vmask & ((1u << (below - 1)) - 1u);
+    return m ? std::bit_width(m) : 0;
+}
+inline int topValue(std::uint16_t vmask) { return topValueBelow(vmask, 14); }
+
+}  // namespace kov

@@ -1,0 +1,62 @@
+#include "cards/special.h"
+
+#include "cards/classify.h"
+#include "cards/payout.h"
+
+namespace kov {
+
+bool isSpecialCategory(HandCategory category, std::int32_t* payout) {
+    if (category < 10 || category > 15) return false;
+    if (payout) *payout = BackPayout[category];
+    return true;
+}
+
+bool isDeclaredOutright(HandCategory category) {
+    return category == 10 || category == 13 || category == 14 || category == 15;
+}
+
+bool isStrongCategory(HandCategory category) {
+    return category == 7 || category == 8 || (category >= 10 && category <= 15);
+}
+
+int pairCount(const CardSet& s) {
+    const RankPattern p = rankPattern(s);
+    return std::popcount(p.two) + 2 * std::popcount(p.four);
+}
+
+int tripleCount(const CardSet& s) { return std::popcount(rankPattern(s).three); }
+
+bool declareSpecial(Arrangement& seat, const CardSet& front, const CardSet& middle,
+                    const CardSet& back, const CardSet& rest, int requested) {
+    if (requested < 10 || requested > 15) return false;
+    const auto category = static_cast<HandCategory>(requested);
+    CardSet all = unite(unite(front, middle), unite(back, rest));
+    bool held = false;
+    if (category == cat::ThreeFlush || category == cat::ThreeStraight) {
+        seat.front.cards = front;
+        seat.middle.cards = middle;
+        seat.back.cards = back;
+        held = category == cat::ThreeStraight
+                   ? isStraight3(front) && isStraight5(middle) && isStraight5(back)
+                   : isFlush3(front) && isFlush5(middle) && isFlush5(back);
+    } else {
+        seat.front.cards = seat.middle.cards = seat.back.cards = all;
+        if (category == cat::SixPairs) {
+            held = pairCount(all) == 6;
+        } else if (category == cat::FivePairsTriple) {
+            held = pairCount(all) == 5 && tripleCount(all) == 1;
+        } else {
+            const RankPattern p = rankPattern(all);
+            if (p.one == FullSuit && p.held == FullSuit) {
+                int emptySuits = 0;
+                for (std::uint16_t m : all.mask) emptySuits += m == 0;
+                held = (emptySuits == 3 ? cat::ThirteenStraightFlush : cat::ThirteenStraight) ==
+                       category;
+            }
+        }
+    }
+    seat.setCategories(held ? category : IllegalMarker);
+    return held;
+}
+
+}  // namespace kov

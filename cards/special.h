@@ -1,0 +1,26 @@
+#pragma once
+// The six special thirteen-card holdings, settled as one block.
+
+#include <cstdint>
+
+#include "cards/hand.h"
+
+namespace kov {
+
+// 10..15; writes the special's payout through `payout` when given.
+bool isSpecialCategory(HandCategory category, std::int32_t* payout = nullptr);
+// The specials shown and settled as one block: 10, 13, 14, 15.
+bool isDeclaredOutright(HandCategory category);
+// Wins the set outright under the set option: a back quadruple or straight flush, or a special.
+bool isStrongCategory(HandCategory category);
+
+// Checks the player's claim of special `requested` and stores it (or ILLEGAL) in `seat`.
+bool declareSpecial(Arrangement& seat, const CardSet& front, const CardSet& middle,
+                    const CardSet& back, const CardSet& rest, int requested);
+
+// Pair count of a holding: a rank held twice counts 1, four times 2.
+int pairCount(const CardSet& s);
+// Ranks held exactly three times.
+int tripleCount(const CardSet& s);
+
+}  // namespace kov
