@@ -1,0 +1,65 @@
+#include "deal/dealing.h"
+
+#include <ctime>
+
+namespace kov {
+namespace {
+
+// Draws `count` cards from the first n entries of the pile into the rows from `firstRow` on:
+// each draw takes pile[r] and moves the last card of the pile into its place.
+void drawInto(Deal& deal, Random& rng, std::array<int, DeckSize>& pile, int n, int firstRow,
+              int count) {
+    for (int k = 0; k < count; ++k) {
+        const int r = rng.nextRandom() % n;
+        const int card = pile[r];
+        pile[r] = pile[n - 1];
+        --n;
+        deal.rows[firstRow + k / 13][k % 13] = static_cast<CardIndex>(card);
+    }
+}
+
+}  // namespace
+
+bool dealAllSeats(Deal& deal, Random& rng) {
+    std::array<int, DeckSize> pile;
+    for (int c = 0; c < DeckSize; ++c) pile[c] = c;
+    drawInto(deal, rng, pile, DeckSize, 0, DeckSize);
+    return checkDeal(deal);
+}
+
+bool redealUnseen(Deal& deal, Random& rng) {
+    std::array<int, DeckSize> pile;
+    for (int c = 0; c < DeckSize; ++c) pile[c] = c;
+    for (CardIndex c : deal.rows[0]) pile[c] = -1;
+    // Compact: every hole left by a card of row 0 takes the highest card still in the pile.
+    int n = DeckSize;
+    while (true) {
+        while (n > 0 && pile[n - 1] == -1) --n;
+        if (n <= 39) break;
+        int i = 0;
+        while (i < n && pile[i] != -1) ++i;
+        if (i == n) break;  // no hole left: row 0 repeated a card
+        pile[i] = pile[n - 1];
+        --n;
+    }
+    drawInto(deal, rng, pile, n, 1, 39);
+    return checkDeal(deal);
+}
+
+bool checkDeal(const Deal& deal) {
+    std::array<unsigned, SuitCount> masks{};
+    for (const Holding& row : deal.rows)
+        for (CardIndex c : row) masks[c / 13] |= 1u << (c % 13);
+    for (unsigned m : masks)
+        if (m != FullSuit) return false;
+    return true;
+}
+
+std::uint32_t initDealing(Random& rng) {
+    const auto seed = static_cast<std::uint32_t>(std::time(nullptr));
+    rng.seedRandom(seed);
+    (void)fiveRankMaskList();
+    return seed;
+}
+
+}  // namespace kov

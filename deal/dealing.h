@@ -1,0 +1,30 @@
+#pragma once
+// Dealing the deck to four rows, and re-dealing the 39 cards that seat 0 cannot see.
+
+#include <array>
+
+#include "cards/card_set.h"
+#include "deal/random.h"
+
+namespace kov {
+
+// Four rows of 13 cards, row s = seat s, each in drawing order. Row 0 is also the slot that the
+// search and the evaluation work on.
+struct Deal {
+    std::array<Holding, 4> rows{};
+    bool operator==(const Deal&) const = default;
+};
+
+// Shuffles the whole deck into rows 0..3 (52 draws); answers checkDeal.
+bool dealAllSeats(Deal& deal, Random& rng);
+// Keeps row 0 and deals the other 39 cards at random into rows 1..3 (39 draws).
+bool redealUnseen(Deal& deal, Random& rng);
+// The four rows together are the whole deck, no card twice.
+bool checkDeal(const Deal& deal);
+inline void copyHolding(Holding& destination, const Holding& source) { destination = source; }
+
+// The start-up step: seeds the generator from the calendar time and builds the start-up tables.
+// Returns the seed used.
+std::uint32_t initDealing(Random& rng);
+
+}  // namespace kov

@@ -1,0 +1,24 @@
+#pragma once
+// The game's random generator: a 32-bit linear congruential state. Every draw is
+// nextRandom() modulo its range, with the small bias of the modulo.
+
+#include <cstdint>
+
+namespace kov {
+
+class Random {
+public:
+    explicit Random(std::uint32_t seed = 0) : state_(seed) {}
+    void seedRandom(std::uint32_t seed) { state_ = seed; }
+    // state = state * 214013 + 2531011 (mod 2^32); yields bits 16..30, 0..32767.
+    int nextRandom() {
+        state_ = state_ * 214013u + 2531011u;
+        return static_cast<int>((state_ >> 16) & 0x7FFF);
+    }
+    std::uint32_t state() const { return state_; }
+
+private:
+    std::uint32_t state_;
+};
+
+}  // namespace kov
