@@ -1,0 +1,43 @@
+#pragma once
+// The computer's arrangement search: the special holdings a seat qualifies for, then every
+// ordinary arrangement built around strong back and middle candidates that no other dominates.
+
+#include "cards/hand.h"
+#include "search/candidates.h"
+
+namespace kov {
+
+using ArrangementList = FixedList<Arrangement>;
+
+// Working storage of one search. One object per thread: two searches never share one.
+class SeatSearch {
+public:
+    explicit SeatSearch(int capacity = ListCapacity);
+
+    // Fills `out` (emptied first) with the candidates of the 13 cards `holding`. Afterwards
+    // overflowed() tells whether any list of the search filled up; the search still completes
+    // with what the lists hold.
+    void arrangeSeat(const CardSet& holding, ArrangementList& out);
+    bool overflowed() const { return overflowed_; }
+
+private:
+    void searchMiddles(const CardSet& holding, const Hand& back, ArrangementList& out);
+    void buildMiddles(const CardSet& rest, const Hand& back);
+    void offerArrangement(const Arrangement& a, ArrangementList& out);
+
+    CandidateList backCandidates_;
+    CandidateList middleCandidates_;
+    CandidateList frontScratch_;
+    bool straightsFlag_ = false;
+    bool flushesFlag_ = false;
+    bool overflowed_ = false;
+};
+
+// Completes the hands from the leftover cards, highest first: front, then middle, then back,
+// with one cursor that only moves down. Categories are not recomputed.
+void fillHands(Arrangement& a, CardSet leftover);
+
+// Six pairs (10), five pairs and a triple (13), or nothing (0).
+HandCategory pairSpecialOf(const CardSet& holding);
+
+}  // namespace kov

@@ -1,0 +1,148 @@
+#include "search/arrange.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "cards/card_text.h"
+#include "cards/classify.h"
+#include "cards/compare.h"
+
+namespace kov {
+namespace {
+
+CardSet S(const char* t) { return cardsFromText(t); }
+
+struct Expected {
+    const char* back;
+    int backCategory;
+    const char* middle;
+    int middleCategory;
+    const char* front;
+    int frontCategory;
+};
+
+void expectList(const ArrangementList& list, const std::vector<Expected>& expected) {
+    ASSERT_EQ(list.count(), static_cast<int>(expected.size()));
+    for (int i = 0; i < list.count(); ++i) {
+        const Arrangement& a = list[i];
+        const Expected& e = expected[static_cast<std::size_t>(i)];
+        EXPECT_EQ(a.back.cards, S(e.back)) << i;
+        EXPECT_EQ(a.middle.cards, S(e.middle)) << i;
+        EXPECT_EQ(a.front.cards, S(e.front)) << i;
+        EXPECT_EQ(a.back.category, e.backCategory) << i;
+        EXPECT_EQ(a.middle.category, e.middleCategory) << i;
+        EXPECT_EQ(a.front.category, e.frontCategory) << i;
+    }
+}
+
+ArrangementList arrange(const char* holding) {
+    SeatSearch search;
+    ArrangementList list;
+    search.arrangeSeat(S(holding), list);
+    EXPECT_FALSE(search.overflowed());
+    return list;
+}
+
+TEST(ArrangeSeat, LonePairOfAcesAlsoGetsATrashMiddle) {
+    const auto list = arrange("Ah Ad Kc Qd Js 9h 7c 6d 5s 4h 3c 3d 2h");
+    expectList(list, {{"6d 5s 4h 3c 2h", 4, "Ah Ad 9h 7c 3d", 1, "Kc Qd Js", 0},
+                      {"6d 5s 4h 3c 2h", 4, "Ad Kc 9h 7c 3d", 0, "Ah Qd Js", 0},
+                      {"7c 6d 5s 4h 3c", 4, "Ah Ad 9h 3d 2h", 1, "Kc Qd Js", 0},
+                      {"7c 6d 5s 4h 3c", 4, "Ad Kc 9h 3d 2h", 0, "Ah Qd Js", 0}});
+}
+
+TEST(ArrangeSeat, FillersDoNotChangeTheRecordedCategory) {
+    const auto list = arrange("Ad Td 8d 6d 2d 2h 2c 2s 5h 5c 7d 7c Qs");
+    expectList(list, {{"7c 2h 2d 2c 2s", 7, "Ad Td 8d 7d 6d", 5, "Qs 5h 5c", 1},
+                      {"6d 2h 2d 2c 2s", 7, "Qs Td 8d 7d 7c", 1, "Ad 5h 5c", 1},
+                      {"Ad Td 8d 6d 2d", 5, "5h 5c 2h 2c 2s", 3, "Qs 7d 7c", 1}});
+}
+
+TEST(ArrangeSeat, ThirteenStraights) {
+    const auto flush = arrange("Ah 2h 3h 4h 5h 6h 7h 8h 9h Th Jh Qh Kh");
+    expectList(flush, {{"7h 8h 9h Th Jh", 15, "2h 3h 4h 5h 6h", 15, "Qh Kh Ah", 15},
+                       {"7h 8h 9h Th Jh", 8, "2h 3h 4h 5h 6h", 8, "Qh Kh Ah", 0}});
+    const auto mixed = arrange("Ah 2d 3h 4c 5h 6s 7h 8h 9d Th Jc Qh Ks");
+    ASSERT_GE(mixed.count(), 2);
+    EXPECT_EQ(mixed[0].back.category, 14);
+    EXPECT_EQ(mixed[0].front.cards, S("Qh Ks Ah"));
+    for (int i = 1; i < mixed.count(); ++i)
+        EXPECT_TRUE(mixed[i].back.category <= 8 || mixed[i].back.category == 12) << i;
+}
+
+TEST(ArrangeSeat, PairSpecialsComeFirst) {
+    const auto six = arrange("Ah Ad Ac As 2h 2d 3c 3s 4h 4d 5c 5s 9h");
+    ASSERT_GE(six.count(), 2);
+    EXPECT_EQ(six[0].back.category, 10);
+    EXPECT_EQ(six[0].front.cards, S("Ah Ad Ac As 2h 2d 3c 3s 4h 4d 5c 5s 9h"));
+    const auto five = arrange("Ah Ad 2c 2s 3h 3d 4c 4s 5h 5d Kc Ks Kh");
+    EXPECT_EQ(five[0].middle.category, 13);
+}
+
+TEST(ArrangeSeat, AtMostOneThreeStraight) {
+    // Two straights and a three-card run for the front, in several ways.
+    const auto list = arrange("Ah 2d 3c 4s 5h 6d 7c 8s 9h Td Jc Qs Kd");
+    int threeStraights = 0;
+    for (const Arrangement& a : list) threeStraights += a.back.category == 12;
+    EXPECT_EQ(threeStraights, 1);
+}
+
+TEST(ArrangeSeat, SmallCapacityOverflowIsReportedAndTheSearchCompletes) {
+    SeatSearch search(8);
+    ArrangementList list(8);
+    search.arrangeSeat(S("Ad 2d 3d 5d 6d 7d 8d 9d Td Jd Qd Kd 9s"), list);
+    EXPECT_TRUE(search.overflowed());
+    EXPECT_LE(list.count(), 8);
+    EXPECT_GE(list.count(), 1);
+}
+
+// Invariants over many random holdings: the list is never empty, specials come first, every
+// ordinary candidate splits the 13 cards 5/5/3, no candidate dominates or ranks like another,
+// and no recorded category claims more than the cards make.
+TEST(ArrangeSeatProperty, RandomHoldings) {
+    std::mt19937 rng(31337);
+    SeatSearch search;
+    ArrangementList list;
+    int maxCount = 0;
+    for (int n = 0; n < 10000; ++n) {
+        std::array<int, 52> deck;
+        for (int c = 0; c < 52; ++c) deck[c] = c;
+        std::shuffle(deck.begin(), deck.end(), rng);
+        CardSet h;
+        for (int k = 0; k < 13; ++k) addCard(h, static_cast<CardIndex>(deck[k]));
+        search.arrangeSeat(h, list);
+        ASSERT_FALSE(search.overflowed());
+        ASSERT_GE(list.count(), 1);
+        maxCount = std::max(maxCount, list.count());
+        bool ordinarySeen = false;
+        for (int i = 0; i < list.count(); ++i) {
+            const Arrangement& a = list[i];
+            const bool special = a.back.category >= 10;
+            if (special) {
+                // Only "3 straight" and "3 flush" arise among the ordinary arrangements.
+                if (a.back.category != 11 && a.back.category != 12) {
+                    EXPECT_FALSE(ordinarySeen);
+                }
+                continue;
+            }
+            ordinarySeen = true;
+            EXPECT_EQ(cardCount(a.back.cards), 5);
+            EXPECT_EQ(cardCount(a.middle.cards), 5);
+            EXPECT_EQ(cardCount(a.front.cards), 3);
+            EXPECT_EQ(unite(unite(a.back.cards, a.middle.cards), a.front.cards), h);
+            EXPECT_LE(a.back.category, classifyFive(a.back.cards));
+            EXPECT_LE(a.middle.category, classifyFive(a.middle.cards));
+            EXPECT_LE(a.front.category, classifyFront(a.front.cards));
+            for (int j = 0; j < list.count(); ++j) {
+                if (j == i || list[j].back.category >= 10) continue;
+                EXPECT_FALSE(dominates(list[j], a));
+                EXPECT_FALSE(sameArrangementRank(list[j], a));
+            }
+        }
+    }
+    RecordProperty("largest_list", maxCount);
+}
+
+}  // namespace
+}  // namespace kov

@@ -1,0 +1,28 @@
+#pragma once
+// Candidate hands: for each category, which cards of a holding can take part (the material) and
+// every distinct core of that category drawn from it, in a fixed order. Cores carry no kickers;
+// the search adds filler cards at the end.
+
+#include "cards/hand.h"
+#include "search/fixed_list.h"
+
+namespace kov {
+
+using CandidateList = FixedList<Hand>;
+
+// The role changes only the front's triples (a four of a kind offers one) and the middle's trash.
+enum class HandRole { Back, Middle, Front };
+
+CardSet categoryMaterial(const CardSet& s, HandCategory k, HandRole role);
+void generateCandidates(CandidateList& list, const CardSet& s, HandCategory k, HandRole role);
+// Every choice of one card per rank of the window t, t+1, ..., (t+4) mod 13 that is not a
+// straight flush; outermost loop over rank t, suits ascending.
+void enumerateStraights(CandidateList& list, const CardSet& window, int t);
+// Every non-straight five-card subset of suit mask m, in the built mask-list order.
+void enumerateFlushes(CandidateList& list, std::uint16_t m, int suit);
+// What the leftover cards offer the front: 3, 2 (two pairs or more), 1 or 0.
+HandCategory frontCategoryOf(const CardSet& leftover);
+// The first front candidate of category k in the leftover cards (`scratch` is working storage).
+CardSet takeFirstCandidate(CandidateList& scratch, const CardSet& leftover, HandCategory k);
+
+}  // namespace kov

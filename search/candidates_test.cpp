@@ -1,0 +1,102 @@
+#include "search/candidates.h"
+
+#include <gtest/gtest.h>
+
+#include "cards/card_text.h"
+
+namespace kov {
+namespace {
+
+CardSet S(const char* t) { return cardsFromText(t); }
+
+// Card lists normalised to ascending card order, for comparing with generated candidates.
+std::vector<std::string> N(std::initializer_list<const char*> lists) {
+    std::vector<std::string> out;
+    for (const char* l : lists) out.push_back(cardList(cardsOf(S(l))));
+    return out;
+}
+
+std::vector<std::string> generate(const char* cards, HandCategory k, HandRole role) {
+    CandidateList list;
+    const CardSet s = S(cards);
+    generateCandidates(list, categoryMaterial(s, k, role), k, role);
+    std::vector<std::string> out;
+    for (const Hand& h : list) {
+        EXPECT_EQ(h.category, k);
+        out.push_back(cardList(cardsOf(h.cards)));
+    }
+    return out;
+}
+
+TEST(CategoryMaterial, TwoPairsFullHouseAndFrontTriples) {
+    EXPECT_TRUE(isEmpty(categoryMaterial(S("Ah Ad 5c 5s 5h 9d"), cat::TwoPairs, HandRole::Back)));
+    EXPECT_TRUE(isEmpty(categoryMaterial(S("5c 5s 5h 9d Kh"), cat::FullHouse, HandRole::Back)));
+    EXPECT_EQ(categoryMaterial(S("5c 5s 5h 9d 9h 9c Kh"), cat::FullHouse, HandRole::Back),
+              S("5c 5s 5h 9d 9h 9c"));
+    EXPECT_EQ(categoryMaterial(S("Kh Kd Kc Ks 2h"), cat::Triple, HandRole::Front), S("Kh Kd Kc"));
+    EXPECT_TRUE(isEmpty(categoryMaterial(S("Kh Kd Kc Ks 2h"), cat::Triple, HandRole::Middle)));
+    EXPECT_EQ(categoryMaterial(S("9h Td Jc Qs Kh Ad 2c 4d"), cat::Straight, HandRole::Back),
+              S("9h Td Jc Qs Kh Ad"));
+    EXPECT_TRUE(isEmpty(categoryMaterial(S("Jh Qd Kc As 2h"), cat::Straight, HandRole::Back)));
+}
+
+TEST(GenerateCandidates, PairsAndTwoPairsOrder) {
+    EXPECT_EQ(generate("Ah Ad 5c 5s Kh Kd 9c", cat::TwoPairs, HandRole::Back),
+              N({"Ah 5c Ad 5s", "Ah Ad Kh Kd", "5c Kh Kd 5s"}));
+    EXPECT_EQ(generate("Ah Ad 5c 5s Kh Kd 9c", cat::Pair, HandRole::Back),
+              N({"Ah Ad", "Kh Kd", "5c 5s"}));
+}
+
+TEST(GenerateCandidates, FrontTriplesFromFourKings) {
+    EXPECT_EQ(generate("Kh Kd Kc Ks 2h", cat::Triple, HandRole::Front),
+              N({"Kh Kd Kc"}));
+    EXPECT_TRUE(generate("Kh Kd Kc Ks 2h", cat::Triple, HandRole::Back).empty());
+}
+
+TEST(GenerateCandidates, StraightWindows) {
+    const auto windows = generate("9h Td Jc Qs Kh Ad", cat::Straight, HandRole::Back);
+    EXPECT_EQ(windows, N({"9h Kh Td Jc Qs", "Td Jc Ad Qs Kh"}));
+    EXPECT_TRUE(generate("Jh Qd Kc As 2h", cat::Straight, HandRole::Back).empty());
+    // Two of each rank 4..8 in hearts and diamonds: 32 choices less the two one-suit ones.
+    EXPECT_EQ(generate("4h 5h 6h 7h 8h 4d 5d 6d 7d 8d", cat::Straight, HandRole::Back).size(), 30u);
+}
+
+TEST(GenerateCandidates, FlushesFollowTheMaskList) {
+    const auto flushes = generate("2h 3h 4h 5h 6h 9h Kh", cat::Flush, HandRole::Back);
+    EXPECT_EQ(flushes.size(), 20u);
+    // The order is the mask list's: the first qualifying list entry comes first.
+    const FiveRankMasks& masks = fiveRankMaskList();
+    const std::uint16_t suit = S("2h 3h 4h 5h 6h 9h Kh").mask[0];
+    int i = 0;
+    while ((masks.mask[i] | suit) != suit) ++i;
+    CardSet first;
+    first.mask[0] = masks.mask[i];
+    EXPECT_EQ(flushes.front(), cardList(cardsOf(first)));
+}
+
+TEST(GenerateCandidates, MiddleTrash) {
+    EXPECT_EQ(generate("Ah Ad Kc Jh 9s 7d 5c 4h", cat::Trash, HandRole::Middle),
+              N({"4h Ad 5c Kc"}));
+    EXPECT_EQ(generate("Ah Qd Tc 8h 7s 6d 3c 2h", cat::Trash, HandRole::Middle),
+              N({"Ah 2h 7s 6d 3c"}));
+}
+
+TEST(GenerateCandidates, FullHousesFromTwoTriples) {
+    const auto houses = generate("5c 5s 5h 9d 9h 9c", cat::FullHouse, HandRole::Back);
+    EXPECT_EQ(houses.size(), 6u);
+    EXPECT_EQ(houses[0], N({"5c 5s 5h 9d 9c"})[0]);  // three fives, the nines but hearts
+}
+
+TEST(FrontChoice, CategoryAndFirstCandidate) {
+    CandidateList scratch;
+    EXPECT_EQ(frontCategoryOf(S("Kh Kd Kc Ks 2h")), cat::Triple);
+    EXPECT_EQ(frontCategoryOf(S("Kh Kd 2c 2s 5h")), cat::TwoPairs);
+    EXPECT_EQ(frontCategoryOf(S("Kh Kd 2c")), cat::Pair);
+    EXPECT_EQ(frontCategoryOf(CardSet{}), cat::Trash);
+    EXPECT_EQ(takeFirstCandidate(scratch, S("Kh Kd 2c 2s 5h"), cat::Pair), S("Kh Kd"));
+    EXPECT_EQ(takeFirstCandidate(scratch, S("Kh Kd Kc Ks 2h 2d 2c"), cat::Triple), S("2h 2d 2c"));
+    EXPECT_EQ(takeFirstCandidate(scratch, S("Ah 9d 7c 3s 2h"), cat::Trash), S("Ah 9d 7c"));
+}
+
+}  // namespace
+}  // namespace kov

@@ -1,0 +1,59 @@
+#pragma once
+// A list of fixed capacity with the game's removal rule: removing entry i moves the last entry
+// into slot i, so after removals the order is no longer the order of appending. The search's
+// results depend on that order.
+//
+// A full list refuses further entries and remembers that it overflowed; callers finish their
+// work with what it holds and report the condition.
+
+#include <cstdint>
+#include <vector>
+
+namespace kov {
+
+constexpr int ListCapacity = 16384;
+
+template <typename T>
+class FixedList {
+public:
+    explicit FixedList(int capacity = ListCapacity) : items_(static_cast<std::size_t>(capacity)) {}
+
+    int capacity() const { return static_cast<int>(items_.size()); }
+    int count() const { return count_; }
+    bool empty() const { return count_ == 0; }
+    bool overflowed() const { return overflowed_; }
+
+    void clear() {
+        count_ = 0;
+        overflowed_ = false;
+    }
+    // Appends; false (and the overflow mark) when the list is already full.
+    bool append(const T& value) {
+        if (count_ == capacity()) {
+            overflowed_ = true;
+            return false;
+        }
+        items_[static_cast<std::size_t>(count_++)] = value;
+        return true;
+    }
+    void removeAt(int i) {
+        --count_;
+        items_[static_cast<std::size_t>(i)] = items_[static_cast<std::size_t>(count_)];
+    }
+    // Keeps the first n entries (n <= count).
+    void truncate(int n) { count_ = n; }
+
+    T& operator[](int i) { return items_[static_cast<std::size_t>(i)]; }
+    const T& operator[](int i) const { return items_[static_cast<std::size_t>(i)]; }
+    T* begin() { return items_.data(); }
+    T* end() { return items_.data() + count_; }
+    const T* begin() const { return items_.data(); }
+    const T* end() const { return items_.data() + count_; }
+
+private:
+    std::vector<T> items_;  // allocated once; nothing allocates afterwards
+    std::int32_t count_ = 0;
+    bool overflowed_ = false;
+};
+
+}  // namespace kov
