@@ -1,0 +1,69 @@
+#include "deal/driver.h"
+
+namespace kov {
+
+std::array<int, 4> rankSeats(const std::array<double, 4>& values, int n) {
+    std::array<int, 4> order{0, 1, 2, 3};
+    std::array<double, 4> v = values;
+    for (int i = 0; i + 1 < n; ++i)
+        for (int j = i + 1; j < n; ++j)
+            if (v[i] > v[j]) {
+                std::swap(v[i], v[j]);
+                std::swap(order[i], order[j]);
+            }
+    return order;
+}
+
+int chooseSeat(const std::array<int, 4>& order, int n, int threshold, int r1, int r2) {
+    const bool low = r1 < threshold;
+    const bool lowSecond = r2 < 50;
+    switch (n) {
+        case 2:
+            return low ? order[1] : order[0];
+        case 3:
+            return low ? (lowSecond ? order[2] : order[1]) : (lowSecond ? order[1] : order[0]);
+        case 4:
+            return low ? (lowSecond ? order[3] : order[2]) : (lowSecond ? order[1] : order[0]);
+        default:
+            return 0;
+    }
+}
+
+DealReport startDeal(int n, ScoringOption option, const ThresholdTable& thresholds, Deal& deal,
+                     SeatArrangements& seats, Random& rng, Evaluator& evaluator,
+                     const std::function<void(int, int)>& progress) {
+    DealReport report;
+    dealAllSeats(deal, rng);
+    report.SavedDeal = deal;
+    for (int s = 0; s < n; ++s) {
+        copyHolding(deal.rows[0], report.SavedDeal.rows[static_cast<std::size_t>(s)]);
+        std::function<void(int)> step;
+        if (progress) step = [&](int done) { progress(s, done); };
+        evaluator.evaluateHolding(deal, rng, option, step);
+        report.overflowed = report.overflowed || evaluator.overflowed();
+        seats[static_cast<std::size_t>(s)] = evaluator.candidates(0)[0];
+        // Every candidate played the same pairings; at least 300.
+        const std::int64_t pairings = evaluator.pairingCount() / evaluator.candidates(0).count();
+        const std::int32_t total =
+            option == ScoringOption::Chi ? evaluator.chiTotal(0) : evaluator.setTotal(0);
+        report.HoldingValue[static_cast<std::size_t>(s)] =
+            static_cast<double>(total) / static_cast<double>(pairings);
+    }
+    report.order = rankSeats(report.HoldingValue, n);
+
+    const int threshold = thresholds[static_cast<std::size_t>(n - 2)][static_cast<std::size_t>(option)];
+    const int r1 = rng.nextRandom() % 100;
+    report.draws.push_back(r1);
+    int r2 = 0;
+    if (n >= 3) {
+        r2 = rng.nextRandom() % 100;
+        report.draws.push_back(r2);
+    }
+    report.chosen = chooseSeat(report.order, n, threshold, r1, r2);
+
+    if (report.chosen != 0) std::swap(seats[static_cast<std::size_t>(report.chosen)], seats[0]);
+    copyHolding(deal.rows[0], report.SavedDeal.rows[static_cast<std::size_t>(report.chosen)]);
+    return report;
+}
+
+}  // namespace kov

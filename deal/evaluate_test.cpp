@@ -1,0 +1,125 @@
+#include "deal/evaluate.h"
+
+#include <gtest/gtest.h>
+
+#include "cards/card_text.h"
+#include "cards/compare.h"
+#include "cards/special.h"
+
+namespace kov {
+namespace {
+
+Arrangement regular(const char* back, const char* middle, const char* front) {
+    Arrangement a;
+    EXPECT_TRUE(evaluateArrangement(a, cardsFromText(front), cardsFromText(middle),
+                                    cardsFromText(back)));
+    return a;
+}
+
+Arrangement special(const char* cards, int category) {
+    Arrangement a;
+    EXPECT_TRUE(declareSpecial(a, {}, {}, {}, cardsFromText(cards), category));
+    return a;
+}
+
+const char* Hearts = "Ah 2h 3h 4h 5h 6h 7h 8h 9h Th Jh Qh Kh";
+const char* SixPairs = "Ac Ad 2c 2d 3c 3d 4c 4d 5c 5d 6c 6d Ks";
+
+// Fills the opponents' lists with one arrangement each.
+void oneEach(Evaluator& e, const Arrangement& opponent) {
+    for (int seat = 1; seat <= 3; ++seat) {
+        e.candidates(seat).clear();
+        e.candidates(seat).append(opponent);
+    }
+}
+
+TEST(ScorePairings, SpecialsUnderTheChiOption) {
+    Evaluator e(64);
+    e.candidates(0).clear();
+    e.candidates(0).append(special(Hearts, 15));
+    e.candidates(0).append(regular("2c 3c 4c 5c 6c", "9d 9s 9c Jd Js", "Qd Qs 7d"));
+    e.clearTallies();
+    oneEach(e, regular("7s 8s Ts Js Qs", "Kd Kc 4d 5d 7c", "8d 8c 2s"));
+    e.scorePairings(ScoringOption::Chi);
+    EXPECT_EQ(e.chiTotal(0), 3 * 26);
+    EXPECT_EQ(e.chiTotal(1), 3 * (1 + 2 + 5));  // front, middle (full house) and back won
+    EXPECT_EQ(e.pairingCount(), 6);
+    oneEach(e, special(SixPairs, 10));
+    e.scorePairings(ScoringOption::Chi);
+    EXPECT_EQ(e.chiTotal(0), 3 * 26);  // special against special adds nothing ...
+    EXPECT_EQ(e.chiTotal(1), 3 * 8 - 3 * 3);
+    EXPECT_EQ(e.pairingCount(), 12);  // ... but counts
+}
+
+TEST(ScorePairings, StrongBacksUnderTheSetOption) {
+    Evaluator e(64);
+    e.candidates(0).clear();
+    e.candidates(0).append(regular("2c 3c 4c 5c 6c", "2d 5d 9d Jd Kd", "Qd Qs 7d"));
+    e.candidates(0).append(regular("Tc Td Th 3s 3h", "9d 9s 4c 4h 2s", "Qd Js 7d"));
+    e.clearTallies();
+    oneEach(e, regular("7s 8s Ts Js Qs", "Kd Kc 4d 5d 7c", "8d 8c 2s"));
+    e.scorePairings(ScoringOption::Set);
+    EXPECT_EQ(e.setTotal(0), 3);   // a straight flush back wins outright
+    EXPECT_EQ(e.setTotal(1), 3);   // back and middle won, front lost: +1 per opponent
+    oneEach(e, regular("As Ah Ac Ad 2h", "Kh Ks 7h 8h 9h", "Jh Jc 5s"));
+    e.scorePairings(ScoringOption::Set);
+    EXPECT_EQ(e.setTotal(0), 3);   // against a quadruple back: a draw
+    EXPECT_EQ(e.setTotal(1), 3 - 3);
+    EXPECT_EQ(e.chiTotal(0), 0);
+}
+
+TEST(OrderCandidates, HighestFirstAndSearchOrderAmongEquals) {
+    Evaluator e(64);
+    e.candidates(0).clear();
+    const Arrangement weak = regular("2c 2d 5c 7c 9d", "3c 4d 6s 8c Td", "7d 5s 3h");
+    const Arrangement pairsA = special(SixPairs, 10);
+    const Arrangement pairsB = special("Ah Ad 2h 2s 3h 3s 4h 4s 5h 5s 6h 6s Kc", 10);
+    e.candidates(0).append(weak);
+    e.candidates(0).append(pairsA);
+    e.candidates(0).append(pairsB);
+    e.clearTallies();
+    oneEach(e, regular("7s 8s Ts Js Qs", "Kd Kc 4d 5d 7c", "8d 8c 2s"));
+    e.scorePairings(ScoringOption::Chi);
+    e.orderCandidates(ScoringOption::Chi);
+    EXPECT_EQ(e.candidates(0)[0], pairsA);  // ties with pairsB: the earlier stays first
+    EXPECT_EQ(e.candidates(0)[1], pairsB);
+    EXPECT_EQ(e.candidates(0)[2], weak);
+    EXPECT_EQ(e.chiTotal(0), 9);
+    EXPECT_EQ(e.chiTotal(2), -9);  // totals move with their candidates
+}
+
+TEST(EvaluateHolding, PairingsAndDraws) {
+    Deal deal;
+    Random rng(77);
+    dealAllSeats(deal, rng);
+    const Holding row0 = deal.rows[0];
+    Evaluator e;
+    const Random before = rng;
+    e.evaluateHolding(deal, rng, ScoringOption::Chi);
+    EXPECT_EQ(deal.rows[0], row0);
+    Random expected = before;
+    for (int k = 0; k < 39 * SimulatedDeals; ++k) expected.nextRandom();
+    EXPECT_EQ(rng.state(), expected.state());  // 39 draws per simulated deal, nothing else
+    const int n = e.candidates(0).count();
+    ASSERT_GE(n, 1);
+    EXPECT_EQ(e.pairingCount() % n, 0);
+    EXPECT_GE(e.pairingCount() / n, 300);
+    for (int seat = 1; seat <= 3; ++seat) EXPECT_GE(e.candidates(seat).count(), 1);
+    for (int i = 1; i < n; ++i) EXPECT_GE(e.chiTotal(i - 1), e.chiTotal(i));
+}
+
+TEST(EvaluateHolding, SingleCandidateStaysFirst) {
+    Deal deal;
+    const CardSet hearts = cardsFromText(Hearts);
+    int k = 0;
+    for (int c = 0; c < 52; ++c)
+        if (hasCard(hearts, static_cast<CardIndex>(c))) deal.rows[0][k++] = static_cast<CardIndex>(c);
+    Random rng(5);
+    Evaluator e;
+    e.evaluateHolding(deal, rng, ScoringOption::Set);
+    ASSERT_EQ(e.candidates(0).count(), 2);  // the 13 straight flush and its plain split
+    EXPECT_EQ(e.candidates(0)[0].back.category, 15);
+}
+
+}  // namespace
+}  // namespace kov
