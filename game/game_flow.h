@@ -1,0 +1,51 @@
+#pragma once
+// The steps of one deal as the dialogs run them: points needed before a deal, START GAME, the
+// player's commit, and the results view's lines, cards and balance.
+
+#include <string>
+#include <vector>
+
+#include "game/game_state.h"
+
+namespace kov {
+
+// Points still missing before START GAME may be shown: the largest loss the options allow
+// (18 per opponent and unit under the chi option, 1 under the set option) less the balance.
+int pointsNeeded(const GameState& g);
+// "" when nothing is needed, else "need %d more point" / "need %d more points".
+std::string neededText(int need);
+
+// START GAME: table phase, the deal driver, the human's cards into the hand row.
+DealReport startGame(GameState& g, Random& rng, Evaluator& evaluator);
+
+// Commit buttons of the arrangement dialog. Regular is -1; 10..15 declare a special.
+constexpr int RegularCommit = -1;
+// The message shown instead of committing, or "" when the commit may go ahead.
+std::string commitRefusal(const GameState& g, int category);
+// Records seat 0's arrangement (possibly ILLEGAL) and settles the deal.
+void commitArrangement(GameState& g, int category);
+
+// What the results view draws: texts at their top-left positions, and cards.
+struct TextItem {
+    int x, y;
+    std::string text;
+};
+struct CardItem {
+    int x, y;
+    int face;
+};
+struct ResultsView {
+    std::vector<TextItem> texts;
+    std::vector<CardItem> cards;
+    int gain = 0;
+    std::string balanceText;  // the results dialog's label: "points %d %+d = %d"
+    std::string pointsText;   // the other dialogs' labels: "points %d"
+};
+// Lays out the results and computes PendingPoints (repeatable: PlayerPoints is not changed).
+ResultsView showResults(GameState& g);
+// OK in the results dialog: commits the balance and returns to the settings phase.
+void acceptResults(GameState& g);
+
+std::string pointsLabel(int points);
+
+}  // namespace kov

@@ -1,0 +1,89 @@
+#include "game/game_state.h"
+
+namespace kov {
+
+void startUp(GameState& g, Random& rng) {
+    for (auto& row : g.DealChoiceThreshold) row = {50, 50};
+    initDealing(rng);
+    g.HandOrder = 1;
+}
+
+void loadHandIntoTable(GameState& g) {
+    for (int i = 0; i < 13; ++i) {
+        g.TableGrid[HandRow][i] = toFaceNumber(g.deal.rows[0][static_cast<std::size_t>(i)]);
+        g.TableGrid[ArrangementRow][i] = EmptyCell;
+    }
+}
+
+void buildPlayerSets(GameState& g) {
+    PlayerSetsType& p = g.PlayerSets;
+    p = PlayerSetsType{};
+    for (int i = 0; i < 13; ++i) {
+        const int cell = g.TableGrid[ArrangementRow][i];
+        if (cell == EmptyCell) continue;
+        const auto card = static_cast<CardIndex>(fromFaceNumber(cell));
+        addCard(i < 3 ? p.front : i < 8 ? p.middle : p.back, card);
+    }
+    for (int cell : g.TableGrid[HandRow])
+        if (cell != EmptyCell) addCard(p.leftover, static_cast<CardIndex>(fromFaceNumber(cell)));
+}
+
+void enterFirstPhase(GameState& g, bool settingsDialogExists) {
+    if (settingsDialogExists) g.SettingsShown = 1;
+    g.TableShown = 0;
+    g.ResultsShown = 0;
+}
+void enterTablePhase(GameState& g) {
+    g.SettingsShown = 0;
+    g.TableShown = 1;
+}
+void enterResultsPhase(GameState& g) {
+    g.TableShown = 0;
+    g.ResultsShown = 1;
+}
+void enterSettingsPhase(GameState& g) {
+    g.ResultsShown = 0;
+    g.SettingsShown = 1;
+}
+
+void sortHandRow(GameState& g) {
+    auto& row = g.TableGrid[HandRow];
+    if (g.HandCount <= 0) return;
+    // Greatest first, so every empty cell (-1) ends up behind the cards.
+    for (int i = 0; i < 13; ++i)
+        for (int j = i + 1; j < 13; ++j)
+            if (row[i] < row[j]) std::swap(row[i], row[j]);
+    const auto key = [&](int face) {
+        return g.HandOrder == 1 ? fromFaceNumber(face) : numberOrderKey(face);
+    };
+    const int n = std::min(g.HandCount, 13);
+    for (int i = 0; i < n; ++i)
+        for (int j = i + 1; j < n; ++j)
+            if (key(row[i]) > key(row[j])) std::swap(row[i], row[j]);
+}
+
+bool clickCell(GameState& g, int row, int column) {
+    if (row < 0 || row > 1 || column < 0 || column > 12) return false;
+    int& target = g.TableGrid[row][column];
+    if (g.SelectedCell == -1) {
+        if (target != EmptyCell) g.SelectedCell = row * 13 + column;
+        return true;
+    }
+    const int sourceRow = g.SelectedCell / 13;
+    int& source = g.TableGrid[sourceRow][g.SelectedCell % 13];
+    if (target == EmptyCell) {
+        target = source;
+        source = EmptyCell;
+        if (sourceRow != row) {
+            const int toArrangement = row == ArrangementRow ? 1 : -1;
+            g.ArrangedCount += toArrangement;
+            g.HandCount -= toArrangement;
+        }
+    } else {
+        std::swap(target, source);
+    }
+    g.SelectedCell = -1;
+    return true;
+}
+
+}  // namespace kov
