@@ -36,6 +36,25 @@ int suitFromText(std::string_view s) {
     }
 }
 
+// The token as it may be shown in a message: bytes outside printable ASCII become \xNN, and a
+// long token is cut short.
+std::string printable(std::string_view token) {
+    std::string out;
+    for (std::size_t i = 0; i < token.size() && i < 24; ++i) {
+        const auto b = static_cast<unsigned char>(token[i]);
+        if (b >= 0x20 && b < 0x7F) {
+            out += static_cast<char>(b);
+        } else {
+            static constexpr char Hex[] = "0123456789abcdef";
+            out += "\\x";
+            out += Hex[b >> 4];
+            out += Hex[b & 15];
+        }
+    }
+    if (token.size() > 24) out += "...";
+    return out;
+}
+
 }  // namespace
 
 std::optional<CardIndex> parseCard(std::string_view text) {
@@ -81,11 +100,12 @@ ParsedCards parseCards(std::string_view text) {
         const std::string_view token = text.substr(i, end - i);
         const auto card = parseCard(token);
         if (!card) {
-            out.error = "unknown card '" + std::string(token) + "'";
+            // Suit signs are fine in input; anything else unreadable is shown escaped.
+            out.error = "unknown card '" + printable(token) + "'";
             return out;
         }
         if (hasCard(seen, *card)) {
-            out.error = "duplicate card '" + std::string(token) + "'";
+            out.error = "duplicate card '" + printable(token) + "'";
             return out;
         }
         addCard(seen, *card);

@@ -1,12 +1,19 @@
 #pragma once
 // Seat evaluation by simulated deals: every candidate of the holding in row 0 plays every
 // candidate of three imaginary opponents over 100 random deals of the unseen cards.
+//
+// The random numbers of the simulated deals do not depend on their results, so all 100 deals are
+// drawn first, in order, and then arranged and scored on several threads, each with its own
+// search and tallies. The tallies are integer sums: the outcome is the same for any thread count.
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "deal/dealing.h"
+#include "deal/task_pool.h"
 #include "search/arrange.h"
 #include "settle/settlement.h"
 
@@ -14,39 +21,51 @@ namespace kov {
 
 constexpr int SimulatedDeals = 100;
 
+// Adds the pairings of every candidate of `own` against every candidate of the three opponents
+// to the tallies (indexed like `own`). Specials and strong backs settle as a block; no ace factor.
+void scoreAgainst(const ArrangementList& own, const std::array<const ArrangementList*, 3>& opponents,
+                  ScoringOption option, std::int32_t* chiTotal, std::int32_t* setTotal,
+                  std::int64_t& pairingCount);
+
 class Evaluator {
 public:
-    explicit Evaluator(int capacity = ListCapacity);
+    // threads = 0: one per hardware thread.
+    explicit Evaluator(int capacity = ListCapacity, int threads = 1);
+    ~Evaluator();
 
     // Arranges row 0, re-deals rows 1..3 100 times (39 draws each), arranges and scores them,
     // and orders the candidates so the one to play stands first. `progress`, when given, is
-    // called after every simulated deal with the number done.
+    // called with the number of simulated deals done (from any thread, one call at a time).
     void evaluateHolding(Deal& deal, Random& rng, ScoringOption option,
                          const std::function<void(int)>& progress = {});
 
     void clearTallies();
+    // Scores the opponents' lists now in seats 1..3 against seat 0's.
     void scorePairings(ScoringOption option);
     // Highest total under the option first; among equals the earliest in search order.
     void orderCandidates(ScoringOption option);
 
-    const ArrangementList& candidates(int seat) const { return seats_[seat]; }
-    ArrangementList& candidates(int seat) { return seats_[seat]; }
+    const ArrangementList& candidates(int seat) const { return seats_[static_cast<std::size_t>(seat)]; }
+    ArrangementList& candidates(int seat) { return seats_[static_cast<std::size_t>(seat)]; }
     std::int32_t chiTotal(int i) const { return ChiTotal[static_cast<std::size_t>(i)]; }
     std::int32_t setTotal(int i) const { return SetTotal[static_cast<std::size_t>(i)]; }
     std::int64_t pairingCount() const { return PairingCount; }
     // A list of this evaluation filled up (the results stand on what the lists held).
     bool overflowed() const { return overflowed_; }
-
-    // Arranges row s of the deal into seat s's list.
-    void arrangeSeat(const Deal& deal, int seat);
+    int threads() const { return pool_.participants(); }
 
 private:
+    struct Worker;
+
     SeatSearch search_;
     std::array<ArrangementList, 4> seats_;
     std::vector<std::int32_t> ChiTotal;
     std::vector<std::int32_t> SetTotal;
     std::int64_t PairingCount = 0;
     bool overflowed_ = false;
+    std::vector<std::unique_ptr<Worker>> workers_;
+    std::vector<Deal> simulated_;
+    TaskPool pool_;
 };
 
 }  // namespace kov

@@ -6,6 +6,7 @@
 // A full list refuses further entries and remembers that it overflowed; callers finish their
 // work with what it holds and report the condition.
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -39,6 +40,12 @@ public:
     void removeAt(int i) {
         --count_;
         items_[static_cast<std::size_t>(i)] = items_[static_cast<std::size_t>(count_)];
+    }
+    // Copies the entries of `other` (which must not hold more than this list's capacity).
+    void copyFrom(const FixedList& other) {
+        count_ = std::min(other.count_, capacity());
+        std::copy(other.items_.begin(), other.items_.begin() + count_, items_.begin());
+        overflowed_ = other.overflowed_;
     }
     // Keeps the first n entries (n <= count).
     void truncate(int n) { count_ = n; }

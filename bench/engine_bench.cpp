@@ -1,0 +1,143 @@
+// Benchmarks of the engine's hot paths. Inputs are prepared outside the timed loops.
+
+#include <benchmark/benchmark.h>
+
+#include "cards/card_text.h"
+#include "deal/driver.h"
+#include "search/reference_search.h"
+
+namespace kov {
+namespace {
+
+std::vector<CardSet> randomHoldings(int n, std::uint32_t seed) {
+    std::vector<CardSet> out;
+    Random rng(seed);
+    Deal deal;
+    while (static_cast<int>(out.size()) < n) {
+        dealAllSeats(deal, rng);
+        for (const Holding& row : deal.rows)
+            if (static_cast<int>(out.size()) < n) out.push_back(setOf(row));
+    }
+    return out;
+}
+
+Holding holdingOf(const CardSet& s) {
+    Holding row{};
+    int k = 0;
+    for (int c = 0; c < DeckSize; ++c)
+        if (hasCard(s, static_cast<CardIndex>(c))) row[static_cast<std::size_t>(k++)] = static_cast<CardIndex>(c);
+    return row;
+}
+
+// The worst holding known: twelve diamonds and a spade.
+const char* WorstHolding = "Ad 2d 3d 5d 6d 7d 8d 9d Td Jd Qd Kd 9s";
+
+void BM_ArrangeSeat(benchmark::State& state) {
+    const std::vector<CardSet> holdings = randomHoldings(1000, 1);
+    SeatSearch search;
+    ArrangementList list;
+    for (auto _ : state)
+        for (const CardSet& h : holdings) {
+            search.arrangeSeat(h, list);
+            benchmark::DoNotOptimize(list.count());
+        }
+    state.SetItemsProcessed(state.iterations() * 1000);
+}
+BENCHMARK(BM_ArrangeSeat)->Unit(benchmark::kMillisecond);
+
+void BM_ArrangeSeatReference(benchmark::State& state) {
+    const std::vector<CardSet> holdings = randomHoldings(1000, 1);
+    ReferenceSearch search;
+    ArrangementList list;
+    for (auto _ : state)
+        for (const CardSet& h : holdings) {
+            search.arrangeSeat(h, list);
+            benchmark::DoNotOptimize(list.count());
+        }
+    state.SetItemsProcessed(state.iterations() * 1000);
+}
+BENCHMARK(BM_ArrangeSeatReference)->Unit(benchmark::kMillisecond);
+
+void BM_ArrangeWorstHolding(benchmark::State& state) {
+    const CardSet h = cardsFromText(WorstHolding);
+    SeatSearch search;
+    ArrangementList list;
+    for (auto _ : state) {
+        search.arrangeSeat(h, list);
+        benchmark::DoNotOptimize(list.count());
+    }
+    state.counters["candidates"] = list.count();
+}
+BENCHMARK(BM_ArrangeWorstHolding)->Unit(benchmark::kMillisecond);
+
+// One simulated deal's pairings for a typical holding, under each option.
+void BM_ScorePairings(benchmark::State& state) {
+    const auto option = static_cast<ScoringOption>(state.range(0));
+    Evaluator evaluator(ListCapacity, 1);
+    Deal deal;
+    Random rng(3);
+    dealAllSeats(deal, rng);
+    evaluator.evaluateHolding(deal, rng, option);  // fills seat 0 and the last opponents
+    for (auto _ : state) {
+        evaluator.clearTallies();
+        evaluator.scorePairings(option);
+        benchmark::DoNotOptimize(evaluator.pairingCount());
+    }
+    state.counters["pairings"] = static_cast<double>(evaluator.pairingCount());
+}
+BENCHMARK(BM_ScorePairings)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_EvaluateHolding(benchmark::State& state) {
+    const std::vector<CardSet> holdings = randomHoldings(20, 2);
+    Evaluator evaluator(ListCapacity, static_cast<int>(state.range(0)));
+    Deal deal;
+    for (auto _ : state)
+        for (std::size_t i = 0; i < holdings.size(); ++i) {
+            deal.rows[0] = holdingOf(holdings[i]);
+            Random rng(static_cast<std::uint32_t>(i));
+            evaluator.evaluateHolding(deal, rng, ScoringOption::Chi);
+            benchmark::DoNotOptimize(evaluator.chiTotal(0));
+        }
+    state.SetItemsProcessed(state.iterations() * 20);
+}
+BENCHMARK(BM_EvaluateHolding)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+void BM_EvaluateWorstHolding(benchmark::State& state) {
+    Evaluator evaluator(ListCapacity, static_cast<int>(state.range(0)));
+    Deal deal;
+    deal.rows[0] = holdingOf(cardsFromText(WorstHolding));
+    for (auto _ : state) {
+        Random rng(9);
+        evaluator.evaluateHolding(deal, rng, ScoringOption::Chi);
+        benchmark::DoNotOptimize(evaluator.chiTotal(0));
+    }
+    state.counters["pairings"] = static_cast<double>(evaluator.pairingCount());
+}
+BENCHMARK(BM_EvaluateWorstHolding)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// START GAME with three opponents over 20 fixed seeds; the time is per START GAME.
+void BM_StartDeal(benchmark::State& state) {
+    const auto option = static_cast<ScoringOption>(state.range(0));
+    Evaluator evaluator(ListCapacity, static_cast<int>(state.range(1)));
+    for (auto _ : state)
+        for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+            Random rng(seed);
+            Deal deal;
+            SeatArrangements seats;
+            const DealReport r =
+                startDeal(4, option, DefaultDealChoiceThreshold, deal, seats, rng, evaluator);
+            benchmark::DoNotOptimize(r.chosen);
+        }
+    state.SetItemsProcessed(state.iterations() * 20);
+}
+BENCHMARK(BM_StartDeal)
+    ->Args({0, 1})
+    ->Args({1, 1})
+    ->Args({0, 2})
+    ->Args({1, 2})
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace kov
+
+BENCHMARK_MAIN();

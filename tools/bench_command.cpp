@@ -1,0 +1,144 @@
+#include "tools/bench_command.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ostream>
+
+#include "deal/driver.h"
+#include "search/reference_search.h"
+#include "tools/json_forms.h"
+
+namespace kov::tool {
+namespace {
+
+// FNV-1a, 64 bits, over the bytes of every result in a fixed order.
+struct Digest {
+    std::uint64_t h = 1469598103934665603ull;
+    void add(const void* data, std::size_t n) {
+        const auto* p = static_cast<const unsigned char*>(data);
+        for (std::size_t i = 0; i < n; ++i) h = (h ^ p[i]) * 1099511628211ull;
+    }
+    void add(std::int64_t v) { add(&v, sizeof v); }
+    void add(const Arrangement& a) {
+        for (const Hand* hand : {&a.back, &a.middle, &a.front}) {
+            for (std::uint16_t m : hand->cards.mask) add(m);
+            add(hand->category);
+        }
+    }
+    std::string hex() const {
+        char buffer[17];
+        std::snprintf(buffer, sizeof buffer, "%016llx", static_cast<unsigned long long>(h));
+        return buffer;
+    }
+};
+
+// Fixed random holdings: the deals of seeds 1, 2, ... give four holdings each.
+std::vector<CardSet> fixedHoldings(int n) {
+    std::vector<CardSet> out;
+    Random rng(20261208);
+    Deal deal;
+    while (static_cast<int>(out.size()) < n) {
+        dealAllSeats(deal, rng);
+        for (const Holding& row : deal.rows)
+            if (static_cast<int>(out.size()) < n) out.push_back(setOf(row));
+    }
+    return out;
+}
+
+int countArg(const std::string& text, const char* option, int max) {
+    const bool digits = !text.empty() && text.size() <= 7 &&
+                        std::all_of(text.begin(), text.end(),
+                                    [](char c) { return c >= '0' && c <= '9'; });
+    if (digits) {
+        const int v = std::stoi(text);
+        if (v >= 1 && v <= max) return v;
+    }
+    throw InputError{std::string("bad value for ") + option + ": '" + text + "' (expected 1.." +
+                     std::to_string(max) + ")"};
+}
+
+struct BenchResult {
+    double arrangeUs = 0, referenceUs = 0, startChiMs = 0, startSetMs = 0;
+    std::string digest;
+};
+
+double medianOf(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0.0 : v[v.size() / 2];
+}
+
+BenchResult runWorkload(int holdings, int seeds, int threads) {
+    using Clock = std::chrono::steady_clock;
+    BenchResult result;
+    Digest digest;
+    const std::vector<CardSet> sets = fixedHoldings(holdings);
+
+    SeatSearch fast;
+    ReferenceSearch reference;
+    ArrangementList list, referenceList;
+    auto t0 = Clock::now();
+    for (const CardSet& h : sets) {
+        fast.arrangeSeat(h, list);
+        digest.add(list.count());
+        for (const Arrangement& a : list) digest.add(a);
+    }
+    auto t1 = Clock::now();
+    for (const CardSet& h : sets) reference.arrangeSeat(h, referenceList);
+    auto t2 = Clock::now();
+    result.arrangeUs = std::chrono::duration<double, std::micro>(t1 - t0).count() / holdings;
+    result.referenceUs = std::chrono::duration<double, std::micro>(t2 - t1).count() / holdings;
+
+    Evaluator evaluator(ListCapacity, threads);
+    for (ScoringOption option : {ScoringOption::Chi, ScoringOption::Set}) {
+        std::vector<double> times;
+        for (int s = 1; s <= seeds; ++s) {
+            Random rng(static_cast<std::uint32_t>(s));
+            Deal deal;
+            SeatArrangements seats;
+            const auto start = Clock::now();
+            const DealReport r =
+                startDeal(4, option, DefaultDealChoiceThreshold, deal, seats, rng, evaluator);
+            times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+            for (double v : r.HoldingValue) digest.add(&v, sizeof v);
+            for (int d : r.draws) digest.add(d);
+            digest.add(r.chosen);
+            for (const Arrangement& a : seats) digest.add(a);
+            digest.add(rng.state());
+        }
+        (option == ScoringOption::Chi ? result.startChiMs : result.startSetMs) = medianOf(times);
+    }
+    result.digest = digest.hex();
+    return result;
+}
+
+}  // namespace
+
+CLI::App* addBenchCommand(CLI::App& app, BenchArgs& args) {
+    auto* be = app.add_subcommand("bench", "Time a fixed workload and print its digest");
+    be->add_option("--holdings", args.holdings, "random holdings to arrange (1..100000)");
+    be->add_option("--seeds", args.seeds, "START GAMEs per option (1..1000)");
+    be->add_option("--threads", args.threads, "threads of the simulation (1..64)");
+    return be;
+}
+
+void runBench(std::ostream& out, const BenchArgs& args) {
+    const int holdings = countArg(args.holdings, "--holdings", 100000);
+    const int seeds = countArg(args.seeds, "--seeds", 1000);
+    const int threads = countArg(args.threads, "--threads", 64);
+    const BenchResult r = runWorkload(holdings, seeds, threads);
+    out << Json{{"arrange_us", r.arrangeUs},
+                {"arrange_reference_us", r.referenceUs},
+                {"start_ms", Json{{"chi", r.startChiMs}, {"set", r.startSetMs}}},
+                {"threads", threads},
+                {"digest", r.digest}}
+               .dump()
+        << '\n';
+}
+
+std::string benchDigest(int holdings, int seeds, int threads) {
+    return runWorkload(holdings, seeds, threads).digest;
+}
+
+}  // namespace kov::tool

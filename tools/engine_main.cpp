@@ -1,0 +1,9 @@
+#include <unistd.h>
+
+#include <iostream>
+
+#include "tools/engine_tool.h"
+
+int main(int argc, char** argv) {
+    return kov::tool::runEngineTool(argc, argv, std::cin, std::cout, std::cerr, isatty(2) == 1);
+}

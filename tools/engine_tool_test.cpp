@@ -1,0 +1,171 @@
+#include "tools/engine_tool.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "tools/bench_command.h"
+#include "tools/json_forms.h"
+
+namespace kov::tool {
+namespace {
+
+struct ToolRun {
+    int status;
+    std::string out, err;
+    Json json() const { return Json::parse(out); }
+};
+
+ToolRun run(std::vector<std::string> args, const std::string& input = "") {
+    args.insert(args.begin(), "kovarin-engine");
+    std::vector<const char*> argv;
+    for (const auto& a : args) argv.push_back(a.c_str());
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const int status = runEngineTool(static_cast<int>(argv.size()), argv.data(), in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(EngineTool, RngAndDeal) {
+    const ToolRun r = run({"rng", "--seed", "1", "--count", "5"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.json(), Json::parse("[41,18467,6334,26500,19169]"));
+    const ToolRun d = run({"deal", "--seed", "7"});
+    ASSERT_EQ(d.status, 0);
+    const Json rows = d.json()["rows"];
+    ASSERT_EQ(rows.size(), 4u);
+    std::set<std::string> cards;
+    for (const Json& row : rows) {
+        EXPECT_EQ(row.size(), 13u);
+        for (const Json& c : row) cards.insert(c.get<std::string>());
+    }
+    EXPECT_EQ(cards.size(), 52u);
+    EXPECT_EQ(run({"deal", "--seed", "7"}).out, d.out);
+}
+
+TEST(EngineTool, CheckRegularAndClaims) {
+    ToolRun r = run({"check", "--front", "Qh Qd 4c", "--middle", "Jh Jd Ac Ks 9h", "--back",
+                 "2h 3h 5h 7h 9d", "--regular"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_FALSE(r.json()["held"].get<bool>());
+    EXPECT_EQ(r.json()["arrangement"]["front"]["category"], 23);
+    r = run({"check", "--front", "Qh Kd Ac", "--middle", "As 2d 3c 4h 5d", "--back",
+             "9h Td Jc Qs Kh", "--claim", "3 straight"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.json()["held"].get<bool>());
+    EXPECT_EQ(r.json()["arrangement"]["back"]["cards"], Json::parse(R"(["9h","Kh","Td","Jc","Qs"])"));
+    r = run({"check", "--front", "", "--middle", "", "--back", "", "--rest",
+             "Ah 2h 3h 4h 5h 6h 7h 8h 9h Th Jh Qh Kh", "--claim", "14"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_FALSE(r.json()["held"].get<bool>());
+}
+
+TEST(EngineTool, ArrangeListsTheWorkedExample) {
+    const ToolRun r = run({"arrange", "Ad Td 8d 6d 2d 2h 2c 2s 5h 5c 7d 7c Qs"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Json c = r.json()["candidates"];
+    ASSERT_EQ(c.size(), 3u);
+    EXPECT_EQ(c[2]["middle"]["category"], 3);
+    EXPECT_FALSE(r.json()["overflowed"].get<bool>());
+}
+
+TEST(EngineTool, SettleAndRows) {
+    const std::string input = R"({"seats": [
+      {"back": {"cards": ["7h","7d","7s","7c","8d"], "category": 7},
+       "middle": {"cards": ["Qh","Qd","2c","3s","4d"], "category": 1},
+       "front": {"cards": ["9d","9c","Ah"], "category": 1}},
+      {"back": {"cards": ["2h","3d","4h","5h","6d"], "category": 4},
+       "middle": {"cards": ["Ks","Kc","Tc","8h","6h"], "category": 1},
+       "front": {"cards": ["Qs","Jc","5c"], "category": 0}}]})";
+    const ToolRun r = run({"settle", "--option", "chi"}, input);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Json j = r.json();
+    EXPECT_EQ(j["front"], Json::parse("[[0,1],[-1,0]]"));
+    EXPECT_EQ(j["middle"], Json::parse("[[0,-1],[1,0]]"));
+    EXPECT_EQ(j["back"], Json::parse("[[0,4],[-4,0]]"));
+    EXPECT_EQ(j["rows"][0]["names"], Json::parse(R"(["a pair","a pair","quadruple"])"));
+    EXPECT_EQ(j["rows"][0]["cards"][0], "9d");
+    EXPECT_EQ(j["rows"][0]["points"], Json::parse("[1,-1,4]"));
+    EXPECT_EQ(j["rows"][1]["faces"].size(), 13u);
+}
+
+TEST(EngineTool, StartIsRepeatable) {
+    const ToolRun a = run({"start", "--seed", "5", "--opponents", "2", "--option", "set"});
+    ASSERT_EQ(a.status, 0) << a.err;
+    EXPECT_EQ(a.out, run({"start", "--seed", "5", "--opponents", "2", "--option", "set"}).out);
+    const Json j = a.json();
+    EXPECT_EQ(j["saved"].size(), 4u);
+    EXPECT_EQ(j["values"].size(), 3u);
+    EXPECT_EQ(j["draws"].size(), 2u);
+    EXPECT_EQ(j["arrangements"].size(), 3u);
+}
+
+// Every refusal: exit status 2, one line on the error stream, nothing on the output.
+TEST(EngineTool, RefusesBadInput) {
+    const std::string seat0 = R"({"back": {"cards": ["7h","7d","7s","7c","8d"], "category": 7},
+       "middle": {"cards": ["Qh","Qd","2c","3s","4d"], "category": 1},
+       "front": {"cards": ["9d","9c","Ah"], "category": 1}})";
+    const std::string illegal1 = R"({"back": {"cards": ["2h","3d","4h","5h","6d"], "category": 23},
+       "middle": {"cards": ["Ks","Kc","Tc","8h","6h"], "category": 23},
+       "front": {"cards": ["Qs","Jc","7c"], "category": 23}})";
+    const std::string overlapping = R"({"back": {"cards": ["2h","3d","4h","5h","6d"], "category": 4},
+       "middle": {"cards": ["Ks","Kc","Tc","8h","6h"], "category": 1},
+       "front": {"cards": ["Qs","Jc","9d"], "category": 0}})";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"arrange", "Ah 2h 3h 4h 5h 6h 7h 8h 9h Th Jh Qh Zh"}, ""},
+        {{"arrange", "1h 2h 3h 4h 5h 6h 7h 8h 9h Th Jh Qh Kh"}, ""},
+        {{"arrange", "11c 2h 3h 4h 5h 6h 7h 8h 9h Th Jh Qh Kh"}, ""},
+        {{"arrange", "Ah Ah 3h 4h 5h 6h 7h 8h 9h Th Jh Qh Kh"}, ""},
+        {{"arrange", "Ah 2h 3h 4h 5h 6h 7h 8h 9h Th Jh Qh"}, ""},
+        {{"arrange", "Ah 2h 3h 4h 5h 6h 7h 8h 9h Th Jh Qh Kh Ad"}, ""},
+        {{"arrange", ""}, ""},
+        {{"arrange", "Ah,,2h 3h 4h 5h 6h 7h 8h 9h Th Jh Qh Kh"}, ""},
+        {{"arrange", std::string(5000, 'A')}, ""},
+        {{"arrange", "\xff\xfe 2h 3h 4h 5h 6h 7h 8h 9h Th Jh Qh Kh"}, ""},
+        {{"rng", "--seed", "x", "--count", "3"}, ""},
+        {{"rng", "--seed", "-1", "--count", "3"}, ""},
+        {{"rng", "--seed", "4294967296", "--count", "3"}, ""},
+        {{"rng", "--seed", "1", "--count", "99999999"}, ""},
+        {{"start", "--seed", "1", "--opponents", "4", "--option", "chi"}, ""},
+        {{"start", "--seed", "1", "--opponents", "1", "--option", "both"}, ""},
+        {{"frobnicate"}, ""},
+        {{"settle", "--option", "chi"}, "{\"seats\": [ {"},
+        {{"settle", "--option", "chi"}, "not json"},
+        {{"settle", "--option", "chi"}, R"({"seats": 3})"},
+        {{"settle", "--option", "chi"}, R"({"seats": [)" + seat0 + "]}"},
+        {{"settle", "--option", "chi"}, R"({"seats": [)" + seat0 + "," + illegal1 + "]}"},
+        {{"settle", "--option", "chi"}, R"({"seats": [)" + seat0 + "," + overlapping + "]}"},
+        {{"settle", "--option", "chi"}, R"({"seats": [{"back": 1, "middle": 2, "front": 3},)" + seat0 + "]}"},
+        {{"check", "--front", "Qh Qd", "--middle", "Jh Jd Ac Ks 9h", "--back", "2h 3h 5h 7h 9d", "--regular"}, ""},
+        {{"check", "--front", "Qh Qd 4c", "--middle", "Qh Jd Ac Ks 9h", "--back", "2h 3h 5h 7h 9d", "--regular"}, ""},
+        {{"check", "--front", "Qh Qd 4c", "--middle", "Jh Jd Ac Ks 9h", "--back", "2h 3h 5h 7h 9d", "--claim", "9"}, ""},
+    };
+    for (const auto& [args, input] : cases) {
+        const ToolRun r = run(args, input);
+        EXPECT_EQ(r.status, 2) << args[0] << " " << (args.size() > 1 ? args[1] : "");
+        EXPECT_TRUE(r.out.empty()) << r.out;
+        ASSERT_FALSE(r.err.empty());
+        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;  // exactly one line
+    }
+    EXPECT_EQ(run({"rng", "--seed", "1", "--count", "2"}).status, 0);  // valid input still works
+}
+
+TEST(EngineTool, ErrorsNameTheOffendingToken) {
+    EXPECT_NE(run({"arrange", "Ah 2h 3h 4h 5h 6h 7h 8h 9h Th Jh Qh Zh"}).err.find("'Zh'"),
+              std::string::npos);
+    EXPECT_NE(run({"arrange", "Ah Ah 3h 4h 5h 6h 7h 8h 9h Th Jh Qh Kh"}).err.find("duplicate"),
+              std::string::npos);
+    EXPECT_NE(run({"rng", "--seed", "x", "--count", "3"}).err.find("--seed"), std::string::npos);
+}
+
+TEST(EngineTool, HelpOnEverySubcommand) {
+    for (const char* sub : {"rng", "deal", "check", "arrange", "evaluate", "start", "settle", "bench"}) {
+        const ToolRun r = run({sub, "--help"});
+        EXPECT_EQ(r.status, 0) << sub;
+        EXPECT_NE(r.out.find(sub), std::string::npos) << sub;
+    }
+    EXPECT_EQ(run({"--help"}).status, 0);
+}
+
+}  // namespace
+}  // namespace kov::tool
