@@ -25,7 +25,8 @@ Holding holdingOf(const CardSet& s) {
     Holding row{};
     int k = 0;
     for (int c = 0; c < DeckSize; ++c)
-        if (hasCard(s, static_cast<CardIndex>(c))) row[static_cast<std::size_t>(k++)] = static_cast<CardIndex>(c);
+        if (hasCard(s, static_cast<CardIndex>(c)))
+            row[static_cast<std::size_t>(k++)] = static_cast<CardIndex>(c);
     return row;
 }
 

@@ -21,8 +21,10 @@ void thinRank(CardSet& s, int r) {
 void keepFirstSuitOfBit(CardSet& s, int bit) {
     const auto b = static_cast<std::uint16_t>(1u << bit);
     int suit = 0;
-    while (suit < SuitCount && !(s.mask[suit] & b)) ++suit;
-    for (++suit; suit < SuitCount; ++suit) s.mask[suit] &= static_cast<std::uint16_t>(~b);
+    while (suit < SuitCount && !(s.mask[suit] & b))
+        ++suit;
+    for (++suit; suit < SuitCount; ++suit)
+        s.mask[suit] &= static_cast<std::uint16_t>(~b);
 }
 
 // dst[s] = m where src[s] holds all of m, else 0. True when some suit matched.
@@ -38,7 +40,8 @@ bool suitFilter(CardSet& dst, const CardSet& src, std::uint16_t m) {
 
 void fromSeat(CardSet& dst, const Holding& row) {
     clear(dst);
-    for (CardIndex c : row) addCard(dst, c);
+    for (CardIndex c : row)
+        addCard(dst, c);
 }
 
 CardSet setOf(const Holding& row) {
@@ -63,7 +66,8 @@ FiveRankMasks buildFiveRankMaskList() {
         if (bitCount16(m) == 5) list.mask[list.length++] = static_cast<std::uint16_t>(m);
     // Removing a straight moves the then-last mask into its place: the order that results is
     // the order in which the search enumerates flushes.
-    for (std::uint16_t straight : StraightMasks) list.remove(straight);
+    for (std::uint16_t straight : StraightMasks)
+        list.remove(straight);
     return list;
 }
 

@@ -17,16 +17,23 @@
 namespace kov {
 
 using CardIndex = std::uint8_t;
-using CardFaceNumber = int;  // card-library face: rank * 4 + suit code (clubs 0, diamonds 1, hearts 2, spades 3)
+using CardFaceNumber =
+    int;  // card-library face: rank * 4 + suit code (clubs 0, diamonds 1, hearts 2, spades 3)
 
 constexpr int SuitCount = 4;
 constexpr int RankCount = 13;
 constexpr int DeckSize = 52;
 constexpr std::uint16_t FullSuit = 0x1FFF;
 
-constexpr int suitOf(CardIndex c) { return c / RankCount; }
-constexpr int rankOf(CardIndex c) { return c % RankCount; }
-constexpr CardIndex makeCard(int suit, int rank) { return static_cast<CardIndex>(suit * RankCount + rank); }
+constexpr int suitOf(CardIndex c) {
+    return c / RankCount;
+}
+constexpr int rankOf(CardIndex c) {
+    return c % RankCount;
+}
+constexpr CardIndex makeCard(int suit, int rank) {
+    return static_cast<CardIndex>(suit * RankCount + rank);
+}
 
 struct CardSet {
     std::array<std::uint16_t, SuitCount> mask{};
@@ -43,25 +50,35 @@ inline constexpr std::array<std::uint8_t, 16> NibbleBitCount = {0, 1, 1, 2, 1, 2
 inline constexpr std::array<std::uint16_t, 10> StraightMasks = {
     0x1E01, 0x1F00, 0x0F80, 0x07C0, 0x03E0, 0x01F0, 0x00F8, 0x007C, 0x003E, 0x001F};
 
-inline void clear(CardSet& s) { s = CardSet{}; }
-inline void copy(CardSet& dst, const CardSet& src) { dst = src; }
-inline bool equals(const CardSet& a, const CardSet& b) { return a == b; }
+inline void clear(CardSet& s) {
+    s = CardSet{};
+}
+inline void copy(CardSet& dst, const CardSet& src) {
+    dst = src;
+}
+inline bool equals(const CardSet& a, const CardSet& b) {
+    return a == b;
+}
 inline bool isEmpty(const CardSet& s) {
     return (s.mask[0] | s.mask[1] | s.mask[2] | s.mask[3]) == 0;
 }
 
 inline void unionOf(CardSet& dst, const CardSet& a, const CardSet& b) {
-    for (int s = 0; s < SuitCount; ++s) dst.mask[s] = static_cast<std::uint16_t>(a.mask[s] | b.mask[s]);
+    for (int s = 0; s < SuitCount; ++s)
+        dst.mask[s] = static_cast<std::uint16_t>(a.mask[s] | b.mask[s]);
 }
 inline void intersectionOf(CardSet& dst, const CardSet& a, const CardSet& b) {
-    for (int s = 0; s < SuitCount; ++s) dst.mask[s] = static_cast<std::uint16_t>(a.mask[s] & b.mask[s]);
+    for (int s = 0; s < SuitCount; ++s)
+        dst.mask[s] = static_cast<std::uint16_t>(a.mask[s] & b.mask[s]);
 }
 inline void symmetricDifferenceOf(CardSet& dst, const CardSet& a, const CardSet& b) {
-    for (int s = 0; s < SuitCount; ++s) dst.mask[s] = static_cast<std::uint16_t>(a.mask[s] ^ b.mask[s]);
+    for (int s = 0; s < SuitCount; ++s)
+        dst.mask[s] = static_cast<std::uint16_t>(a.mask[s] ^ b.mask[s]);
 }
 // Removes b's cards from a.
 inline void minus(CardSet& a, const CardSet& b) {
-    for (int s = 0; s < SuitCount; ++s) a.mask[s] = static_cast<std::uint16_t>(a.mask[s] & ~b.mask[s]);
+    for (int s = 0; s < SuitCount; ++s)
+        a.mask[s] = static_cast<std::uint16_t>(a.mask[s] & ~b.mask[s]);
 }
 inline CardSet unite(const CardSet& a, const CardSet& b) {
     CardSet r;
@@ -74,7 +91,9 @@ inline CardSet without(CardSet a, const CardSet& b) {
 }
 
 // Set bits among the low 16 bits (the sum of NibbleBitCount over the four nibbles).
-inline int bitCount16(std::uint32_t v) { return std::popcount(v & 0xFFFFu); }
+inline int bitCount16(std::uint32_t v) {
+    return std::popcount(v & 0xFFFFu);
+}
 
 inline int cardCount(const CardSet& s) {
     return bitCount16(s.mask[0]) + bitCount16(s.mask[1]) + bitCount16(s.mask[2]) +
@@ -96,7 +115,8 @@ inline void allOfRank(CardSet& dst, int r) {
 
 inline void removeRank(CardSet& s, int r) {
     const auto keep = static_cast<std::uint16_t>(~(1u << (r % RankCount)));
-    for (auto& m : s.mask) m &= keep;
+    for (auto& m : s.mask)
+        m &= keep;
 }
 
 void thinRank(CardSet& s, int r);
@@ -108,7 +128,9 @@ CardSet setOf(const Holding& row);
 inline void addCard(CardSet& s, CardIndex c) {
     s.mask[suitOf(c)] = static_cast<std::uint16_t>(s.mask[suitOf(c)] | (1u << rankOf(c)));
 }
-inline bool hasCard(const CardSet& s, CardIndex c) { return (s.mask[suitOf(c)] >> rankOf(c)) & 1; }
+inline bool hasCard(const CardSet& s, CardIndex c) {
+    return (s.mask[suitOf(c)] >> rankOf(c)) & 1;
+}
 
 // Card-library face number: suits hearts, diamonds, clubs, spades become codes 2, 1, 0, 3.
 constexpr CardFaceNumber toFaceNumber(CardIndex c) {

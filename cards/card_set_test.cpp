@@ -15,13 +15,15 @@ TEST(CardIndex, SuitAndRankLayout) {
 }
 
 TEST(CardFaceNumber, MapsSuitsToLibraryCodes) {
-    EXPECT_EQ(toFaceNumber(makeCard(0, 0)), 2);   // ace of hearts
-    EXPECT_EQ(toFaceNumber(makeCard(2, 0)), 0);   // ace of clubs
+    EXPECT_EQ(toFaceNumber(makeCard(0, 0)), 2);    // ace of hearts
+    EXPECT_EQ(toFaceNumber(makeCard(2, 0)), 0);    // ace of clubs
     EXPECT_EQ(toFaceNumber(makeCard(3, 12)), 51);  // king of spades
-    EXPECT_EQ(toFaceNumber(makeCard(1, 1)), 5);   // two of diamonds
+    EXPECT_EQ(toFaceNumber(makeCard(1, 1)), 5);    // two of diamonds
     bool seen[52] = {};
-    for (int c = 0; c < 52; ++c) seen[toFaceNumber(static_cast<CardIndex>(c))] = true;
-    for (bool s : seen) EXPECT_TRUE(s);
+    for (int c = 0; c < 52; ++c)
+        seen[toFaceNumber(static_cast<CardIndex>(c))] = true;
+    for (bool s : seen)
+        EXPECT_TRUE(s);
 }
 
 TEST(CardSetOps, CountsAndRankArithmeticModulo13) {
@@ -33,7 +35,8 @@ TEST(CardSetOps, CountsAndRankArithmeticModulo13) {
     EXPECT_EQ(bitCount16(0x10001), 1);
     for (std::uint32_t v = 0; v < 0x10000; v += 37) {
         int nibbles = 0;
-        for (int k = 0; k < 16; k += 4) nibbles += NibbleBitCount[(v >> k) & 0xF];
+        for (int k = 0; k < 16; k += 4)
+            nibbles += NibbleBitCount[(v >> k) & 0xF];
         EXPECT_EQ(bitCount16(v), nibbles);
     }
     CardSet aces;
@@ -91,7 +94,8 @@ TEST(FiveRankMaskList, LengthOrderAndContents) {
     const FiveRankMasks& list = fiveRankMaskList();
     ASSERT_EQ(list.length, 1277);
     const std::uint16_t head[] = {0x1D80, 0x002F, 0x0037, 0x003B, 0x003D, 0x1E80};
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(list.mask[i], head[i]) << i;
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(list.mask[i], head[i]) << i;
     EXPECT_EQ(list.mask[1276], 0x1D40);
     bool seen[8192] = {};
     for (int i = 0; i < list.length; ++i) {
@@ -99,7 +103,8 @@ TEST(FiveRankMaskList, LengthOrderAndContents) {
         EXPECT_EQ(bitCount16(m), 5);
         EXPECT_FALSE(seen[m]);
         seen[m] = true;
-        for (std::uint16_t straight : StraightMasks) EXPECT_NE(m, straight);
+        for (std::uint16_t straight : StraightMasks)
+            EXPECT_NE(m, straight);
     }
 }
 

@@ -10,12 +10,18 @@ int rankFromText(std::string_view r) {
     if (r == "10") return 9;
     if (r.size() != 1) return -1;
     switch (std::toupper(static_cast<unsigned char>(r[0]))) {
-        case 'A': return 0;
-        case 'T': return 9;
-        case 'J': return 10;
-        case 'Q': return 11;
-        case 'K': return 12;
-        default: break;
+        case 'A':
+            return 0;
+        case 'T':
+            return 9;
+        case 'J':
+            return 10;
+        case 'Q':
+            return 11;
+        case 'K':
+            return 12;
+        default:
+            break;
     }
     if (r[0] >= '2' && r[0] <= '9') return r[0] - '1';
     return -1;
@@ -28,11 +34,16 @@ int suitFromText(std::string_view s) {
     if (s == "\u2660") return 3;
     if (s.size() != 1) return -1;
     switch (std::tolower(static_cast<unsigned char>(s[0]))) {
-        case 'h': return 0;
-        case 'd': return 1;
-        case 'c': return 2;
-        case 's': return 3;
-        default: return -1;
+        case 'h':
+            return 0;
+        case 'd':
+            return 1;
+        case 'c':
+            return 2;
+        case 's':
+            return 3;
+        default:
+            return -1;
     }
 }
 
@@ -137,7 +148,8 @@ CardSet cardsFromText(std::string_view text) {
     const ParsedCards parsed = parseCards(text);
     if (!parsed.error.empty()) throw std::invalid_argument(parsed.error);
     CardSet s;
-    for (CardIndex c : parsed.cards) addCard(s, c);
+    for (CardIndex c : parsed.cards)
+        addCard(s, c);
     return s;
 }
 

@@ -47,11 +47,21 @@ static bool isOneSuitOf(const CardSet& s, int n) {
     return found == 1;
 }
 
-bool isFlush5(const CardSet& s) { return isOneSuitOf(s, 5); }
-bool isFlush3(const CardSet& s) { return isOneSuitOf(s, 3); }
-bool isStraight5(const CardSet& s) { return hasRun(rankPattern(s).one, 5); }
-bool isStraight3(const CardSet& s) { return hasRun(rankPattern(s).one, 3); }
-bool isStraightMask(std::uint16_t mask) { return hasRun(mask, 5); }
+bool isFlush5(const CardSet& s) {
+    return isOneSuitOf(s, 5);
+}
+bool isFlush3(const CardSet& s) {
+    return isOneSuitOf(s, 3);
+}
+bool isStraight5(const CardSet& s) {
+    return hasRun(rankPattern(s).one, 5);
+}
+bool isStraight3(const CardSet& s) {
+    return hasRun(rankPattern(s).one, 3);
+}
+bool isStraightMask(std::uint16_t mask) {
+    return hasRun(mask, 5);
+}
 
 bool isTripleHand(const CardSet& s) {
     const RankPattern p = rankPattern(s);

@@ -9,8 +9,12 @@
 namespace kov {
 namespace {
 
-HandCategory five(const char* text) { return classifyFive(cardsFromText(text)); }
-HandCategory front(const char* text) { return classifyFront(cardsFromText(text)); }
+HandCategory five(const char* text) {
+    return classifyFive(cardsFromText(text));
+}
+HandCategory front(const char* text) {
+    return classifyFront(cardsFromText(text));
+}
 
 TEST(ClassifyFive, StraightsAndTheAce) {
     EXPECT_EQ(five("Ah 2d 3c 4s 5h"), cat::Straight);
@@ -52,18 +56,26 @@ TEST(ClassifyFive, EveryFiveCardHandOfASampleIsConsistent) {
     std::mt19937 rng(7);
     for (int n = 0; n < 20000; ++n) {
         CardSet s;
-        while (cardCount(s) < 5) addCard(s, static_cast<CardIndex>(rng() % 52));
+        while (cardCount(s) < 5)
+            addCard(s, static_cast<CardIndex>(rng() % 52));
         const HandCategory c = classifyFive(s);
         ASSERT_LE(c, cat::StraightFlush);
         int counts[5] = {};
-        for (int r = 0; r < 13; ++r) ++counts[rankCount(s, r)];
-        if (counts[4]) EXPECT_EQ(c, cat::Quadruple);
-        else if (counts[3] && counts[2]) EXPECT_EQ(c, cat::FullHouse);
-        else if (counts[3]) EXPECT_TRUE(c == cat::Triple);
-        else if (counts[2] == 2) EXPECT_EQ(c, cat::TwoPairs);
-        else if (counts[2] == 1) EXPECT_EQ(c, cat::Pair);
-        else EXPECT_TRUE(c == cat::Trash || c == cat::Straight || c == cat::Flush ||
-                         c == cat::StraightFlush);
+        for (int r = 0; r < 13; ++r)
+            ++counts[rankCount(s, r)];
+        if (counts[4])
+            EXPECT_EQ(c, cat::Quadruple);
+        else if (counts[3] && counts[2])
+            EXPECT_EQ(c, cat::FullHouse);
+        else if (counts[3])
+            EXPECT_TRUE(c == cat::Triple);
+        else if (counts[2] == 2)
+            EXPECT_EQ(c, cat::TwoPairs);
+        else if (counts[2] == 1)
+            EXPECT_EQ(c, cat::Pair);
+        else
+            EXPECT_TRUE(c == cat::Trash || c == cat::Straight || c == cat::Flush ||
+                        c == cat::StraightFlush);
     }
 }
 

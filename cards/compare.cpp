@@ -154,13 +154,14 @@ bool lessCoarse(const CardSet& a, const CardSet& b, HandCategory category) {
     }
 }
 
-static bool isSpecialNumber(HandCategory c) { return c >= 10 && c <= 15; }
+static bool isSpecialNumber(HandCategory c) {
+    return c >= 10 && c <= 15;
+}
 
 bool dominates(const Arrangement& a, const Arrangement& b) {
     if (isSpecialNumber(a.back.category) || isSpecialNumber(b.back.category)) return false;
     if (a.back.category < b.back.category) return false;
-    if (a.back.category == b.back.category &&
-        lessFive(a.back.cards, b.back.cards, a.back.category))
+    if (a.back.category == b.back.category && lessFive(a.back.cards, b.back.cards, a.back.category))
         return false;
     if (a.middle.category < b.middle.category) return false;
     if (a.middle.category == b.middle.category &&

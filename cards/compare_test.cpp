@@ -10,7 +10,9 @@
 namespace kov {
 namespace {
 
-CardSet S(const char* t) { return cardsFromText(t); }
+CardSet S(const char* t) {
+    return cardsFromText(t);
+}
 
 TEST(StraightKey, AceLowAndAceHigh) {
     EXPECT_EQ(straightKey(S("Ah 2d 3c 4s 5h")), 0);
@@ -77,8 +79,7 @@ TEST(EvaluateArrangement, LegalityExamples) {
     EXPECT_FALSE(evaluateArrangement(a, S("Kh Qd Jc"), S("2s 3s 4d 5s 6h"), S("Ah 2d 3c 4h 5d")));
     EXPECT_TRUE(evaluateArrangement(a, S("Kh Qd Jc"), S("2s 3s 4d 5s 6h"), S("2h 3d 4c 5h 6d")));
     // Two flushes compare card by card from the top.
-    EXPECT_FALSE(
-        evaluateArrangement(a, S("Kh Qd Jc"), S("As Ts 7s 4s 3s"), S("Ad Td 7d 4d 2d")));
+    EXPECT_FALSE(evaluateArrangement(a, S("Kh Qd Jc"), S("As Ts 7s 4s 3s"), S("Ad Td 7d 4d 2d")));
 }
 
 TEST(Dominates, SpecialsNeverDominate) {
@@ -106,11 +107,13 @@ TEST(LessFiveProperty, TrichotomyOnRandomHands) {
     std::vector<CardSet> byCategory[9];
     while (true) {
         CardSet s;
-        while (cardCount(s) < 5) addCard(s, static_cast<CardIndex>(rng() % 52));
+        while (cardCount(s) < 5)
+            addCard(s, static_cast<CardIndex>(rng() % 52));
         auto& bucket = byCategory[classifyFive(s)];
         if (bucket.size() < 400) bucket.push_back(s);
         bool full = true;
-        for (int c : {0, 1, 2, 3, 4, 5, 6}) full = full && byCategory[c].size() >= 400;
+        for (int c : {0, 1, 2, 3, 4, 5, 6})
+            full = full && byCategory[c].size() >= 400;
         if (full) break;
     }
     for (int c = 0; c < 9; ++c) {
@@ -133,7 +136,8 @@ TEST(LessFiveProperty, TrichotomyOnRandomHands) {
     std::vector<CardSet> fronts[4];
     for (int n = 0; n < 6000; ++n) {
         CardSet s;
-        while (cardCount(s) < 3) addCard(s, static_cast<CardIndex>(rng() % 52));
+        while (cardCount(s) < 3)
+            addCard(s, static_cast<CardIndex>(rng() % 52));
         fronts[classifyFront(s)].push_back(s);
     }
     for (int c : {0, 1, 3}) {

@@ -15,17 +15,21 @@ using HandCategory = std::uint8_t;
 
 namespace cat {
 constexpr HandCategory Trash = 0, Pair = 1, TwoPairs = 2, Triple = 3, Straight = 4, Flush = 5,
-                       FullHouse = 6, Quadruple = 7, StraightFlush = 8, Reserved = 9,
-                       SixPairs = 10, ThreeFlush = 11, ThreeStraight = 12, FivePairsTriple = 13,
+                       FullHouse = 6, Quadruple = 7, StraightFlush = 8, Reserved = 9, SixPairs = 10,
+                       ThreeFlush = 11, ThreeStraight = 12, FivePairsTriple = 13,
                        ThirteenStraight = 14, ThirteenStraightFlush = 15;
 }  // namespace cat
 constexpr HandCategory IllegalMarker = 23;
 
 inline constexpr std::array<std::string_view, 16> CategoryNames = {
-    "trash",  "a pair",     "2 pairs",   "triple",         "straight",
-    "flush",  "full house", "quadruple", "straight flush", "XXXXX",
-    "6 pairs", "3 flush",   "3 straight", "5 pairs, 1 triple", "13 straight",
-    "13 straight flush"};
+    "trash",          "a pair",
+    "2 pairs",        "triple",
+    "straight",       "flush",
+    "full house",     "quadruple",
+    "straight flush", "XXXXX",
+    "6 pairs",        "3 flush",
+    "3 straight",     "5 pairs, 1 triple",
+    "13 straight",    "13 straight flush"};
 
 struct Hand {
     CardSet cards;
@@ -67,6 +71,8 @@ inline int topValueBelow(std::uint16_t vmask, int below) {
     const unsigned m = vmask & ((1u << (below - 1)) - 1u);
     return m ? std::bit_width(m) : 0;
 }
-inline int topValue(std::uint16_t vmask) { return topValueBelow(vmask, 14); }
+inline int topValue(std::uint16_t vmask) {
+    return topValueBelow(vmask, 14);
+}
 
 }  // namespace kov

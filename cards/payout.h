@@ -13,10 +13,9 @@ namespace kov {
 
 constexpr std::int32_t NoPayout = 65535;
 
-inline constexpr std::array<std::int32_t, 16> BackPayout = {1, 1, 1, 1, 1, 1, 1, 4, 5, NoPayout,
-                                                            3, 3, 3, 6, 13, 26};
-inline constexpr std::array<std::int32_t, 10> MiddlePayout = {1, 1, 1, 1, 1,
-                                                              1, 2, 8, 10, NoPayout};
+inline constexpr std::array<std::int32_t, 16> BackPayout = {1, 1,        1, 1, 1, 1, 1,  4,
+                                                            5, NoPayout, 3, 3, 3, 6, 13, 26};
+inline constexpr std::array<std::int32_t, 10> MiddlePayout = {1, 1, 1, 1, 1, 1, 2, 8, 10, NoPayout};
 inline constexpr std::array<std::int32_t, 4> FrontPayout = {1, 1, NoPayout, 3};
 
 // A front won with two aces earns nothing extra; one won with three aces pays three times.

@@ -24,7 +24,9 @@ int pairCount(const CardSet& s) {
     return std::popcount(p.two) + 2 * std::popcount(p.four);
 }
 
-int tripleCount(const CardSet& s) { return std::popcount(rankPattern(s).three); }
+int tripleCount(const CardSet& s) {
+    return std::popcount(rankPattern(s).three);
+}
 
 bool declareSpecial(Arrangement& seat, const CardSet& front, const CardSet& middle,
                     const CardSet& back, const CardSet& rest, int requested) {
@@ -49,7 +51,8 @@ bool declareSpecial(Arrangement& seat, const CardSet& front, const CardSet& midd
             const RankPattern p = rankPattern(all);
             if (p.one == FullSuit && p.held == FullSuit) {
                 int emptySuits = 0;
-                for (std::uint16_t m : all.mask) emptySuits += m == 0;
+                for (std::uint16_t m : all.mask)
+                    emptySuits += m == 0;
                 held = (emptySuits == 3 ? cat::ThirteenStraightFlush : cat::ThirteenStraight) ==
                        category;
             }

@@ -7,7 +7,9 @@
 namespace kov {
 namespace {
 
-CardSet S(const char* t) { return cardsFromText(t); }
+CardSet S(const char* t) {
+    return cardsFromText(t);
+}
 
 // A claim of 10, 13, 14 or 15 takes the cards wherever they lie: pass them all as "rest".
 bool claim(Arrangement& a, const char* cards, int category) {
@@ -45,19 +47,19 @@ TEST(DeclareSpecial, ThirteenStraights) {
 
 TEST(DeclareSpecial, ThreeStraightAndThreeFlushNeedTheHandsArranged) {
     Arrangement a;
-    EXPECT_TRUE(declareSpecial(a, S("Qh Kd Ac"), S("As 2d 3c 4h 5d"), S("9h Td Jc Qs Kh"), CardSet{},
-                               12));
+    EXPECT_TRUE(
+        declareSpecial(a, S("Qh Kd Ac"), S("As 2d 3c 4h 5d"), S("9h Td Jc Qs Kh"), CardSet{}, 12));
     EXPECT_EQ(a.front.cards, S("Qh Kd Ac"));
     EXPECT_EQ(a.middle.category, 12);
-    EXPECT_FALSE(declareSpecial(a, S("Kh Ad 2c"), S("As 3d 4c 5h 6d"), S("9h Td Jc Qs Kd"),
-                                CardSet{}, 12));
+    EXPECT_FALSE(
+        declareSpecial(a, S("Kh Ad 2c"), S("As 3d 4c 5h 6d"), S("9h Td Jc Qs Kd"), CardSet{}, 12));
     EXPECT_EQ(a.back.category, IllegalMarker);
     EXPECT_EQ(a.front.cards, S("Kh Ad 2c"));  // a failed 3-hand claim keeps the arranged hands
     // Straight flushes count as flushes.
-    EXPECT_TRUE(declareSpecial(a, S("2c 7c Jc"), S("2h 3h 4h 5h 6h"), S("9d Td Jd Qd Kd"), CardSet{},
-                               11));
-    EXPECT_FALSE(declareSpecial(a, S("2c 7c Jd"), S("2h 3h 4h 5h 6h"), S("9d Td Jd Qd Kd"),
-                                CardSet{}, 11));
+    EXPECT_TRUE(
+        declareSpecial(a, S("2c 7c Jc"), S("2h 3h 4h 5h 6h"), S("9d Td Jd Qd Kd"), CardSet{}, 11));
+    EXPECT_FALSE(
+        declareSpecial(a, S("2c 7c Jd"), S("2h 3h 4h 5h 6h"), S("9d Td Jd Qd Kd"), CardSet{}, 11));
 }
 
 TEST(DeclareSpecial, RefusesOrdinaryCategoriesWithoutTouchingTheSeat) {

@@ -22,22 +22,27 @@ void drawInto(Deal& deal, Random& rng, std::array<int, DeckSize>& pile, int n, i
 
 bool dealAllSeats(Deal& deal, Random& rng) {
     std::array<int, DeckSize> pile;
-    for (int c = 0; c < DeckSize; ++c) pile[c] = c;
+    for (int c = 0; c < DeckSize; ++c)
+        pile[c] = c;
     drawInto(deal, rng, pile, DeckSize, 0, DeckSize);
     return checkDeal(deal);
 }
 
 bool redealUnseen(Deal& deal, Random& rng) {
     std::array<int, DeckSize> pile;
-    for (int c = 0; c < DeckSize; ++c) pile[c] = c;
-    for (CardIndex c : deal.rows[0]) pile[c] = -1;
+    for (int c = 0; c < DeckSize; ++c)
+        pile[c] = c;
+    for (CardIndex c : deal.rows[0])
+        pile[c] = -1;
     // Compact: every hole left by a card of row 0 takes the highest card still in the pile.
     int n = DeckSize;
     while (true) {
-        while (n > 0 && pile[n - 1] == -1) --n;
+        while (n > 0 && pile[n - 1] == -1)
+            --n;
         if (n <= 39) break;
         int i = 0;
-        while (i < n && pile[i] != -1) ++i;
+        while (i < n && pile[i] != -1)
+            ++i;
         if (i == n) break;  // no hole left: row 0 repeated a card
         pile[i] = pile[n - 1];
         --n;
@@ -49,7 +54,8 @@ bool redealUnseen(Deal& deal, Random& rng) {
 bool checkDeal(const Deal& deal) {
     std::array<unsigned, SuitCount> masks{};
     for (const Holding& row : deal.rows)
-        for (CardIndex c : row) masks[c / 13] |= 1u << (c % 13);
+        for (CardIndex c : row)
+            masks[c / 13] |= 1u << (c % 13);
     for (unsigned m : masks)
         if (m != FullSuit) return false;
     return true;

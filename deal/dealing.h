@@ -21,7 +21,9 @@ bool dealAllSeats(Deal& deal, Random& rng);
 bool redealUnseen(Deal& deal, Random& rng);
 // The four rows together are the whole deck, no card twice.
 bool checkDeal(const Deal& deal);
-inline void copyHolding(Holding& destination, const Holding& source) { destination = source; }
+inline void copyHolding(Holding& destination, const Holding& source) {
+    destination = source;
+}
 
 // The start-up step: seeds the generator from the calendar time and builds the start-up tables.
 // Returns the seed used.

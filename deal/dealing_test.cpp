@@ -9,9 +9,11 @@ namespace {
 
 TEST(Random, KnownSequences) {
     Random one(1);
-    for (int expected : {41, 18467, 6334, 26500, 19169}) EXPECT_EQ(one.nextRandom(), expected);
+    for (int expected : {41, 18467, 6334, 26500, 19169})
+        EXPECT_EQ(one.nextRandom(), expected);
     Random zero(0);
-    for (int expected : {38, 7719, 21238}) EXPECT_EQ(zero.nextRandom(), expected);
+    for (int expected : {38, 7719, 21238})
+        EXPECT_EQ(zero.nextRandom(), expected);
 }
 
 TEST(DealAllSeats, WholeDeckOnceAndRepeatable) {
@@ -24,7 +26,8 @@ TEST(DealAllSeats, WholeDeckOnceAndRepeatable) {
         EXPECT_EQ(r1.state(), r2.state());
         std::array<int, 52> seen{};
         for (const auto& row : a.rows)
-            for (CardIndex c : row) ++seen[c];
+            for (CardIndex c : row)
+                ++seen[c];
         EXPECT_TRUE(std::all_of(seen.begin(), seen.end(), [](int n) { return n == 1; }));
     }
 }
@@ -33,7 +36,8 @@ TEST(DealAllSeats, DrawsFiftyTwoNumbersAndFillsRowsInDrawOrder) {
     Deal d;
     Random r(5), check(5);
     dealAllSeats(d, r);
-    for (int k = 0; k < 52; ++k) check.nextRandom();
+    for (int k = 0; k < 52; ++k)
+        check.nextRandom();
     EXPECT_EQ(r.state(), check.state());
     // The first draw from the ordered pile takes card (first number mod 52).
     Random first(5);
@@ -51,7 +55,8 @@ TEST(RedealUnseen, KeepsRowZeroAndDealsTheOtherCards) {
         EXPECT_EQ(d.rows[0], row0);
         EXPECT_TRUE(checkDeal(d));
         Random expect = before;
-        for (int k = 0; k < 39; ++k) expect.nextRandom();
+        for (int k = 0; k < 39; ++k)
+            expect.nextRandom();
         EXPECT_EQ(r.state(), expect.state());
     }
 }
@@ -60,7 +65,8 @@ TEST(RedealUnseen, CompactedPileOrder) {
     // Row 0 holds cards 0..12 (all hearts): every hole is filled with the highest card left, so
     // the pile is 51, 50, ..., 39 then 13..38, and the first draw with number x takes pile[x % 39].
     Deal d;
-    for (int i = 0; i < 13; ++i) d.rows[0][i] = static_cast<CardIndex>(i);
+    for (int i = 0; i < 13; ++i)
+        d.rows[0][i] = static_cast<CardIndex>(i);
     Random r(3), peek(3);
     redealUnseen(d, r);
     const int x = peek.nextRandom() % 39;
@@ -78,7 +84,8 @@ TEST(CheckDeal, DetectsARepeatedCard) {
 
 TEST(RedealUnseen, SurvivesARowZeroWithARepeatedCard) {
     Deal d;
-    for (int i = 0; i < 13; ++i) d.rows[0][i] = static_cast<CardIndex>(i);
+    for (int i = 0; i < 13; ++i)
+        d.rows[0][i] = static_cast<CardIndex>(i);
     d.rows[0][12] = 0;
     Random r(1);
     EXPECT_FALSE(redealUnseen(d, r));  // the check reports it; nothing runs out of bounds

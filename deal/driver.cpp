@@ -51,7 +51,8 @@ DealReport startDeal(int n, ScoringOption option, const ThresholdTable& threshol
     }
     report.order = rankSeats(report.HoldingValue, n);
 
-    const int threshold = thresholds[static_cast<std::size_t>(n - 2)][static_cast<std::size_t>(option)];
+    const int threshold =
+        thresholds[static_cast<std::size_t>(n - 2)][static_cast<std::size_t>(option)];
     const int r1 = rng.nextRandom() % 100;
     report.draws.push_back(r1);
     int r2 = 0;

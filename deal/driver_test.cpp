@@ -17,7 +17,7 @@ TEST(RankSeats, EqualValuesAreNeverExchanged) {
 TEST(ChooseSeat, ThresholdColumnsAndTheSecondDraw) {
     const std::array<int, 4> order{3, 1, 0, 2};
     EXPECT_EQ(chooseSeat(order, 2, 50, 49, 0), order[1]);
-    EXPECT_EQ(chooseSeat(order, 2, 50, 50, 0), order[0]);  // equal to T: the r1 >= T column
+    EXPECT_EQ(chooseSeat(order, 2, 50, 50, 0), order[0]);   // equal to T: the r1 >= T column
     EXPECT_EQ(chooseSeat(order, 3, 50, 10, 49), order[2]);  // 49 counts as below 50
     EXPECT_EQ(chooseSeat(order, 3, 50, 10, 50), order[1]);
     EXPECT_EQ(chooseSeat(order, 3, 50, 60, 49), order[1]);
@@ -59,14 +59,15 @@ TEST(StartDeal, HoldingsAndArrangementsFollowTheChoice) {
                 EXPECT_EQ(own, setOf(r.SavedDeal.rows[static_cast<std::size_t>(dealt)]));
             }
             if (option == ScoringOption::Set) {
-                for (int s = 0; s < n; ++s) EXPECT_LE(std::abs(r.HoldingValue[s]), 1.0);
+                for (int s = 0; s < n; ++s)
+                    EXPECT_LE(std::abs(r.HoldingValue[s]), 1.0);
             }
 
             Deal again;
             SeatArrangements seatsAgain;
             Random rng2(1000u + static_cast<unsigned>(n));
-            const DealReport r2 =
-                startDeal(n, option, DefaultDealChoiceThreshold, again, seatsAgain, rng2, evaluator);
+            const DealReport r2 = startDeal(n, option, DefaultDealChoiceThreshold, again,
+                                            seatsAgain, rng2, evaluator);
             EXPECT_EQ(again, deal);
             EXPECT_EQ(seatsAgain, seats);
             EXPECT_EQ(r2.draws, r.draws);
@@ -81,8 +82,8 @@ TEST(StartDeal, SeatZeroChosenExchangesNothing) {
         Deal deal;
         SeatArrangements seats;
         Random rng(seed);
-        const DealReport r =
-            startDeal(2, ScoringOption::Chi, DefaultDealChoiceThreshold, deal, seats, rng, evaluator);
+        const DealReport r = startDeal(2, ScoringOption::Chi, DefaultDealChoiceThreshold, deal,
+                                       seats, rng, evaluator);
         if (r.chosen != 0) continue;
         EXPECT_EQ(deal.rows[0], r.SavedDeal.rows[0]);
         EXPECT_EQ(cardsOfArrangement(seats[1]), setOf(r.SavedDeal.rows[1]));

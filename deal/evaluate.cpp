@@ -8,7 +8,9 @@
 namespace kov {
 namespace {
 
-int sign(std::int32_t v) { return (v > 0) - (v < 0); }
+int sign(std::int32_t v) {
+    return (v > 0) - (v < 0);
+}
 
 int threadCount(int requested) {
     if (requested > 0) return requested;
@@ -22,7 +24,8 @@ int threadCount(int requested) {
 struct Evaluator::Worker {
     explicit Worker(int capacity)
         : search(capacity),
-          opponents{ArrangementList(capacity), ArrangementList(capacity), ArrangementList(capacity)},
+          opponents{ArrangementList(capacity), ArrangementList(capacity),
+                    ArrangementList(capacity)},
           chi(static_cast<std::size_t>(capacity)),
           set(static_cast<std::size_t>(capacity)) {}
     SeatSearch search;
@@ -32,9 +35,9 @@ struct Evaluator::Worker {
     bool overflowed = false;
 };
 
-void scoreAgainst(const ArrangementList& own, const std::array<const ArrangementList*, 3>& opponents,
-                  ScoringOption option, std::int32_t* chiTotal, std::int32_t* setTotal,
-                  std::int64_t& pairingCount) {
+void scoreAgainst(const ArrangementList& own,
+                  const std::array<const ArrangementList*, 3>& opponents, ScoringOption option,
+                  std::int32_t* chiTotal, std::int32_t* setTotal, std::int64_t& pairingCount) {
     for (int i = 0; i < own.count(); ++i) {
         const Arrangement& a = own[i];
         const HandCategory ca = a.back.category;
@@ -46,16 +49,22 @@ void scoreAgainst(const ArrangementList& own, const std::array<const Arrangement
                 if (option == ScoringOption::Chi) {
                     const bool sa = isSpecialCategory(ca), sb = isSpecialCategory(cb);
                     if (sa && sb) continue;
-                    if (sa) chi += BackPayout[ca];
-                    else if (sb) chi -= BackPayout[cb];
-                    else chi += frontPoints(a, b) + middlePoints(a, b) + backPoints(a, b);
+                    if (sa)
+                        chi += BackPayout[ca];
+                    else if (sb)
+                        chi -= BackPayout[cb];
+                    else
+                        chi += frontPoints(a, b) + middlePoints(a, b) + backPoints(a, b);
                 } else {
                     const bool sa = isStrongCategory(ca), sb = isStrongCategory(cb);
                     if (sa && sb) continue;
-                    if (sa) ++set;
-                    else if (sb) --set;
-                    else set += sign(sign(frontPoints(a, b)) + sign(middlePoints(a, b)) +
-                                     sign(backPoints(a, b)));
+                    if (sa)
+                        ++set;
+                    else if (sb)
+                        --set;
+                    else
+                        set += sign(sign(frontPoints(a, b)) + sign(middlePoints(a, b)) +
+                                    sign(backPoints(a, b)));
                 }
             }
         }
@@ -72,7 +81,8 @@ Evaluator::Evaluator(int capacity, int threads)
       SetTotal(static_cast<std::size_t>(capacity)),
       simulated_(SimulatedDeals),
       pool_(threadCount(threads)) {
-    for (int t = 0; t < pool_.participants(); ++t) workers_.push_back(std::make_unique<Worker>(capacity));
+    for (int t = 0; t < pool_.participants(); ++t)
+        workers_.push_back(std::make_unique<Worker>(capacity));
 }
 
 Evaluator::~Evaluator() = default;
@@ -100,15 +110,17 @@ void Evaluator::evaluateHolding(Deal& deal, Random& rng, ScoringOption option,
         Worker& w = *workers_[static_cast<std::size_t>(participant)];
         // All three opponents are simulated, whatever the number in play.
         for (int seat = 1; seat <= 3; ++seat) {
-            w.search.arrangeSeat(setOf(simulated_[static_cast<std::size_t>(n)].rows[static_cast<std::size_t>(seat)]),
-                                 w.opponents[static_cast<std::size_t>(seat - 1)]);
+            w.search.arrangeSeat(
+                setOf(simulated_[static_cast<std::size_t>(n)].rows[static_cast<std::size_t>(seat)]),
+                w.opponents[static_cast<std::size_t>(seat - 1)]);
             w.overflowed = w.overflowed || w.search.overflowed();
         }
         scoreAgainst(seats_[0], {&w.opponents[0], &w.opponents[1], &w.opponents[2]}, option,
                      w.chi.data(), w.set.data(), w.pairings);
         if (n == SimulatedDeals - 1)  // the lists of the last simulated deal stay visible
             for (int seat = 1; seat <= 3; ++seat)
-                seats_[static_cast<std::size_t>(seat)].copyFrom(w.opponents[static_cast<std::size_t>(seat - 1)]);
+                seats_[static_cast<std::size_t>(seat)].copyFrom(
+                    w.opponents[static_cast<std::size_t>(seat - 1)]);
         if (progress) {
             std::lock_guard lock(progressMutex);
             progress(++done);

@@ -23,12 +23,12 @@ constexpr int SimulatedDeals = 100;
 
 // Adds the pairings of every candidate of `own` against every candidate of the three opponents
 // to the tallies (indexed like `own`). Specials and strong backs settle as a block; no ace factor.
-void scoreAgainst(const ArrangementList& own, const std::array<const ArrangementList*, 3>& opponents,
-                  ScoringOption option, std::int32_t* chiTotal, std::int32_t* setTotal,
-                  std::int64_t& pairingCount);
+void scoreAgainst(const ArrangementList& own,
+                  const std::array<const ArrangementList*, 3>& opponents, ScoringOption option,
+                  std::int32_t* chiTotal, std::int32_t* setTotal, std::int64_t& pairingCount);
 
 class Evaluator {
-public:
+  public:
     // threads = 0: one per hardware thread.
     explicit Evaluator(int capacity = ListCapacity, int threads = 1);
     ~Evaluator();
@@ -45,7 +45,9 @@ public:
     // Highest total under the option first; among equals the earliest in search order.
     void orderCandidates(ScoringOption option);
 
-    const ArrangementList& candidates(int seat) const { return seats_[static_cast<std::size_t>(seat)]; }
+    const ArrangementList& candidates(int seat) const {
+        return seats_[static_cast<std::size_t>(seat)];
+    }
     ArrangementList& candidates(int seat) { return seats_[static_cast<std::size_t>(seat)]; }
     std::int32_t chiTotal(int i) const { return ChiTotal[static_cast<std::size_t>(i)]; }
     std::int32_t setTotal(int i) const { return SetTotal[static_cast<std::size_t>(i)]; }
@@ -54,7 +56,7 @@ public:
     bool overflowed() const { return overflowed_; }
     int threads() const { return pool_.participants(); }
 
-private:
+  private:
     struct Worker;
 
     SeatSearch search_;

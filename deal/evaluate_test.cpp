@@ -11,8 +11,8 @@ namespace {
 
 Arrangement regular(const char* back, const char* middle, const char* front) {
     Arrangement a;
-    EXPECT_TRUE(evaluateArrangement(a, cardsFromText(front), cardsFromText(middle),
-                                    cardsFromText(back)));
+    EXPECT_TRUE(
+        evaluateArrangement(a, cardsFromText(front), cardsFromText(middle), cardsFromText(back)));
     return a;
 }
 
@@ -59,11 +59,11 @@ TEST(ScorePairings, StrongBacksUnderTheSetOption) {
     e.clearTallies();
     oneEach(e, regular("7s 8s Ts Js Qs", "Kd Kc 4d 5d 7c", "8d 8c 2s"));
     e.scorePairings(ScoringOption::Set);
-    EXPECT_EQ(e.setTotal(0), 3);   // a straight flush back wins outright
-    EXPECT_EQ(e.setTotal(1), 3);   // back and middle won, front lost: +1 per opponent
+    EXPECT_EQ(e.setTotal(0), 3);  // a straight flush back wins outright
+    EXPECT_EQ(e.setTotal(1), 3);  // back and middle won, front lost: +1 per opponent
     oneEach(e, regular("As Ah Ac Ad 2h", "Kh Ks 7h 8h 9h", "Jh Jc 5s"));
     e.scorePairings(ScoringOption::Set);
-    EXPECT_EQ(e.setTotal(0), 3);   // against a quadruple back: a draw
+    EXPECT_EQ(e.setTotal(0), 3);  // against a quadruple back: a draw
     EXPECT_EQ(e.setTotal(1), 3 - 3);
     EXPECT_EQ(e.chiTotal(0), 0);
 }
@@ -98,14 +98,17 @@ TEST(EvaluateHolding, PairingsAndDraws) {
     e.evaluateHolding(deal, rng, ScoringOption::Chi);
     EXPECT_EQ(deal.rows[0], row0);
     Random expected = before;
-    for (int k = 0; k < 39 * SimulatedDeals; ++k) expected.nextRandom();
+    for (int k = 0; k < 39 * SimulatedDeals; ++k)
+        expected.nextRandom();
     EXPECT_EQ(rng.state(), expected.state());  // 39 draws per simulated deal, nothing else
     const int n = e.candidates(0).count();
     ASSERT_GE(n, 1);
     EXPECT_EQ(e.pairingCount() % n, 0);
     EXPECT_GE(e.pairingCount() / n, 300);
-    for (int seat = 1; seat <= 3; ++seat) EXPECT_GE(e.candidates(seat).count(), 1);
-    for (int i = 1; i < n; ++i) EXPECT_GE(e.chiTotal(i - 1), e.chiTotal(i));
+    for (int seat = 1; seat <= 3; ++seat)
+        EXPECT_GE(e.candidates(seat).count(), 1);
+    for (int i = 1; i < n; ++i)
+        EXPECT_GE(e.chiTotal(i - 1), e.chiTotal(i));
 }
 
 TEST(EvaluateHolding, SingleCandidateStaysFirst) {
@@ -113,7 +116,8 @@ TEST(EvaluateHolding, SingleCandidateStaysFirst) {
     const CardSet hearts = cardsFromText(Hearts);
     int k = 0;
     for (int c = 0; c < 52; ++c)
-        if (hasCard(hearts, static_cast<CardIndex>(c))) deal.rows[0][k++] = static_cast<CardIndex>(c);
+        if (hasCard(hearts, static_cast<CardIndex>(c)))
+            deal.rows[0][k++] = static_cast<CardIndex>(c);
     Random rng(5);
     Evaluator e;
     e.evaluateHolding(deal, rng, ScoringOption::Set);

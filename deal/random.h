@@ -7,7 +7,7 @@
 namespace kov {
 
 class Random {
-public:
+  public:
     explicit Random(std::uint32_t seed = 0) : state_(seed) {}
     void seedRandom(std::uint32_t seed) { state_ = seed; }
     // state = state * 214013 + 2531011 (mod 2^32); yields bits 16..30, 0..32767.
@@ -17,7 +17,7 @@ public:
     }
     std::uint32_t state() const { return state_; }
 
-private:
+  private:
     std::uint32_t state_;
 };
 

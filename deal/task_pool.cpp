@@ -3,7 +3,8 @@
 namespace kov {
 
 TaskPool::TaskPool(int participants) {
-    for (int p = 1; p < participants; ++p) helpers_.emplace_back([this, p] { helperLoop(p); });
+    for (int p = 1; p < participants; ++p)
+        helpers_.emplace_back([this, p] { helperLoop(p); });
 }
 
 TaskPool::~TaskPool() {
@@ -12,7 +13,8 @@ TaskPool::~TaskPool() {
         stopping_ = true;
     }
     wake_.notify_all();
-    for (std::thread& t : helpers_) t.join();
+    for (std::thread& t : helpers_)
+        t.join();
 }
 
 void TaskPool::work(int participant) {
@@ -39,7 +41,8 @@ void TaskPool::helperLoop(int participant) {
 
 void TaskPool::run(int count, const std::function<void(int, int)>& fn) {
     if (helpers_.empty()) {
-        for (int task = 0; task < count; ++task) fn(0, task);
+        for (int task = 0; task < count; ++task)
+            fn(0, task);
         return;
     }
     {

@@ -12,7 +12,7 @@
 namespace kov {
 
 class TaskPool {
-public:
+  public:
     // `participants` threads run tasks: the caller and participants - 1 helpers.
     explicit TaskPool(int participants);
     ~TaskPool();
@@ -24,7 +24,7 @@ public:
     // Participant 0 is the caller.
     void run(int count, const std::function<void(int, int)>& fn);
 
-private:
+  private:
     void helperLoop(int participant);
     void work(int participant);
 

@@ -46,8 +46,8 @@ void showOpponent(ResultsView& view, const GameState& g, int seat) {
         const char* verdict = r == 0 ? "tie" : r > 0 ? "win 1" : "lose -1";
         view.texts.push_back({textLeft, 60, format("%s", verdict)});
         for (int k = 0; k < 3; ++k)
-            view.texts.push_back(
-                {textLeft, TextLines[k], format("%s", rows.names[static_cast<std::size_t>(k)].c_str())});
+            view.texts.push_back({textLeft, TextLines[k],
+                                  format("%s", rows.names[static_cast<std::size_t>(k)].c_str())});
     }
     placeCards(view, rows, left, CardLines);
 }
@@ -64,7 +64,9 @@ std::string neededText(int need) {
     return format(need == 1 ? "need %d more point" : "need %d more points", need);
 }
 
-std::string pointsLabel(int points) { return format("points %d", points); }
+std::string pointsLabel(int points) {
+    return format("points %d", points);
+}
 
 DealReport startGame(GameState& g, Random& rng, Evaluator& evaluator) {
     enterTablePhase(g);
@@ -90,14 +92,17 @@ void commitArrangement(GameState& g, int category) {
     buildPlayerSets(g);
     const PlayerSetsType& p = g.PlayerSets;
     Arrangement& seat = g.seatArrangements[0];
-    if (category == RegularCommit) evaluateArrangement(seat, p.front, p.middle, p.back);
-    else declareSpecial(seat, p.front, p.middle, p.back, p.leftover, category);
+    if (category == RegularCommit)
+        evaluateArrangement(seat, p.front, p.middle, p.back);
+    else
+        declareSpecial(seat, p.front, p.middle, p.back, p.leftover, category);
     g.settlement.settleDeal(g.seatArrangements, g.seatsInPlay(), g.option());
 }
 
 ResultsView showResults(GameState& g) {
     ResultsView view;
-    for (int s = 1; s <= g.OpponentCount; ++s) showOpponent(view, g, s);
+    for (int s = 1; s <= g.OpponentCount; ++s)
+        showOpponent(view, g, s);
 
     const Arrangement& a = g.seatArrangements[0];
     const ResultRows rows = resultRow(g.settlement, a, 0, g.option());
@@ -108,26 +113,31 @@ ResultsView showResults(GameState& g) {
         if (isDeclaredOutright(a.front.category)) {
             view.texts.push_back({170, 350, format("%s %+d", rows.names[0].c_str(), f)});
             view.gain = f * g.UnitStake;
-            view.texts.push_back({170, 470, format("(%d) x %d points = %+d", f, g.UnitStake, view.gain)});
+            view.texts.push_back(
+                {170, 470, format("(%d) x %d points = %+d", f, g.UnitStake, view.gain)});
         } else {
             for (int k = 0; k < 3; ++k)
-                view.texts.push_back({170, TextLines[k],
-                                      format("%s %+d", rows.names[static_cast<std::size_t>(k)].c_str(),
-                                             rows.points[static_cast<std::size_t>(k)])});
+                view.texts.push_back(
+                    {170, TextLines[k],
+                     format("%s %+d", rows.names[static_cast<std::size_t>(k)].c_str(),
+                            rows.points[static_cast<std::size_t>(k)])});
             view.gain = (f + m + b) * g.UnitStake;
             view.texts.push_back(
-                {170, 470, format("(%d%+d%+d) x %d points = %+d", f, m, b, g.UnitStake, view.gain)});
+                {170, 470,
+                 format("(%d%+d%+d) x %d points = %+d", f, m, b, g.UnitStake, view.gain)});
         }
     } else {
         const int r = f;
-        view.texts.push_back({170, 310, r == 0  ? format("%s", "tie")
-                                        : r > 0 ? format("%s %+d", "win", r)
-                                                : format("%s %+d", "lose", r)});
+        view.texts.push_back({170, 310,
+                              r == 0  ? format("%s", "tie")
+                              : r > 0 ? format("%s %+d", "win", r)
+                                      : format("%s %+d", "lose", r)});
         for (int k = 0; k < 3; ++k)
             view.texts.push_back(
                 {170, TextLines[k], format("%s", rows.names[static_cast<std::size_t>(k)].c_str())});
         view.gain = r * g.UnitStake;
-        view.texts.push_back({170, 470, format("(%d) x %d points = %+d", r, g.UnitStake, view.gain)});
+        view.texts.push_back(
+            {170, 470, format("(%d) x %d points = %+d", r, g.UnitStake, view.gain)});
     }
     g.PendingPoints = g.PlayerPoints + view.gain;
     view.balanceText = format("points %d %+d = %d", g.PlayerPoints, view.gain, g.PendingPoints);

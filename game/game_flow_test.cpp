@@ -70,7 +70,7 @@ TEST(GameCycle, StartCommitShowAccept) {
     const ResultsView view = showResults(g);
     const ResultsView again = showResults(g);
     EXPECT_EQ(g.PendingPoints, 40 + view.gain);
-    EXPECT_EQ(again.gain, view.gain);  // repainting does not move the balance
+    EXPECT_EQ(again.gain, view.gain);   // repainting does not move the balance
     EXPECT_EQ(view.cards.size(), 26u);  // the player's and one opponent's 13 cards
     acceptResults(g);
     EXPECT_EQ(g.PlayerPoints, 40 + view.gain);
@@ -91,9 +91,10 @@ TEST(ShowResults, ChiTotalsAndBalanceLabel) {
     g.UnitStake = 2;
     g.PlayerPoints = 10;
     // Front pair beats trash (+1), middle pair of queens loses to kings (-1), back quadruple +4.
-    const char* cards[13] = {"9d", "9c", "Ah", "Qh", "Qd", "2c", "3s", "4d",
-                             "7h", "7d", "7s", "7c", "8d"};
-    for (int i = 0; i < 13; ++i) g.TableGrid[ArrangementRow][i] = toFaceNumber(*parseCard(cards[i]));
+    const char* cards[13] = {"9d", "9c", "Ah", "Qh", "Qd", "2c", "3s",
+                             "4d", "7h", "7d", "7s", "7c", "8d"};
+    for (int i = 0; i < 13; ++i)
+        g.TableGrid[ArrangementRow][i] = toFaceNumber(*parseCard(cards[i]));
     g.TableGrid[HandRow].fill(EmptyCell);
     g.HandCount = 0;
     g.ArrangedCount = 13;
@@ -114,9 +115,10 @@ TEST(ShowResults, SetVerdicts) {
     GameState g;
     g.seatArrangements = fixedSeats(g);
     g.ScoringOption = 1;
-    const char* cards[13] = {"9d", "2c", "Ah", "Qh", "Qd", "9c", "3s", "4d",
-                             "Jh", "Jd", "Js", "5c", "8d"};
-    for (int i = 0; i < 13; ++i) g.TableGrid[ArrangementRow][i] = toFaceNumber(*parseCard(cards[i]));
+    const char* cards[13] = {"9d", "2c", "Ah", "Qh", "Qd", "9c", "3s",
+                             "4d", "Jh", "Jd", "Js", "5c", "8d"};
+    for (int i = 0; i < 13; ++i)
+        g.TableGrid[ArrangementRow][i] = toFaceNumber(*parseCard(cards[i]));
     g.TableGrid[HandRow].fill(EmptyCell);
     g.HandCount = 0;
     commitArrangement(g, RegularCommit);  // front loses, middle loses, back wins: lost
@@ -124,7 +126,8 @@ TEST(ShowResults, SetVerdicts) {
     EXPECT_EQ(view.texts[0].text, "win 1");  // the opponent's own verdict
     EXPECT_EQ(view.texts[0].y, 60);
     bool verdict = false;
-    for (const TextItem& t : view.texts) verdict = verdict || (t.text == "lose -1" && t.y == 310);
+    for (const TextItem& t : view.texts)
+        verdict = verdict || (t.text == "lose -1" && t.y == 310);
     EXPECT_TRUE(verdict);
     EXPECT_EQ(view.gain, -1);
 }

@@ -3,7 +3,8 @@
 namespace kov {
 
 void startUp(GameState& g, Random& rng) {
-    for (auto& row : g.DealChoiceThreshold) row = {50, 50};
+    for (auto& row : g.DealChoiceThreshold)
+        row = {50, 50};
     initDealing(rng);
     g.HandOrder = 1;
 }

@@ -40,7 +40,8 @@ struct GameState {
     Settlement settlement;
 
     GameState() {
-        for (auto& row : TableGrid) row.fill(EmptyCell);
+        for (auto& row : TableGrid)
+            row.fill(EmptyCell);
     }
     kov::ScoringOption option() const { return static_cast<kov::ScoringOption>(ScoringOption); }
     int seatsInPlay() const { return OpponentCount + 1; }

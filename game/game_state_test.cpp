@@ -10,14 +10,16 @@ namespace kov {
 namespace {
 
 TEST(FaceNumbers, RoundTripAndOrderKeys) {
-    for (int c = 0; c < 52; ++c) EXPECT_EQ(fromFaceNumber(toFaceNumber(static_cast<CardIndex>(c))), c);
+    for (int c = 0; c < 52; ++c)
+        EXPECT_EQ(fromFaceNumber(toFaceNumber(static_cast<CardIndex>(c))), c);
     EXPECT_EQ(fromFaceNumber(2), 0);
     EXPECT_EQ(fromFaceNumber(1), 13);
     EXPECT_EQ(fromFaceNumber(0), 26);
     EXPECT_EQ(fromFaceNumber(51), 51);
     // Card-number order: the four aces before the twos, hearts-diamonds-clubs-spades within.
     std::vector<int> faces(52);
-    for (int f = 0; f < 52; ++f) faces[f] = f;
+    for (int f = 0; f < 52; ++f)
+        faces[f] = f;
     std::sort(faces.begin(), faces.end(),
               [](int a, int b) { return numberOrderKey(a) < numberOrderKey(b); });
     EXPECT_EQ(fromFaceNumber(faces[0]), 0);   // ace of hearts
@@ -46,7 +48,8 @@ void expectInvariants(const GameState& g) {
                 (r == 0 ? row0 : row1)++;
             }
     std::vector<int> expected;
-    for (CardIndex c : g.deal.rows[0]) expected.push_back(toFaceNumber(c));
+    for (CardIndex c : g.deal.rows[0])
+        expected.push_back(toFaceNumber(c));
     std::sort(cards.begin(), cards.end());
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(cards, expected);
@@ -106,11 +109,13 @@ TEST(Table, HandRowOrders) {
     g.HandOrder = 1;
     sortHandRow(g);
     for (int i = 0; i + 1 < 13; ++i)
-        EXPECT_LT(fromFaceNumber(g.TableGrid[HandRow][i]), fromFaceNumber(g.TableGrid[HandRow][i + 1]));
+        EXPECT_LT(fromFaceNumber(g.TableGrid[HandRow][i]),
+                  fromFaceNumber(g.TableGrid[HandRow][i + 1]));
     g.HandOrder = 0;
     sortHandRow(g);
     for (int i = 0; i + 1 < 13; ++i)
-        EXPECT_LT(numberOrderKey(g.TableGrid[HandRow][i]), numberOrderKey(g.TableGrid[HandRow][i + 1]));
+        EXPECT_LT(numberOrderKey(g.TableGrid[HandRow][i]),
+                  numberOrderKey(g.TableGrid[HandRow][i + 1]));
 }
 
 TEST(Phases, OneFlagAtATime) {

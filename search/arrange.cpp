@@ -14,7 +14,8 @@ HandCategory thirteenStraightOf(const CardSet& h) {
     for (int v = 13; v >= 1; --v)
         if (rankCount(h, v) != 1) return 0;
     int emptySuits = 0;
-    for (std::uint16_t m : h.mask) emptySuits += bitCount16(m) == 0;
+    for (std::uint16_t m : h.mask)
+        emptySuits += bitCount16(m) == 0;
     return emptySuits == 3 ? cat::ThirteenStraightFlush : cat::ThirteenStraight;
 }
 
@@ -74,7 +75,8 @@ void SeatSearch::arrangeSeat(const CardSet& h, ArrangementList& out) {
         const CardSet m = categoryMaterial(h, k, HandRole::Back);
         if (!isEmpty(m)) generateCandidates(backCandidates_, m, k, HandRole::Back);
     }
-    for (int i = 0; i < backCandidates_.count(); ++i) searchMiddles(h, backCandidates_[i], out);
+    for (int i = 0; i < backCandidates_.count(); ++i)
+        searchMiddles(h, backCandidates_[i], out);
 
     overflowed_ = out.overflowed() || backCandidates_.overflowed() ||
                   middleCandidates_.overflowed() || frontScratch_.overflowed() || overflowed_;
@@ -154,7 +156,8 @@ void fillHands(Arrangement& a, CardSet leftover) {
     const int target[3] = {3, 5, 5};
     for (int h = 0; h < 3; ++h) {
         while (cardCount(order[h]->cards) < target[h]) {
-            while (cursor >= 1 && rankCount(leftover, cursor) == 0) --cursor;
+            while (cursor >= 1 && rankCount(leftover, cursor) == 0)
+                --cursor;
             if (cursor < 1) return;  // nothing left to fill with
             CardSet card;
             allOfRank(card, cursor);

@@ -11,7 +11,7 @@ using ArrangementList = FixedList<Arrangement>;
 
 // Working storage of one search. One object per thread: two searches never share one.
 class SeatSearch {
-public:
+  public:
     explicit SeatSearch(int capacity = ListCapacity);
 
     // Fills `out` (emptied first) with the candidates of the 13 cards `holding`. Afterwards
@@ -20,7 +20,7 @@ public:
     void arrangeSeat(const CardSet& holding, ArrangementList& out);
     bool overflowed() const { return overflowed_; }
 
-private:
+  private:
     void searchMiddles(const CardSet& holding, const Hand& back, ArrangementList& out);
     void buildMiddles(const CardSet& rest, const Hand& back);
     void offerArrangement(const Arrangement& a, ArrangementList& out);

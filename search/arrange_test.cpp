@@ -11,7 +11,9 @@
 namespace kov {
 namespace {
 
-CardSet S(const char* t) { return cardsFromText(t); }
+CardSet S(const char* t) {
+    return cardsFromText(t);
+}
 
 struct Expected {
     const char* back;
@@ -84,7 +86,8 @@ TEST(ArrangeSeat, AtMostOneThreeStraight) {
     // Two straights and a three-card run for the front, in several ways.
     const auto list = arrange("Ah 2d 3c 4s 5h 6d 7c 8s 9h Td Jc Qs Kd");
     int threeStraights = 0;
-    for (const Arrangement& a : list) threeStraights += a.back.category == 12;
+    for (const Arrangement& a : list)
+        threeStraights += a.back.category == 12;
     EXPECT_EQ(threeStraights, 1);
 }
 
@@ -107,10 +110,12 @@ TEST(ArrangeSeatProperty, RandomHoldings) {
     int maxCount = 0;
     for (int n = 0; n < 10000; ++n) {
         std::array<int, 52> deck;
-        for (int c = 0; c < 52; ++c) deck[c] = c;
+        for (int c = 0; c < 52; ++c)
+            deck[c] = c;
         std::shuffle(deck.begin(), deck.end(), rng);
         CardSet h;
-        for (int k = 0; k < 13; ++k) addCard(h, static_cast<CardIndex>(deck[k]));
+        for (int k = 0; k < 13; ++k)
+            addCard(h, static_cast<CardIndex>(deck[k]));
         search.arrangeSeat(h, list);
         ASSERT_FALSE(search.overflowed());
         ASSERT_GE(list.count(), 1);

@@ -219,7 +219,8 @@ void generateCandidates(CandidateList& list, const CardSet& s, HandCategory k, H
 
 void enumerateStraights(CandidateList& list, const CardSet& window, int t) {
     int ranks[5];
-    for (int i = 0; i < 5; ++i) ranks[i] = (t + i) % 13;
+    for (int i = 0; i < 5; ++i)
+        ranks[i] = (t + i) % 13;
     const auto holds = [&](int suit, int i) { return (window.mask[suit] >> ranks[i]) & 1; };
     for (int s0 = 0; s0 < 4; ++s0) {
         if (!holds(s0, 0)) continue;

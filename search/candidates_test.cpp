@@ -7,12 +7,15 @@
 namespace kov {
 namespace {
 
-CardSet S(const char* t) { return cardsFromText(t); }
+CardSet S(const char* t) {
+    return cardsFromText(t);
+}
 
 // Card lists normalised to ascending card order, for comparing with generated candidates.
 std::vector<std::string> N(std::initializer_list<const char*> lists) {
     std::vector<std::string> out;
-    for (const char* l : lists) out.push_back(cardList(cardsOf(S(l))));
+    for (const char* l : lists)
+        out.push_back(cardList(cardsOf(S(l))));
     return out;
 }
 
@@ -48,8 +51,7 @@ TEST(GenerateCandidates, PairsAndTwoPairsOrder) {
 }
 
 TEST(GenerateCandidates, FrontTriplesFromFourKings) {
-    EXPECT_EQ(generate("Kh Kd Kc Ks 2h", cat::Triple, HandRole::Front),
-              N({"Kh Kd Kc"}));
+    EXPECT_EQ(generate("Kh Kd Kc Ks 2h", cat::Triple, HandRole::Front), N({"Kh Kd Kc"}));
     EXPECT_TRUE(generate("Kh Kd Kc Ks 2h", cat::Triple, HandRole::Back).empty());
 }
 
@@ -68,7 +70,8 @@ TEST(GenerateCandidates, FlushesFollowTheMaskList) {
     const FiveRankMasks& masks = fiveRankMaskList();
     const std::uint16_t suit = S("2h 3h 4h 5h 6h 9h Kh").mask[0];
     int i = 0;
-    while ((masks.mask[i] | suit) != suit) ++i;
+    while ((masks.mask[i] | suit) != suit)
+        ++i;
     CardSet first;
     first.mask[0] = masks.mask[i];
     EXPECT_EQ(flushes.front(), cardList(cardsOf(first)));

@@ -16,7 +16,7 @@ constexpr int ListCapacity = 16384;
 
 template <typename T>
 class FixedList {
-public:
+  public:
     explicit FixedList(int capacity = ListCapacity) : items_(static_cast<std::size_t>(capacity)) {}
 
     int capacity() const { return static_cast<int>(items_.size()); }
@@ -57,7 +57,7 @@ public:
     const T* begin() const { return items_.data(); }
     const T* end() const { return items_.data() + count_; }
 
-private:
+  private:
     std::vector<T> items_;  // allocated once; nothing allocates afterwards
     std::int32_t count_ = 0;
     bool overflowed_ = false;

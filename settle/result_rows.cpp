@@ -11,7 +11,8 @@ void appendRank(CardSet& pending, int r, std::vector<CardFaceNumber>& out) {
         const CardIndex c = makeCard(s, r % RankCount);
         if (hasCard(pending, c)) {
             out.push_back(toFaceNumber(c));
-            pending.mask[s] = static_cast<std::uint16_t>(pending.mask[s] & ~(1u << (r % RankCount)));
+            pending.mask[s] =
+                static_cast<std::uint16_t>(pending.mask[s] & ~(1u << (r % RankCount)));
         }
     }
 }
@@ -28,14 +29,16 @@ void appendFromTop(CardSet& pending, int count, std::vector<CardFaceNumber>& out
 void appendAscending(CardSet& pending, std::vector<CardFaceNumber>& out) {
     const bool aceLow = rankCount(pending, 0) == 1 && rankCount(pending, 1) == 1;
     if (aceLow) appendRank(pending, 0, out);
-    for (int r = 1; r < RankCount; ++r) appendRank(pending, r, out);
+    for (int r = 1; r < RankCount; ++r)
+        appendRank(pending, r, out);
     appendRank(pending, 0, out);
 }
 
 void appendBlockSlice(const CardSet& all, int slice, std::vector<CardFaceNumber>& out) {
     std::vector<CardFaceNumber> ordered;
     CardSet pending = all;
-    for (int r = 0; r < RankCount; ++r) appendRank(pending, r, ordered);
+    for (int r = 0; r < RankCount; ++r)
+        appendRank(pending, r, ordered);
     static constexpr int First[] = {0, 3, 8}, Last[] = {3, 8, 13};
     for (int k = First[slice]; k < Last[slice] && k < static_cast<int>(ordered.size()); ++k)
         out.push_back(ordered[k]);
@@ -47,7 +50,8 @@ std::int32_t seatHandTotal(const Settlement& settlement, Position position, int 
     const ResultMatrix& r = settlement.matrix(position);
     if (seat != 0) return -r[seat][0];
     std::int32_t sum = 0;
-    for (int j = 1; j < settlement.SeatsInPlay; ++j) sum += r[0][j];
+    for (int j = 1; j < settlement.SeatsInPlay; ++j)
+        sum += r[0][j];
     return sum;
 }
 
@@ -113,15 +117,15 @@ ResultRows resultRow(const Settlement& settlement, const Arrangement& seatArrang
     int slice = 0;
     if (isDeclaredOutright(category) || illegalBlock) {
         const auto blockCategory = illegalBlock ? cat::SixPairs : category;
-        for (int k = 0; k < 3; ++k) displayOrder(all, blockCategory, cards, slice);
-        const std::string name =
-            illegalBlock ? "ILLEGAL" : std::string(CategoryNames[category]);
+        for (int k = 0; k < 3; ++k)
+            displayOrder(all, blockCategory, cards, slice);
+        const std::string name = illegalBlock ? "ILLEGAL" : std::string(CategoryNames[category]);
         rows.names = {name, name, name};
     } else {
         for (int k = 0; k < 3; ++k) {
             const HandCategory c = hands[k]->category;
             displayOrder(hands[k]->cards, c, cards, slice);
-            rows.names[k] = c == IllegalMarker ? "ILLEGAL"
+            rows.names[k] = c == IllegalMarker         ? "ILLEGAL"
                             : c < CategoryNames.size() ? std::string(CategoryNames[c])
                                                        : std::string();
         }

@@ -21,7 +21,8 @@ std::string shown(const char* cards, HandCategory category) {
     std::vector<CardIndex> idx;
     for (CardFaceNumber f : out) {
         for (int c = 0; c < 52; ++c)
-            if (toFaceNumber(static_cast<CardIndex>(c)) == f) idx.push_back(static_cast<CardIndex>(c));
+            if (toFaceNumber(static_cast<CardIndex>(c)) == f)
+                idx.push_back(static_cast<CardIndex>(c));
     }
     return cardList(idx);
 }
@@ -128,13 +129,17 @@ TEST(ResultRowProperty, ThirteenCardsEachOnce) {
     std::mt19937 rng(99);
     for (int round = 0; round < 2000; ++round) {
         std::array<int, 52> deck;
-        for (int c = 0; c < 52; ++c) deck[c] = c;
+        for (int c = 0; c < 52; ++c)
+            deck[c] = c;
         std::shuffle(deck.begin(), deck.end(), rng);
         CardSet f, m, b;
-        for (int k = 0; k < 13; ++k) addCard(k < 3 ? f : k < 8 ? m : b, static_cast<CardIndex>(deck[k]));
+        for (int k = 0; k < 13; ++k)
+            addCard(k < 3 ? f : k < 8 ? m : b, static_cast<CardIndex>(deck[k]));
         SeatArrangements seats;
-        if (round % 3 == 0) declareSpecial(seats[0], f, m, b, {}, 10 + round % 6);
-        else evaluateArrangement(seats[0], f, m, b);
+        if (round % 3 == 0)
+            declareSpecial(seats[0], f, m, b, {}, 10 + round % 6);
+        else
+            evaluateArrangement(seats[0], f, m, b);
         if (round % 5 == 0) {  // a recorded category weaker than the cards
             seats[0].middle.category = 0;
             seats[0].back.category = seats[0].back.category == IllegalMarker ? IllegalMarker : 1;
@@ -145,7 +150,8 @@ TEST(ResultRowProperty, ThirteenCardsEachOnce) {
         std::vector<int> faces(rows.cards.begin(), rows.cards.end());
         std::sort(faces.begin(), faces.end());
         std::vector<int> expected;
-        for (int k = 0; k < 13; ++k) expected.push_back(toFaceNumber(static_cast<CardIndex>(deck[k])));
+        for (int k = 0; k < 13; ++k)
+            expected.push_back(toFaceNumber(static_cast<CardIndex>(deck[k])));
         std::sort(expected.begin(), expected.end());
         ASSERT_EQ(faces, expected) << round;
     }

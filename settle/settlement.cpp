@@ -16,18 +16,27 @@ bool lookup(const std::array<std::int32_t, N>& table, HandCategory category, std
 
 std::int32_t payoutAt(Position p, HandCategory category) {
     std::int32_t v = NoPayout;
-    if (p == Position::Front) frontPayout(category, &v);
-    else if (p == Position::Middle) middlePayout(category, &v);
-    else backPayout(category, &v);
+    if (p == Position::Front)
+        frontPayout(category, &v);
+    else if (p == Position::Middle)
+        middlePayout(category, &v);
+    else
+        backPayout(category, &v);
     return v;
 }
 
-int sign(std::int32_t v) { return (v > 0) - (v < 0); }
-bool isIllegal(const Arrangement& a) { return a.back.category == IllegalMarker; }
+int sign(std::int32_t v) {
+    return (v > 0) - (v < 0);
+}
+bool isIllegal(const Arrangement& a) {
+    return a.back.category == IllegalMarker;
+}
 
 }  // namespace
 
-bool backPayout(HandCategory category, std::int32_t* out) { return lookup(BackPayout, category, out); }
+bool backPayout(HandCategory category, std::int32_t* out) {
+    return lookup(BackPayout, category, out);
+}
 bool middlePayout(HandCategory category, std::int32_t* out) {
     return lookup(MiddlePayout, category, out);
 }
@@ -112,12 +121,15 @@ void Settlement::settleSet(const SeatArrangements& seats, int i, int j) {
 void Settlement::settleDeal(const SeatArrangements& seats, int n, ScoringOption option) {
     SeatsInPlay = n;
     for (int i = 0; i < n; ++i)
-        for (int j = 0; j < n; ++j) FrontResult[i][j] = MiddleResult[i][j] = BackResult[i][j] = 0;
+        for (int j = 0; j < n; ++j)
+            FrontResult[i][j] = MiddleResult[i][j] = BackResult[i][j] = 0;
     for (int i = 0; i < n; ++i)
         for (int j = 0; j < n; ++j)
             if (j != i) {
-                if (option == ScoringOption::Chi) settleChi(seats, i, j);
-                else settleSet(seats, i, j);
+                if (option == ScoringOption::Chi)
+                    settleChi(seats, i, j);
+                else
+                    settleSet(seats, i, j);
             }
 }
 

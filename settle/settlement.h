@@ -44,7 +44,9 @@ struct Settlement {
     void settleSet(const SeatArrangements& seats, int i, int j);
     void settleDeal(const SeatArrangements& seats, int n, ScoringOption option);
     const ResultMatrix& matrix(Position p) const {
-        return p == Position::Front ? FrontResult : p == Position::Middle ? MiddleResult : BackResult;
+        return p == Position::Front    ? FrontResult
+               : p == Position::Middle ? MiddleResult
+                                       : BackResult;
     }
 };
 

@@ -119,7 +119,8 @@ TEST(SettleDealProperty, AntisymmetricUnderBothOptions) {
     std::mt19937 rng(2024);
     for (int round = 0; round < 3000; ++round) {
         std::array<int, 52> deck;
-        for (int c = 0; c < 52; ++c) deck[c] = c;
+        for (int c = 0; c < 52; ++c)
+            deck[c] = c;
         std::shuffle(deck.begin(), deck.end(), rng);
         const int n = 2 + static_cast<int>(rng() % 3);
         SeatArrangements seats;

@@ -18,12 +18,14 @@ struct Digest {
     std::uint64_t h = 1469598103934665603ull;
     void add(const void* data, std::size_t n) {
         const auto* p = static_cast<const unsigned char*>(data);
-        for (std::size_t i = 0; i < n; ++i) h = (h ^ p[i]) * 1099511628211ull;
+        for (std::size_t i = 0; i < n; ++i)
+            h = (h ^ p[i]) * 1099511628211ull;
     }
     void add(std::int64_t v) { add(&v, sizeof v); }
     void add(const Arrangement& a) {
         for (const Hand* hand : {&a.back, &a.middle, &a.front}) {
-            for (std::uint16_t m : hand->cards.mask) add(m);
+            for (std::uint16_t m : hand->cards.mask)
+                add(m);
             add(hand->category);
         }
     }
@@ -48,9 +50,9 @@ std::vector<CardSet> fixedHoldings(int n) {
 }
 
 int countArg(const std::string& text, const char* option, int max) {
-    const bool digits = !text.empty() && text.size() <= 7 &&
-                        std::all_of(text.begin(), text.end(),
-                                    [](char c) { return c >= '0' && c <= '9'; });
+    const bool digits =
+        !text.empty() && text.size() <= 7 &&
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (digits) {
         const int v = std::stoi(text);
         if (v >= 1 && v <= max) return v;
@@ -82,10 +84,12 @@ BenchResult runWorkload(int holdings, int seeds, int threads) {
     for (const CardSet& h : sets) {
         fast.arrangeSeat(h, list);
         digest.add(list.count());
-        for (const Arrangement& a : list) digest.add(a);
+        for (const Arrangement& a : list)
+            digest.add(a);
     }
     auto t1 = Clock::now();
-    for (const CardSet& h : sets) reference.arrangeSeat(h, referenceList);
+    for (const CardSet& h : sets)
+        reference.arrangeSeat(h, referenceList);
     auto t2 = Clock::now();
     result.arrangeUs = std::chrono::duration<double, std::micro>(t1 - t0).count() / holdings;
     result.referenceUs = std::chrono::duration<double, std::micro>(t2 - t1).count() / holdings;
@@ -100,11 +104,15 @@ BenchResult runWorkload(int holdings, int seeds, int threads) {
             const auto start = Clock::now();
             const DealReport r =
                 startDeal(4, option, DefaultDealChoiceThreshold, deal, seats, rng, evaluator);
-            times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-            for (double v : r.HoldingValue) digest.add(&v, sizeof v);
-            for (int d : r.draws) digest.add(d);
+            times.push_back(
+                std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+            for (double v : r.HoldingValue)
+                digest.add(&v, sizeof v);
+            for (int d : r.draws)
+                digest.add(d);
             digest.add(r.chosen);
-            for (const Arrangement& a : seats) digest.add(a);
+            for (const Arrangement& a : seats)
+                digest.add(a);
             digest.add(rng.state());
         }
         (option == ScoringOption::Chi ? result.startChiMs : result.startSetMs) = medianOf(times);

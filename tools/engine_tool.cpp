@@ -23,9 +23,10 @@ constexpr std::size_t MaxInputBytes = 1 << 20;
 // Whole unsigned numbers only, within [min, max].
 std::uint64_t parseNumber(const std::string& text, std::uint64_t min, std::uint64_t max,
                           const std::string& option) {
-    const bool digits = !text.empty() && text.size() <= 20 &&
-                        std::all_of(text.begin(), text.end(),
-                                    [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+    const bool digits =
+        !text.empty() && text.size() <= 20 && std::all_of(text.begin(), text.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c));
+        });
     if (digits) {
         try {
             const std::uint64_t v = std::stoull(text);
@@ -51,14 +52,16 @@ CardSet parseSet(const std::string& text, const std::string& what, std::size_t e
         throw InputError{what + ": wrong number of cards: " + std::to_string(parsed.cards.size()) +
                          " (expected " + std::to_string(expected) + ")"};
     CardSet s;
-    for (CardIndex c : parsed.cards) addCard(s, c);
+    for (CardIndex c : parsed.cards)
+        addCard(s, c);
     return s;
 }
 
 Holding holdingOf(const CardSet& s) {
     Holding row{};
     int k = 0;
-    for (CardIndex c : cardsOf(s)) row[static_cast<std::size_t>(k++)] = c;
+    for (CardIndex c : cardsOf(s))
+        row[static_cast<std::size_t>(k++)] = c;
     return row;
 }
 
@@ -71,15 +74,17 @@ void requireDisjoint(const CardSet& a, const CardSet& b, const std::string& what
 
 int claimCategory(const std::string& text) {
     static const std::pair<const char*, int> Buttons[] = {
-        {"6 PAIRS", 10},     {"3 FLUSH", 11},     {"3 STRAIGHT", 12},
+        {"6 PAIRS", 10},          {"3 FLUSH", 11},     {"3 STRAIGHT", 12},
         {"5 PAIRS, 1TRIPLE", 13}, {"13 STRAIGHT", 14}, {"13 STRAIGHT FLUSH", 15}};
     std::string upper = text;
-    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     for (const auto& [name, category] : Buttons)
         if (upper == name) return category;
-    const bool digits = !text.empty() && text.size() <= 2 &&
-                        std::all_of(text.begin(), text.end(),
-                                    [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+    const bool digits =
+        !text.empty() && text.size() <= 2 && std::all_of(text.begin(), text.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c));
+        });
     if (digits) {
         const int v = std::stoi(text);
         if (v >= 10 && v <= 15) return v;
@@ -108,8 +113,9 @@ CardSet validateSeat(const Arrangement& a, int seat) {
     const bool block = cb >= 9 || cm >= 9 || cf >= 9;
     if (block) {
         if (cb != cm || cb != cf || !(isSpecialCategory(cb) || cb == IllegalMarker))
-            throw InputError{where + ": bad category (a special or ILLEGAL arrangement carries "
-                                     "10..15 or 23 in all three hands)"};
+            throw InputError{where +
+                             ": bad category (a special or ILLEGAL arrangement carries "
+                             "10..15 or 23 in all three hands)"};
         if (cb == IllegalMarker && seat != 0)
             throw InputError{where + ": only seat 0 can be ILLEGAL"};
         const bool allInEach = a.back.cards == all && a.middle.cards == all && a.front.cards == all;
@@ -117,7 +123,8 @@ CardSet validateSeat(const Arrangement& a, int seat) {
     } else if (cf != 0 && cf != 1 && cf != 3) {
         throw InputError{where + ".front: bad category " + std::to_string(cf)};
     }
-    if (cardCount(a.back.cards) != 5 || cardCount(a.middle.cards) != 5 || cardCount(a.front.cards) != 3)
+    if (cardCount(a.back.cards) != 5 || cardCount(a.middle.cards) != 5 ||
+        cardCount(a.front.cards) != 3)
         throw InputError{where + ": hands must hold 5, 5 and 3 cards"};
     return all;
 }
@@ -128,13 +135,16 @@ struct Context {
     bool progress;
 };
 
-void emit(Context& ctx, const Json& j) { ctx.out << j.dump() << '\n'; }
+void emit(Context& ctx, const Json& j) {
+    ctx.out << j.dump() << '\n';
+}
 
 void cmdRng(Context& ctx, const std::string& seedText, const std::string& countText) {
     Random rng(static_cast<std::uint32_t>(parseNumber(seedText, 0, 0xFFFFFFFFu, "--seed")));
     const auto count = parseNumber(countText, 0, 1000000, "--count");
     Json out = Json::array();
-    for (std::uint64_t i = 0; i < count; ++i) out.push_back(rng.nextRandom());
+    for (std::uint64_t i = 0; i < count; ++i)
+        out.push_back(rng.nextRandom());
     emit(ctx, out);
 }
 
@@ -143,7 +153,8 @@ void cmdDeal(Context& ctx, const std::string& seedText) {
     Deal deal;
     dealAllSeats(deal, rng);
     Json rows = Json::array();
-    for (const Holding& row : deal.rows) rows.push_back(rowJson(row));
+    for (const Holding& row : deal.rows)
+        rows.push_back(rowJson(row));
     emit(ctx, Json{{"rows", rows}});
 }
 
@@ -153,7 +164,8 @@ struct CheckArgs {
 };
 
 void cmdCheck(Context& ctx, const CheckArgs& a) {
-    if (a.regular == !a.claim.empty()) throw InputError{"check: give exactly one of --regular and --claim"};
+    if (a.regular == !a.claim.empty())
+        throw InputError{"check: give exactly one of --regular and --claim"};
     const bool regular = a.regular;
     const CardSet front = parseSet(a.front, "--front", regular ? 3 : 0);
     const CardSet middle = parseSet(a.middle, "--middle", regular ? 5 : 0);
@@ -171,7 +183,8 @@ void cmdCheck(Context& ctx, const CheckArgs& a) {
         const int category = claimCategory(a.claim);
         const int total = cardCount(unite(unite(front, middle), unite(back, rest)));
         if (total != 13)
-            throw InputError{"check: wrong number of cards: " + std::to_string(total) + " (expected 13)"};
+            throw InputError{"check: wrong number of cards: " + std::to_string(total) +
+                             " (expected 13)"};
         held = declareSpecial(arrangement, front, middle, back, rest, category);
     }
     emit(ctx, Json{{"held", held}, {"arrangement", arrangementJson(arrangement)}});
@@ -183,7 +196,8 @@ void cmdArrange(Context& ctx, const std::string& holding) {
     ArrangementList list;
     search.arrangeSeat(h, list);
     Json candidates = Json::array();
-    for (const Arrangement& a : list) candidates.push_back(arrangementJson(a));
+    for (const Arrangement& a : list)
+        candidates.push_back(arrangementJson(a));
     emit(ctx, Json{{"candidates", candidates}, {"overflowed", search.overflowed()}});
 }
 
@@ -228,7 +242,8 @@ void cmdStart(Context& ctx, const std::string& seedText, const std::string& oppo
                                    rng, evaluator, progressLine(ctx.progress, opponents + 1));
     Json saved = Json::array(), values = Json::array(), order = Json::array(),
          arrangements = Json::array();
-    for (const Holding& row : r.SavedDeal.rows) saved.push_back(rowJson(row));
+    for (const Holding& row : r.SavedDeal.rows)
+        saved.push_back(rowJson(row));
     for (int s = 0; s <= opponents; ++s) {
         values.push_back(r.HoldingValue[static_cast<std::size_t>(s)]);
         order.push_back(r.order[static_cast<std::size_t>(s)]);
@@ -264,13 +279,14 @@ void cmdSettle(Context& ctx, const std::string& optionText, const std::string& f
         throw InputError{"expected {\"seats\": [arrangement, ...]}"};
     const Json& list = doc.at("seats");
     if (list.size() < 2 || list.size() > 4)
-        throw InputError{"wrong number of seats: " + std::to_string(list.size()) + " (expected 2..4)"};
+        throw InputError{"wrong number of seats: " + std::to_string(list.size()) +
+                         " (expected 2..4)"};
     SeatArrangements seats;
     CardSet used;
     const int n = static_cast<int>(list.size());
     for (int s = 0; s < n; ++s) {
-        seats[static_cast<std::size_t>(s)] =
-            arrangementFromJson(list[static_cast<std::size_t>(s)], "seats[" + std::to_string(s) + "]");
+        seats[static_cast<std::size_t>(s)] = arrangementFromJson(
+            list[static_cast<std::size_t>(s)], "seats[" + std::to_string(s) + "]");
         const CardSet all = validateSeat(seats[static_cast<std::size_t>(s)], s);
         requireDisjoint(used, all, "seats[" + std::to_string(s) + "] overlaps another seat");
         unionOf(used, used, all);
@@ -281,7 +297,8 @@ void cmdSettle(Context& ctx, const std::string& optionText, const std::string& f
         Json rows = Json::array();
         for (int i = 0; i < n; ++i) {
             Json row = Json::array();
-            for (int j = 0; j < n; ++j) row.push_back(m[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)]);
+            for (int j = 0; j < n; ++j)
+                row.push_back(m[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)]);
             rows.push_back(row);
         }
         return rows;
@@ -293,10 +310,13 @@ void cmdSettle(Context& ctx, const std::string& optionText, const std::string& f
         for (int face : r.cards) {
             faces.push_back(face);
             for (int c = 0; c < DeckSize; ++c)
-                if (toFaceNumber(static_cast<CardIndex>(c)) == face) cards.push_back(cardName(static_cast<CardIndex>(c)));
+                if (toFaceNumber(static_cast<CardIndex>(c)) == face)
+                    cards.push_back(cardName(static_cast<CardIndex>(c)));
         }
-        for (int k = 0; k < r.pointsShown; ++k) points.push_back(r.points[static_cast<std::size_t>(k)]);
-        rows.push_back(Json{{"names", r.names}, {"cards", cards}, {"faces", faces}, {"points", points}});
+        for (int k = 0; k < r.pointsShown; ++k)
+            points.push_back(r.points[static_cast<std::size_t>(k)]);
+        rows.push_back(
+            Json{{"names", r.names}, {"cards", cards}, {"faces", faces}, {"points", points}});
     }
     emit(ctx, Json{{"front", matrix(settlement.FrontResult)},
                    {"middle", matrix(settlement.MiddleResult)},
@@ -308,8 +328,9 @@ void cmdSettle(Context& ctx, const std::string& optionText, const std::string& f
 
 int runEngineTool(int argc, const char* const* argv, std::istream& in, std::ostream& out,
                   std::ostream& err, bool progressToTerminal) {
-    CLI::App app{"KOVARIN32 engine tool: deals, checks, arranges, evaluates and settles hands. "
-                 "Cards are rank then suit (Ah, Td, 10c, 9\u2660)."};
+    CLI::App app{
+        "KOVARIN32 engine tool: deals, checks, arranges, evaluates and settles hands. "
+        "Cards are rank then suit (Ah, Td, 10c, 9\u2660)."};
     app.name("kovarin-engine");
     app.require_subcommand(1);
     Context ctx{in, out, progressToTerminal};
@@ -356,7 +377,8 @@ int runEngineTool(int argc, const char* const* argv, std::istream& in, std::ostr
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
         const CLI::App* target = &app;
-        for (const CLI::App* sub : app.get_subcommands()) target = sub;
+        for (const CLI::App* sub : app.get_subcommands())
+            target = sub;
         out << target->help();
         return 0;
     } catch (const CLI::ParseError& e) {
@@ -369,14 +391,22 @@ int runEngineTool(int argc, const char* const* argv, std::istream& in, std::ostr
     std::ostringstream buffer;  // nothing reaches the output unless the command succeeds
     Context buffered{in, buffer, progressToTerminal};
     try {
-        if (rng->parsed()) cmdRng(buffered, seed, count);
-        else if (deal->parsed()) cmdDeal(buffered, seed);
-        else if (chk->parsed()) cmdCheck(buffered, check);
-        else if (arr->parsed()) cmdArrange(buffered, holding);
-        else if (ev->parsed()) cmdEvaluate(buffered, holding, seed, option);
-        else if (st->parsed()) cmdStart(buffered, seed, opponents, option);
-        else if (se->parsed()) cmdSettle(buffered, option, file);
-        else if (be->parsed()) runBench(buffered.out, bench);
+        if (rng->parsed())
+            cmdRng(buffered, seed, count);
+        else if (deal->parsed())
+            cmdDeal(buffered, seed);
+        else if (chk->parsed())
+            cmdCheck(buffered, check);
+        else if (arr->parsed())
+            cmdArrange(buffered, holding);
+        else if (ev->parsed())
+            cmdEvaluate(buffered, holding, seed, option);
+        else if (st->parsed())
+            cmdStart(buffered, seed, opponents, option);
+        else if (se->parsed())
+            cmdSettle(buffered, option, file);
+        else if (be->parsed())
+            runBench(buffered.out, bench);
     } catch (const InputError& e) {
         err << "kovarin-engine: " << e.message << '\n';
         return 2;

@@ -19,7 +19,8 @@ struct ToolRun {
 ToolRun run(std::vector<std::string> args, const std::string& input = "") {
     args.insert(args.begin(), "kovarin-engine");
     std::vector<const char*> argv;
-    for (const auto& a : args) argv.push_back(a.c_str());
+    for (const auto& a : args)
+        argv.push_back(a.c_str());
     std::istringstream in(input);
     std::ostringstream out, err;
     const int status = runEngineTool(static_cast<int>(argv.size()), argv.data(), in, out, err);
@@ -37,7 +38,8 @@ TEST(EngineTool, RngAndDeal) {
     std::set<std::string> cards;
     for (const Json& row : rows) {
         EXPECT_EQ(row.size(), 13u);
-        for (const Json& c : row) cards.insert(c.get<std::string>());
+        for (const Json& c : row)
+            cards.insert(c.get<std::string>());
     }
     EXPECT_EQ(cards.size(), 52u);
     EXPECT_EQ(run({"deal", "--seed", "7"}).out, d.out);
@@ -45,7 +47,7 @@ TEST(EngineTool, RngAndDeal) {
 
 TEST(EngineTool, CheckRegularAndClaims) {
     ToolRun r = run({"check", "--front", "Qh Qd 4c", "--middle", "Jh Jd Ac Ks 9h", "--back",
-                 "2h 3h 5h 7h 9d", "--regular"});
+                     "2h 3h 5h 7h 9d", "--regular"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_FALSE(r.json()["held"].get<bool>());
     EXPECT_EQ(r.json()["arrangement"]["front"]["category"], 23);
@@ -53,7 +55,8 @@ TEST(EngineTool, CheckRegularAndClaims) {
              "9h Td Jc Qs Kh", "--claim", "3 straight"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.json()["held"].get<bool>());
-    EXPECT_EQ(r.json()["arrangement"]["back"]["cards"], Json::parse(R"(["9h","Kh","Td","Jc","Qs"])"));
+    EXPECT_EQ(r.json()["arrangement"]["back"]["cards"],
+              Json::parse(R"(["9h","Kh","Td","Jc","Qs"])"));
     r = run({"check", "--front", "", "--middle", "", "--back", "", "--rest",
              "Ah 2h 3h 4h 5h 6h 7h 8h 9h Th Jh Qh Kh", "--claim", "14"});
     ASSERT_EQ(r.status, 0) << r.err;
@@ -108,7 +111,8 @@ TEST(EngineTool, RefusesBadInput) {
     const std::string illegal1 = R"({"back": {"cards": ["2h","3d","4h","5h","6d"], "category": 23},
        "middle": {"cards": ["Ks","Kc","Tc","8h","6h"], "category": 23},
        "front": {"cards": ["Qs","Jc","7c"], "category": 23}})";
-    const std::string overlapping = R"({"back": {"cards": ["2h","3d","4h","5h","6d"], "category": 4},
+    const std::string overlapping =
+        R"({"back": {"cards": ["2h","3d","4h","5h","6d"], "category": 4},
        "middle": {"cards": ["Ks","Kc","Tc","8h","6h"], "category": 1},
        "front": {"cards": ["Qs","Jc","9d"], "category": 0}})";
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
@@ -135,10 +139,17 @@ TEST(EngineTool, RefusesBadInput) {
         {{"settle", "--option", "chi"}, R"({"seats": [)" + seat0 + "]}"},
         {{"settle", "--option", "chi"}, R"({"seats": [)" + seat0 + "," + illegal1 + "]}"},
         {{"settle", "--option", "chi"}, R"({"seats": [)" + seat0 + "," + overlapping + "]}"},
-        {{"settle", "--option", "chi"}, R"({"seats": [{"back": 1, "middle": 2, "front": 3},)" + seat0 + "]}"},
-        {{"check", "--front", "Qh Qd", "--middle", "Jh Jd Ac Ks 9h", "--back", "2h 3h 5h 7h 9d", "--regular"}, ""},
-        {{"check", "--front", "Qh Qd 4c", "--middle", "Qh Jd Ac Ks 9h", "--back", "2h 3h 5h 7h 9d", "--regular"}, ""},
-        {{"check", "--front", "Qh Qd 4c", "--middle", "Jh Jd Ac Ks 9h", "--back", "2h 3h 5h 7h 9d", "--claim", "9"}, ""},
+        {{"settle", "--option", "chi"},
+         R"({"seats": [{"back": 1, "middle": 2, "front": 3},)" + seat0 + "]}"},
+        {{"check", "--front", "Qh Qd", "--middle", "Jh Jd Ac Ks 9h", "--back", "2h 3h 5h 7h 9d",
+          "--regular"},
+         ""},
+        {{"check", "--front", "Qh Qd 4c", "--middle", "Qh Jd Ac Ks 9h", "--back", "2h 3h 5h 7h 9d",
+          "--regular"},
+         ""},
+        {{"check", "--front", "Qh Qd 4c", "--middle", "Jh Jd Ac Ks 9h", "--back", "2h 3h 5h 7h 9d",
+          "--claim", "9"},
+         ""},
     };
     for (const auto& [args, input] : cases) {
         const ToolRun r = run(args, input);
@@ -159,7 +170,8 @@ TEST(EngineTool, ErrorsNameTheOffendingToken) {
 }
 
 TEST(EngineTool, HelpOnEverySubcommand) {
-    for (const char* sub : {"rng", "deal", "check", "arrange", "evaluate", "start", "settle", "bench"}) {
+    for (const char* sub :
+         {"rng", "deal", "check", "arrange", "evaluate", "start", "settle", "bench"}) {
         const ToolRun r = run({sub, "--help"});
         EXPECT_EQ(r.status, 0) << sub;
         EXPECT_NE(r.out.find(sub), std::string::npos) << sub;

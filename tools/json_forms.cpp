@@ -6,20 +6,25 @@ namespace kov::tool {
 
 Json cardSetJson(const CardSet& s) {
     Json out = Json::array();
-    for (CardIndex c : cardsOf(s)) out.push_back(cardName(c));
+    for (CardIndex c : cardsOf(s))
+        out.push_back(cardName(c));
     return out;
 }
 
 Json rowJson(const Holding& row) {
     Json out = Json::array();
-    for (CardIndex c : row) out.push_back(cardName(c));
+    for (CardIndex c : row)
+        out.push_back(cardName(c));
     return out;
 }
 
-Json handJson(const Hand& h) { return Json{{"cards", cardSetJson(h.cards)}, {"category", h.category}}; }
+Json handJson(const Hand& h) {
+    return Json{{"cards", cardSetJson(h.cards)}, {"category", h.category}};
+}
 
 Json arrangementJson(const Arrangement& a) {
-    return Json{{"back", handJson(a.back)}, {"middle", handJson(a.middle)}, {"front", handJson(a.front)}};
+    return Json{
+        {"back", handJson(a.back)}, {"middle", handJson(a.middle)}, {"front", handJson(a.front)}};
 }
 
 CardSet cardSetFromJson(const Json& j, const std::string& where) {

@@ -1,0 +1,36 @@
+#pragma once
+// Loads the card-drawing library at run time and looks up its five entry points.
+
+#include <QLibrary>
+#include <QStringList>
+
+namespace kov::ui {
+
+class CardLibrary {
+  public:
+    using InitFn = int (*)(int*, int*);
+    using DrawFn = int (*)(void*, int, int, int, int, unsigned);
+    using DrawExtFn = int (*)(void*, int, int, int, int, int, int, unsigned);
+    using AnimateFn = int (*)(void*, int, int, int, int);
+    using TermFn = void (*)();
+
+    // The places tried in order: beside the executable, the installed library folder, then the
+    // system's search by name.
+    static QStringList defaultCandidates();
+
+    // Tries each candidate; true once one loads and offers the entry points the game calls.
+    bool load(const QStringList& candidates = defaultCandidates());
+    void unload();
+    QString fileName() const { return library_.fileName(); }
+
+    InitFn cdtInit = nullptr;
+    DrawFn cdtDraw = nullptr;
+    DrawExtFn cdtDrawExt = nullptr;
+    AnimateFn cdtAnimate = nullptr;
+    TermFn cdtTerm = nullptr;
+
+  private:
+    QLibrary library_;
+};
+
+}  // namespace kov::ui
