@@ -333,7 +333,6 @@ int runEngineTool(int argc, const char* const* argv, std::istream& in, std::ostr
         "Cards are rank then suit (Ah, Td, 10c, 9\u2660)."};
     app.name("kovarin-engine");
     app.require_subcommand(1);
-    Context ctx{in, out, progressToTerminal};
 
     std::string seed = "1", count = "10", holding, option = "chi", opponents = "1", file;
     CheckArgs check;
