@@ -4,7 +4,7 @@
 
 #include "cards/card_text.h"
 #include "deal/driver.h"
-#include "search/reference_search.h"
+#include "search/arrange.h"
 
 namespace kov {
 namespace {

@@ -68,6 +68,9 @@ FiveRankMasks buildFiveRankMaskList() {
     // the order in which the search enumerates flushes.
     for (std::uint16_t straight : StraightMasks)
         list.remove(straight);
+    list.position.fill(-1);
+    for (int i = 0; i < list.length; ++i)
+        list.position[list.mask[i]] = static_cast<std::int16_t>(i);
     return list;
 }
 

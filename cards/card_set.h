@@ -90,9 +90,14 @@ inline CardSet without(CardSet a, const CardSet& b) {
     return a;
 }
 
-// Set bits among the low 16 bits (the sum of NibbleBitCount over the four nibbles).
-inline int bitCount16(std::uint32_t v) {
-    return std::popcount(v & 0xFFFFu);
+// Set bits among the low 16 bits (the sum of NibbleBitCount over the four nibbles), counted
+// in parallel within the word: pairs, then nibbles, then bytes.
+constexpr int bitCount16(std::uint32_t v) {
+    v &= 0xFFFFu;
+    v = v - ((v >> 1) & 0x5555u);
+    v = (v & 0x3333u) + ((v >> 2) & 0x3333u);
+    v = (v + (v >> 4)) & 0x0F0Fu;
+    return static_cast<int>((v + (v >> 8)) & 0x1Fu);
 }
 
 inline int cardCount(const CardSet& s) {
@@ -143,6 +148,7 @@ constexpr CardFaceNumber toFaceNumber(CardIndex c) {
 struct FiveRankMasks {
     std::array<std::uint16_t, 1287> mask{};
     std::int32_t length = 0;
+    std::array<std::int16_t, 8192> position{};  // index of each mask in the list, -1 if absent
     void remove(std::uint16_t m);
 };
 const FiveRankMasks& fiveRankMaskList();

@@ -18,7 +18,7 @@ bool hasRun(std::uint16_t singles, int length) {
 
 bool isQuadrupleHand(const CardSet& s) {
     const RankPattern p = rankPattern(s);
-    return std::popcount(p.four) == 1 && std::popcount(p.one) == 1;
+    return bitCount16(p.four) == 1 && bitCount16(p.one) == 1;
 }
 
 bool isStraightFlushHand(const CardSet& s) {
@@ -30,7 +30,7 @@ bool isStraightFlushHand(const CardSet& s) {
 
 bool isFullHouseHand(const CardSet& s) {
     const RankPattern p = rankPattern(s);
-    return std::popcount(p.three) == 1 && std::popcount(p.two) == 1;
+    return bitCount16(p.three) == 1 && bitCount16(p.two) == 1;
 }
 
 // Exactly one suit of n cards, the other three empty.
@@ -65,15 +65,15 @@ bool isStraightMask(std::uint16_t mask) {
 
 bool isTripleHand(const CardSet& s) {
     const RankPattern p = rankPattern(s);
-    if (std::popcount(p.three) != 1) return false;
-    const int singles = std::popcount(p.one);
+    if (bitCount16(p.three) != 1) return false;
+    const int singles = bitCount16(p.one);
     const int cards = cardCount(s);
     return (singles == 2 && cards == 5) || (singles == 0 && cards == 3);
 }
 
 bool isTwoPairsHand(const CardSet& s) {
     const RankPattern p = rankPattern(s);
-    return std::popcount(p.two) == 2 && std::popcount(p.one) == 1;
+    return bitCount16(p.two) == 2 && bitCount16(p.one) == 1;
 }
 
 bool hasPair(const CardSet& s) {

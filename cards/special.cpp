@@ -21,11 +21,11 @@ bool isStrongCategory(HandCategory category) {
 
 int pairCount(const CardSet& s) {
     const RankPattern p = rankPattern(s);
-    return std::popcount(p.two) + 2 * std::popcount(p.four);
+    return bitCount16(p.two) + 2 * bitCount16(p.four);
 }
 
 int tripleCount(const CardSet& s) {
-    return std::popcount(rankPattern(s).three);
+    return bitCount16(rankPattern(s).three);
 }
 
 bool declareSpecial(Arrangement& seat, const CardSet& front, const CardSet& middle,

@@ -42,8 +42,18 @@ HandCategory pairSpecialOf(const CardSet& holding) {
     return 0;
 }
 
-SeatSearch::SeatSearch(int capacity)
-    : backCandidates_(capacity), middleCandidates_(capacity), frontScratch_(capacity) {}
+SeatSearch::SeatSearch(int capacity, bool reference)
+    : backCandidates_(capacity),
+      middleCandidates_(capacity),
+      frontScratch_(capacity),
+      keys_(static_cast<std::size_t>(capacity)),
+      reference_(reference) {}
+
+void SeatSearch::append(const Arrangement& a, ArrangementList& out) {
+    if (out.count() < static_cast<int>(keys_.size()))
+        keys_[static_cast<std::size_t>(out.count())] = arrangementKey(a);
+    out.append(a);
+}
 
 void SeatSearch::arrangeSeat(const CardSet& h, ArrangementList& out) {
     out.clear();
@@ -54,12 +64,12 @@ void SeatSearch::arrangeSeat(const CardSet& h, ArrangementList& out) {
     // Thirteen-card straight: a straight flush holding plays nothing else.
     if (const HandCategory straight13 = thirteenStraightOf(h)) {
         Arrangement a = thirteenStraightSplit(h, straight13);
-        out.append(a);
+        append(a, out);
         if (straight13 == cat::ThirteenStraightFlush) {
             a.back.category = cat::StraightFlush;
             a.middle.category = cat::StraightFlush;
             a.front.category = cat::Trash;
-            out.append(a);
+            append(a, out);
             return;
         }
     }
@@ -68,11 +78,12 @@ void SeatSearch::arrangeSeat(const CardSet& h, ArrangementList& out) {
         Arrangement a;
         a.back.cards = a.middle.cards = a.front.cards = h;
         a.setCategories(pairs);
-        out.append(a);
+        append(a, out);
     }
 
+    const RankPattern pattern = rankPattern(h);
     for (HandCategory k : CategoryOrder) {
-        const CardSet m = categoryMaterial(h, k, HandRole::Back);
+        const CardSet m = categoryMaterial(h, pattern, k, HandRole::Back);
         if (!isEmpty(m)) generateCandidates(backCandidates_, m, k, HandRole::Back);
     }
     for (int i = 0; i < backCandidates_.count(); ++i)
@@ -86,8 +97,9 @@ void SeatSearch::arrangeSeat(const CardSet& h, ArrangementList& out) {
 void SeatSearch::buildMiddles(const CardSet& rest, const Hand& back) {
     middleCandidates_.clear();
     bool noMaterial = true;
+    const RankPattern pattern = rankPattern(rest);
     for (HandCategory k : CategoryOrder) {
-        const CardSet m = categoryMaterial(rest, k, HandRole::Middle);
+        const CardSet m = categoryMaterial(rest, pattern, k, HandRole::Middle);
         if (isEmpty(m)) continue;
         noMaterial = false;
         if (k > back.category) continue;
@@ -111,6 +123,11 @@ void SeatSearch::buildMiddles(const CardSet& rest, const Hand& back) {
     overflowed_ = overflowed_ || middleCandidates_.overflowed();
 }
 
+CardSet SeatSearch::firstFront(const CardSet& leftover, HandCategory k) {
+    return reference_ ? takeFirstCandidate(frontScratch_, leftover, k)
+                      : firstFrontCandidate(leftover, k);
+}
+
 void SeatSearch::searchMiddles(const CardSet& h, const Hand& back, ArrangementList& out) {
     const CardSet rest = without(h, back.cards);
     buildMiddles(rest, back);
@@ -124,10 +141,10 @@ void SeatSearch::searchMiddles(const CardSet& h, const Hand& back, ArrangementLi
         Hand front;
         if (f == cat::TwoPairs) {
             if (middle.category < cat::TwoPairs) continue;
-            front = {takeFirstCandidate(frontScratch_, leftover, cat::Pair), cat::Pair};
+            front = {firstFront(leftover, cat::Pair), cat::Pair};
         } else {
             if (middle.category == f && lessCoarse(middle.cards, leftover, f)) continue;
-            front = {takeFirstCandidate(frontScratch_, leftover, f), f};
+            front = {firstFront(leftover, f), f};
         }
         minus(leftover, front.cards);
 
@@ -145,16 +162,44 @@ void SeatSearch::searchMiddles(const CardSet& h, const Hand& back, ArrangementLi
             if (flushesFlag_) continue;
             flushesFlag_ = true;
         }
-        fillHands(a, leftover);
+        if (reference_)
+            fillHandsByRule(a, leftover);
+        else
+            fillHands(a, leftover);
         offerArrangement(a, out);
     }
 }
 
+// The cursor only moves down and takes the lowest suit first, so the cards go out in one
+// sequence: rank values from the ace down, suits upward within a rank. The front takes the first
+// ones it lacks, then the middle, then the back.
 void fillHands(Arrangement& a, CardSet leftover) {
+    Hand* order[3] = {&a.front, &a.middle, &a.back};
+    const int target[3] = {3, 5, 5};
+    int h = 0, need = target[0] - cardCount(a.front.cards);
+    const std::uint16_t held = valueMask(rankPattern(leftover).held);
+    for (int v = topValue(held); v != 0; v = topValueBelow(held, v)) {
+        const int rank = v % 13;
+        for (int suit = 0; suit < SuitCount; ++suit) {
+            if (!((leftover.mask[suit] >> rank) & 1)) continue;
+            while (need <= 0) {
+                if (++h == 3) return;
+                need = target[h] - cardCount(order[h]->cards);
+            }
+            order[h]->cards.mask[suit] =
+                static_cast<std::uint16_t>(order[h]->cards.mask[suit] | (1u << rank));
+            --need;
+        }
+    }
+}
+
+// The same, step by step as the rule states it: a cursor from the ace down, taking the lowest
+// suit of its rank, filling the front, then the middle, then the back.
+void fillHandsByRule(Arrangement& a, CardSet leftover) {
     int cursor = 13;
     Hand* order[3] = {&a.front, &a.middle, &a.back};
     const int target[3] = {3, 5, 5};
-    for (int h = 0; h < 3; ++h) {
+    for (int h = 0; h < 3; ++h)
         while (cardCount(order[h]->cards) < target[h]) {
             while (cursor >= 1 && rankCount(leftover, cursor) == 0)
                 --cursor;
@@ -166,23 +211,42 @@ void fillHands(Arrangement& a, CardSet leftover) {
             minus(leftover, card);
             unionOf(order[h]->cards, order[h]->cards, card);
         }
-    }
 }
 
 // Keeps the list free of dominated arrangements: the new one removes every entry it dominates,
 // then enters unless an entry dominates it or ranks exactly alike.
 void SeatSearch::offerArrangement(const Arrangement& a, ArrangementList& out) {
+    if (reference_) {
+        for (int i = 0; i < out.count();) {
+            if (dominates(a, out[i])) {
+                out.removeAt(i);
+            } else {
+                ++i;
+            }
+        }
+        for (const Arrangement& e : out)
+            if (dominates(e, a)) return;
+        for (const Arrangement& e : out)
+            if (sameArrangementRank(e, a)) return;
+        out.append(a);
+        return;
+    }
+    const ArrangementKey ka = arrangementKey(a);
     for (int i = 0; i < out.count();) {
-        if (dominates(a, out[i])) {
+        const auto slot = static_cast<std::size_t>(i);
+        if (dominatesKeyed(a, ka, out[i], keys_[slot])) {
             out.removeAt(i);
+            keys_[slot] = keys_[static_cast<std::size_t>(out.count())];
         } else {
             ++i;
         }
     }
-    for (const Arrangement& e : out)
-        if (dominates(e, a)) return;
-    for (const Arrangement& e : out)
-        if (sameArrangementRank(e, a)) return;
+    for (int i = 0; i < out.count(); ++i)
+        if (dominatesKeyed(out[i], keys_[static_cast<std::size_t>(i)], a, ka)) return;
+    for (int i = 0; i < out.count(); ++i)
+        if (sameRankKeyed(out[i], keys_[static_cast<std::size_t>(i)], a, ka)) return;
+    if (out.count() < static_cast<int>(keys_.size()))
+        keys_[static_cast<std::size_t>(out.count())] = ka;
     out.append(a);
 }
 

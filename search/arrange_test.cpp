@@ -151,3 +151,44 @@ TEST(ArrangeSeatProperty, RandomHoldings) {
 
 }  // namespace
 }  // namespace kov
+
+namespace kov {
+namespace {
+
+TEST(FillHands, MatchesTheRuleOnRandomSplits) {
+    std::mt19937 rng(8);
+    for (int n = 0; n < 50000; ++n) {
+        std::array<int, 52> deck;
+        for (int c = 0; c < 52; ++c)
+            deck[static_cast<std::size_t>(c)] = c;
+        std::shuffle(deck.begin(), deck.end(), rng);
+        Arrangement a;
+        const int sizes[3] = {static_cast<int>(rng() % 4), static_cast<int>(rng() % 6),
+                              static_cast<int>(rng() % 6)};
+        int k = 0;
+        Hand* hands[3] = {&a.front, &a.middle, &a.back};
+        for (int h = 0; h < 3; ++h)
+            for (int i = 0; i < sizes[h]; ++i)
+                addCard(hands[h]->cards,
+                        static_cast<CardIndex>(deck[static_cast<std::size_t>(k++)]));
+        CardSet leftover;
+        for (int i = k; i < 13; ++i)
+            addCard(leftover, static_cast<CardIndex>(deck[static_cast<std::size_t>(i)]));
+        Arrangement fast = a, rule = a;
+        fillHands(fast, leftover);
+        fillHandsByRule(rule, leftover);
+        ASSERT_EQ(fast, rule);
+    }
+    // The worked example: front pair, middle lacking one, back lacking three; leftovers A J 9 5 4.
+    Arrangement a;
+    a.front.cards = cardsFromText("Kh Kd");
+    a.middle.cards = cardsFromText("Qh Qd Qc 2s");
+    a.back.cards = cardsFromText("8h 8d");
+    fillHands(a, cardsFromText("Ac Js 9d 5h 4c"));
+    EXPECT_EQ(a.front.cards, cardsFromText("Kh Kd Ac"));
+    EXPECT_EQ(a.middle.cards, cardsFromText("Qh Qd Qc 2s Js"));
+    EXPECT_EQ(a.back.cards, cardsFromText("8h 8d 9d 5h 4c"));
+}
+
+}  // namespace
+}  // namespace kov

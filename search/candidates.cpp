@@ -1,5 +1,7 @@
 #include "search/candidates.h"
 
+#include <algorithm>
+
 #include "cards/classify.h"
 
 namespace kov {
@@ -19,27 +21,6 @@ CardSet cardsOfRank(const CardSet& s, int r) {
 
 void appendHand(CandidateList& list, const CardSet& cards, HandCategory k) {
     list.append(Hand{cards, k});
-}
-
-// Ranks whose cards belong to a run of at least five consecutive held ranks over positions
-// 0..13 (the ace may end a run above the king).
-std::uint16_t straightRanks(std::uint16_t held) {
-    std::uint16_t out = 0, run = 0;
-    int length = 0;
-    for (int p = 0; p <= 13; ++p) {
-        const int r = p % 13;
-        const bool isHeld = (held >> r) & 1;
-        if (isHeld) {
-            run = static_cast<std::uint16_t>(run | (1u << r));
-            ++length;
-        }
-        if (!isHeld || p == 13) {
-            if (length >= 5) out = static_cast<std::uint16_t>(out | run);
-            run = 0;
-            length = 0;
-        }
-    }
-    return out;
 }
 
 void generateTrash(CandidateList& list, const CardSet& s, HandRole role) {
@@ -113,15 +94,27 @@ void generateFullHouses(CandidateList& list, const CardSet& s) {
 
 }  // namespace
 
+std::uint16_t fiveRunRanks(std::uint16_t ranks) {
+    // Positions 0..13, the ace at both ends; a run of five or more is the union of the five-long
+    // windows inside it: mark every window's start, then spread each start over its five positions.
+    const unsigned ext = ranks | ((ranks & 1u) << 13);
+    const unsigned starts = ext & (ext >> 1) & (ext >> 2) & (ext >> 3) & (ext >> 4);
+    const unsigned covered = starts | starts << 1 | starts << 2 | starts << 3 | starts << 4;
+    return static_cast<std::uint16_t>((covered & 0x1FFFu) | ((covered >> 13) & 1u));
+}
+
 CardSet categoryMaterial(const CardSet& s, HandCategory k, HandRole role) {
-    const RankPattern pat = rankPattern(s);
+    return categoryMaterial(s, rankPattern(s), k, role);
+}
+
+CardSet categoryMaterial(const CardSet& s, const RankPattern& pat, HandCategory k, HandRole role) {
     switch (k) {
         case cat::Trash:
             return s;
         case cat::Pair:
             return cardsOfRanks(s, pat.two);
         case cat::TwoPairs:
-            return std::popcount(pat.two) >= 2 ? cardsOfRanks(s, pat.two) : CardSet{};
+            return bitCount16(pat.two) >= 2 ? cardsOfRanks(s, pat.two) : CardSet{};
         case cat::Triple: {
             CardSet out = cardsOfRanks(s, pat.three);
             if (role == HandRole::Front) {
@@ -132,7 +125,7 @@ CardSet categoryMaterial(const CardSet& s, HandCategory k, HandRole role) {
             return out;
         }
         case cat::Straight:
-            return cardsOfRanks(s, straightRanks(pat.held));
+            return cardsOfRanks(s, fiveRunRanks(pat.held));
         case cat::Flush: {
             CardSet out;
             for (int suit = 0; suit < SuitCount; ++suit)
@@ -142,16 +135,16 @@ CardSet categoryMaterial(const CardSet& s, HandCategory k, HandRole role) {
         case cat::FullHouse: {
             const CardSet t = cardsOfRanks(s, pat.three), p = cardsOfRanks(s, pat.two);
             if (!isEmpty(t) && !isEmpty(p)) return unite(t, p);
-            if (isEmpty(p) && std::popcount(pat.three) >= 2) return t;
+            if (isEmpty(p) && bitCount16(pat.three) >= 2) return t;
             return {};
         }
         case cat::Quadruple:
             return cardsOfRanks(s, pat.four);
         case cat::StraightFlush: {
+            // The union of the StraightMasks each suit holds in full.
             CardSet out;
-            for (std::uint16_t straight : StraightMasks)
-                for (int suit = 0; suit < SuitCount; ++suit)
-                    if ((s.mask[suit] & straight) == straight) out.mask[suit] |= straight;
+            for (int suit = 0; suit < SuitCount; ++suit)
+                out.mask[suit] = fiveRunRanks(s.mask[suit]);
             return out;
         }
         default:
@@ -246,21 +239,77 @@ void enumerateStraights(CandidateList& list, const CardSet& window, int t) {
     }
 }
 
+// Walks the mask list in its built order. For a suit of few cards the five-card subsets are
+// fewer than the list, so they are enumerated directly and put in list order by their positions.
 void enumerateFlushes(CandidateList& list, std::uint16_t m, int suit) {
     const FiveRankMasks& masks = fiveRankMaskList();
-    for (int i = 0; i < masks.length; ++i) {
-        const std::uint16_t f = masks.mask[i];
-        if ((f | m) != m) continue;
+    const auto appendFlush = [&](std::uint16_t f) {
         CardSet five;
         five.mask[suit] = f;
         appendHand(list, five, cat::Flush);
+    };
+    const int n = bitCount16(m);
+    if (n > 9) {
+        for (int i = 0; i < masks.length; ++i)
+            if ((masks.mask[i] | m) == m) appendFlush(masks.mask[i]);
+        return;
     }
+    int bits[13];
+    for (int r = 0, k = 0; r < 13; ++r)
+        if ((m >> r) & 1) bits[k++] = r;
+    std::array<std::int16_t, 126> found;  // C(9, 5) = 126 subsets at most
+    int count = 0;
+    // Every choice of 5 of the n bits, as a mask over the suit's ranks.
+    for (unsigned pick = 0x1F; pick < (1u << n);) {
+        std::uint16_t f = 0;
+        for (int k = 0; k < n; ++k)
+            if ((pick >> k) & 1) f = static_cast<std::uint16_t>(f | (1u << bits[k]));
+        const std::int16_t at = masks.position[f];
+        if (at >= 0) found[static_cast<std::size_t>(count++)] = at;
+        const unsigned low = pick & (~pick + 1), ripple = pick + low;  // next with five bits
+        pick = (((ripple ^ pick) >> 2) / low) | ripple;
+    }
+    std::sort(found.begin(), found.begin() + count);
+    for (int i = 0; i < count; ++i)
+        appendFlush(masks.mask[found[static_cast<std::size_t>(i)]]);
 }
 
+// The first of 3, 2, 1 whose front material is not empty, read off the rank pattern: a rank
+// held three or four times offers a triple, two ranks held twice two pairs, one a pair.
 HandCategory frontCategoryOf(const CardSet& leftover) {
-    for (HandCategory k : {cat::Triple, cat::TwoPairs, cat::Pair})
-        if (!isEmpty(categoryMaterial(leftover, k, HandRole::Front))) return k;
+    const RankPattern p = rankPattern(leftover);
+    if ((p.three | p.four) != 0) return cat::Triple;
+    if (bitCount16(p.two) >= 2) return cat::TwoPairs;
+    if (p.two != 0) return cat::Pair;
     return cat::Trash;
+}
+
+CardSet firstFrontCandidate(const CardSet& leftover, HandCategory k) {
+    const RankPattern p = rankPattern(leftover);
+    switch (k) {
+        case cat::Pair: {  // the highest pair
+            const int v = topValue(valueMask(p.two));
+            return v ? cardsOfRank(leftover, v) : CardSet{};
+        }
+        case cat::Triple: {  // the first in rank order: aces, then twos upward
+            const unsigned ranks = p.three | p.four;
+            if (!ranks) return {};
+            const int r = std::countr_zero(ranks);
+            CardSet three = cardsOfRank(leftover, r);
+            if ((p.four >> r) & 1) three.mask[3] = 0;
+            return three;
+        }
+        case cat::Trash: {  // the three highest ranks with all their cards
+            std::uint16_t held = valueMask(p.held), taken = 0;
+            for (int i = 0, v = 14; i < 3 && (v = topValueBelow(held, v)) != 0; ++i)
+                taken = static_cast<std::uint16_t>(taken | (1u << (v % 13)));
+            return cardsOfRanks(leftover, taken);
+        }
+        default: {
+            CandidateList scratch(4);
+            return takeFirstCandidate(scratch, leftover, k);
+        }
+    }
 }
 
 CardSet takeFirstCandidate(CandidateList& scratch, const CardSet& leftover, HandCategory k) {

@@ -14,15 +14,23 @@ using CandidateList = FixedList<Hand>;
 enum class HandRole { Back, Middle, Front };
 
 CardSet categoryMaterial(const CardSet& s, HandCategory k, HandRole role);
+// The same with the rank pattern of s computed once by the caller.
+CardSet categoryMaterial(const CardSet& s, const RankPattern& pattern, HandCategory k,
+                         HandRole role);
 void generateCandidates(CandidateList& list, const CardSet& s, HandCategory k, HandRole role);
 // Every choice of one card per rank of the window t, t+1, ..., (t+4) mod 13 that is not a
 // straight flush; outermost loop over rank t, suits ascending.
 void enumerateStraights(CandidateList& list, const CardSet& window, int t);
 // Every non-straight five-card subset of suit mask m, in the built mask-list order.
 void enumerateFlushes(CandidateList& list, std::uint16_t m, int suit);
+// The ranks of a 13-bit rank mask that lie in a run of at least five consecutive ranks over the
+// positions A, 2, ..., K, A (runs never wrap past the ace).
+std::uint16_t fiveRunRanks(std::uint16_t ranks);
 // What the leftover cards offer the front: 3, 2 (two pairs or more), 1 or 0.
 HandCategory frontCategoryOf(const CardSet& leftover);
 // The first front candidate of category k in the leftover cards (`scratch` is working storage).
 CardSet takeFirstCandidate(CandidateList& scratch, const CardSet& leftover, HandCategory k);
+// The same candidate read straight off the rank pattern, without building the list.
+CardSet firstFrontCandidate(const CardSet& leftover, HandCategory k);
 
 }  // namespace kov

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "cards/card_text.h"
 
 namespace kov {
@@ -99,6 +101,109 @@ TEST(FrontChoice, CategoryAndFirstCandidate) {
     EXPECT_EQ(takeFirstCandidate(scratch, S("Kh Kd 2c 2s 5h"), cat::Pair), S("Kh Kd"));
     EXPECT_EQ(takeFirstCandidate(scratch, S("Kh Kd Kc Ks 2h 2d 2c"), cat::Triple), S("2h 2d 2c"));
     EXPECT_EQ(takeFirstCandidate(scratch, S("Ah 9d 7c 3s 2h"), cat::Trash), S("Ah 9d 7c"));
+}
+
+}  // namespace
+}  // namespace kov
+
+namespace kov {
+namespace {
+
+// Every suit mask of five or more cards: the flushes come out exactly as a walk of the mask
+// list gives them.
+TEST(EnumerateFlushes, AgreesWithTheMaskListWalkForEverySuitMask) {
+    const FiveRankMasks& masks = fiveRankMaskList();
+    CandidateList list;
+    for (std::uint32_t m = 0; m < 8192; ++m) {
+        if (bitCount16(m) < 5) continue;
+        list.clear();
+        enumerateFlushes(list, static_cast<std::uint16_t>(m), 2);
+        int k = 0;
+        for (int i = 0; i < masks.length; ++i) {
+            if ((masks.mask[i] | m) != m) continue;
+            ASSERT_LT(k, list.count());
+            ASSERT_EQ(list[k].cards.mask[2], masks.mask[i]) << m;
+            ++k;
+        }
+        ASSERT_EQ(k, list.count()) << m;
+    }
+}
+
+TEST(CategoryMaterial, FrontCategoryMatchesTheMaterials) {
+    std::mt19937 rng(5);
+    for (int n = 0; n < 20000; ++n) {
+        CardSet s;
+        const int size = static_cast<int>(rng() % 9);
+        while (cardCount(s) < size)
+            addCard(s, static_cast<CardIndex>(rng() % 52));
+        HandCategory expected = 0;
+        for (HandCategory k : {cat::Triple, cat::TwoPairs, cat::Pair})
+            if (!isEmpty(categoryMaterial(s, k, HandRole::Front))) {
+                expected = k;
+                break;
+            }
+        ASSERT_EQ(frontCategoryOf(s), expected);
+    }
+}
+
+}  // namespace
+}  // namespace kov
+
+namespace kov {
+namespace {
+
+// The run scan written out: walk positions 0..13, close a run at an unheld position or at 13.
+std::uint16_t runRanksByScan(std::uint16_t held) {
+    std::uint16_t out = 0, run = 0;
+    int length = 0;
+    for (int p = 0; p <= 13; ++p) {
+        const int r = p % 13;
+        const bool isHeld = (held >> r) & 1;
+        if (isHeld) {
+            run = static_cast<std::uint16_t>(run | (1u << r));
+            ++length;
+        }
+        if (!isHeld || p == 13) {
+            if (length >= 5) out = static_cast<std::uint16_t>(out | run);
+            run = 0;
+            length = 0;
+        }
+    }
+    return out;
+}
+
+TEST(CategoryMaterial, FiveRunRanksMatchesTheScanForEveryMask) {
+    for (std::uint32_t m = 0; m < 8192; ++m)
+        ASSERT_EQ(fiveRunRanks(static_cast<std::uint16_t>(m)),
+                  runRanksByScan(static_cast<std::uint16_t>(m)))
+            << m;
+    // Straight-flush material is the union of the straight masks a suit holds.
+    for (std::uint32_t m = 0; m < 8192; ++m) {
+        std::uint16_t expected = 0;
+        for (std::uint16_t straight : StraightMasks)
+            if ((m & straight) == straight)
+                expected = static_cast<std::uint16_t>(expected | straight);
+        ASSERT_EQ(fiveRunRanks(static_cast<std::uint16_t>(m)), expected) << m;
+    }
+}
+
+}  // namespace
+}  // namespace kov
+
+namespace kov {
+namespace {
+
+TEST(FrontChoice, DirectFirstCandidateMatchesTheGeneratedList) {
+    std::mt19937 rng(12);
+    CandidateList scratch;
+    for (int n = 0; n < 50000; ++n) {
+        CardSet s;
+        const int size = 3 + static_cast<int>(rng() % 6);
+        while (cardCount(s) < size)
+            addCard(s, static_cast<CardIndex>(rng() % 52));
+        for (HandCategory k : {cat::Trash, cat::Pair, cat::Triple})
+            ASSERT_EQ(firstFrontCandidate(s, k), takeFirstCandidate(scratch, s, k)) << int(k);
+    }
 }
 
 }  // namespace

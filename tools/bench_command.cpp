@@ -7,7 +7,7 @@
 #include <ostream>
 
 #include "deal/driver.h"
-#include "search/reference_search.h"
+#include "search/arrange.h"
 #include "tools/json_forms.h"
 
 namespace kov::tool {
