@@ -4,6 +4,7 @@
 
 #include "cards/payout.h"
 #include "cards/special.h"
+#include "search/hand_keys.h"
 
 namespace kov {
 namespace {
@@ -22,8 +23,8 @@ int threadCount(int requested) {
 
 // One thread's working storage: its own search, the opponents' lists and partial tallies.
 struct Evaluator::Worker {
-    explicit Worker(int capacity)
-        : search(capacity),
+    Worker(int capacity, bool reference)
+        : search(capacity, reference),
           opponents{ArrangementList(capacity), ArrangementList(capacity),
                     ArrangementList(capacity)},
           chi(static_cast<std::size_t>(capacity)),
@@ -33,6 +34,7 @@ struct Evaluator::Worker {
     std::vector<std::int32_t> chi, set;
     std::int64_t pairings = 0;
     bool overflowed = false;
+    std::array<std::vector<PairingKey>, 3> keys;
 };
 
 void scoreAgainst(const ArrangementList& own,
@@ -73,16 +75,101 @@ void scoreAgainst(const ArrangementList& own,
     }
 }
 
-Evaluator::Evaluator(int capacity, int threads)
-    : search_(capacity),
+void pairingKeys(const ArrangementList& list, std::vector<PairingKey>& out) {
+    out.resize(static_cast<std::size_t>(list.count()));
+    for (int i = 0; i < list.count(); ++i) {
+        const Arrangement& a = list[i];
+        const HandKey back = fiveKey(a.back.cards, a.back.category);
+        const HandKey middle = fiveKey(a.middle.cards, a.middle.category);
+        const HandKey front = frontKey(a.front.cards, a.front.category);
+        PairingKey& k = out[static_cast<std::size_t>(i)];
+        k.less[0] = back.less;
+        k.less[1] = middle.less;
+        k.less[2] = front.less;
+        k.category[0] = a.back.category;
+        k.category[1] = a.middle.category;
+        k.category[2] = a.front.category;
+        k.exact = back.exact && middle.exact && front.exact;
+        k.special = isSpecialCategory(a.back.category);
+        k.strong = isStrongCategory(a.back.category);
+    }
+}
+
+namespace {
+
+// Hand points by position (back, middle, front) from the two packed keys: the category sits above
+// the tuple, so one compare orders the hands; the winner's category sets the amount.
+std::int32_t pointsOf(int position, const PairingKey& a, const PairingKey& b) {
+    static constexpr const std::int32_t* Tables[3] = {BackPayout.data(), MiddlePayout.data(),
+                                                      FrontPayout.data()};
+    const std::uint32_t la = a.less[position], lb = b.less[position];
+    if (la < lb) return -Tables[position][b.category[position]];
+    if (la > lb) return Tables[position][a.category[position]];
+    return 0;
+}
+
+}  // namespace
+
+void scoreAgainstKeyed(const ArrangementList& own, const std::vector<PairingKey>& ownKeys,
+                       const std::array<const ArrangementList*, 3>& opponents,
+                       const std::array<const std::vector<PairingKey>*, 3>& opponentKeys,
+                       ScoringOption option, std::int32_t* chiTotal, std::int32_t* setTotal,
+                       std::int64_t& pairingCount) {
+    const bool chiOption = option == ScoringOption::Chi;
+    for (int i = 0; i < own.count(); ++i) {
+        const PairingKey& ka = ownKeys[static_cast<std::size_t>(i)];
+        std::int32_t chi = 0, set = 0;
+        for (int j = 0; j < 3; ++j) {
+            const ArrangementList& list = *opponents[static_cast<std::size_t>(j)];
+            const std::vector<PairingKey>& keys = *opponentKeys[static_cast<std::size_t>(j)];
+            pairingCount += list.count();  // every pairing counts, scored or not
+            for (int k = 0; k < list.count(); ++k) {
+                const PairingKey& kb = keys[static_cast<std::size_t>(k)];
+                if (chiOption) {
+                    if (ka.special && kb.special) continue;
+                    if (ka.special) {
+                        chi += BackPayout[ka.category[0]];
+                    } else if (kb.special) {
+                        chi -= BackPayout[kb.category[0]];
+                    } else if (ka.exact && kb.exact) {
+                        chi += pointsOf(0, ka, kb) + pointsOf(1, ka, kb) + pointsOf(2, ka, kb);
+                    } else {
+                        const Arrangement &a = own[i], &b = list[k];
+                        chi += frontPoints(a, b) + middlePoints(a, b) + backPoints(a, b);
+                    }
+                } else {
+                    if (ka.strong && kb.strong) continue;
+                    if (ka.strong) {
+                        ++set;
+                    } else if (kb.strong) {
+                        --set;
+                    } else if (ka.exact && kb.exact) {
+                        set += sign(sign(pointsOf(0, ka, kb)) + sign(pointsOf(1, ka, kb)) +
+                                    sign(pointsOf(2, ka, kb)));
+                    } else {
+                        const Arrangement &a = own[i], &b = list[k];
+                        set += sign(sign(frontPoints(a, b)) + sign(middlePoints(a, b)) +
+                                    sign(backPoints(a, b)));
+                    }
+                }
+            }
+        }
+        chiTotal[i] += chi;
+        setTotal[i] += set;
+    }
+}
+
+Evaluator::Evaluator(int capacity, int threads, bool reference)
+    : search_(capacity, reference),
       seats_{ArrangementList(capacity), ArrangementList(capacity), ArrangementList(capacity),
              ArrangementList(capacity)},
       ChiTotal(static_cast<std::size_t>(capacity)),
       SetTotal(static_cast<std::size_t>(capacity)),
       simulated_(SimulatedDeals),
+      reference_(reference),
       pool_(threadCount(threads)) {
     for (int t = 0; t < pool_.participants(); ++t)
-        workers_.push_back(std::make_unique<Worker>(capacity));
+        workers_.push_back(std::make_unique<Worker>(capacity, reference));
 }
 
 Evaluator::~Evaluator() = default;
@@ -91,6 +178,7 @@ void Evaluator::evaluateHolding(Deal& deal, Random& rng, ScoringOption option,
                                 const std::function<void(int)>& progress) {
     search_.arrangeSeat(setOf(deal.rows[0]), seats_[0]);
     overflowed_ = search_.overflowed();
+    if (!reference_) pairingKeys(seats_[0], ownKeys_);
     clearTallies();
     // The draws first, in order: 39 per simulated deal.
     for (Deal& d : simulated_) {
@@ -115,8 +203,18 @@ void Evaluator::evaluateHolding(Deal& deal, Random& rng, ScoringOption option,
                 w.opponents[static_cast<std::size_t>(seat - 1)]);
             w.overflowed = w.overflowed || w.search.overflowed();
         }
-        scoreAgainst(seats_[0], {&w.opponents[0], &w.opponents[1], &w.opponents[2]}, option,
-                     w.chi.data(), w.set.data(), w.pairings);
+        if (reference_) {
+            scoreAgainst(seats_[0], {&w.opponents[0], &w.opponents[1], &w.opponents[2]}, option,
+                         w.chi.data(), w.set.data(), w.pairings);
+        } else {
+            for (int j = 0; j < 3; ++j)
+                pairingKeys(w.opponents[static_cast<std::size_t>(j)],
+                            w.keys[static_cast<std::size_t>(j)]);
+            scoreAgainstKeyed(seats_[0], ownKeys_,
+                              {&w.opponents[0], &w.opponents[1], &w.opponents[2]},
+                              {&w.keys[0], &w.keys[1], &w.keys[2]}, option, w.chi.data(),
+                              w.set.data(), w.pairings);
+        }
         if (n == SimulatedDeals - 1)  // the lists of the last simulated deal stay visible
             for (int seat = 1; seat <= 3; ++seat)
                 seats_[static_cast<std::size_t>(seat)].copyFrom(

@@ -23,14 +23,34 @@ constexpr int SimulatedDeals = 100;
 
 // Adds the pairings of every candidate of `own` against every candidate of the three opponents
 // to the tallies (indexed like `own`). Specials and strong backs settle as a block; no ace factor.
+// This is the rule as written, hand by hand through handPoints().
 void scoreAgainst(const ArrangementList& own,
                   const std::array<const ArrangementList*, 3>& opponents, ScoringOption option,
                   std::int32_t* chiTotal, std::int32_t* setTotal, std::int64_t& pairingCount);
 
+// What a pairing needs of one candidate, computed once per list: per hand (back, middle, front)
+// the packed order key (category above the tuple) and the category; specials and strong backs.
+struct PairingKey {
+    std::uint32_t less[3];
+    HandCategory category[3];
+    bool exact;    // the keys answer the hand comparisons; otherwise the rules are asked
+    bool special;  // 10..15: settles as a block under the chi option
+    bool strong;   // wins the set outright under the set option
+};
+void pairingKeys(const ArrangementList& list, std::vector<PairingKey>& out);
+
+// The same scoring on precomputed keys: a pairing is a few integer compares and table lookups.
+void scoreAgainstKeyed(const ArrangementList& own, const std::vector<PairingKey>& ownKeys,
+                       const std::array<const ArrangementList*, 3>& opponents,
+                       const std::array<const std::vector<PairingKey>*, 3>& opponentKeys,
+                       ScoringOption option, std::int32_t* chiTotal, std::int32_t* setTotal,
+                       std::int64_t& pairingCount);
+
 class Evaluator {
   public:
-    // threads = 0: one per hardware thread.
-    explicit Evaluator(int capacity = ListCapacity, int threads = 1);
+    // threads = 0: one per hardware thread. reference = true: the straightforward search and
+    // scoring (the oracle of the tests); the results are the same.
+    explicit Evaluator(int capacity = ListCapacity, int threads = 1, bool reference = false);
     ~Evaluator();
 
     // Arranges row 0, re-deals rows 1..3 100 times (39 draws each), arranges and scores them,
@@ -67,6 +87,8 @@ class Evaluator {
     bool overflowed_ = false;
     std::vector<std::unique_ptr<Worker>> workers_;
     std::vector<Deal> simulated_;
+    std::vector<PairingKey> ownKeys_;
+    bool reference_;
     TaskPool pool_;
 };
 

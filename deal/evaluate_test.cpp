@@ -127,3 +127,69 @@ TEST(EvaluateHolding, SingleCandidateStaysFirst) {
 
 }  // namespace
 }  // namespace kov
+
+namespace kov {
+namespace {
+
+struct EvaluationResult {
+    std::vector<Arrangement> candidates;
+    std::vector<std::int32_t> chi, set;
+    std::int64_t pairings;
+    std::uint32_t state;
+    Deal deal;
+};
+
+EvaluationResult evaluateWith(Evaluator& e, const Holding& holding, std::uint32_t seed,
+                              ScoringOption option) {
+    Deal deal;
+    deal.rows[0] = holding;
+    Random rng(seed);
+    e.evaluateHolding(deal, rng, option);
+    EvaluationResult r{{}, {}, {}, e.pairingCount(), rng.state(), deal};
+    for (int i = 0; i < e.candidates(0).count(); ++i) {
+        r.candidates.push_back(e.candidates(0)[i]);
+        r.chi.push_back(e.chiTotal(i));
+        r.set.push_back(e.setTotal(i));
+    }
+    return r;
+}
+
+void expectSame(const EvaluationResult& a, const EvaluationResult& b) {
+    ASSERT_EQ(a.candidates.size(), b.candidates.size());
+    for (std::size_t i = 0; i < a.candidates.size(); ++i)
+        ASSERT_EQ(a.candidates[i], b.candidates[i]) << i;
+    EXPECT_EQ(a.chi, b.chi);
+    EXPECT_EQ(a.set, b.set);
+    EXPECT_EQ(a.pairings, b.pairings);
+    EXPECT_EQ(a.state, b.state);
+    EXPECT_EQ(a.deal, b.deal);
+}
+
+// The keyed scoring and the fast search on 1, 2 and 4 threads give exactly what the
+// straightforward evaluation gives, under both options.
+TEST(EvaluateOracle, FastAndThreadedMatchTheStraightforwardEvaluation) {
+    Evaluator reference(ListCapacity, 1, true);
+    Evaluator one(ListCapacity, 1), two(ListCapacity, 2), four(ListCapacity, 4);
+    Random dealer(606);
+    for (int n = 0; n < 12; ++n) {
+        Deal deal;
+        dealAllSeats(deal, dealer);
+        const auto option = n % 2 ? ScoringOption::Set : ScoringOption::Chi;
+        const EvaluationResult expected = evaluateWith(reference, deal.rows[0], 40u + n, option);
+        expectSame(evaluateWith(one, deal.rows[0], 40u + n, option), expected);
+        expectSame(evaluateWith(two, deal.rows[0], 40u + n, option), expected);
+        expectSame(evaluateWith(four, deal.rows[0], 40u + n, option), expected);
+    }
+    // Twelve cards of one suit: the longest lists.
+    Holding worst{};
+    const CardSet w = cardsFromText("Ad 2d 3d 5d 6d 7d 8d 9d Td Jd Qd Kd 9s");
+    int k = 0;
+    for (int c = 0; c < 52; ++c)
+        if (hasCard(w, static_cast<CardIndex>(c)))
+            worst[static_cast<std::size_t>(k++)] = static_cast<CardIndex>(c);
+    expectSame(evaluateWith(two, worst, 3, ScoringOption::Chi),
+               evaluateWith(reference, worst, 3, ScoringOption::Chi));
+}
+
+}  // namespace
+}  // namespace kov

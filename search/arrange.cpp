@@ -1,5 +1,7 @@
 #include "search/arrange.h"
 
+#include <algorithm>
+
 #include "cards/classify.h"
 #include "cards/compare.h"
 #include "cards/special.h"
@@ -60,6 +62,7 @@ void SeatSearch::arrangeSeat(const CardSet& h, ArrangementList& out) {
     backCandidates_.clear();
     straightsFlag_ = flushesFlag_ = false;
     overflowed_ = false;
+    peaks_ = {};
 
     // Thirteen-card straight: a straight flush holding plays nothing else.
     if (const HandCategory straight13 = thirteenStraightOf(h)) {
@@ -86,8 +89,11 @@ void SeatSearch::arrangeSeat(const CardSet& h, ArrangementList& out) {
         const CardSet m = categoryMaterial(h, pattern, k, HandRole::Back);
         if (!isEmpty(m)) generateCandidates(backCandidates_, m, k, HandRole::Back);
     }
-    for (int i = 0; i < backCandidates_.count(); ++i)
+    peaks_.back = backCandidates_.count();
+    for (int i = 0; i < backCandidates_.count(); ++i) {
         searchMiddles(h, backCandidates_[i], out);
+        peaks_.arrangements = std::max(peaks_.arrangements, out.count());
+    }
 
     overflowed_ = out.overflowed() || backCandidates_.overflowed() ||
                   middleCandidates_.overflowed() || frontScratch_.overflowed() || overflowed_;
@@ -96,9 +102,20 @@ void SeatSearch::arrangeSeat(const CardSet& h, ArrangementList& out) {
 // The middles for one back: every category up to the back's, none that outranks the back.
 void SeatSearch::buildMiddles(const CardSet& rest, const Hand& back) {
     middleCandidates_.clear();
-    bool noMaterial = true;
     const RankPattern pattern = rankPattern(rest);
+    // Whether the rest offers any category at all: a pair, triple or four of a kind (two pairs,
+    // full houses within), a run of five ranks, or five cards of a suit (straight flushes within).
+    // The straightforward search finds out by building every material.
+    bool noMaterial = true;
+    if (!reference_) {
+        bool longSuit = false;
+        for (std::uint16_t m : rest.mask)
+            longSuit = longSuit || bitCount16(m) >= 5;
+        noMaterial = (pattern.two | pattern.three | pattern.four) == 0 &&
+                     fiveRunRanks(pattern.held) == 0 && !longSuit;
+    }
     for (HandCategory k : CategoryOrder) {
+        if (!reference_ && k > back.category) continue;
         const CardSet m = categoryMaterial(rest, pattern, k, HandRole::Middle);
         if (isEmpty(m)) continue;
         noMaterial = false;
@@ -120,6 +137,7 @@ void SeatSearch::buildMiddles(const CardSet& rest, const Hand& back) {
             generateCandidates(middleCandidates_, rest, cat::Trash, HandRole::Middle);
     }
     if (noMaterial) generateCandidates(middleCandidates_, rest, cat::Trash, HandRole::Middle);
+    peaks_.middle = std::max(peaks_.middle, middleCandidates_.count());
     overflowed_ = overflowed_ || middleCandidates_.overflowed();
 }
 
@@ -177,7 +195,8 @@ void fillHands(Arrangement& a, CardSet leftover) {
     Hand* order[3] = {&a.front, &a.middle, &a.back};
     const int target[3] = {3, 5, 5};
     int h = 0, need = target[0] - cardCount(a.front.cards);
-    const std::uint16_t held = valueMask(rankPattern(leftover).held);
+    const std::uint16_t held = valueMask(static_cast<std::uint16_t>(
+        leftover.mask[0] | leftover.mask[1] | leftover.mask[2] | leftover.mask[3]));
     for (int v = topValue(held); v != 0; v = topValueBelow(held, v)) {
         const int rank = v % 13;
         for (int suit = 0; suit < SuitCount; ++suit) {
@@ -241,10 +260,11 @@ void SeatSearch::offerArrangement(const Arrangement& a, ArrangementList& out) {
             ++i;
         }
     }
-    for (int i = 0; i < out.count(); ++i)
-        if (dominatesKeyed(out[i], keys_[static_cast<std::size_t>(i)], a, ka)) return;
-    for (int i = 0; i < out.count(); ++i)
-        if (sameRankKeyed(out[i], keys_[static_cast<std::size_t>(i)], a, ka)) return;
+    // Dominated by an entry, or ranking exactly like one: dropped either way.
+    for (int i = 0; i < out.count(); ++i) {
+        const ArrangementKey& k = keys_[static_cast<std::size_t>(i)];
+        if (dominatesKeyed(out[i], k, a, ka) || sameRankKeyed(out[i], k, a, ka)) return;
+    }
     if (out.count() < static_cast<int>(keys_.size()))
         keys_[static_cast<std::size_t>(out.count())] = ka;
     out.append(a);

@@ -20,15 +20,20 @@ using ArrangementList = FixedList<Arrangement>;
 class SeatSearch {
   public:
     explicit SeatSearch(int capacity = ListCapacity) : SeatSearch(capacity, false) {}
+    // reference = true: the straightforward search (see ReferenceSearch).
+    SeatSearch(int capacity, bool reference);
 
     // Fills `out` (emptied first) with the candidates of the 13 cards `holding`. Afterwards
     // overflowed() tells whether any list of the search filled up; the search still completes
     // with what the lists hold.
     void arrangeSeat(const CardSet& holding, ArrangementList& out);
     bool overflowed() const { return overflowed_; }
-
-  protected:
-    SeatSearch(int capacity, bool reference);
+    // The longest each list grew in the last search: back candidates, middle candidates (for one
+    // back), and arrangements.
+    struct Peaks {
+        int back = 0, middle = 0, arrangements = 0;
+    };
+    Peaks peaks() const { return peaks_; }
 
   private:
     void append(const Arrangement& a, ArrangementList& out);
@@ -45,6 +50,7 @@ class SeatSearch {
     bool straightsFlag_ = false;
     bool flushesFlag_ = false;
     bool overflowed_ = false;
+    Peaks peaks_;
 };
 
 // The straightforward search: every comparison through the hand rules themselves.

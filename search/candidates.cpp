@@ -53,9 +53,11 @@ void generateTrash(CandidateList& list, const CardSet& s, HandRole role) {
 void generateStraights(CandidateList& list, const CardSet& s) {
     CardSet window;
     int length = 0;
+    const std::uint16_t held =
+        static_cast<std::uint16_t>(s.mask[0] | s.mask[1] | s.mask[2] | s.mask[3]);
     for (int p = 0; p <= 13; ++p) {
         const int r = p % 13;
-        if (rankCount(s, r) == 0) {
+        if (!((held >> r) & 1)) {
             clear(window);
             length = 0;
             continue;
@@ -158,17 +160,19 @@ void generateCandidates(CandidateList& list, const CardSet& s, HandCategory k, H
         case cat::Trash:
             generateTrash(list, s, role);
             return;
-        case cat::Pair:
-            for (int v = 13; v >= 1; --v)
-                if ((pat.two >> (v % 13)) & 1) appendHand(list, cardsOfRank(s, v), cat::Pair);
+        case cat::Pair: {  // from the top
+            const std::uint16_t values = valueMask(pat.two);
+            for (int v = topValue(values); v != 0; v = topValueBelow(values, v))
+                appendHand(list, cardsOfRank(s, v), cat::Pair);
             return;
-        case cat::TwoPairs:
-            for (int r1 = 0; r1 < 12; ++r1) {
-                if (!((pat.two >> r1) & 1)) continue;
-                for (int r2 = r1 + 1; r2 < RankCount; ++r2)
-                    if ((pat.two >> r2) & 1)
-                        appendHand(list, unite(cardsOfRank(s, r1), cardsOfRank(s, r2)),
-                                   cat::TwoPairs);
+        }
+        case cat::TwoPairs:  // (r1, r2) in rank order, r1 < r2
+            for (unsigned first = pat.two; first != 0; first &= first - 1) {
+                const int r1 = std::countr_zero(first);
+                for (unsigned second = first & (first - 1); second != 0; second &= second - 1)
+                    appendHand(list,
+                               unite(cardsOfRank(s, r1), cardsOfRank(s, std::countr_zero(second))),
+                               cat::TwoPairs);
             }
             return;
         case cat::Triple:

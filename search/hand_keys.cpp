@@ -24,6 +24,16 @@ Values valuesOf(const RankPattern& p) {
             valueMask(p.four)};
 }
 
+// straightKey() of a hand of exactly five single ranks is the start of its five-long run (0 for
+// A-2-3-4-5, 9 for 10-J-Q-K-A), or 0 without one. Other hands take the scan itself.
+std::uint32_t fiveSinglesStraightKey(const CardSet& cards, const RankPattern& p) {
+    if (p.held != p.one || bitCount16(p.one) != 5)
+        return static_cast<std::uint32_t>(straightKey(cards));
+    const unsigned ext = p.one | ((p.one & 1u) << 13);
+    const unsigned starts = ext & (ext >> 1) & (ext >> 2) & (ext >> 3) & (ext >> 4);
+    return starts ? static_cast<std::uint32_t>(std::countr_zero(starts)) : 0;
+}
+
 }  // namespace
 
 HandKey fiveKey(const CardSet& cards, HandCategory category) {
@@ -33,7 +43,7 @@ HandKey fiveKey(const CardSet& cards, HandCategory category) {
         return key;
     }
     const RankPattern p = rankPattern(cards);
-    const Values v = valuesOf(p);
+    const auto vm = [](std::uint16_t m) { return valueMask(m); };
     std::uint32_t less = 0;
     std::uint64_t equal = 0;
     const std::uint64_t pattern =
@@ -44,36 +54,36 @@ HandKey fiveKey(const CardSet& cards, HandCategory category) {
             // With single cards only, the first rank from the top where two hands differ is held
             // by one of them: a higher mask is the stronger hand.
             key.exact = p.held == p.one;
-            less = v.held;
+            less = vm(p.held);
             equal = pattern;
             break;
         case cat::Pair:
-            less = topValues(v.two, 1) << 12 | topValues(v.one, 3);
-            equal = topValues(v.two, 1);
+            less = topValues(vm(p.two), 1) << 12 | topValues(vm(p.one), 3);
+            equal = topValues(vm(p.two), 1);
             break;
         case cat::TwoPairs:
-            less = topValues(v.two, 2) << 4 | topValues(v.one, 1);
-            equal = topValues(v.two, 2);
+            less = topValues(vm(p.two), 2) << 4 | topValues(vm(p.one), 1);
+            equal = topValues(vm(p.two), 2);
             break;
         case cat::Triple:
-            less = topValues(v.three, 1);
+            less = topValues(vm(p.three), 1);
             equal = less;
             break;
         case cat::FullHouse:
-            less = topValues(v.three, 1);
-            equal = less << 4 | topValues(v.two, 1);
+            less = topValues(vm(p.three), 1);
+            equal = less << 4 | topValues(vm(p.two), 1);
             break;
         case cat::Straight:
         case cat::StraightFlush:
-            less = static_cast<std::uint32_t>(straightKey(cards));
+            less = fiveSinglesStraightKey(cards, p);
             equal = pattern;
             break;
         case cat::Flush:
-            less = topValues(v.held, 5);
+            less = topValues(vm(p.held), 5);
             equal = less;
             break;
         default:  // quadruple
-            less = topValues(v.four, 1);
+            less = topValues(vm(p.four), 1);
             equal = less;
             break;
     }
@@ -108,26 +118,25 @@ HandKey frontKey(const CardSet& cards, HandCategory category) {
 ArrangementKey arrangementKey(const Arrangement& a) {
     ArrangementKey k;
     k.special = a.back.category >= 10 && a.back.category <= 15;
-    k.back = fiveKey(a.back.cards, a.back.category);
-    k.middle = fiveKey(a.middle.cards, a.middle.category);
-    k.front = frontKey(a.front.cards, a.front.category);
-    k.exact = k.back.exact && k.middle.exact && k.front.exact;
+    const HandKey keys[3] = {fiveKey(a.back.cards, a.back.category),
+                             fiveKey(a.middle.cards, a.middle.category),
+                             frontKey(a.front.cards, a.front.category)};
+    for (int i = 0; i < 3; ++i) {
+        k.less[i] = keys[i].less;
+        k.equal[i] = keys[i].equal;
+        k.exact = k.exact && keys[i].exact;
+    }
     return k;
 }
 
-bool dominatesKeyed(const Arrangement& a, const ArrangementKey& ka, const Arrangement& b,
-                    const ArrangementKey& kb) {
+bool dominatesByRules(const Arrangement& a, const ArrangementKey& ka, const Arrangement& b,
+                      const ArrangementKey& kb) {
     if (ka.special || kb.special) return false;
-    if (!ka.exact || !kb.exact) return dominates(a, b);
-    return ka.back.less >= kb.back.less && ka.middle.less >= kb.middle.less &&
-           ka.front.less >= kb.front.less;
+    return dominates(a, b);
 }
 
-bool sameRankKeyed(const Arrangement& a, const ArrangementKey& ka, const Arrangement& b,
-                   const ArrangementKey& kb) {
-    if (!ka.exact || !kb.exact || ka.special || kb.special) return sameArrangementRank(a, b);
-    return ka.back.equal == kb.back.equal && ka.middle.equal == kb.middle.equal &&
-           ka.front.equal == kb.front.equal;
+bool sameRankByRules(const Arrangement& a, const Arrangement& b) {
+    return sameArrangementRank(a, b);
 }
 
 }  // namespace kov

@@ -27,18 +27,32 @@ struct HandKey {
 HandKey fiveKey(const CardSet& cards, HandCategory category);
 HandKey frontKey(const CardSet& cards, HandCategory category);
 
+// An arrangement's keys, compact for the dominance scans: back, middle, front.
 struct ArrangementKey {
-    HandKey back, middle, front;
+    std::uint32_t less[3] = {0, 0, 0};
     bool special = false;  // 10..15 in the back: never dominates, never dominated
     bool exact = true;     // all three hand keys exact
+    std::uint64_t equal[3] = {0, 0, 0};
 };
 
 ArrangementKey arrangementKey(const Arrangement& a);
 
-// dominates() and sameArrangementRank() of the hand rules, on precomputed keys.
-bool dominatesKeyed(const Arrangement& a, const ArrangementKey& ka, const Arrangement& b,
-                    const ArrangementKey& kb);
-bool sameRankKeyed(const Arrangement& a, const ArrangementKey& ka, const Arrangement& b,
-                   const ArrangementKey& kb);
+// dominates() and sameArrangementRank() of the hand rules, on precomputed keys. Hands whose keys
+// are inexact, and specials, go to the rules themselves.
+bool dominatesByRules(const Arrangement& a, const ArrangementKey& ka, const Arrangement& b,
+                      const ArrangementKey& kb);
+bool sameRankByRules(const Arrangement& a, const Arrangement& b);
+
+inline bool dominatesKeyed(const Arrangement& a, const ArrangementKey& ka, const Arrangement& b,
+                           const ArrangementKey& kb) {
+    if (ka.special || kb.special || !ka.exact || !kb.exact) return dominatesByRules(a, ka, b, kb);
+    return ka.less[0] >= kb.less[0] && ka.less[1] >= kb.less[1] && ka.less[2] >= kb.less[2];
+}
+
+inline bool sameRankKeyed(const Arrangement& a, const ArrangementKey& ka, const Arrangement& b,
+                          const ArrangementKey& kb) {
+    if (ka.special || kb.special || !ka.exact || !kb.exact) return sameRankByRules(a, b);
+    return ka.equal[0] == kb.equal[0] && ka.equal[1] == kb.equal[1] && ka.equal[2] == kb.equal[2];
+}
 
 }  // namespace kov

@@ -71,14 +71,14 @@ double medianOf(std::vector<double> v) {
     return v.empty() ? 0.0 : v[v.size() / 2];
 }
 
-BenchResult runWorkload(int holdings, int seeds, int threads) {
+BenchResult runWorkload(int holdings, int seeds, int threads, bool reference = false) {
     using Clock = std::chrono::steady_clock;
     BenchResult result;
     Digest digest;
     const std::vector<CardSet> sets = fixedHoldings(holdings);
 
-    SeatSearch fast;
-    ReferenceSearch reference;
+    SeatSearch fast(ListCapacity, reference);
+    ReferenceSearch straightforward;
     ArrangementList list, referenceList;
     auto t0 = Clock::now();
     for (const CardSet& h : sets) {
@@ -89,12 +89,12 @@ BenchResult runWorkload(int holdings, int seeds, int threads) {
     }
     auto t1 = Clock::now();
     for (const CardSet& h : sets)
-        reference.arrangeSeat(h, referenceList);
+        straightforward.arrangeSeat(h, referenceList);
     auto t2 = Clock::now();
     result.arrangeUs = std::chrono::duration<double, std::micro>(t1 - t0).count() / holdings;
     result.referenceUs = std::chrono::duration<double, std::micro>(t2 - t1).count() / holdings;
 
-    Evaluator evaluator(ListCapacity, threads);
+    Evaluator evaluator(ListCapacity, threads, reference);
     for (ScoringOption option : {ScoringOption::Chi, ScoringOption::Set}) {
         std::vector<double> times;
         for (int s = 1; s <= seeds; ++s) {
@@ -145,8 +145,8 @@ void runBench(std::ostream& out, const BenchArgs& args) {
         << '\n';
 }
 
-std::string benchDigest(int holdings, int seeds, int threads) {
-    return runWorkload(holdings, seeds, threads).digest;
+std::string benchDigest(int holdings, int seeds, int threads, bool reference) {
+    return runWorkload(holdings, seeds, threads, reference).digest;
 }
 
 }  // namespace kov::tool

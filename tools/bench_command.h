@@ -23,6 +23,7 @@ void runBench(std::ostream& out, const BenchArgs& args);
 
 // The digest alone (no timing), for tests: covers the arranged lists of `holdings` random
 // holdings and `seeds` START GAMEs with three opponents under each option.
-std::string benchDigest(int holdings, int seeds, int threads);
+// reference = true runs the straightforward search and evaluation instead: the digest must agree.
+std::string benchDigest(int holdings, int seeds, int threads, bool reference = false);
 
 }  // namespace kov::tool

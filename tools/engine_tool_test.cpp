@@ -181,3 +181,30 @@ TEST(EngineTool, HelpOnEverySubcommand) {
 
 }  // namespace
 }  // namespace kov::tool
+
+namespace kov::tool {
+namespace {
+
+// The digest of a fixed workload (arranged lists, START GAMEs under both options) is pinned: any
+// change to a list, its order, a total, a draw or a chosen arrangement changes it. The fast
+// search and evaluation, on any number of threads, must give the straightforward one's digest.
+TEST(BenchDigest, PinnedAndIndependentOfThreadsAndImplementation) {
+    const std::string pinned = "f7272f76e92a4a05";
+    EXPECT_EQ(benchDigest(40, 2, 1), pinned);
+    EXPECT_EQ(benchDigest(40, 2, 2), pinned);
+    EXPECT_EQ(benchDigest(40, 2, 4), pinned);
+    EXPECT_EQ(benchDigest(40, 2, 1, true), pinned);
+}
+
+TEST(EngineTool, BenchPrintsOneDocument) {
+    const ToolRun r = run({"bench", "--holdings", "5", "--seeds", "1", "--threads", "2"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Json j = r.json();
+    EXPECT_EQ(j["threads"], 2);
+    EXPECT_TRUE(j["start_ms"].contains("chi"));
+    EXPECT_EQ(j["digest"].get<std::string>().size(), 16u);
+    EXPECT_EQ(run({"bench", "--threads", "0"}).status, 2);
+}
+
+}  // namespace
+}  // namespace kov::tool
