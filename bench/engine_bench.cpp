@@ -71,7 +71,7 @@ void BM_ArrangeWorstHolding(benchmark::State& state) {
 }
 BENCHMARK(BM_ArrangeWorstHolding)->Unit(benchmark::kMillisecond);
 
-// One simulated deal's pairings for a typical holding, under each option.
+// One simulated deal's pairings for a typical holding, under each option, by the rules as written.
 void BM_ScorePairings(benchmark::State& state) {
     const auto option = static_cast<ScoringOption>(state.range(0));
     Evaluator evaluator(ListCapacity, 1);
@@ -87,6 +87,59 @@ void BM_ScorePairings(benchmark::State& state) {
     state.counters["pairings"] = static_cast<double>(evaluator.pairingCount());
 }
 BENCHMARK(BM_ScorePairings)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The same simulated deal scored on precomputed keys, the opponents' keys built inside the loop
+// as the evaluation builds them for every simulated deal.
+void BM_ScorePairingsKeyed(benchmark::State& state) {
+    const auto option = static_cast<ScoringOption>(state.range(0));
+    Evaluator evaluator(ListCapacity, 1);
+    Deal deal;
+    Random rng(3);
+    dealAllSeats(deal, rng);
+    evaluator.evaluateHolding(deal, rng, option);
+    std::vector<PairingKey> own;
+    std::array<std::vector<PairingKey>, 3> keys;
+    pairingKeys(evaluator.candidates(0), own);
+    std::vector<std::int32_t> chi(ListCapacity), set(ListCapacity);
+    std::int64_t pairings = 0;
+    for (auto _ : state) {
+        for (int j = 0; j < 3; ++j) pairingKeys(evaluator.candidates(j + 1), keys[static_cast<std::size_t>(j)]);
+        scoreAgainstKeyed(evaluator.candidates(0), own,
+                          {&evaluator.candidates(1), &evaluator.candidates(2), &evaluator.candidates(3)},
+                          {&keys[0], &keys[1], &keys[2]}, option, chi.data(), set.data(), pairings);
+        benchmark::DoNotOptimize(chi[0]);
+    }
+}
+BENCHMARK(BM_ScorePairingsKeyed)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// Every pairing of the worst holding's 1494 candidates against one simulated deal, both ways.
+void BM_ScorePairingsWorst(benchmark::State& state) {
+    const bool keyed = state.range(0) != 0;
+    Evaluator evaluator(ListCapacity, 1);
+    Deal deal;
+    deal.rows[0] = holdingOf(cardsFromText(WorstHolding));
+    Random rng(9);
+    evaluator.evaluateHolding(deal, rng, ScoringOption::Chi);
+    std::vector<PairingKey> own;
+    std::array<std::vector<PairingKey>, 3> keys;
+    pairingKeys(evaluator.candidates(0), own);
+    std::vector<std::int32_t> chi(ListCapacity), set(ListCapacity);
+    std::int64_t pairings = 0;
+    for (auto _ : state) {
+        if (keyed) {
+            for (int j = 0; j < 3; ++j) pairingKeys(evaluator.candidates(j + 1), keys[static_cast<std::size_t>(j)]);
+            scoreAgainstKeyed(evaluator.candidates(0), own,
+                              {&evaluator.candidates(1), &evaluator.candidates(2), &evaluator.candidates(3)},
+                              {&keys[0], &keys[1], &keys[2]}, ScoringOption::Chi, chi.data(), set.data(), pairings);
+        } else {
+            scoreAgainst(evaluator.candidates(0),
+                         {&evaluator.candidates(1), &evaluator.candidates(2), &evaluator.candidates(3)},
+                         ScoringOption::Chi, chi.data(), set.data(), pairings);
+        }
+        benchmark::DoNotOptimize(chi[0]);
+    }
+}
+BENCHMARK(BM_ScorePairingsWorst)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_EvaluateHolding(benchmark::State& state) {
     const std::vector<CardSet> holdings = randomHoldings(20, 2);

@@ -216,7 +216,7 @@ void cmdEvaluate(Context& ctx, const std::string& holding, const std::string& se
     const ScoringOption option = parseOption(optionText);
     Deal deal;
     deal.rows[0] = holdingOf(h);
-    Evaluator evaluator;
+    Evaluator evaluator(ListCapacity, 0);  // every hardware thread; the result is the same
     std::function<void(int)> step;
     if (const auto line = progressLine(ctx.progress, 1)) step = [line](int done) { line(0, done); };
     evaluator.evaluateHolding(deal, rng, option, step);
@@ -237,7 +237,7 @@ void cmdStart(Context& ctx, const std::string& seedText, const std::string& oppo
     const ScoringOption option = parseOption(optionText);
     Deal deal;
     SeatArrangements seats;
-    Evaluator evaluator;
+    Evaluator evaluator(ListCapacity, 0);  // every hardware thread; the result is the same
     const DealReport r = startDeal(opponents + 1, option, DefaultDealChoiceThreshold, deal, seats,
                                    rng, evaluator, progressLine(ctx.progress, opponents + 1));
     Json saved = Json::array(), values = Json::array(), order = Json::array(),
