@@ -50,6 +50,14 @@ CardSet setOf(const Holding& row) {
     return s;
 }
 
+Holding holdingOf(const CardSet& s) {
+    Holding row{};
+    std::size_t k = 0;
+    for (int c = 0; c < DeckSize && k < row.size(); ++c)
+        if (hasCard(s, static_cast<CardIndex>(c))) row[k++] = static_cast<CardIndex>(c);
+    return row;
+}
+
 void FiveRankMasks::remove(std::uint16_t m) {
     for (int i = 0; i < length; ++i) {
         if (mask[i] == m) {

@@ -129,6 +129,8 @@ void keepFirstSuitOfBit(CardSet& s, int bit);
 bool suitFilter(CardSet& dst, const CardSet& src, std::uint16_t m);
 void fromSeat(CardSet& dst, const Holding& row);
 CardSet setOf(const Holding& row);
+// The cards of a 13-card set as a holding, in ascending card order.
+Holding holdingOf(const CardSet& s);
 
 inline void addCard(CardSet& s, CardIndex c) {
     s.mask[suitOf(c)] = static_cast<std::uint16_t>(s.mask[suitOf(c)] | (1u << rankOf(c)));

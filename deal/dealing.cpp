@@ -61,6 +61,18 @@ bool checkDeal(const Deal& deal) {
     return true;
 }
 
+std::vector<CardSet> dealtHoldings(int n, std::uint32_t seed) {
+    std::vector<CardSet> out;
+    Random rng(seed);
+    Deal deal;
+    while (static_cast<int>(out.size()) < n) {
+        dealAllSeats(deal, rng);
+        for (const Holding& row : deal.rows)
+            if (static_cast<int>(out.size()) < n) out.push_back(setOf(row));
+    }
+    return out;
+}
+
 std::uint32_t initDealing(Random& rng) {
     const auto seed = static_cast<std::uint32_t>(std::time(nullptr));
     rng.seedRandom(seed);

@@ -2,6 +2,7 @@
 // Dealing the deck to four rows, and re-dealing the 39 cards that seat 0 cannot see.
 
 #include <array>
+#include <vector>
 
 #include "cards/card_set.h"
 #include "deal/random.h"
@@ -24,6 +25,10 @@ bool checkDeal(const Deal& deal);
 inline void copyHolding(Holding& destination, const Holding& source) {
     destination = source;
 }
+
+// n holdings taken row by row from successive deals of a generator seeded with `seed`: a fixed,
+// reproducible set of random holdings for benchmarks and signatures.
+std::vector<CardSet> dealtHoldings(int n, std::uint32_t seed);
 
 // The start-up step: seeds the generator from the calendar time and builds the start-up tables.
 // Returns the seed used.

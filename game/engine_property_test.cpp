@@ -25,12 +25,15 @@ int scaled(int base) {
 
 std::array<int, 52> shuffled(std::mt19937& rng) {
     std::array<int, 52> deck;
-    for (int c = 0; c < 52; ++c) deck[static_cast<std::size_t>(c)] = c;
+    for (int c = 0; c < 52; ++c)
+        deck[static_cast<std::size_t>(c)] = c;
     std::shuffle(deck.begin(), deck.end(), rng);
     return deck;
 }
 
-CardSet unionOfHands(const Arrangement& a) { return unite(unite(a.back.cards, a.middle.cards), a.front.cards); }
+CardSet unionOfHands(const Arrangement& a) {
+    return unite(unite(a.back.cards, a.middle.cards), a.front.cards);
+}
 
 // Random holdings through the search: never empty, specials first, ordinary candidates split the
 // 13 cards 5/5/3, none dominates or ranks like another, no recorded category above the cards.
@@ -42,7 +45,8 @@ TEST(EngineProperties, SearchInvariants) {
     for (int k = 0; k < n; ++k) {
         const auto deck = shuffled(rng);
         CardSet h;
-        for (int c = 0; c < 13; ++c) addCard(h, static_cast<CardIndex>(deck[static_cast<std::size_t>(c)]));
+        for (int c = 0; c < 13; ++c)
+            addCard(h, static_cast<CardIndex>(deck[static_cast<std::size_t>(c)]));
         search.arrangeSeat(h, list);
         ASSERT_FALSE(search.overflowed());
         ASSERT_GE(list.count(), 1);
@@ -57,7 +61,8 @@ TEST(EngineProperties, SearchInvariants) {
                 continue;
             }
             ordinarySeen = true;
-            ASSERT_EQ(cardCount(a.back.cards) + cardCount(a.middle.cards) + cardCount(a.front.cards), 13);
+            ASSERT_EQ(
+                cardCount(a.back.cards) + cardCount(a.middle.cards) + cardCount(a.front.cards), 13);
             ASSERT_LE(a.back.category, classifyFive(a.back.cards));
             ASSERT_LE(a.middle.category, classifyFive(a.middle.cards));
             ASSERT_LE(a.front.category, classifyFront(a.front.cards));
@@ -85,13 +90,19 @@ TEST(EngineProperties, SettlementInvariants) {
         for (int s = 0; s < seats; ++s) {
             CardSet f, m, b;
             for (int c = 0; c < 13; ++c)
-                addCard(c < 3 ? f : c < 8 ? m : b, static_cast<CardIndex>(deck[static_cast<std::size_t>(s * 13 + c)]));
+                addCard(c < 3   ? f
+                        : c < 8 ? m
+                                : b,
+                        static_cast<CardIndex>(deck[static_cast<std::size_t>(s * 13 + c)]));
             if (s == 0) {
-                if (rng() % 4 == 0) declareSpecial(arr[0], f, m, b, {}, 10 + static_cast<int>(rng() % 6));
-                else evaluateArrangement(arr[0], f, m, b);
+                if (rng() % 4 == 0)
+                    declareSpecial(arr[0], f, m, b, {}, 10 + static_cast<int>(rng() % 6));
+                else
+                    evaluateArrangement(arr[0], f, m, b);
             } else {  // a computer seat plays one of its search's candidates
                 search.arrangeSeat(unite(unite(f, m), b), list);
-                arr[static_cast<std::size_t>(s)] = list[static_cast<int>(rng() % static_cast<unsigned>(list.count()))];
+                arr[static_cast<std::size_t>(s)] =
+                    list[static_cast<int>(rng() % static_cast<unsigned>(list.count()))];
             }
         }
         for (ScoringOption option : {ScoringOption::Chi, ScoringOption::Set}) {
@@ -105,7 +116,8 @@ TEST(EngineProperties, SettlementInvariants) {
                     ASSERT_EQ(st.BackResult[i][j], -st.BackResult[j][i]);
                     const int limit = option == ScoringOption::Set ? 1 : 26;
                     ASSERT_LE(std::abs(st.FrontResult[i][j]), limit);
-                    ASSERT_LE(std::abs(st.MiddleResult[i][j]), option == ScoringOption::Set ? 0 : 10);
+                    ASSERT_LE(std::abs(st.MiddleResult[i][j]),
+                              option == ScoringOption::Set ? 0 : 10);
                     ASSERT_LE(std::abs(st.BackResult[i][j]), option == ScoringOption::Set ? 0 : 5);
                 }
                 if (i > 0) {
@@ -113,7 +125,9 @@ TEST(EngineProperties, SettlementInvariants) {
                 }
                 const ResultRows rows = resultRow(st, arr[static_cast<std::size_t>(i)], i, option);
                 std::vector<int> faces(rows.cards.begin(), rows.cards.end()), expected;
-                for (int c = 0; c < 13; ++c) expected.push_back(toFaceNumber(static_cast<CardIndex>(deck[static_cast<std::size_t>(i * 13 + c)])));
+                for (int c = 0; c < 13; ++c)
+                    expected.push_back(toFaceNumber(
+                        static_cast<CardIndex>(deck[static_cast<std::size_t>(i * 13 + c)])));
                 std::sort(faces.begin(), faces.end());
                 std::sort(expected.begin(), expected.end());
                 ASSERT_EQ(faces, expected);
@@ -136,7 +150,8 @@ TEST(EngineProperties, StartDealInvariants) {
         Random rng(static_cast<std::uint32_t>(9000 + k));
         Deal deal;
         SeatArrangements arr;
-        const DealReport r = startDeal(seats, option, DefaultDealChoiceThreshold, deal, arr, rng, evaluator);
+        const DealReport r =
+            startDeal(seats, option, DefaultDealChoiceThreshold, deal, arr, rng, evaluator);
         ASSERT_FALSE(r.overflowed);
         CardSet used = setOf(deal.rows[0]);
         ASSERT_EQ(deal.rows[0], r.SavedDeal.rows[static_cast<std::size_t>(r.chosen)]);

@@ -36,19 +36,6 @@ struct Digest {
     }
 };
 
-// Fixed random holdings: the deals of seeds 1, 2, ... give four holdings each.
-std::vector<CardSet> fixedHoldings(int n) {
-    std::vector<CardSet> out;
-    Random rng(20261208);
-    Deal deal;
-    while (static_cast<int>(out.size()) < n) {
-        dealAllSeats(deal, rng);
-        for (const Holding& row : deal.rows)
-            if (static_cast<int>(out.size()) < n) out.push_back(setOf(row));
-    }
-    return out;
-}
-
 int countArg(const std::string& text, const char* option, int max) {
     const bool digits =
         !text.empty() && text.size() <= 7 &&
@@ -75,7 +62,7 @@ BenchResult runWorkload(int holdings, int seeds, int threads, bool reference = f
     using Clock = std::chrono::steady_clock;
     BenchResult result;
     Digest digest;
-    const std::vector<CardSet> sets = fixedHoldings(holdings);
+    const std::vector<CardSet> sets = dealtHoldings(holdings, 20261208);
 
     SeatSearch fast(ListCapacity, reference);
     ReferenceSearch straightforward;

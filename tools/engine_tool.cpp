@@ -57,14 +57,6 @@ CardSet parseSet(const std::string& text, const std::string& what, std::size_t e
     return s;
 }
 
-Holding holdingOf(const CardSet& s) {
-    Holding row{};
-    int k = 0;
-    for (CardIndex c : cardsOf(s))
-        row[static_cast<std::size_t>(k++)] = c;
-    return row;
-}
-
 void requireDisjoint(const CardSet& a, const CardSet& b, const std::string& what) {
     CardSet both;
     intersectionOf(both, a, b);

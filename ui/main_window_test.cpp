@@ -1,6 +1,7 @@
 // Drives the real widgets of the game under the offscreen platform.
 
 #include "ui/main_window.h"
+#include "ui/ui_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -16,15 +17,8 @@
 namespace kov::ui {
 namespace {
 
-CardLibrary& library() {
-    static CardLibrary lib;
-    static const bool loaded = lib.load({CARDS_LIBRARY_PATH});
-    EXPECT_TRUE(loaded);
-    return lib;
-}
-
 struct Game {
-    MainWindow window{library(), 2};
+    MainWindow window{testCardLibrary(), 2};
     std::vector<QString> messages;
     Game() {
         window.showMessage = [this](const QString& text) { messages.push_back(text); };
@@ -286,6 +280,24 @@ TEST(MainWindowUi, ResultsLinesForChiAndSet) {
         EXPECT_EQ(a.back.category, IllegalMarker);
     }
     EXPECT_EQ(view.cards.size(), 26u);
+}
+
+// The panels work from the keyboard as dialogs do: Tab moves between buttons, Space and Enter
+// press the focused one.
+TEST(MainWindowUi, KeyboardPressesButtons) {
+    Game game;
+    QApplication::setActiveWindow(&game.window);
+    DialogPanel* s = game.window.settingsDialog();
+    QAbstractButton* plusOne = s->button(1010);
+    plusOne->setFocus();
+    ASSERT_TRUE(plusOne->hasFocus());
+    QTest::keyClick(plusOne, Qt::Key_Space);
+    EXPECT_EQ(game.g().PlayerPoints, 1);
+    QTest::keyClick(plusOne, Qt::Key_Return);
+    EXPECT_EQ(game.g().PlayerPoints, 2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), plusOne);
+    EXPECT_NE(qobject_cast<QAbstractButton*>(QApplication::focusWidget()), nullptr);
 }
 
 TEST(CardLibraryLoading, MissingLibraryShowsTheMessageAndExitsZero) {

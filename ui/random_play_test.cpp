@@ -10,19 +10,13 @@
 #include <random>
 
 #include "ui/main_window.h"
+#include "ui/ui_test_support.h"
 
 namespace kov::ui {
 namespace {
 
-CardLibrary& cardLibrary() {
-    static CardLibrary lib;
-    static const bool loaded = lib.load({CARDS_LIBRARY_PATH});
-    EXPECT_TRUE(loaded);
-    return lib;
-}
-
 class RandomPlayer {
-public:
+  public:
     RandomPlayer(MainWindow& w, std::uint32_t seed) : w_(w), rng_(seed) {
         w_.showMessage = [this](const QString&) { ++messages_; };
     }
@@ -31,13 +25,16 @@ public:
 
     void step() {
         GameState& g = w_.state();
-        if (g.SettingsShown == 1) settingsStep();
-        else if (g.TableShown == 1) tableStep();
-        else resultsStep();
+        if (g.SettingsShown == 1)
+            settingsStep();
+        else if (g.TableShown == 1)
+            tableStep();
+        else
+            resultsStep();
         check();
     }
 
-private:
+  private:
     int pick(int n) { return static_cast<int>(rng_() % static_cast<unsigned>(n)); }
     void press(DialogPanel* panel, int id) {
         QAbstractButton* b = panel->button(id);
@@ -92,11 +89,15 @@ private:
         GameState& g = w_.state();
         while (g.HandCount > 0) {
             int target = 0;
-            while (g.TableGrid[ArrangementRow][static_cast<std::size_t>(target)] != EmptyCell) ++target;
-            if (g.SelectedCell != -1) QTest::mouseClick(&w_, Qt::LeftButton, {}, MainWindow::cardRect(ArrangementRow, target).center());
+            while (g.TableGrid[ArrangementRow][static_cast<std::size_t>(target)] != EmptyCell)
+                ++target;
+            if (g.SelectedCell != -1)
+                QTest::mouseClick(&w_, Qt::LeftButton, {},
+                                  MainWindow::cardRect(ArrangementRow, target).center());
             if (g.HandCount == 0) break;
             QTest::mouseClick(&w_, Qt::LeftButton, {}, MainWindow::cardRect(HandRow, 0).center());
-            QTest::mouseClick(&w_, Qt::LeftButton, {}, MainWindow::cardRect(ArrangementRow, target).center());
+            QTest::mouseClick(&w_, Qt::LeftButton, {},
+                              MainWindow::cardRect(ArrangementRow, target).center());
         }
     }
 
@@ -121,7 +122,8 @@ private:
                     cards.push_back(cell);
                     (r == 0 ? row0 : row1)++;
                 }
-        for (CardIndex c : g.deal.rows[0]) expected.push_back(toFaceNumber(c));
+        for (CardIndex c : g.deal.rows[0])
+            expected.push_back(toFaceNumber(c));
         std::sort(cards.begin(), cards.end());
         std::sort(expected.begin(), expected.end());
         ASSERT_EQ(cards, expected);
@@ -147,7 +149,7 @@ int soakFactor() {
 }
 
 TEST(RandomPlay, TwoHundredWholeDeals) {
-    MainWindow window(cardLibrary(), 2);
+    MainWindow window(testCardLibrary(), 2);
     window.random().seedRandom(77);
     window.show();
     RandomPlayer player(window, 2024);
