@@ -58,7 +58,7 @@ Holding holdingOf(const CardSet& s) {
     return row;
 }
 
-void FiveRankMasks::remove(std::uint16_t m) {
+void FiveRankMasks::removeFiveRankMask(std::uint16_t m) {
     for (int i = 0; i < length; ++i) {
         if (mask[i] == m) {
             --length;
@@ -75,7 +75,7 @@ FiveRankMasks buildFiveRankMaskList() {
     // Removing a straight moves the then-last mask into its place: the order that results is
     // the order in which the search enumerates flushes.
     for (std::uint16_t straight : StraightMasks)
-        list.remove(straight);
+        list.removeFiveRankMask(straight);
     list.position.fill(-1);
     for (int i = 0; i < list.length; ++i)
         list.position[list.mask[i]] = static_cast<std::int16_t>(i);

@@ -151,7 +151,8 @@ struct FiveRankMasks {
     std::array<std::uint16_t, 1287> mask{};
     std::int32_t length = 0;
     std::array<std::int16_t, 8192> position{};  // index of each mask in the list, -1 if absent
-    void remove(std::uint16_t m);
+    // Removes m if present: the last mask moves into its place.
+    void removeFiveRankMask(std::uint16_t m);
 };
 const FiveRankMasks& fiveRankMaskList();
 FiveRankMasks buildFiveRankMaskList();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "cards/card_text.h"
 #include "cards/compare.h"
 #include "cards/special.h"
@@ -171,7 +173,9 @@ TEST(EvaluateOracle, FastAndThreadedMatchTheStraightforwardEvaluation) {
     Evaluator reference(ListCapacity, 1, true);
     Evaluator one(ListCapacity, 1), two(ListCapacity, 2), four(ListCapacity, 4);
     Random dealer(606);
-    for (int n = 0; n < 12; ++n) {
+    const char* soak = std::getenv("KOVARIN_SOAK");
+    const int deals = 12 * (soak ? std::max(1, std::atoi(soak)) : 1);
+    for (int n = 0; n < deals; ++n) {
         Deal deal;
         dealAllSeats(deal, dealer);
         const auto option = n % 2 ? ScoringOption::Set : ScoringOption::Chi;
