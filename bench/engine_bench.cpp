@@ -9,6 +9,14 @@
 namespace kov {
 namespace {
 
+// Row 0 of the first deal of a generator seeded with `seed`.
+Holding dealtHoldingRow(std::uint32_t seed) {
+    Deal deal;
+    Random rng(seed);
+    dealAllSeats(deal, rng);
+    return deal.rows[0];
+}
+
 // The worst holding known: twelve diamonds and a spade.
 const char* WorstHolding = "Ad 2d 3d 5d 6d 7d 8d 9d Td Jd Qd Kd 9s";
 
@@ -46,78 +54,53 @@ void BM_ArrangeWorstHolding(benchmark::State& state) {
 }
 BENCHMARK(BM_ArrangeWorstHolding)->Unit(benchmark::kMillisecond);
 
-// One simulated deal's pairings for a typical holding, under each option, by the rules as written.
-void BM_ScorePairings(benchmark::State& state) {
-    const auto option = static_cast<ScoringOption>(state.range(0));
-    Evaluator evaluator(ListCapacity, 1);
-    Deal deal;
-    Random rng(3);
-    dealAllSeats(deal, rng);
-    evaluator.evaluateHolding(deal, rng, option);  // fills seat 0 and the last opponents
-    for (auto _ : state) {
-        evaluator.clearTallies();
-        evaluator.scorePairings(option);
-        benchmark::DoNotOptimize(evaluator.pairingCount());
+// One simulated deal, as the last one of a full evaluation of `holding` left it, scored again
+// and again: by the rules as written, or on keys (the opponents' keys built each time, as the
+// evaluation builds them for every simulated deal).
+struct ScoringFixture {
+    ScoringFixture(const Holding& holding, std::uint32_t seed, ScoringOption scoring) : option(scoring) {
+        Deal deal;
+        deal.rows[0] = holding;
+        Random rng(seed);
+        evaluator.evaluateHolding(deal, rng, option);
+        pairingKeys(evaluator.candidates(0), own);
     }
-    state.counters["pairings"] = static_cast<double>(evaluator.pairingCount());
-}
-BENCHMARK(BM_ScorePairings)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
-
-// The same simulated deal scored on precomputed keys, the opponents' keys built inside the loop
-// as the evaluation builds them for every simulated deal.
-void BM_ScorePairingsKeyed(benchmark::State& state) {
-    const auto option = static_cast<ScoringOption>(state.range(0));
-    Evaluator evaluator(ListCapacity, 1);
-    Deal deal;
-    Random rng(3);
-    dealAllSeats(deal, rng);
-    evaluator.evaluateHolding(deal, rng, option);
-    std::vector<PairingKey> own;
-    std::array<std::vector<PairingKey>, 3> keys;
-    pairingKeys(evaluator.candidates(0), own);
-    std::vector<std::int32_t> chi(ListCapacity), set(ListCapacity);
-    std::int64_t pairings = 0;
-    for (auto _ : state) {
-        for (int j = 0; j < 3; ++j)
-            pairingKeys(evaluator.candidates(j + 1), keys[static_cast<std::size_t>(j)]);
-        scoreAgainstKeyed(
-            evaluator.candidates(0), own,
-            {&evaluator.candidates(1), &evaluator.candidates(2), &evaluator.candidates(3)},
-            {&keys[0], &keys[1], &keys[2]}, option, chi.data(), set.data(), pairings);
-        benchmark::DoNotOptimize(chi[0]);
-    }
-}
-BENCHMARK(BM_ScorePairingsKeyed)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
-
-// Every pairing of the worst holding's 1494 candidates against one simulated deal, both ways.
-void BM_ScorePairingsWorst(benchmark::State& state) {
-    const bool keyed = state.range(0) != 0;
-    Evaluator evaluator(ListCapacity, 1);
-    Deal deal;
-    deal.rows[0] = holdingOf(cardsFromText(WorstHolding));
-    Random rng(9);
-    evaluator.evaluateHolding(deal, rng, ScoringOption::Chi);
-    std::vector<PairingKey> own;
-    std::array<std::vector<PairingKey>, 3> keys;
-    pairingKeys(evaluator.candidates(0), own);
-    std::vector<std::int32_t> chi(ListCapacity), set(ListCapacity);
-    std::int64_t pairings = 0;
-    for (auto _ : state) {
-        if (keyed) {
-            for (int j = 0; j < 3; ++j)
-                pairingKeys(evaluator.candidates(j + 1), keys[static_cast<std::size_t>(j)]);
-            scoreAgainstKeyed(
-                evaluator.candidates(0), own,
-                {&evaluator.candidates(1), &evaluator.candidates(2), &evaluator.candidates(3)},
-                {&keys[0], &keys[1], &keys[2]}, ScoringOption::Chi, chi.data(), set.data(),
-                pairings);
-        } else {
-            scoreAgainst(
-                evaluator.candidates(0),
-                {&evaluator.candidates(1), &evaluator.candidates(2), &evaluator.candidates(3)},
-                ScoringOption::Chi, chi.data(), set.data(), pairings);
+    void score(bool keyed) {
+        const std::array<const ArrangementList*, 3> opponents = {
+            &evaluator.candidates(1), &evaluator.candidates(2), &evaluator.candidates(3)};
+        if (!keyed) {
+            scoreAgainst(evaluator.candidates(0), opponents, option, chi.data(), set.data(), pairings);
+            return;
         }
-        benchmark::DoNotOptimize(chi[0]);
+        for (std::size_t j = 0; j < 3; ++j) pairingKeys(*opponents[j], keys[j]);
+        scoreAgainstKeyed(evaluator.candidates(0), own, opponents, {&keys[0], &keys[1], &keys[2]},
+                          option, chi.data(), set.data(), pairings);
+    }
+    ScoringOption option;
+    Evaluator evaluator{ListCapacity, 1};
+    std::vector<PairingKey> own;
+    std::array<std::vector<PairingKey>, 3> keys;
+    std::vector<std::int32_t> chi = std::vector<std::int32_t>(ListCapacity);
+    std::vector<std::int32_t> set = std::vector<std::int32_t>(ListCapacity);
+    std::int64_t pairings = 0;
+};
+
+// A typical holding: Args(option, keyed).
+void BM_ScorePairings(benchmark::State& state) {
+    ScoringFixture f(dealtHoldingRow(3), 3, static_cast<ScoringOption>(state.range(0)));
+    for (auto _ : state) {
+        f.score(state.range(1) != 0);
+        benchmark::DoNotOptimize(f.chi[0]);
+    }
+}
+BENCHMARK(BM_ScorePairings)->Args({0, 0})->Args({1, 0})->Args({0, 1})->Args({1, 1})->Unit(benchmark::kMicrosecond);
+
+// The worst holding's 1494 candidates against one simulated deal: Arg(keyed).
+void BM_ScorePairingsWorst(benchmark::State& state) {
+    ScoringFixture f(holdingOf(cardsFromText(WorstHolding)), 9, ScoringOption::Chi);
+    for (auto _ : state) {
+        f.score(state.range(0) != 0);
+        benchmark::DoNotOptimize(f.chi[0]);
     }
 }
 BENCHMARK(BM_ScorePairingsWorst)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
