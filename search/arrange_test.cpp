@@ -192,3 +192,25 @@ TEST(FillHands, MatchesTheRuleOnRandomSplits) {
 
 }  // namespace
 }  // namespace kov
+
+namespace kov {
+namespace {
+
+TEST(FixedListCapacity, FillingUpMarksTheListAndRefusesMore) {
+    FixedList<int> list(3);
+    EXPECT_TRUE(list.append(1));
+    EXPECT_TRUE(list.append(2));
+    EXPECT_FALSE(list.overflowed());
+    EXPECT_TRUE(list.append(3));
+    EXPECT_TRUE(list.overflowed());  // reaching the capacity is the condition reported
+    EXPECT_FALSE(list.append(4));
+    EXPECT_EQ(list.count(), 3);
+    list.removeAt(0);  // the last entry moves into the freed slot
+    EXPECT_EQ(list[0], 3);
+    EXPECT_EQ(list.count(), 2);
+    list.clear();
+    EXPECT_FALSE(list.overflowed());
+}
+
+}  // namespace
+}  // namespace kov

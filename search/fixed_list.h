@@ -3,8 +3,8 @@
 // into slot i, so after removals the order is no longer the order of appending. The search's
 // results depend on that order.
 //
-// A full list refuses further entries and remembers that it overflowed; callers finish their
-// work with what it holds and report the condition.
+// A list that fills up refuses further entries and remembers that it overflowed; callers finish
+// their work with what it holds and report the condition.
 
 #include <algorithm>
 #include <cstdint>
@@ -29,12 +29,15 @@ class FixedList {
         overflowed_ = false;
     }
     // Appends; false (and the overflow mark) when the list is already full.
+    // Reaching the capacity marks the list as overflowed (the point at which the game would once
+    // have ended); an append to a full list is refused.
     bool append(const T& value) {
         if (count_ == capacity()) {
             overflowed_ = true;
             return false;
         }
         items_[static_cast<std::size_t>(count_++)] = value;
+        if (count_ == capacity()) overflowed_ = true;
         return true;
     }
     void removeAt(int i) {
