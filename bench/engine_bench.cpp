@@ -58,7 +58,8 @@ BENCHMARK(BM_ArrangeWorstHolding)->Unit(benchmark::kMillisecond);
 // and again: by the rules as written, or on keys (the opponents' keys built each time, as the
 // evaluation builds them for every simulated deal).
 struct ScoringFixture {
-    ScoringFixture(const Holding& holding, std::uint32_t seed, ScoringOption scoring) : option(scoring) {
+    ScoringFixture(const Holding& holding, std::uint32_t seed, ScoringOption scoring)
+        : option(scoring) {
         Deal deal;
         deal.rows[0] = holding;
         Random rng(seed);
@@ -69,10 +70,12 @@ struct ScoringFixture {
         const std::array<const ArrangementList*, 3> opponents = {
             &evaluator.candidates(1), &evaluator.candidates(2), &evaluator.candidates(3)};
         if (!keyed) {
-            scoreAgainst(evaluator.candidates(0), opponents, option, chi.data(), set.data(), pairings);
+            scoreAgainst(evaluator.candidates(0), opponents, option, chi.data(), set.data(),
+                         pairings);
             return;
         }
-        for (std::size_t j = 0; j < 3; ++j) pairingKeys(*opponents[j], keys[j]);
+        for (std::size_t j = 0; j < 3; ++j)
+            pairingKeys(*opponents[j], keys[j]);
         scoreAgainstKeyed(evaluator.candidates(0), own, opponents, {&keys[0], &keys[1], &keys[2]},
                           option, chi.data(), set.data(), pairings);
     }
@@ -93,7 +96,12 @@ void BM_ScorePairings(benchmark::State& state) {
         benchmark::DoNotOptimize(f.chi[0]);
     }
 }
-BENCHMARK(BM_ScorePairings)->Args({0, 0})->Args({1, 0})->Args({0, 1})->Args({1, 1})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScorePairings)
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({0, 1})
+    ->Args({1, 1})
+    ->Unit(benchmark::kMicrosecond);
 
 // The worst holding's 1494 candidates against one simulated deal: Arg(keyed).
 void BM_ScorePairingsWorst(benchmark::State& state) {

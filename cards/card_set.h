@@ -100,9 +100,15 @@ constexpr int bitCount16(std::uint32_t v) {
     return static_cast<int>((v + (v >> 8)) & 0x1Fu);
 }
 
+// The four masks side by side in one 64-bit word, counted in parallel like bitCount16.
 inline int cardCount(const CardSet& s) {
-    return bitCount16(s.mask[0]) + bitCount16(s.mask[1]) + bitCount16(s.mask[2]) +
-           bitCount16(s.mask[3]);
+    std::uint64_t v =
+        static_cast<std::uint64_t>(s.mask[0]) | static_cast<std::uint64_t>(s.mask[1]) << 16 |
+        static_cast<std::uint64_t>(s.mask[2]) << 32 | static_cast<std::uint64_t>(s.mask[3]) << 48;
+    v = v - ((v >> 1) & 0x5555555555555555ull);
+    v = (v & 0x3333333333333333ull) + ((v >> 2) & 0x3333333333333333ull);
+    v = (v + (v >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+    return static_cast<int>((v * 0x0101010101010101ull) >> 56);
 }
 
 // Suits holding rank r (taken modulo 13, so 13 counts aces).

@@ -47,6 +47,27 @@ TEST(CardSetOps, CountsAndRankArithmeticModulo13) {
     EXPECT_EQ(t, cardsFromText("Kd 2h"));
 }
 
+TEST(CardSetOps, CardCountMatchesTheCardsHeld) {
+    std::uint32_t x = 12345;
+    for (int n = 0; n < 20000; ++n) {
+        CardSet s;
+        int expected = 0;
+        for (int c = 0; c < 52; ++c) {
+            x = x * 1103515245u + 12345u;
+            if ((x >> 16) & 1) {
+                addCard(s, static_cast<CardIndex>(c));
+                ++expected;
+            }
+        }
+        ASSERT_EQ(cardCount(s), expected);
+    }
+    CardSet full;
+    for (int c = 0; c < 52; ++c)
+        addCard(full, static_cast<CardIndex>(c));
+    EXPECT_EQ(cardCount(full), 52);
+    EXPECT_EQ(cardCount(CardSet{}), 0);
+}
+
 TEST(CardSetOps, SetAlgebra) {
     const CardSet a = cardsFromText("Ah 2h 3d"), b = cardsFromText("3d 4s");
     CardSet u, i, x;
