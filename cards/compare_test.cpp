@@ -153,3 +153,52 @@ TEST(LessFiveProperty, TrichotomyOnRandomHands) {
 
 }  // namespace
 }  // namespace kov
+
+namespace kov {
+namespace {
+
+// Two full houses dealt from one deck never share their triple, so exactly one is the lower and
+// equality agrees with "neither is less".
+TEST(LessFiveProperty, FullHousesFromOneDeck) {
+    std::mt19937 rng(55);
+    int compared = 0;
+    while (compared < 300) {
+        std::array<int, 52> deck;
+        for (int c = 0; c < 52; ++c)
+            deck[static_cast<std::size_t>(c)] = c;
+        std::shuffle(deck.begin(), deck.end(), rng);
+        std::vector<CardSet> houses;
+        for (int h = 0; h + 5 <= 52; h += 5) {
+            CardSet s;
+            for (int k = 0; k < 5; ++k)
+                addCard(s, static_cast<CardIndex>(deck[static_cast<std::size_t>(h + k)]));
+            if (classifyFive(s) == cat::FullHouse) houses.push_back(s);
+        }
+        for (std::size_t i = 0; i + 1 < houses.size(); ++i, ++compared) {
+            const bool ab = lessFive(houses[i], houses[i + 1], cat::FullHouse);
+            const bool ba = lessFive(houses[i + 1], houses[i], cat::FullHouse);
+            EXPECT_NE(ab, ba);
+            EXPECT_EQ(!ab && !ba, equalFive(houses[i], houses[i + 1], cat::FullHouse));
+        }
+        // Build more full houses on purpose: three of one rank and two of another, disjoint.
+        const int r1 = static_cast<int>(rng() % 13),
+                  r2 = (r1 + 1 + static_cast<int>(rng() % 12)) % 13;
+        const int r3 = (r2 + 1 + static_cast<int>(rng() % 11)) % 13;
+        if (r3 == r1) continue;
+        CardSet a, b;
+        for (int s = 0; s < 3; ++s)
+            addCard(a, makeCard(s, r1));
+        addCard(a, makeCard(0, r3));
+        addCard(a, makeCard(1, r3));
+        for (int s = 1; s < 4; ++s)
+            addCard(b, makeCard(s, r2));
+        addCard(b, makeCard(2, r3));
+        addCard(b, makeCard(3, r3));
+        EXPECT_NE(lessFive(a, b, cat::FullHouse), lessFive(b, a, cat::FullHouse));
+        EXPECT_FALSE(equalFive(a, b, cat::FullHouse));
+        ++compared;
+    }
+}
+
+}  // namespace
+}  // namespace kov

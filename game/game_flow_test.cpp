@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include "cards/card_text.h"
+
 #include "cards/compare.h"
+#include "cards/special.h"
 
 namespace kov {
 namespace {
@@ -130,6 +133,76 @@ TEST(ShowResults, SetVerdicts) {
         verdict = verdict || (t.text == "lose -1" && t.y == 310);
     EXPECT_TRUE(verdict);
     EXPECT_EQ(view.gain, -1);
+}
+
+}  // namespace
+}  // namespace kov
+
+namespace kov {
+namespace {
+
+// The results lines of the rules' own examples, on a settlement filled in by hand.
+GameState withRegularPlayer(int opponents) {
+    GameState g;
+    g.OpponentCount = opponents;
+    for (int s = 0; s <= opponents; ++s) {
+        Arrangement& a = g.seatArrangements[static_cast<std::size_t>(s)];
+        a.front = {cardsFromText(s == 0 ? "Kh Kd 2c" : s == 1 ? "Qh Jd 3c" : "Qs Jc 4c"), 0};
+        a.middle = {cardsFromText(s == 0   ? "Ah Ad 9c 8s 6s"
+                                  : s == 1 ? "Ks Kc Tc 8h 6h"
+                                           : "Qd Qc Td 8d 5d"),
+                    1};
+        a.back = {cardsFromText(s == 0   ? "3c 3s 3h 4s 9d"
+                                : s == 1 ? "2h 3d 4h 5h 6d"
+                                         : "7h 7s 9h 9s 2d"),
+                  3};
+    }
+    g.settlement.SeatsInPlay = opponents + 1;
+    return g;
+}
+
+TEST(ShowResults, ChiExampleTotalLineAndBalance) {
+    GameState g = withRegularPlayer(1);
+    g.UnitStake = 2;
+    g.PlayerPoints = 10;
+    g.settlement.FrontResult[0][1] = 1;
+    g.settlement.MiddleResult[0][1] = -1;
+    g.settlement.BackResult[0][1] = 3;
+    const ResultsView view = showResults(g);
+    EXPECT_EQ(view.texts.back().text, "(1-1+3) x 2 points = +6");
+    EXPECT_EQ(view.balanceText, "points 10 +6 = 16");
+    EXPECT_EQ(g.PendingPoints, 16);
+    EXPECT_EQ(g.PlayerPoints, 10);  // only OK commits it
+}
+
+TEST(ShowResults, SetExampleVerdictAndTotal) {
+    GameState g = withRegularPlayer(2);
+    g.ScoringOption = 1;
+    g.settlement.FrontResult[0][1] = -1;
+    g.settlement.FrontResult[0][2] = -1;
+    g.settlement.FrontResult[1][0] = 1;
+    g.settlement.FrontResult[2][0] = 1;
+    const ResultsView view = showResults(g);
+    std::vector<std::string> lines;
+    for (const TextItem& t : view.texts)
+        lines.push_back(t.text);
+    EXPECT_EQ(lines[0], "win 1");           // opponent 1 beat the player
+    EXPECT_EQ(view.texts[4].x, 280 + 170);  // opponent 2's block starts 280 px on
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "lose -2"), lines.end());
+    EXPECT_EQ(lines.back(), "(-2) x 1 points = -2");
+}
+
+TEST(ShowResults, PlayerSpecialShowsOneLine) {
+    GameState g = withRegularPlayer(1);
+    declareSpecial(g.seatArrangements[0], {}, {}, {},
+                   cardsFromText("Ah Ad Ac As 2h 2d 2c 2s 3h 3d 4h 4d 5h"), 10);
+    g.settlement.settleDeal(g.seatArrangements, 2, ScoringOption::Chi);
+    const ResultsView view = showResults(g);
+    int playerLines = 0;
+    for (const TextItem& t : view.texts)
+        playerLines += t.y >= 350 && t.y < 470;
+    EXPECT_EQ(playerLines, 1);
+    EXPECT_EQ(view.texts.back().text, "(3) x 1 points = +3");
 }
 
 }  // namespace
