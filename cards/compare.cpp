@@ -1,6 +1,7 @@
 #include "cards/compare.h"
 
 #include "cards/classify.h"
+#include "cards/special.h"
 
 namespace kov {
 namespace {
@@ -154,12 +155,8 @@ bool lessCoarse(const CardSet& a, const CardSet& b, HandCategory category) {
     }
 }
 
-static bool isSpecialNumber(HandCategory c) {
-    return c >= 10 && c <= 15;
-}
-
 bool dominates(const Arrangement& a, const Arrangement& b) {
-    if (isSpecialNumber(a.back.category) || isSpecialNumber(b.back.category)) return false;
+    if (isSpecialCategory(a.back.category) || isSpecialCategory(b.back.category)) return false;
     if (a.back.category < b.back.category) return false;
     if (a.back.category == b.back.category && lessFive(a.back.cards, b.back.cards, a.back.category))
         return false;
