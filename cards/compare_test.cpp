@@ -1,4 +1,5 @@
 #include "cards/compare.h"
+#include "cards/test_deck.h"
 
 #include <gtest/gtest.h>
 
@@ -163,15 +164,10 @@ TEST(LessFiveProperty, FullHousesFromOneDeck) {
     std::mt19937 rng(55);
     int compared = 0;
     while (compared < 300) {
-        std::array<int, 52> deck;
-        for (int c = 0; c < 52; ++c)
-            deck[static_cast<std::size_t>(c)] = c;
-        std::shuffle(deck.begin(), deck.end(), rng);
+        const TestDeck deck = shuffledDeck(rng);
         std::vector<CardSet> houses;
         for (int h = 0; h + 5 <= 52; h += 5) {
-            CardSet s;
-            for (int k = 0; k < 5; ++k)
-                addCard(s, static_cast<CardIndex>(deck[static_cast<std::size_t>(h + k)]));
+            const CardSet s = cardsAt(deck, h, 5);
             if (classifyFive(s) == cat::FullHouse) houses.push_back(s);
         }
         for (std::size_t i = 0; i + 1 < houses.size(); ++i, ++compared) {

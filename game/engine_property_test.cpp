@@ -7,10 +7,12 @@
 #include <cstdlib>
 #include <random>
 
+#include "cards/card_text.h"
 #include "cards/classify.h"
 #include "cards/compare.h"
 #include "cards/payout.h"
 #include "cards/special.h"
+#include "cards/test_deck.h"
 #include "deal/driver.h"
 #include "settle/result_rows.h"
 
@@ -21,14 +23,6 @@ int scaled(int base) {
     const char* soak = std::getenv("KOVARIN_SOAK");
     const long factor = soak ? std::strtol(soak, nullptr, 10) : 1;
     return base * static_cast<int>(std::clamp(factor, 1L, 100000L));
-}
-
-std::array<int, 52> shuffled(std::mt19937& rng) {
-    std::array<int, 52> deck;
-    for (int c = 0; c < 52; ++c)
-        deck[static_cast<std::size_t>(c)] = c;
-    std::shuffle(deck.begin(), deck.end(), rng);
-    return deck;
 }
 
 CardSet unionOfHands(const Arrangement& a) {
@@ -43,10 +37,7 @@ TEST(EngineProperties, SearchInvariants) {
     ArrangementList list;
     const int n = scaled(3000);
     for (int k = 0; k < n; ++k) {
-        const auto deck = shuffled(rng);
-        CardSet h;
-        for (int c = 0; c < 13; ++c)
-            addCard(h, static_cast<CardIndex>(deck[static_cast<std::size_t>(c)]));
+        const CardSet h = cardsAt(shuffledDeck(rng), 0, 13);
         search.arrangeSeat(h, list);
         ASSERT_FALSE(search.overflowed());
         ASSERT_GE(list.count(), 1);
@@ -84,16 +75,11 @@ TEST(EngineProperties, SettlementInvariants) {
     ArrangementList list;
     const int n = scaled(3000);
     for (int k = 0; k < n; ++k) {
-        const auto deck = shuffled(rng);
+        const TestDeck deck = shuffledDeck(rng);
         const int seats = 2 + static_cast<int>(rng() % 3);
         SeatArrangements arr;
         for (int s = 0; s < seats; ++s) {
-            CardSet f, m, b;
-            for (int c = 0; c < 13; ++c)
-                addCard(c < 3   ? f
-                        : c < 8 ? m
-                                : b,
-                        static_cast<CardIndex>(deck[static_cast<std::size_t>(s * 13 + c)]));
+            const auto [f, m, b] = dealtHands(deck, s * 13);
             if (s == 0) {
                 if (rng() % 4 == 0)
                     declareSpecial(arr[0], f, m, b, {}, 10 + static_cast<int>(rng() % 6));
@@ -125,9 +111,8 @@ TEST(EngineProperties, SettlementInvariants) {
                 }
                 const ResultRows rows = resultRow(st, arr[static_cast<std::size_t>(i)], i, option);
                 std::vector<int> faces(rows.cards.begin(), rows.cards.end()), expected;
-                for (int c = 0; c < 13; ++c)
-                    expected.push_back(toFaceNumber(
-                        static_cast<CardIndex>(deck[static_cast<std::size_t>(i * 13 + c)])));
+                for (CardIndex c : cardsOf(cardsAt(deck, i * 13, 13)))
+                    expected.push_back(toFaceNumber(c));
                 std::sort(faces.begin(), faces.end());
                 std::sort(expected.begin(), expected.end());
                 ASSERT_EQ(faces, expected);

@@ -88,19 +88,25 @@ SeatArrangements fixedSeats(GameState& g) {
     return seats;
 }
 
+// All 13 cards on the arrangement row in the order given: front, middle, back.
+void placeAll(GameState& g, const char* cards) {
+    const ParsedCards parsed = parseCards(cards);
+    ASSERT_EQ(parsed.cards.size(), 13u) << parsed.error;
+    for (int i = 0; i < 13; ++i)
+        g.TableGrid[ArrangementRow][static_cast<std::size_t>(i)] =
+            toFaceNumber(parsed.cards[static_cast<std::size_t>(i)]);
+    g.TableGrid[HandRow].fill(EmptyCell);
+    g.HandCount = 0;
+    g.ArrangedCount = 13;
+}
+
 TEST(ShowResults, ChiTotalsAndBalanceLabel) {
     GameState g;
     g.seatArrangements = fixedSeats(g);
     g.UnitStake = 2;
     g.PlayerPoints = 10;
     // Front pair beats trash (+1), middle pair of queens loses to kings (-1), back quadruple +4.
-    const char* cards[13] = {"9d", "9c", "Ah", "Qh", "Qd", "2c", "3s",
-                             "4d", "7h", "7d", "7s", "7c", "8d"};
-    for (int i = 0; i < 13; ++i)
-        g.TableGrid[ArrangementRow][i] = toFaceNumber(*parseCard(cards[i]));
-    g.TableGrid[HandRow].fill(EmptyCell);
-    g.HandCount = 0;
-    g.ArrangedCount = 13;
+    placeAll(g, "9d 9c Ah  Qh Qd 2c 3s 4d  7h 7d 7s 7c 8d");
     commitArrangement(g, RegularCommit);
     const ResultsView view = showResults(g);
     EXPECT_EQ(view.gain, (1 - 1 + 4) * 2);
@@ -118,12 +124,7 @@ TEST(ShowResults, SetVerdicts) {
     GameState g;
     g.seatArrangements = fixedSeats(g);
     g.ScoringOption = 1;
-    const char* cards[13] = {"9d", "2c", "Ah", "Qh", "Qd", "9c", "3s",
-                             "4d", "Jh", "Jd", "Js", "5c", "8d"};
-    for (int i = 0; i < 13; ++i)
-        g.TableGrid[ArrangementRow][i] = toFaceNumber(*parseCard(cards[i]));
-    g.TableGrid[HandRow].fill(EmptyCell);
-    g.HandCount = 0;
+    placeAll(g, "9d 2c Ah  Qh Qd 9c 3s 4d  Jh Jd Js 5c 8d");
     commitArrangement(g, RegularCommit);  // front loses, middle loses, back wins: lost
     const ResultsView view = showResults(g);
     EXPECT_EQ(view.texts[0].text, "win 1");  // the opponent's own verdict

@@ -7,6 +7,7 @@
 #include "cards/card_text.h"
 #include "cards/classify.h"
 #include "cards/compare.h"
+#include "cards/test_deck.h"
 
 namespace kov {
 namespace {
@@ -109,13 +110,7 @@ TEST(ArrangeSeatProperty, RandomHoldings) {
     ArrangementList list;
     int maxCount = 0;
     for (int n = 0; n < 10000; ++n) {
-        std::array<int, 52> deck;
-        for (int c = 0; c < 52; ++c)
-            deck[c] = c;
-        std::shuffle(deck.begin(), deck.end(), rng);
-        CardSet h;
-        for (int k = 0; k < 13; ++k)
-            addCard(h, static_cast<CardIndex>(deck[k]));
+        const CardSet h = cardsAt(shuffledDeck(rng), 0, 13);
         search.arrangeSeat(h, list);
         ASSERT_FALSE(search.overflowed());
         ASSERT_GE(list.count(), 1);
@@ -158,10 +153,7 @@ namespace {
 TEST(FillHands, MatchesTheRuleOnRandomSplits) {
     std::mt19937 rng(8);
     for (int n = 0; n < 50000; ++n) {
-        std::array<int, 52> deck;
-        for (int c = 0; c < 52; ++c)
-            deck[static_cast<std::size_t>(c)] = c;
-        std::shuffle(deck.begin(), deck.end(), rng);
+        const TestDeck deck = shuffledDeck(rng);
         Arrangement a;
         const int sizes[3] = {static_cast<int>(rng() % 4), static_cast<int>(rng() % 6),
                               static_cast<int>(rng() % 6)};

@@ -7,6 +7,7 @@
 #include <random>
 
 #include "cards/card_text.h"
+#include "cards/test_deck.h"
 #include "search/arrange.h"
 
 namespace kov {
@@ -36,14 +37,7 @@ TEST(SearchOracle, RandomHoldings) {
     std::mt19937 rng(777);
     const int n = scaled(10000);
     for (int k = 0; k < n; ++k) {
-        std::array<int, 52> deck;
-        for (int c = 0; c < 52; ++c)
-            deck[static_cast<std::size_t>(c)] = c;
-        std::shuffle(deck.begin(), deck.end(), rng);
-        CardSet h;
-        for (int c = 0; c < 13; ++c)
-            addCard(h, static_cast<CardIndex>(deck[static_cast<std::size_t>(c)]));
-        expectSameLists(h, fast, reference, a, b);
+        expectSameLists(cardsAt(shuffledDeck(rng), 0, 13), fast, reference, a, b);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "cards/classify.h"
 #include "cards/compare.h"
 #include "cards/special.h"
+#include "cards/test_deck.h"
 
 namespace kov {
 namespace {
@@ -128,13 +129,8 @@ TEST(ResultRow, TwoOpponentsSumForThePlayer) {
 TEST(ResultRowProperty, ThirteenCardsEachOnce) {
     std::mt19937 rng(99);
     for (int round = 0; round < 2000; ++round) {
-        std::array<int, 52> deck;
-        for (int c = 0; c < 52; ++c)
-            deck[c] = c;
-        std::shuffle(deck.begin(), deck.end(), rng);
-        CardSet f, m, b;
-        for (int k = 0; k < 13; ++k)
-            addCard(k < 3 ? f : k < 8 ? m : b, static_cast<CardIndex>(deck[k]));
+        const TestDeck deck = shuffledDeck(rng);
+        const auto [f, m, b] = dealtHands(deck, 0);
         SeatArrangements seats;
         if (round % 3 == 0)
             declareSpecial(seats[0], f, m, b, {}, 10 + round % 6);

@@ -9,6 +9,7 @@
 #include "cards/compare.h"
 #include "cards/payout.h"
 #include "cards/special.h"
+#include "cards/test_deck.h"
 
 namespace kov {
 namespace {
@@ -118,18 +119,11 @@ TEST(SettleSet, WholeArrangementOutcomes) {
 TEST(SettleDealProperty, AntisymmetricUnderBothOptions) {
     std::mt19937 rng(2024);
     for (int round = 0; round < 3000; ++round) {
-        std::array<int, 52> deck;
-        for (int c = 0; c < 52; ++c)
-            deck[c] = c;
-        std::shuffle(deck.begin(), deck.end(), rng);
+        const TestDeck deck = shuffledDeck(rng);
         const int n = 2 + static_cast<int>(rng() % 3);
         SeatArrangements seats;
         for (int seat = 0; seat < n; ++seat) {
-            CardSet f, m, b;
-            for (int k = 0; k < 13; ++k) {
-                const auto c = static_cast<CardIndex>(deck[seat * 13 + k]);
-                addCard(k < 3 ? f : k < 8 ? m : b, c);
-            }
+            const auto [f, m, b] = dealtHands(deck, seat * 13);
             const int kind = static_cast<int>(rng() % 10);
             if (kind == 0) {
                 declareSpecial(seats[seat], f, m, b, {}, 10 + static_cast<int>(rng() % 6));

@@ -58,6 +58,13 @@ struct Game {
     }
 };
 
+// The full hand row ascends by the given order key.
+void expectHandRowSorted(const GameState& g, int (*key)(int)) {
+    for (int i = 0; i + 1 < 13; ++i)
+        EXPECT_LT(key(g.TableGrid[HandRow][static_cast<std::size_t>(i)]),
+                  key(g.TableGrid[HandRow][static_cast<std::size_t>(i + 1)]));
+}
+
 int shownPhases(Game& game) {
     return game.window.settingsDialog()->isVisible() +
            game.window.arrangementDialog()->isVisible() + game.window.resultsDialog()->isVisible();
@@ -163,9 +170,7 @@ TEST(MainWindowUi, MovesSwapsReturnsAndMisses) {
     game.clickCell(ArrangementRow, 0);
     game.clickCell(HandRow, 12);
     EXPECT_EQ(g.HandCount, 13);
-    for (int i = 0; i + 1 < 13; ++i)
-        EXPECT_LT(fromFaceNumber(g.TableGrid[HandRow][i]),
-                  fromFaceNumber(g.TableGrid[HandRow][i + 1]));
+    expectHandRowSorted(g, fromFaceNumber);
 }
 
 TEST(MainWindowUi, HandOrders) {
@@ -178,9 +183,7 @@ TEST(MainWindowUi, HandOrders) {
     game.press(game.window.arrangementDialog(), 1004);
     EXPECT_EQ(g.SelectedCell, -1);
     EXPECT_EQ(g.HandOrder, 0);
-    for (int i = 0; i + 1 < 13; ++i)
-        EXPECT_LT(numberOrderKey(g.TableGrid[HandRow][i]),
-                  numberOrderKey(g.TableGrid[HandRow][i + 1]));
+    expectHandRowSorted(g, numberOrderKey);
 }
 
 TEST(MainWindowUi, MessageBoxesForUnplacedCards) {
