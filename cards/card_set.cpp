@@ -27,26 +27,10 @@ void keepFirstSuitOfBit(CardSet& s, int bit) {
         s.mask[suit] &= static_cast<std::uint16_t>(~b);
 }
 
-// dst[s] = m where src[s] holds all of m, else 0. True when some suit matched.
-bool suitFilter(CardSet& dst, const CardSet& src, std::uint16_t m) {
-    bool any = false;
-    for (int s = 0; s < SuitCount; ++s) {
-        const bool hit = (src.mask[s] & m) == m;
-        dst.mask[s] = hit ? m : 0;
-        any = any || hit;
-    }
-    return any;
-}
-
-void fromSeat(CardSet& dst, const Holding& row) {
-    clear(dst);
-    for (CardIndex c : row)
-        addCard(dst, c);
-}
-
 CardSet setOf(const Holding& row) {
     CardSet s;
-    fromSeat(s, row);
+    for (CardIndex c : row)
+        addCard(s, c);
     return s;
 }
 

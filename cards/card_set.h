@@ -42,22 +42,12 @@ struct CardSet {
 
 using Holding = std::array<CardIndex, 13>;
 
-// Set bits of every 4-bit value.
-inline constexpr std::array<std::uint8_t, 16> NibbleBitCount = {0, 1, 1, 2, 1, 2, 2, 3,
-                                                                1, 2, 2, 3, 2, 3, 3, 4};
-
 // The ten five-rank straights, highest first: 10-J-Q-K-A down to A-2-3-4-5. Runs never wrap.
 inline constexpr std::array<std::uint16_t, 10> StraightMasks = {
     0x1E01, 0x1F00, 0x0F80, 0x07C0, 0x03E0, 0x01F0, 0x00F8, 0x007C, 0x003E, 0x001F};
 
 inline void clear(CardSet& s) {
     s = CardSet{};
-}
-inline void copy(CardSet& dst, const CardSet& src) {
-    dst = src;
-}
-inline bool equals(const CardSet& a, const CardSet& b) {
-    return a == b;
 }
 inline bool isEmpty(const CardSet& s) {
     return (s.mask[0] | s.mask[1] | s.mask[2] | s.mask[3]) == 0;
@@ -70,10 +60,6 @@ inline void unionOf(CardSet& dst, const CardSet& a, const CardSet& b) {
 inline void intersectionOf(CardSet& dst, const CardSet& a, const CardSet& b) {
     for (int s = 0; s < SuitCount; ++s)
         dst.mask[s] = static_cast<std::uint16_t>(a.mask[s] & b.mask[s]);
-}
-inline void symmetricDifferenceOf(CardSet& dst, const CardSet& a, const CardSet& b) {
-    for (int s = 0; s < SuitCount; ++s)
-        dst.mask[s] = static_cast<std::uint16_t>(a.mask[s] ^ b.mask[s]);
 }
 // Removes b's cards from a.
 inline void minus(CardSet& a, const CardSet& b) {
@@ -90,8 +76,8 @@ inline CardSet without(CardSet a, const CardSet& b) {
     return a;
 }
 
-// Set bits among the low 16 bits (the sum of NibbleBitCount over the four nibbles), counted
-// in parallel within the word: pairs, then nibbles, then bytes.
+// Set bits among the low 16 bits, counted in parallel within the word: pairs, then nibbles,
+// then bytes.
 constexpr int bitCount16(std::uint32_t v) {
     v &= 0xFFFFu;
     v = v - ((v >> 1) & 0x5555u);
@@ -132,8 +118,6 @@ inline void removeRank(CardSet& s, int r) {
 
 void thinRank(CardSet& s, int r);
 void keepFirstSuitOfBit(CardSet& s, int bit);
-bool suitFilter(CardSet& dst, const CardSet& src, std::uint16_t m);
-void fromSeat(CardSet& dst, const Holding& row);
 CardSet setOf(const Holding& row);
 // The cards of a 13-card set as a holding, in ascending card order.
 Holding holdingOf(const CardSet& s);
@@ -145,11 +129,23 @@ inline bool hasCard(const CardSet& s, CardIndex c) {
     return (s.mask[suitOf(c)] >> rankOf(c)) & 1;
 }
 
-// Card-library face number: suits hearts, diamonds, clubs, spades become codes 2, 1, 0, 3.
+// Card-library face numbers: rank * 4 + the library's suit code. The library numbers the suits
+// clubs 0, diamonds 1, hearts 2, spades 3; the card index numbers them hearts 0, diamonds 1,
+// clubs 2, spades 3. The two orders differ only by exchanging hearts and clubs, so the one
+// exchange below maps either way.
+constexpr int exchangeHeartsAndClubs(int suit) {
+    return (suit == 0 || suit == 2) ? 2 - suit : suit;
+}
 constexpr CardFaceNumber toFaceNumber(CardIndex c) {
-    const int suit = suitOf(c);
-    const int code = (suit == 0 || suit == 2) ? 2 - suit : suit;
-    return rankOf(c) * 4 + code;
+    return rankOf(c) * 4 + exchangeHeartsAndClubs(suitOf(c));
+}
+// The card index of a face number, as an int. It is also the key of suit order: suit, then rank.
+constexpr int fromFaceNumber(CardFaceNumber n) {
+    return exchangeHeartsAndClubs(n % 4) * RankCount + n / 4;
+}
+// The key of card-number order: rank, then suit in card-index suit order.
+constexpr int numberOrderKey(CardFaceNumber n) {
+    return (n / 4) * 4 + exchangeHeartsAndClubs(n % 4);
 }
 
 // The non-straight five-rank masks in the order the search walks them (1277 entries).

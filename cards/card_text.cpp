@@ -6,45 +6,29 @@
 namespace kov {
 namespace {
 
+// One letter per rank in rank order (ace 0 .. king 12), one per suit and one sign per suit in suit
+// order (hearts, diamonds, clubs, spades): read in either direction.
+constexpr std::string_view RankLetters = "A23456789TJQK";
+constexpr std::string_view SuitLetters = "hdcs";
+constexpr std::string_view SuitSigns[SuitCount] = {"\u2665", "\u2666", "\u2663", "\u2660"};
+
+// The position of `letter` in `letters`, or -1.
+int indexIn(std::string_view letters, char letter) {
+    const std::size_t at = letters.find(letter);
+    return at == std::string_view::npos ? -1 : static_cast<int>(at);
+}
+
 int rankFromText(std::string_view r) {
     if (r == "10") return 9;
     if (r.size() != 1) return -1;
-    switch (std::toupper(static_cast<unsigned char>(r[0]))) {
-        case 'A':
-            return 0;
-        case 'T':
-            return 9;
-        case 'J':
-            return 10;
-        case 'Q':
-            return 11;
-        case 'K':
-            return 12;
-        default:
-            break;
-    }
-    if (r[0] >= '2' && r[0] <= '9') return r[0] - '1';
-    return -1;
+    return indexIn(RankLetters, static_cast<char>(std::toupper(static_cast<unsigned char>(r[0]))));
 }
 
 int suitFromText(std::string_view s) {
-    if (s == "\u2665") return 0;
-    if (s == "\u2666") return 1;
-    if (s == "\u2663") return 2;
-    if (s == "\u2660") return 3;
+    for (int suit = 0; suit < SuitCount; ++suit)
+        if (s == SuitSigns[suit]) return suit;
     if (s.size() != 1) return -1;
-    switch (std::tolower(static_cast<unsigned char>(s[0]))) {
-        case 'h':
-            return 0;
-        case 'd':
-            return 1;
-        case 'c':
-            return 2;
-        case 's':
-            return 3;
-        default:
-            return -1;
-    }
+    return indexIn(SuitLetters, static_cast<char>(std::tolower(static_cast<unsigned char>(s[0]))));
 }
 
 // The token as it may be shown in a message: bytes outside printable ASCII become \xNN, and a
@@ -78,9 +62,8 @@ std::optional<CardIndex> parseCard(std::string_view text) {
 }
 
 std::string cardName(CardIndex c) {
-    static constexpr char Ranks[] = "A23456789TJQK";
-    static constexpr char Suits[] = "hdcs";
-    return {Ranks[rankOf(c)], Suits[suitOf(c)]};
+    return {RankLetters[static_cast<std::size_t>(rankOf(c))],
+            SuitLetters[static_cast<std::size_t>(suitOf(c))]};
 }
 
 // Tokens are separated by spaces, tabs or commas; an empty token between two commas is an error.

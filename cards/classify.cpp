@@ -59,9 +59,6 @@ bool isStraight5(const CardSet& s) {
 bool isStraight3(const CardSet& s) {
     return hasRun(rankPattern(s).one, 3);
 }
-bool isStraightMask(std::uint16_t mask) {
-    return hasRun(mask, 5);
-}
 
 bool isTripleHand(const CardSet& s) {
     const RankPattern p = rankPattern(s);

@@ -15,7 +15,6 @@ bool isTwoPairsHand(const CardSet& s);
 bool hasPair(const CardSet& s);
 bool isFlush3(const CardSet& s);
 bool isStraight3(const CardSet& s);
-bool isStraightMask(std::uint16_t mask);
 
 HandCategory classifyFive(const CardSet& s);
 HandCategory classifyFront(const CardSet& s);

@@ -27,6 +27,12 @@ Values valuesOf(const CardSet& s) {
             valueMask(p.four)};
 }
 
+// The top `pairs` pairs first, then the top `kickers` single cards: -1, 0 or +1 as compareTop.
+int comparePairsThenKickers(const Values& x, const Values& y, int pairs, int kickers) {
+    const int c = compareTop(x.two, y.two, pairs);
+    return c != 0 ? c : compareTop(x.one, y.one, kickers);
+}
+
 }  // namespace
 
 int straightKey(const CardSet& s) {
@@ -55,16 +61,10 @@ bool lessFive(const CardSet& a, const CardSet& b, HandCategory category) {
                 if (ca != cb) return cb != 0;
             }
             return false;
-        case cat::Pair: {
-            const int c = compareTop(x.two, y.two, 1);
-            if (c != 0) return c < 0;
-            return compareTop(x.one, y.one, 3) < 0;
-        }
-        case cat::TwoPairs: {
-            const int c = compareTop(x.two, y.two, 2);
-            if (c != 0) return c < 0;
-            return compareTop(x.one, y.one, 1) < 0;
-        }
+        case cat::Pair:
+            return comparePairsThenKickers(x, y, 1, 3) < 0;
+        case cat::TwoPairs:
+            return comparePairsThenKickers(x, y, 2, 1) < 0;
         case cat::Triple:
         case cat::FullHouse:
             return topValue(x.three) < topValue(y.three);
@@ -86,11 +86,8 @@ bool lessFront(const CardSet& a, const CardSet& b, HandCategory category) {
     switch (category) {
         case cat::Trash:
             return compareTop(x.one, y.one, 3) < 0;
-        case cat::Pair: {
-            const int c = compareTop(x.two, y.two, 1);
-            if (c != 0) return c < 0;
-            return compareTop(x.one, y.one, 1) < 0;
-        }
+        case cat::Pair:
+            return comparePairsThenKickers(x, y, 1, 1) < 0;
         case cat::Triple:
             return topValue(x.three) < topValue(y.three);
         default:
@@ -133,7 +130,7 @@ bool equalFront(const CardSet& a, const CardSet& b, HandCategory category) {
         case cat::Trash:
             return compareTop(x.one, y.one, 3) == 0;
         case cat::Pair:
-            return topValue(x.two) == topValue(y.two) && compareTop(x.one, y.one, 1) == 0;
+            return comparePairsThenKickers(x, y, 1, 1) == 0;
         case cat::Triple:
             return topValue(x.three) == topValue(y.three);
         default:

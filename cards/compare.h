@@ -21,8 +21,8 @@ bool lessCoarse(const CardSet& a, const CardSet& b, HandCategory category);
 bool dominates(const Arrangement& a, const Arrangement& b);
 bool sameArrangementRank(const Arrangement& a, const Arrangement& b);
 
-// Stores the player's regular arrangement with its categories; false (and 23 in every
-// category) when the hands are out of order.
+// Stores the player's regular arrangement with its categories; false (and IllegalMarker in
+// every category) when the hands are out of order.
 bool evaluateArrangement(Arrangement& seat, const CardSet& front, const CardSet& middle,
                          const CardSet& back);
 

@@ -46,7 +46,7 @@ TEST(LessFive, OrdersWithinCategories) {
 
 TEST(LessFive, IdenticalSetsAreNeitherLessAndAlwaysEqual) {
     const CardSet a = S("8h 8d Ac 5s 2h"), f = S("8h 8d Ac");
-    for (int c = 0; c <= 23; ++c) {
+    for (int c = 0; c <= IllegalMarker; ++c) {
         const auto k = static_cast<HandCategory>(c);
         EXPECT_FALSE(lessFive(a, a, k));
         EXPECT_FALSE(lessFront(f, f, k));
@@ -105,7 +105,7 @@ TEST(Dominates, SpecialsNeverDominate) {
 // equality where the two use the same ranks (trash, triples, straights, flushes, full houses).
 TEST(LessFiveProperty, TrichotomyOnRandomHands) {
     std::mt19937 rng(12345);
-    std::vector<CardSet> byCategory[9];
+    std::vector<CardSet> byCategory[cat::StraightFlush + 1];
     while (true) {
         CardSet s;
         while (cardCount(s) < 5)
@@ -113,11 +113,12 @@ TEST(LessFiveProperty, TrichotomyOnRandomHands) {
         auto& bucket = byCategory[classifyFive(s)];
         if (bucket.size() < 400) bucket.push_back(s);
         bool full = true;
-        for (int c : {0, 1, 2, 3, 4, 5, 6})
+        for (HandCategory c : {cat::Trash, cat::Pair, cat::TwoPairs, cat::Triple, cat::Straight,
+                               cat::Flush, cat::FullHouse})
             full = full && byCategory[c].size() >= 400;
         if (full) break;
     }
-    for (int c = 0; c < 9; ++c) {
+    for (int c = 0; c <= cat::StraightFlush; ++c) {
         const auto k = static_cast<HandCategory>(c);
         const auto& hands = byCategory[c];
         for (std::size_t i = 0; i + 1 < hands.size(); ++i) {

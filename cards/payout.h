@@ -1,8 +1,8 @@
 #pragma once
 // What a hand wins, in units before the stake, by position and category. 65535 marks a category
-// that cannot stand in that position. Entries 10..15 of the back table are the payouts of the
-// special thirteen-card holdings. The hand rules read them (a special's payout) as well as the
-// settlement, so they live with the cards.
+// that cannot stand in that position. The back table's entries from cat::SixPairs on are the
+// payouts of the special thirteen-card holdings. The hand rules read them (a special's payout) as
+// well as the settlement, so they live with the cards.
 
 #include <array>
 #include <cstdint>

@@ -6,17 +6,19 @@
 namespace kov {
 
 bool isSpecialCategory(HandCategory category, std::int32_t* payout) {
-    if (category < 10 || category > 15) return false;
+    if (category < cat::SixPairs || category > cat::ThirteenStraightFlush) return false;
     if (payout) *payout = BackPayout[category];
     return true;
 }
 
 bool isDeclaredOutright(HandCategory category) {
-    return category == 10 || category == 13 || category == 14 || category == 15;
+    return category == cat::SixPairs || category == cat::FivePairsTriple ||
+           category == cat::ThirteenStraight || category == cat::ThirteenStraightFlush;
 }
 
 bool isStrongCategory(HandCategory category) {
-    return category == 7 || category == 8 || (category >= 10 && category <= 15);
+    return category == cat::Quadruple || category == cat::StraightFlush ||
+           isSpecialCategory(category);
 }
 
 int pairCount(const CardSet& s) {
@@ -30,7 +32,7 @@ int tripleCount(const CardSet& s) {
 
 bool declareSpecial(Arrangement& seat, const CardSet& front, const CardSet& middle,
                     const CardSet& back, const CardSet& rest, int requested) {
-    if (requested < 10 || requested > 15) return false;
+    if (requested < cat::SixPairs || requested > cat::ThirteenStraightFlush) return false;
     const auto category = static_cast<HandCategory>(requested);
     CardSet all = unite(unite(front, middle), unite(back, rest));
     bool held = false;

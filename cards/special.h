@@ -7,9 +7,11 @@
 
 namespace kov {
 
-// 10..15; writes the special's payout through `payout` when given.
+// cat::SixPairs .. cat::ThirteenStraightFlush; writes the special's payout through `payout` when
+// given.
 bool isSpecialCategory(HandCategory category, std::int32_t* payout = nullptr);
-// The specials shown and settled as one block: 10, 13, 14, 15.
+// The specials shown and settled as one block: six pairs, five pairs and a triple, and the two
+// thirteen-card straights.
 bool isDeclaredOutright(HandCategory category);
 // Wins the set outright under the set option: a back quadruple or straight flush, or a special.
 bool isStrongCategory(HandCategory category);

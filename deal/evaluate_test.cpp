@@ -7,6 +7,7 @@
 #include "cards/card_text.h"
 #include "cards/compare.h"
 #include "cards/special.h"
+#include "cards/test_soak.h"
 
 namespace kov {
 namespace {
@@ -115,11 +116,7 @@ TEST(EvaluateHolding, PairingsAndDraws) {
 
 TEST(EvaluateHolding, SingleCandidateStaysFirst) {
     Deal deal;
-    const CardSet hearts = cardsFromText(Hearts);
-    int k = 0;
-    for (int c = 0; c < 52; ++c)
-        if (hasCard(hearts, static_cast<CardIndex>(c)))
-            deal.rows[0][k++] = static_cast<CardIndex>(c);
+    deal.rows[0] = holdingOf(cardsFromText(Hearts));
     Random rng(5);
     Evaluator e;
     e.evaluateHolding(deal, rng, ScoringOption::Set);
@@ -173,8 +170,7 @@ TEST(EvaluateOracle, FastAndThreadedMatchTheStraightforwardEvaluation) {
     Evaluator reference(ListCapacity, 1, true);
     Evaluator one(ListCapacity, 1), two(ListCapacity, 2), four(ListCapacity, 4);
     Random dealer(606);
-    const char* soak = std::getenv("KOVARIN_SOAK");
-    const int deals = 12 * (soak ? std::max(1, std::atoi(soak)) : 1);
+    const int deals = scaled(12);
     for (int n = 0; n < deals; ++n) {
         Deal deal;
         dealAllSeats(deal, dealer);
@@ -185,12 +181,7 @@ TEST(EvaluateOracle, FastAndThreadedMatchTheStraightforwardEvaluation) {
         expectSame(evaluateWith(four, deal.rows[0], 40u + n, option), expected);
     }
     // Twelve cards of one suit: the longest lists.
-    Holding worst{};
-    const CardSet w = cardsFromText("Ad 2d 3d 5d 6d 7d 8d 9d Td Jd Qd Kd 9s");
-    int k = 0;
-    for (int c = 0; c < 52; ++c)
-        if (hasCard(w, static_cast<CardIndex>(c)))
-            worst[static_cast<std::size_t>(k++)] = static_cast<CardIndex>(c);
+    const Holding worst = holdingOf(cardsFromText("Ad 2d 3d 5d 6d 7d 8d 9d Td Jd Qd Kd 9s"));
     expectSame(evaluateWith(two, worst, 3, ScoringOption::Chi),
                evaluateWith(reference, worst, 3, ScoringOption::Chi));
 }

@@ -47,19 +47,6 @@ struct GameState {
     int seatsInPlay() const { return OpponentCount + 1; }
 };
 
-// Card-library face number back to the card: suit codes 2, 1, 0, 3 are hearts, diamonds, clubs,
-// spades. Also the key of suit order (suit, then rank).
-constexpr int fromFaceNumber(int n) {
-    const int code = n % 4;
-    const int suit = (code == 0 || code == 2) ? 2 - code : code;
-    return suit * 13 + n / 4;
-}
-// Key of card-number order: rank, then suit in card-index suit order.
-constexpr int numberOrderKey(int n) {
-    const int code = n % 4;
-    return (n / 4) * 4 + ((code == 0 || code == 2) ? 2 - code : code);
-}
-
 // The start-up values that the program sets before the first deal: thresholds, the generator's
 // seed and the tables, and the hand order by suit.
 void startUp(GameState& g, Random& rng);

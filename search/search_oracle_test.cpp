@@ -3,22 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <random>
 
 #include "cards/card_text.h"
 #include "cards/test_deck.h"
+#include "cards/test_soak.h"
 #include "search/arrange.h"
 
 namespace kov {
 namespace {
-
-// Cases scale with KOVARIN_SOAK (a multiplier; 1 when unset).
-int scaled(int base) {
-    const char* soak = std::getenv("KOVARIN_SOAK");
-    const int factor = soak ? std::max(1, std::atoi(soak)) : 1;
-    return base * factor;
-}
 
 void expectSameLists(const CardSet& h, SeatSearch& fast, ReferenceSearch& reference,
                      ArrangementList& a, ArrangementList& b) {

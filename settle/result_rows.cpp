@@ -25,6 +25,16 @@ void appendFromTop(CardSet& pending, int count, std::vector<CardFaceNumber>& out
     }
 }
 
+// The ranks held `lead` times, then those held `next` times, each from the top. A computer hand
+// keeps its candidate's category even when its filler cards make more of it (a triple whose
+// fillers pair up): whatever the category's order left out follows, so the row always shows
+// every card of the hand.
+void appendGroups(CardSet& pending, int lead, int next, std::vector<CardFaceNumber>& out) {
+    appendFromTop(pending, lead, out);
+    appendFromTop(pending, next, out);
+    appendFromTop(pending, 0, out);
+}
+
 // Ascending: ace first when the hand holds exactly one ace and exactly one two, else ace last.
 void appendAscending(CardSet& pending, std::vector<CardFaceNumber>& out) {
     const bool aceLow = rankCount(pending, 0) == 1 && rankCount(pending, 1) == 1;
@@ -66,21 +76,17 @@ void displayOrder(const CardSet& hand, HandCategory category, std::vector<CardFa
             return;
         case cat::Pair:
         case cat::TwoPairs:
-            appendFromTop(pending, 2, out);
-            appendFromTop(pending, 1, out);
-            break;
+            appendGroups(pending, 2, 1, out);
+            return;
         case cat::Triple:
-            appendFromTop(pending, 3, out);
-            appendFromTop(pending, 1, out);
-            break;
+            appendGroups(pending, 3, 1, out);
+            return;
         case cat::FullHouse:
-            appendFromTop(pending, 3, out);
-            appendFromTop(pending, 2, out);
-            break;
+            appendGroups(pending, 3, 2, out);
+            return;
         case cat::Quadruple:
-            appendFromTop(pending, 4, out);
-            appendFromTop(pending, 1, out);
-            break;
+            appendGroups(pending, 4, 1, out);
+            return;
         case cat::Straight:
         case cat::StraightFlush:
         case cat::ThreeStraight:
@@ -97,10 +103,6 @@ void displayOrder(const CardSet& hand, HandCategory category, std::vector<CardFa
         default:
             return;
     }
-    // A computer hand keeps its candidate's category even when its filler cards make more of
-    // it (a triple whose fillers pair up): whatever the category's order left out follows, so
-    // the row always shows every card of the hand.
-    appendFromTop(pending, 0, out);
 }
 
 ResultRows resultRow(const Settlement& settlement, const Arrangement& seatArrangement, int seat,

@@ -22,8 +22,8 @@ struct ResultRows {
 std::int32_t seatHandTotal(const Settlement& settlement, Position position, int seat);
 
 // Appends the hand's cards in display order. Within one rank the suits go hearts, diamonds, clubs,
-// spades. The block specials (10, 13, 14, 15) lay out the seat's 13 cards ace to king and take one
-// slice per call (3, 5, 5 cards), cycling `slice` through 0, 1, 2.
+// spades. The block specials (see isDeclaredOutright) lay out the seat's 13 cards ace to king and
+// take one slice per call (3, 5, 5 cards), cycling `slice` through 0, 1, 2.
 void displayOrder(const CardSet& hand, HandCategory category, std::vector<CardFaceNumber>& out,
                   int& slice);
 

@@ -20,20 +20,15 @@ std::string shown(const char* cards, HandCategory category) {
     int slice = 0;
     displayOrder(cardsFromText(cards), category, out, slice);
     std::vector<CardIndex> idx;
-    for (CardFaceNumber f : out) {
-        for (int c = 0; c < 52; ++c)
-            if (toFaceNumber(static_cast<CardIndex>(c)) == f)
-                idx.push_back(static_cast<CardIndex>(c));
-    }
+    for (CardFaceNumber f : out)
+        idx.push_back(static_cast<CardIndex>(fromFaceNumber(f)));
     return cardList(idx);
 }
 
 std::string rowText(const ResultRows& rows, int first, int count) {
     std::vector<CardIndex> idx;
     for (int k = first; k < first + count; ++k)
-        for (int c = 0; c < 52; ++c)
-            if (toFaceNumber(static_cast<CardIndex>(c)) == rows.cards[k])
-                idx.push_back(static_cast<CardIndex>(c));
+        idx.push_back(static_cast<CardIndex>(fromFaceNumber(rows.cards[k])));
     return cardList(idx);
 }
 
@@ -85,7 +80,7 @@ TEST(ResultRow, PlayerSixPairsAndFailedClaims) {
     Settlement s;
     SeatArrangements seats;
     declareSpecial(seats[0], {}, {}, {}, cardsFromText("Ah Ad Ac As 2h 2d 2c 2s 3h 3d 4h 4d 5h"),
-                   10);
+                   cat::SixPairs);
     evaluateArrangement(seats[1], cardsFromText("Qs Jc 7c"), cardsFromText("Ks Kc 9c 8s 6s"),
                         cardsFromText("3c 3s 4c 4s 9d"));
     s.settleDeal(seats, 2, ScoringOption::Chi);
@@ -96,7 +91,7 @@ TEST(ResultRow, PlayerSixPairsAndFailedClaims) {
 
     // A failed "6 pairs" stores all 13 cards in every hand: shown once, as a block.
     declareSpecial(seats[0], {}, {}, {}, cardsFromText("Ah Ad Ac 7s 2h 2d 2c 2s 3h 3d 4h 4d 5h"),
-                   10);
+                   cat::SixPairs);
     s.settleDeal(seats, 2, ScoringOption::Chi);
     rows = resultRow(s, seats[0], 0, ScoringOption::Chi);
     EXPECT_EQ(rows.names, (std::array<std::string, 3>{"ILLEGAL", "ILLEGAL", "ILLEGAL"}));
@@ -133,12 +128,13 @@ TEST(ResultRowProperty, ThirteenCardsEachOnce) {
         const auto [f, m, b] = dealtHands(deck, 0);
         SeatArrangements seats;
         if (round % 3 == 0)
-            declareSpecial(seats[0], f, m, b, {}, 10 + round % 6);
+            declareSpecial(seats[0], f, m, b, {}, cat::SixPairs + round % 6);
         else
             evaluateArrangement(seats[0], f, m, b);
         if (round % 5 == 0) {  // a recorded category weaker than the cards
-            seats[0].middle.category = 0;
-            seats[0].back.category = seats[0].back.category == IllegalMarker ? IllegalMarker : 1;
+            seats[0].middle.category = cat::Trash;
+            seats[0].back.category =
+                seats[0].back.category == IllegalMarker ? IllegalMarker : cat::Pair;
         }
         Settlement s;
         s.settleDeal(seats, 1, ScoringOption::Chi);

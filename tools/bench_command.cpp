@@ -9,6 +9,7 @@
 #include "deal/driver.h"
 #include "search/arrange.h"
 #include "tools/json_forms.h"
+#include "tools/whole_number.h"
 
 namespace kov::tool {
 namespace {
@@ -37,13 +38,8 @@ struct Digest {
 };
 
 int countArg(const std::string& text, const char* option, int max) {
-    const bool digits =
-        !text.empty() && text.size() <= 7 &&
-        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (digits) {
-        const int v = std::stoi(text);
-        if (v >= 1 && v <= max) return v;
-    }
+    if (const auto v = wholeNumber(text, 7); v && *v >= 1 && *v <= static_cast<std::uint64_t>(max))
+        return static_cast<int>(*v);
     throw InputError{std::string("bad value for ") + option + ": '" + text + "' (expected 1.." +
                      std::to_string(max) + ")"};
 }

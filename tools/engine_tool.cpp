@@ -14,6 +14,7 @@
 #include "settle/result_rows.h"
 #include "tools/bench_command.h"
 #include "tools/json_forms.h"
+#include "tools/whole_number.h"
 
 namespace kov::tool {
 namespace {
@@ -23,17 +24,7 @@ constexpr std::size_t MaxInputBytes = 1 << 20;
 // Whole unsigned numbers only, within [min, max].
 std::uint64_t parseNumber(const std::string& text, std::uint64_t min, std::uint64_t max,
                           const std::string& option) {
-    const bool digits =
-        !text.empty() && text.size() <= 20 && std::all_of(text.begin(), text.end(), [](char c) {
-            return std::isdigit(static_cast<unsigned char>(c));
-        });
-    if (digits) {
-        try {
-            const std::uint64_t v = std::stoull(text);
-            if (v >= min && v <= max) return v;
-        } catch (const std::exception&) {
-        }
-    }
+    if (const auto v = wholeNumber(text, 20); v && *v >= min && *v <= max) return *v;
     throw InputError{"bad value for " + option + ": '" + text + "' (expected a whole number " +
                      std::to_string(min) + ".." + std::to_string(max) + ")"};
 }
@@ -64,23 +55,22 @@ void requireDisjoint(const CardSet& a, const CardSet& b, const std::string& what
         throw InputError{what + ": card '" + cardName(cardsOf(both).front()) + "' given twice"};
 }
 
+// A special's category number, or the text of its button in the arranging panel.
 int claimCategory(const std::string& text) {
-    static const std::pair<const char*, int> Buttons[] = {
-        {"6 PAIRS", 10},          {"3 FLUSH", 11},     {"3 STRAIGHT", 12},
-        {"5 PAIRS, 1TRIPLE", 13}, {"13 STRAIGHT", 14}, {"13 STRAIGHT FLUSH", 15}};
+    static const std::pair<const char*, HandCategory> Buttons[] = {
+        {"6 PAIRS", cat::SixPairs},
+        {"3 FLUSH", cat::ThreeFlush},
+        {"3 STRAIGHT", cat::ThreeStraight},
+        {"5 PAIRS, 1TRIPLE", cat::FivePairsTriple},
+        {"13 STRAIGHT", cat::ThirteenStraight},
+        {"13 STRAIGHT FLUSH", cat::ThirteenStraightFlush}};
     std::string upper = text;
     for (char& c : upper)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     for (const auto& [name, category] : Buttons)
         if (upper == name) return category;
-    const bool digits =
-        !text.empty() && text.size() <= 2 && std::all_of(text.begin(), text.end(), [](char c) {
-            return std::isdigit(static_cast<unsigned char>(c));
-        });
-    if (digits) {
-        const int v = std::stoi(text);
-        if (v >= 10 && v <= 15) return v;
-    }
+    if (const auto v = wholeNumber(text, 2); v && isSpecialCategory(static_cast<HandCategory>(*v)))
+        return static_cast<int>(*v);
     throw InputError{"bad value for --claim: '" + text + "' (expected 10..15 or a button text)"};
 }
 
@@ -102,7 +92,7 @@ CardSet validateSeat(const Arrangement& a, int seat) {
     if (cardCount(all) != 13)
         throw InputError{where + ": wrong number of cards: " + std::to_string(cardCount(all)) +
                          " (expected 13)"};
-    const bool block = cb >= 9 || cm >= 9 || cf >= 9;
+    const bool block = cb >= cat::Reserved || cm >= cat::Reserved || cf >= cat::Reserved;
     if (block) {
         if (cb != cm || cb != cf || !(isSpecialCategory(cb) || cb == IllegalMarker))
             throw InputError{where +
@@ -112,7 +102,7 @@ CardSet validateSeat(const Arrangement& a, int seat) {
             throw InputError{where + ": only seat 0 can be ILLEGAL"};
         const bool allInEach = a.back.cards == all && a.middle.cards == all && a.front.cards == all;
         if (allInEach) return all;
-    } else if (cf != 0 && cf != 1 && cf != 3) {
+    } else if (cf != cat::Trash && cf != cat::Pair && cf != cat::Triple) {
         throw InputError{where + ".front: bad category " + std::to_string(cf)};
     }
     if (cardCount(a.back.cards) != 5 || cardCount(a.middle.cards) != 5 ||
@@ -301,9 +291,7 @@ void cmdSettle(Context& ctx, const std::string& optionText, const std::string& f
         Json cards = Json::array(), faces = Json::array(), points = Json::array();
         for (int face : r.cards) {
             faces.push_back(face);
-            for (int c = 0; c < DeckSize; ++c)
-                if (toFaceNumber(static_cast<CardIndex>(c)) == face)
-                    cards.push_back(cardName(static_cast<CardIndex>(c)));
+            cards.push_back(cardName(static_cast<CardIndex>(fromFaceNumber(face))));
         }
         for (int k = 0; k < r.pointsShown; ++k)
             points.push_back(r.points[static_cast<std::size_t>(k)]);

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <random>
 
+#include "cards/test_soak.h"
 #include "ui/main_window.h"
 #include "ui/ui_test_support.h"
 
@@ -142,11 +143,6 @@ class RandomPlayer {
     int messages_ = 0;
     bool dealStarted_ = false;
 };
-
-int soakFactor() {
-    const char* soak = std::getenv("KOVARIN_SOAK");
-    return soak ? std::max(1, std::atoi(soak)) : 1;
-}
 
 TEST(RandomPlay, TwoHundredWholeDeals) {
     MainWindow window(testCardLibrary(), 2);
