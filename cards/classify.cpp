@@ -16,6 +16,10 @@ bool hasRun(std::uint16_t singles, int length) {
     return false;
 }
 
+namespace {
+
+// The categories' rank patterns. classifyFive asks them from the strongest down, so each need
+// only tell its own pattern from the weaker ones.
 bool isQuadrupleHand(const CardSet& s) {
     const RankPattern p = rankPattern(s);
     return bitCount16(p.four) == 1 && bitCount16(p.one) == 1;
@@ -31,33 +35,6 @@ bool isStraightFlushHand(const CardSet& s) {
 bool isFullHouseHand(const CardSet& s) {
     const RankPattern p = rankPattern(s);
     return bitCount16(p.three) == 1 && bitCount16(p.two) == 1;
-}
-
-// Exactly one suit of n cards, the other three empty.
-static bool isOneSuitOf(const CardSet& s, int n) {
-    int found = 0;
-    for (std::uint16_t m : s.mask) {
-        const int bits = bitCount16(m);
-        if (bits == n) {
-            ++found;
-        } else if (bits != 0) {
-            return false;
-        }
-    }
-    return found == 1;
-}
-
-bool isFlush5(const CardSet& s) {
-    return isOneSuitOf(s, 5);
-}
-bool isFlush3(const CardSet& s) {
-    return isOneSuitOf(s, 3);
-}
-bool isStraight5(const CardSet& s) {
-    return hasRun(rankPattern(s).one, 5);
-}
-bool isStraight3(const CardSet& s) {
-    return hasRun(rankPattern(s).one, 3);
 }
 
 bool isTripleHand(const CardSet& s) {
@@ -76,6 +53,35 @@ bool isTwoPairsHand(const CardSet& s) {
 bool hasPair(const CardSet& s) {
     const RankPattern p = rankPattern(s);
     return (p.two | p.three | p.four) != 0;
+}
+
+// Exactly one suit of n cards, the other three empty.
+bool isOneSuitOf(const CardSet& s, int n) {
+    int found = 0;
+    for (std::uint16_t m : s.mask) {
+        const int bits = bitCount16(m);
+        if (bits == n) {
+            ++found;
+        } else if (bits != 0) {
+            return false;
+        }
+    }
+    return found == 1;
+}
+
+}  // namespace
+
+bool isFlush5(const CardSet& s) {
+    return isOneSuitOf(s, 5);
+}
+bool isFlush3(const CardSet& s) {
+    return isOneSuitOf(s, 3);
+}
+bool isStraight5(const CardSet& s) {
+    return hasRun(rankPattern(s).one, 5);
+}
+bool isStraight3(const CardSet& s) {
+    return hasRun(rankPattern(s).one, 3);
 }
 
 HandCategory classifyFive(const CardSet& s) {

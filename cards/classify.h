@@ -5,17 +5,15 @@
 
 namespace kov {
 
-bool isQuadrupleHand(const CardSet& s);
-bool isStraightFlushHand(const CardSet& s);
-bool isFullHouseHand(const CardSet& s);
+// Five cards of one suit, five ranks in a run (ace low or high).
 bool isFlush5(const CardSet& s);
 bool isStraight5(const CardSet& s);
-bool isTripleHand(const CardSet& s);
-bool isTwoPairsHand(const CardSet& s);
-bool hasPair(const CardSet& s);
+// Three cards of one suit, three ranks in a run: a front's part of the three-hand specials.
 bool isFlush3(const CardSet& s);
 bool isStraight3(const CardSet& s);
 
+// The category of five cards (cat::Trash .. cat::StraightFlush) and of a front of three
+// (cat::Trash, cat::Pair or cat::Triple).
 HandCategory classifyFive(const CardSet& s);
 HandCategory classifyFront(const CardSet& s);
 

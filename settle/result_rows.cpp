@@ -25,13 +25,16 @@ void appendFromTop(CardSet& pending, int count, std::vector<CardFaceNumber>& out
     }
 }
 
-// The ranks held `lead` times, then those held `next` times, each from the top. A computer hand
-// keeps its candidate's category even when its filler cards make more of it (a triple whose
-// fillers pair up): whatever the category's order left out follows, so the row always shows
-// every card of the hand.
-void appendGroups(CardSet& pending, int lead, int next, std::vector<CardFaceNumber>& out) {
+// The cards that make the category first (its pairs, its triple or its four), each group from
+// the top, then the cards beside them. A computer hand keeps its candidate's category even when
+// its filler cards make more of it (a triple whose fillers pair up): whatever the category's
+// order left out follows, so the row always shows every card of the hand.
+void appendGroups(CardSet& pending, HandCategory category, std::vector<CardFaceNumber>& out) {
+    const int lead = category == cat::Quadruple                              ? 4
+                     : category == cat::Triple || category == cat::FullHouse ? 3
+                                                                             : 2;
     appendFromTop(pending, lead, out);
-    appendFromTop(pending, next, out);
+    appendFromTop(pending, category == cat::FullHouse ? 2 : 1, out);
     appendFromTop(pending, 0, out);
 }
 
@@ -76,16 +79,10 @@ void displayOrder(const CardSet& hand, HandCategory category, std::vector<CardFa
             return;
         case cat::Pair:
         case cat::TwoPairs:
-            appendGroups(pending, 2, 1, out);
-            return;
         case cat::Triple:
-            appendGroups(pending, 3, 1, out);
-            return;
         case cat::FullHouse:
-            appendGroups(pending, 3, 2, out);
-            return;
         case cat::Quadruple:
-            appendGroups(pending, 4, 1, out);
+            appendGroups(pending, category, out);
             return;
         case cat::Straight:
         case cat::StraightFlush:
