@@ -41,10 +41,10 @@ TEST(GameCycle, StartCommitShowAccept) {
     EXPECT_EQ(g.phase(), Phase::Arranging);
     EXPECT_EQ(g.HandCount, 13);
     EXPECT_EQ(commitRefusal(g, RegularCommit), "please arrange cards");
-    EXPECT_EQ(commitRefusal(g, 12), "please arrange cards for \"sanh\"");
-    EXPECT_EQ(commitRefusal(g, 11), "please arrange cards for \"thung\"");
-    EXPECT_EQ(commitRefusal(g, 10), "");
-    if (g.Arrangements[0].back.category <= 8) {
+    EXPECT_EQ(commitRefusal(g, cat::ThreeStraight), "please arrange cards for \"sanh\"");
+    EXPECT_EQ(commitRefusal(g, cat::ThreeFlush), "please arrange cards for \"thung\"");
+    EXPECT_EQ(commitRefusal(g, cat::SixPairs), "");
+    if (g.Arrangements[0].back.category <= cat::StraightFlush) {
         // The computer's own choice for the player's cards is a legal arrangement.
         sortHandRow(g);  // as the window shows the hand row
         placeByClicks(g, tableOrder(g.Arrangements[0]), [&](int row, int column) {
@@ -56,7 +56,7 @@ TEST(GameCycle, StartCommitShowAccept) {
         commitArrangement(g, RegularCommit);
         EXPECT_NE(g.Arrangements[0].back.category, IllegalMarker);
     } else {
-        commitArrangement(g, 10);
+        commitArrangement(g, cat::SixPairs);
     }
     EXPECT_EQ(g.phase(), Phase::Results);
     const ResultsView view = showResults(g);
@@ -190,7 +190,7 @@ TEST(ShowResults, SetExampleVerdictAndTotal) {
 TEST(ShowResults, PlayerSpecialShowsOneLine) {
     GameState g = withRegularPlayer(1);
     declareSpecial(g.Arrangements[0], {}, {}, {},
-                   cardsFromText("Ah Ad Ac As 2h 2d 2c 2s 3h 3d 4h 4d 5h"), 10);
+                   cardsFromText("Ah Ad Ac As 2h 2d 2c 2s 3h 3d 4h 4d 5h"), cat::SixPairs);
     g.DealSettlement.settleDeal(g.Arrangements, 2, ScoringOption::Chi);
     const ResultsView view = showResults(g);
     EXPECT_EQ(view.player.handLines.size(), 1u);

@@ -44,28 +44,19 @@ struct PointPurchase {
 const PointPurchase PointPurchases[] = {
     {S::AddOnePoint, 1}, {S::AddFivePoints, 5}, {S::AddTenPoints, 10}, {S::AddTwentyPoints, 20}};
 
-// The arrangement panel's commit buttons and what each declares; 0 for the order buttons.
-int commitCategory(ArrangementControl id) {
-    using A = ArrangementControl;
-    switch (id) {
-        case A::SixPairs:
-            return cat::SixPairs;
-        case A::FivePairsTriple:
-            return cat::FivePairsTriple;
-        case A::ThreeStraight:
-            return cat::ThreeStraight;
-        case A::ThreeFlush:
-            return cat::ThreeFlush;
-        case A::ThirteenStraightFlush:
-            return cat::ThirteenStraightFlush;
-        case A::ThirteenStraight:
-            return cat::ThirteenStraight;
-        case A::Regular:
-            return RegularCommit;
-        default:
-            return 0;
-    }
-}
+// The arrangement panel's commit buttons and what each declares.
+struct Commit {
+    ArrangementControl button;
+    int category;
+};
+using A = ArrangementControl;
+const Commit Commits[] = {{A::SixPairs, cat::SixPairs},
+                          {A::FivePairsTriple, cat::FivePairsTriple},
+                          {A::ThreeStraight, cat::ThreeStraight},
+                          {A::ThreeFlush, cat::ThreeFlush},
+                          {A::ThirteenStraightFlush, cat::ThirteenStraightFlush},
+                          {A::ThirteenStraight, cat::ThirteenStraight},
+                          {A::Regular, RegularCommit}};
 
 }  // namespace
 
@@ -169,9 +160,8 @@ void MainWindow::startGame() {
 }
 
 void MainWindow::onArrangementCommand(ArrangementControl id) {
-    if (id == ArrangementControl::OrderBySuit || id == ArrangementControl::OrderByCardNumber) {
-        const HandOrder order =
-            id == ArrangementControl::OrderBySuit ? HandOrder::BySuit : HandOrder::ByCardNumber;
+    if (id == A::OrderBySuit || id == A::OrderByCardNumber) {
+        const HandOrder order = id == A::OrderBySuit ? HandOrder::BySuit : HandOrder::ByCardNumber;
         if (game_.HandRowOrder == order) return;
         game_.HandRowOrder = order;
         game_.SelectedCell = -1;
@@ -179,7 +169,8 @@ void MainWindow::onArrangementCommand(ArrangementControl id) {
         update();
         return;
     }
-    if (commitCategory(id) != 0) commit(commitCategory(id));
+    for (const Commit& c : Commits)
+        if (c.button == id) commit(c.category);
 }
 
 void MainWindow::commit(int category) {
