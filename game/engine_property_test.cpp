@@ -41,8 +41,8 @@ TEST(EngineProperties, SearchInvariants) {
         for (int i = 0; i < list.count(); ++i) {
             const Arrangement& a = list[i];
             ASSERT_EQ(unionOfHands(a), h);
-            if (a.back.category >= 10) {
-                if (a.back.category != 11 && a.back.category != 12) {
+            if (a.back.category >= cat::SixPairs) {
+                if (a.back.category != cat::ThreeFlush && a.back.category != cat::ThreeStraight) {
                     ASSERT_FALSE(ordinarySeen);
                 }
                 continue;
@@ -78,7 +78,8 @@ TEST(EngineProperties, SettlementInvariants) {
             const auto [f, m, b] = dealtHands(deck, s * 13);
             if (s == 0) {
                 if (rng() % 4 == 0)
-                    declareSpecial(arr[0], f, m, b, {}, 10 + static_cast<int>(rng() % 6));
+                    declareSpecial(arr[0], f, m, b, {},
+                                   cat::SixPairs + static_cast<int>(rng() % 6));
                 else
                     evaluateArrangement(arr[0], f, m, b);
             } else {  // a computer seat plays one of its search's candidates

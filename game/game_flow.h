@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/game_state.h"
+#include "settle/result_rows.h"
 
 namespace kov {
 
@@ -15,7 +16,7 @@ int pointsNeeded(const GameState& g);
 // "" when nothing is needed, else "need %d more point" / "need %d more points".
 std::string neededText(int need);
 
-// START GAME: table phase, the deal driver, the human's cards into the hand row.
+// START GAME: the arranging phase, the deal driver, the human's cards into the hand row.
 DealReport startGame(GameState& g, Random& rng, Evaluator& evaluator);
 
 // Commit buttons of the arrangement dialog. Regular is -1; 10..15 declare a special.
@@ -25,23 +26,24 @@ std::string commitRefusal(const GameState& g, int category);
 // Records seat 0's arrangement (possibly ILLEGAL) and settles the deal.
 void commitArrangement(GameState& g, int category);
 
-// What the results view draws: texts at their top-left positions, and cards.
-struct TextItem {
-    int x, y;
-    std::string text;
-};
-struct CardItem {
-    int x, y;
-    int face;
+// What the results view shows of one seat: under the set option its verdict, the lines that
+// name its hands (one for a special under the chi option, else front, middle, back) and its
+// 13 cards in display order.
+struct SeatResult {
+    ResultRows rows;
+    std::string verdict;  // set option only
+    std::vector<std::string> handLines;
 };
 struct ResultsView {
-    std::vector<TextItem> texts;
-    std::vector<CardItem> cards;
+    ScoringOption option = ScoringOption::Chi;
+    std::vector<SeatResult> opponents;  // seats 1..OpponentCount
+    SeatResult player;
+    std::string totalLine;  // "(f+m+b) x stake points = gain"
     int gain = 0;
     std::string balanceText;  // the results dialog's label: "points %d %+d = %d"
     std::string pointsText;   // the other dialogs' labels: "points %d"
 };
-// Lays out the results and computes PendingPoints (repeatable: PlayerPoints is not changed).
+// The results of the settled deal and PendingPoints (repeatable: PlayerPoints is not changed).
 ResultsView showResults(GameState& g);
 // OK in the results dialog: commits the balance and returns to the settings phase.
 void acceptResults(GameState& g);

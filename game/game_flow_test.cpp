@@ -3,10 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include "cards/card_text.h"
 
+#include "cards/card_text.h"
 #include "cards/compare.h"
 #include "cards/special.h"
+#include "game/table_clicks.h"
 
 namespace kov {
 namespace {
@@ -21,28 +22,11 @@ TEST(PointsNeeded, ChiAndSetOptions) {
     g.PlayerPoints = 108;
     EXPECT_EQ(neededText(pointsNeeded(g)), "");
     GameState set;
-    set.ScoringOption = 1;
+    set.Scoring = ScoringOption::Set;
     set.PlayerPoints = 1;
     EXPECT_EQ(pointsNeeded(set), 0);
     set.PlayerPoints = -4;
     EXPECT_EQ(neededText(pointsNeeded(set)), "need 5 more points");
-}
-
-// Places the player's own cards by the computer's choice for them, so the arrangement is legal.
-void placeAsComputerWould(GameState& g) {
-    const Arrangement& a = g.seatArrangements[0];
-    const CardSet hands[3] = {a.front.cards, a.middle.cards, a.back.cards};
-    int cell = 0;
-    for (const CardSet& hand : hands)
-        for (CardIndex c : cardsOf(hand)) {
-            for (int i = 0; i < 13; ++i)
-                if (g.TableGrid[HandRow][i] == toFaceNumber(c)) {
-                    clickCell(g, HandRow, i);
-                    clickCell(g, ArrangementRow, cell++);
-                    break;
-                }
-            sortHandRow(g);
-        }
 }
 
 TEST(GameCycle, StartCommitShowAccept) {
@@ -54,30 +38,42 @@ TEST(GameCycle, StartCommitShowAccept) {
     enterFirstPhase(g, true);
     g.PlayerPoints = 40;
     startGame(g, rng, evaluator);
-    EXPECT_EQ(g.TableShown, 1);
+    EXPECT_EQ(g.phase(), Phase::Arranging);
     EXPECT_EQ(g.HandCount, 13);
     EXPECT_EQ(commitRefusal(g, RegularCommit), "please arrange cards");
-    EXPECT_EQ(commitRefusal(g, 12), "please arrange cards for \"sanh\"");
-    EXPECT_EQ(commitRefusal(g, 11), "please arrange cards for \"thung\"");
-    EXPECT_EQ(commitRefusal(g, 10), "");
-    if (g.seatArrangements[0].back.category <= 8) {
-        placeAsComputerWould(g);
+    EXPECT_EQ(commitRefusal(g, cat::ThreeStraight), "please arrange cards for \"sanh\"");
+    EXPECT_EQ(commitRefusal(g, cat::ThreeFlush), "please arrange cards for \"thung\"");
+    EXPECT_EQ(commitRefusal(g, cat::SixPairs), "");
+    if (g.Arrangements[0].back.category <= cat::StraightFlush) {
+        // The computer's own choice for the player's cards is a legal arrangement.
+        sortHandRow(g);  // as the window shows the hand row
+        placeByClicks(g, tableOrder(g.Arrangements[0]), [&](int row, int column) {
+            clickCell(g, row, column);
+            sortHandRow(g);
+        });
         EXPECT_EQ(g.HandCount, 0);
         EXPECT_EQ(commitRefusal(g, RegularCommit), "");
         commitArrangement(g, RegularCommit);
-        EXPECT_NE(g.seatArrangements[0].back.category, IllegalMarker);
+        EXPECT_NE(g.Arrangements[0].back.category, IllegalMarker);
     } else {
-        commitArrangement(g, 10);
+        commitArrangement(g, cat::SixPairs);
     }
-    EXPECT_EQ(g.ResultsShown, 1);
+    EXPECT_EQ(g.phase(), Phase::Results);
     const ResultsView view = showResults(g);
     const ResultsView again = showResults(g);
     EXPECT_EQ(g.PendingPoints, 40 + view.gain);
-    EXPECT_EQ(again.gain, view.gain);   // repainting does not move the balance
-    EXPECT_EQ(view.cards.size(), 26u);  // the player's and one opponent's 13 cards
+    EXPECT_EQ(again.gain, view.gain);  // repainting does not move the balance
+    // The player's and one opponent's 13 cards, each card once.
+    ASSERT_EQ(view.opponents.size(), 1u);
+    std::vector<int> faces(view.player.rows.cards.begin(), view.player.rows.cards.end());
+    faces.insert(faces.end(), view.opponents[0].rows.cards.begin(),
+                 view.opponents[0].rows.cards.end());
+    std::sort(faces.begin(), faces.end());
+    EXPECT_GE(faces.front(), 0);
+    EXPECT_EQ(std::adjacent_find(faces.begin(), faces.end()), faces.end());
     acceptResults(g);
     EXPECT_EQ(g.PlayerPoints, 40 + view.gain);
-    EXPECT_EQ(g.SettingsShown, 1);
+    EXPECT_EQ(g.phase(), Phase::Settings);
 }
 
 SeatArrangements fixedSeats(GameState& g) {
@@ -102,7 +98,7 @@ void placeAll(GameState& g, const char* cards) {
 
 TEST(ShowResults, ChiTotalsAndBalanceLabel) {
     GameState g;
-    g.seatArrangements = fixedSeats(g);
+    g.Arrangements = fixedSeats(g);
     g.UnitStake = 2;
     g.PlayerPoints = 10;
     // Front pair beats trash (+1), middle pair of queens loses to kings (-1), back quadruple +4.
@@ -110,29 +106,28 @@ TEST(ShowResults, ChiTotalsAndBalanceLabel) {
     commitArrangement(g, RegularCommit);
     const ResultsView view = showResults(g);
     EXPECT_EQ(view.gain, (1 - 1 + 4) * 2);
-    bool total = false;
-    for (const TextItem& t : view.texts)
-        total = total || (t.text == "(1-1+4) x 2 points = +8" && t.y == 470);
-    EXPECT_TRUE(total);
+    EXPECT_EQ(view.totalLine, "(1-1+4) x 2 points = +8");
+    EXPECT_EQ(view.player.handLines,
+              (std::vector<std::string>{"a pair +1", "a pair -1", "quadruple +4"}));
+    EXPECT_EQ(view.player.verdict, "");
     EXPECT_EQ(view.balanceText, "points 10 +8 = 18");
     EXPECT_EQ(view.pointsText, "points 18");
-    EXPECT_EQ(view.texts[0].text, "trash +1");  // seat 1 shows how the player fared against it
-    EXPECT_EQ(view.texts[0].x, 170);
+    // Seat 1 shows how the player fared against it.
+    ASSERT_EQ(view.opponents.size(), 1u);
+    EXPECT_EQ(view.opponents[0].handLines[0], "trash +1");
+    EXPECT_EQ(view.opponents[0].rows.points[2], 4);
 }
 
 TEST(ShowResults, SetVerdicts) {
     GameState g;
-    g.seatArrangements = fixedSeats(g);
-    g.ScoringOption = 1;
+    g.Arrangements = fixedSeats(g);
+    g.Scoring = ScoringOption::Set;
     placeAll(g, "9d 2c Ah  Qh Qd 9c 3s 4d  Jh Jd Js 5c 8d");
     commitArrangement(g, RegularCommit);  // front loses, middle loses, back wins: lost
     const ResultsView view = showResults(g);
-    EXPECT_EQ(view.texts[0].text, "win 1");  // the opponent's own verdict
-    EXPECT_EQ(view.texts[0].y, 60);
-    bool verdict = false;
-    for (const TextItem& t : view.texts)
-        verdict = verdict || (t.text == "lose -1" && t.y == 310);
-    EXPECT_TRUE(verdict);
+    EXPECT_EQ(view.opponents[0].verdict, "win 1");  // the opponent's own verdict
+    EXPECT_EQ(view.player.verdict, "lose -1");
+    EXPECT_EQ(view.player.handLines.size(), 3u);
     EXPECT_EQ(view.gain, -1);
 }
 
@@ -147,7 +142,7 @@ GameState withRegularPlayer(int opponents) {
     GameState g;
     g.OpponentCount = opponents;
     for (int s = 0; s <= opponents; ++s) {
-        Arrangement& a = g.seatArrangements[static_cast<std::size_t>(s)];
+        Arrangement& a = g.Arrangements[static_cast<std::size_t>(s)];
         a.front = {cardsFromText(s == 0 ? "Kh Kd 2c" : s == 1 ? "Qh Jd 3c" : "Qs Jc 4c"), 0};
         a.middle = {cardsFromText(s == 0   ? "Ah Ad 9c 8s 6s"
                                   : s == 1 ? "Ks Kc Tc 8h 6h"
@@ -158,7 +153,7 @@ GameState withRegularPlayer(int opponents) {
                                          : "7h 7s 9h 9s 2d"),
                   3};
     }
-    g.settlement.SeatsInPlay = opponents + 1;
+    g.DealSettlement.SeatsInPlay = opponents + 1;
     return g;
 }
 
@@ -166,11 +161,11 @@ TEST(ShowResults, ChiExampleTotalLineAndBalance) {
     GameState g = withRegularPlayer(1);
     g.UnitStake = 2;
     g.PlayerPoints = 10;
-    g.settlement.FrontResult[0][1] = 1;
-    g.settlement.MiddleResult[0][1] = -1;
-    g.settlement.BackResult[0][1] = 3;
+    g.DealSettlement.FrontResult[0][1] = 1;
+    g.DealSettlement.MiddleResult[0][1] = -1;
+    g.DealSettlement.BackResult[0][1] = 3;
     const ResultsView view = showResults(g);
-    EXPECT_EQ(view.texts.back().text, "(1-1+3) x 2 points = +6");
+    EXPECT_EQ(view.totalLine, "(1-1+3) x 2 points = +6");
     EXPECT_EQ(view.balanceText, "points 10 +6 = 16");
     EXPECT_EQ(g.PendingPoints, 16);
     EXPECT_EQ(g.PlayerPoints, 10);  // only OK commits it
@@ -178,32 +173,28 @@ TEST(ShowResults, ChiExampleTotalLineAndBalance) {
 
 TEST(ShowResults, SetExampleVerdictAndTotal) {
     GameState g = withRegularPlayer(2);
-    g.ScoringOption = 1;
-    g.settlement.FrontResult[0][1] = -1;
-    g.settlement.FrontResult[0][2] = -1;
-    g.settlement.FrontResult[1][0] = 1;
-    g.settlement.FrontResult[2][0] = 1;
+    g.Scoring = ScoringOption::Set;
+    g.DealSettlement.FrontResult[0][1] = -1;
+    g.DealSettlement.FrontResult[0][2] = -1;
+    g.DealSettlement.FrontResult[1][0] = 1;
+    g.DealSettlement.FrontResult[2][0] = 1;
     const ResultsView view = showResults(g);
-    std::vector<std::string> lines;
-    for (const TextItem& t : view.texts)
-        lines.push_back(t.text);
-    EXPECT_EQ(lines[0], "win 1");           // opponent 1 beat the player
-    EXPECT_EQ(view.texts[4].x, 280 + 170);  // opponent 2's block starts 280 px on
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "lose -2"), lines.end());
-    EXPECT_EQ(lines.back(), "(-2) x 1 points = -2");
+    ASSERT_EQ(view.opponents.size(), 2u);
+    EXPECT_EQ(view.opponents[0].verdict, "win 1");  // opponent 1 beat the player
+    EXPECT_EQ(view.opponents[1].verdict, "win 1");
+    EXPECT_EQ(view.player.verdict, "lose -2");
+    EXPECT_EQ(view.totalLine, "(-2) x 1 points = -2");
+    EXPECT_EQ(view.gain, -2);
 }
 
 TEST(ShowResults, PlayerSpecialShowsOneLine) {
     GameState g = withRegularPlayer(1);
-    declareSpecial(g.seatArrangements[0], {}, {}, {},
-                   cardsFromText("Ah Ad Ac As 2h 2d 2c 2s 3h 3d 4h 4d 5h"), 10);
-    g.settlement.settleDeal(g.seatArrangements, 2, ScoringOption::Chi);
+    declareSpecial(g.Arrangements[0], {}, {}, {},
+                   cardsFromText("Ah Ad Ac As 2h 2d 2c 2s 3h 3d 4h 4d 5h"), cat::SixPairs);
+    g.DealSettlement.settleDeal(g.Arrangements, 2, ScoringOption::Chi);
     const ResultsView view = showResults(g);
-    int playerLines = 0;
-    for (const TextItem& t : view.texts)
-        playerLines += t.y >= 350 && t.y < 470;
-    EXPECT_EQ(playerLines, 1);
-    EXPECT_EQ(view.texts.back().text, "(3) x 1 points = +3");
+    EXPECT_EQ(view.player.handLines.size(), 1u);
+    EXPECT_EQ(view.totalLine, "(3) x 1 points = +3");
 }
 
 }  // namespace

@@ -6,12 +6,12 @@ void startUp(GameState& g, Random& rng) {
     for (auto& row : g.DealChoiceThreshold)
         row = {50, 50};
     initDealing(rng);
-    g.HandOrder = 1;
+    g.HandRowOrder = HandOrder::BySuit;
 }
 
 void loadHandIntoTable(GameState& g) {
     for (int i = 0; i < 13; ++i) {
-        g.TableGrid[HandRow][i] = toFaceNumber(g.deal.rows[0][static_cast<std::size_t>(i)]);
+        g.TableGrid[HandRow][i] = toFaceNumber(g.Holdings.rows[0][static_cast<std::size_t>(i)]);
         g.TableGrid[ArrangementRow][i] = EmptyCell;
     }
 }
@@ -29,22 +29,8 @@ void buildPlayerSets(GameState& g) {
         if (cell != EmptyCell) addCard(p.leftover, static_cast<CardIndex>(fromFaceNumber(cell)));
 }
 
-void enterFirstPhase(GameState& g, bool settingsDialogExists) {
-    if (settingsDialogExists) g.SettingsShown = 1;
-    g.TableShown = 0;
-    g.ResultsShown = 0;
-}
-void enterTablePhase(GameState& g) {
-    g.SettingsShown = 0;
-    g.TableShown = 1;
-}
-void enterResultsPhase(GameState& g) {
-    g.TableShown = 0;
-    g.ResultsShown = 1;
-}
-void enterSettingsPhase(GameState& g) {
-    g.ResultsShown = 0;
-    g.SettingsShown = 1;
+void enterFirstPhase(GameState& g, bool settingsPanelExists) {
+    if (settingsPanelExists) g.SettledPhase = Phase::Settings;
 }
 
 void sortHandRow(GameState& g) {
@@ -55,7 +41,7 @@ void sortHandRow(GameState& g) {
         for (int j = i + 1; j < 13; ++j)
             if (row[i] < row[j]) std::swap(row[i], row[j]);
     const auto key = [&](int face) {
-        return g.HandOrder == 1 ? fromFaceNumber(face) : numberOrderKey(face);
+        return g.HandRowOrder == HandOrder::BySuit ? fromFaceNumber(face) : numberOrderKey(face);
     };
     const int n = std::min(g.HandCount, 13);
     for (int i = 0; i < n; ++i)

@@ -3,6 +3,7 @@
 // with the operations that move cards between the dealt holding, the table and the card sets.
 
 #include <array>
+#include <optional>
 
 #include "deal/driver.h"
 #include "settle/settlement.h"
@@ -19,31 +20,38 @@ struct PlayerSetsType {
     CardSet front, middle, back, leftover;
 };
 
+// The three views of the game, one at a time: the settings panel; the player's table with the
+// arrangement panel; the results view with its panel.
+enum class Phase { Settings, Arranging, Results };
+
+// How the hand row keeps the cards not yet placed.
+enum class HandOrder { ByCardNumber = 0, BySuit = 1 };
+
 struct GameState {
     int OpponentCount = 1;  // seats 1..OpponentCount play against the human in seat 0
     int UnitStake = 1;
-    int SettingsShown = -1;  // phase flags; -1 = not yet settled, counts as set
-    int TableShown = -1;
-    int ResultsShown = -1;
+    // Empty until the window settles its first phase (and stays so when it has no settings
+    // panel); an unsettled phase counts as the settings phase.
+    std::optional<Phase> SettledPhase;
     int SelectedCell = -1;  // row * 13 + column, or -1
-    int ScoringOption = 0;  // 0 chi option, 1 set option
+    ScoringOption Scoring = ScoringOption::Chi;
     int PlayerPoints = 0;
     int PendingPoints = 0;
-    int HandOrder = 0;  // 1 = hand row by suit, 0 = by card number
+    HandOrder HandRowOrder = HandOrder::ByCardNumber;  // by suit from start-up on
     TableGridType TableGrid;
     int ArrangedCount = 0;
     int HandCount = 0;
     PlayerSetsType PlayerSets;
-    Deal deal;
-    SeatArrangements seatArrangements;
+    Deal Holdings;                  // the dealt cards, row s for seat s
+    SeatArrangements Arrangements;  // what each seat plays in this deal
     ThresholdTable DealChoiceThreshold{};
-    Settlement settlement;
+    Settlement DealSettlement;
 
     GameState() {
         for (auto& row : TableGrid)
             row.fill(EmptyCell);
     }
-    kov::ScoringOption option() const { return static_cast<kov::ScoringOption>(ScoringOption); }
+    Phase phase() const { return SettledPhase.value_or(Phase::Settings); }
     int seatsInPlay() const { return OpponentCount + 1; }
 };
 
@@ -54,13 +62,10 @@ void startUp(GameState& g, Random& rng);
 void loadHandIntoTable(GameState& g);
 void buildPlayerSets(GameState& g);
 
-// Phase transitions.
-void enterFirstPhase(GameState& g, bool settingsDialogExists);
-void enterTablePhase(GameState& g);
-void enterResultsPhase(GameState& g);
-void enterSettingsPhase(GameState& g);
+// The window's first phase: the settings phase, settled only when the settings panel exists.
+void enterFirstPhase(GameState& g, bool settingsPanelExists);
 
-// Sorts the hand row: cards packed to the left, ordered by suit (HandOrder 1) or card number.
+// Sorts the hand row: cards packed to the left, ordered by suit or by card number.
 void sortHandRow(GameState& g);
 
 // The click-to-move rule on the table: the first click on a card selects it, the second moves

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QPainter>
 
 namespace kov::ui {
 
@@ -34,6 +35,10 @@ void CardLibrary::unload() {
     cdtDrawExt = nullptr;
     cdtAnimate = nullptr;
     cdtTerm = nullptr;
+}
+
+void CardLibrary::drawCard(QPainter& painter, QPoint topLeft, int face) const {
+    cdtDrawExt(&painter, topLeft.x(), topLeft.y(), 60, 80, face, 0, 0);
 }
 
 }  // namespace kov::ui

@@ -4,6 +4,9 @@
 #include <QLibrary>
 #include <QStringList>
 
+class QPainter;
+class QPoint;
+
 namespace kov::ui {
 
 class CardLibrary {
@@ -22,6 +25,9 @@ class CardLibrary {
     bool load(const QStringList& candidates = defaultCandidates());
     void unload();
     QString fileName() const { return library_.fileName(); }
+
+    // Draws a card face up with its top-left at `topLeft`, scaled to the table's 60 x 80.
+    void drawCard(QPainter& painter, QPoint topLeft, int face) const;
 
     InitFn cdtInit = nullptr;
     DrawFn cdtDraw = nullptr;

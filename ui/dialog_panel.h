@@ -1,32 +1,17 @@
 #pragma once
-// The three dialogs are data: a table of controls (id, kind, text, rectangle in dialog units)
-// that one builder turns into a panel of Qt widgets. Controls are found by their ids.
+// One builder turns a panel's layout into a panel of Qt widgets; Panel<Control> then finds the
+// controls by the names of that panel's controls.
 
 #include <QFrame>
 #include <QString>
 #include <map>
-#include <vector>
+
+#include "ui/panel_layouts.h"
 
 class QAbstractButton;
 class QLabel;
 
 namespace kov::ui {
-
-enum class ControlKind { Button, Label };
-
-struct ControlSpec {
-    int id;
-    ControlKind kind;
-    const char* text;
-    int x, y, width, height;  // dialog units
-    bool hidden = false;
-};
-
-struct DialogSpec {
-    int id;
-    int width, height;  // dialog units
-    std::vector<ControlSpec> controls;
-};
 
 // Dialog units of the 8-point dialog font: 1.5 px across, 1.625 px down.
 QRect dialogUnitsToPixels(int x, int y, int width, int height);
@@ -34,19 +19,20 @@ QRect dialogUnitsToPixels(int x, int y, int width, int height);
 class DialogPanel : public QFrame {
     Q_OBJECT
   public:
-    DialogPanel(const DialogSpec& spec, QWidget* parent);
+    DialogPanel(const PanelLayout& layout, QWidget* parent);
 
     int dialogId() const { return id_; }
+
+  signals:
+    void command(int id);
+
+  protected:
     QWidget* control(int id) const;
     QAbstractButton* button(int id) const;
     QLabel* label(int id) const;
     void setControlText(int id, const QString& text);
     QString controlText(int id) const;
 
-  signals:
-    void command(int id);
-
-  protected:
     // Enter presses the focused button, as in a dialog.
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -55,8 +41,26 @@ class DialogPanel : public QFrame {
     std::map<int, QWidget*> controls_;
 };
 
-const DialogSpec& settingsDialogSpec();
-const DialogSpec& arrangementDialogSpec();
-const DialogSpec& resultsDialogSpec();
+// A panel whose controls are named by the enum Control.
+template <typename Control>
+class Panel : public DialogPanel {
+  public:
+    using DialogPanel::DialogPanel;
+
+    QWidget* control(Control c) const { return DialogPanel::control(id(c)); }
+    QAbstractButton* button(Control c) const { return DialogPanel::button(id(c)); }
+    QLabel* label(Control c) const { return DialogPanel::label(id(c)); }
+    void setControlText(Control c, const QString& text) {
+        DialogPanel::setControlText(id(c), text);
+    }
+    QString controlText(Control c) const { return DialogPanel::controlText(id(c)); }
+
+  private:
+    static int id(Control c) { return static_cast<int>(c); }
+};
+
+using SettingsPanel = Panel<SettingsControl>;
+using ArrangementPanel = Panel<ArrangementControl>;
+using ResultsPanel = Panel<ResultsControl>;
 
 }  // namespace kov::ui

@@ -1,6 +1,7 @@
 #pragma once
-// The main window: the player's table of 2 x 13 card cells, the three dialog panels, and the
-// results view. The window builds and wires; the game's rules live in the engine.
+// The main window: builds the player's table, the three panels and the results view, and wires
+// the panels' commands and the table's clicks to the game. The game's rules live in the engine;
+// where things go on the screen lives in table_view and results_view.
 
 #include <QWidget>
 #include <functional>
@@ -9,16 +10,12 @@
 #include "game/game_flow.h"
 #include "ui/card_library.h"
 #include "ui/dialog_panel.h"
+#include "ui/results_view.h"
 
 namespace kov::ui {
 
 // Window title: the program and its maker's web address.
 inline constexpr const char* WindowTitle = "KOVARIN32 by https://kovarin32.example.org";
-
-struct CellHit {
-    bool hit = false;
-    int row = -1, column = -1;
-};
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -27,16 +24,13 @@ class MainWindow : public QWidget {
     explicit MainWindow(CardLibrary& cards, int threads = 0);
     ~MainWindow() override;
 
-    // The screen rectangle of a table cell (60 x 80, columns 64 px apart).
-    static QRect cardRect(int row, int column);
-    static CellHit hitTestCell(QPoint p);
-
     GameState& state() { return game_; }
     Random& random() { return rng_; }
-    DialogPanel* settingsDialog() const { return settings_; }
-    DialogPanel* arrangementDialog() const { return arrangement_; }
-    DialogPanel* resultsDialog() const { return results_; }
+    SettingsPanel* settingsDialog() const { return settings_; }
+    ArrangementPanel* arrangementDialog() const { return arrangement_; }
+    ResultsPanel* resultsDialog() const { return results_; }
     const ResultsView& resultsView() const { return view_; }
+    const PlacedResults& placedResults() const { return placed_; }
 
     // Shows a message box owned by this window (tests replace it so nothing blocks).
     std::function<void(const QString&)> showMessage;
@@ -50,26 +44,23 @@ class MainWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void onSettingsCommand(int id);
-    void onArrangementCommand(int id);
-    void onResultsCommand(int id);
+    void onSettingsCommand(SettingsControl id);
+    void onArrangementCommand(ArrangementControl id);
+    void onResultsCommand(ResultsControl id);
     void setPoints(int points);
     void phaseChanged();
     void startGame();
     void commit(int category);
-    void paintTable(QPainter& painter);
-    void paintResults(QPainter& painter);
-    void drawCard(QPainter& painter, QPoint topLeft, int face);
-    void drawText(QPainter& painter, int x, int y, const QString& text);
 
     CardLibrary& cards_;
     GameState game_;
     Random rng_;
     std::unique_ptr<Evaluator> evaluator_;
-    DialogPanel* settings_ = nullptr;
-    DialogPanel* arrangement_ = nullptr;
-    DialogPanel* results_ = nullptr;
+    SettingsPanel* settings_ = nullptr;
+    ArrangementPanel* arrangement_ = nullptr;
+    ResultsPanel* results_ = nullptr;
     ResultsView view_;
+    PlacedResults placed_;
     bool terminated_ = false;
 };
 

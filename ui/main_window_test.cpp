@@ -1,6 +1,8 @@
 // Drives the real widgets of the game under the offscreen platform.
 
 #include "ui/main_window.h"
+
+#include "ui/table_view.h"
 #include "ui/ui_test_support.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +15,7 @@
 
 #include "cards/card_text.h"
 #include "cards/compare.h"
+#include "game/table_clicks.h"
 
 namespace kov::ui {
 namespace {
@@ -26,35 +29,16 @@ struct Game {
         window.show();
     }
     GameState& g() { return window.state(); }
-    void press(DialogPanel* panel, int id) {
-        QAbstractButton* b = panel->button(id);
-        ASSERT_NE(b, nullptr) << id;
-        ASSERT_TRUE(b->isVisible()) << id;
-        QTest::mouseClick(b, Qt::LeftButton);
+    void clickCell(int row, int column) { clickTableCell(window, row, column); }
+    void buyAndStart() {
+        press(window.settingsDialog(), SettingsControl::OneOpponent);
+        while (!window.settingsDialog()->control(SettingsControl::StartGame)->isVisible())
+            press(window.settingsDialog(), SettingsControl::AddTwentyPoints);
+        press(window.settingsDialog(), SettingsControl::StartGame);
     }
-    void clickCell(int row, int column) {
-        QTest::mouseClick(&window, Qt::LeftButton, {}, MainWindow::cardRect(row, column).center());
-    }
-    void buyAndStart(int opponentsButton = 1003) {
-        press(window.settingsDialog(), opponentsButton);
-        while (!window.settingsDialog()->control(1014)->isVisible())
-            press(window.settingsDialog(), 1013);
-        press(window.settingsDialog(), 1014);
-    }
-    // Places the computer's own choice for the player's cards: front, middle, back.
-    void placeComputerArrangement() {
-        const Arrangement& a = g().seatArrangements[0];
-        int cell = 0;
-        for (const CardSet* hand : {&a.front.cards, &a.middle.cards, &a.back.cards})
-            for (CardIndex c : cardsOf(*hand)) {
-                const int face = toFaceNumber(c);
-                for (int i = 0; i < 13; ++i)
-                    if (g().TableGrid[HandRow][static_cast<std::size_t>(i)] == face) {
-                        clickCell(HandRow, i);
-                        clickCell(ArrangementRow, cell++);
-                        break;
-                    }
-            }
+    // Places the given cards into the arrangement row by clicks, in table order.
+    void placeByClicks(const std::vector<CardIndex>& cards) {
+        kov::placeByClicks(g(), cards, [this](int row, int column) { clickCell(row, column); });
     }
 };
 
@@ -74,44 +58,47 @@ TEST(MainWindowUi, StartUpState) {
     Game game;
     EXPECT_EQ(game.window.windowTitle().toStdString(), WindowTitle);
     EXPECT_EQ(game.window.size(), QSize(800, 600));
-    EXPECT_EQ(game.g().HandOrder, 1);
+    EXPECT_EQ(game.g().HandRowOrder, HandOrder::BySuit);
     EXPECT_EQ(shownPhases(game), 1);
     EXPECT_TRUE(game.window.settingsDialog()->isVisible());
-    EXPECT_EQ(game.window.settingsDialog()->controlText(1002), "need 18 more points");
-    EXPECT_FALSE(game.window.settingsDialog()->control(1014)->isVisible());
-    EXPECT_EQ(game.window.settingsDialog()->controlText(1006), "PLAY WITH 1 OPPONENT");
+    EXPECT_EQ(game.window.settingsDialog()->controlText(SettingsControl::PointsNeeded),
+              "need 18 more points");
+    EXPECT_FALSE(game.window.settingsDialog()->control(SettingsControl::StartGame)->isVisible());
+    EXPECT_EQ(game.window.settingsDialog()->controlText(SettingsControl::OpponentsLabel),
+              "PLAY WITH 1 OPPONENT");
     EXPECT_EQ(game.window.settingsDialog()->geometry(), QRect(0, 0, 809, 567));
-    EXPECT_EQ(game.window.settingsDialog()->control(1014)->geometry(),
+    EXPECT_EQ(game.window.settingsDialog()->control(SettingsControl::StartGame)->geometry(),
               dialogUnitsToPixels(153, 170, 151, 33));
 }
 
 TEST(MainWindowUi, SettingsButtonsAndPointsNeeded) {
     Game game;
-    DialogPanel* s = game.window.settingsDialog();
-    game.press(s, 1004);
-    game.press(s, 1009);
-    EXPECT_EQ(s->controlText(1006), "PLAY 3 OPPONENTS");
-    EXPECT_EQ(s->controlText(1007), "PLAY 2 UNITS");
+    SettingsPanel* s = game.window.settingsDialog();
+    press(s, SettingsControl::ThreeOpponents);
+    press(s, SettingsControl::TwoUnits);
+    EXPECT_EQ(s->controlText(SettingsControl::OpponentsLabel), "PLAY 3 OPPONENTS");
+    EXPECT_EQ(s->controlText(SettingsControl::UnitsLabel), "PLAY 2 UNITS");
     for (int i = 0; i < 5; ++i)
-        game.press(s, 1013);
-    game.press(s, 1011);
-    game.press(s, 1012);
-    game.press(s, 1010);
-    game.press(s, 1010);
+        press(s, SettingsControl::AddTwentyPoints);
+    press(s, SettingsControl::AddFivePoints);
+    press(s, SettingsControl::AddTenPoints);
+    press(s, SettingsControl::AddOnePoint);
+    press(s, SettingsControl::AddOnePoint);
     EXPECT_EQ(game.g().PlayerPoints, 117);
-    EXPECT_EQ(s->controlText(1001), "points 117");
-    EXPECT_EQ(game.window.arrangementDialog()->controlText(1001), "points 117");
-    EXPECT_EQ(s->controlText(1002), "");
-    EXPECT_TRUE(s->control(1014)->isVisible());
+    EXPECT_EQ(s->controlText(SettingsControl::Points), "points 117");
+    EXPECT_EQ(game.window.arrangementDialog()->controlText(ArrangementControl::Points),
+              "points 117");
+    EXPECT_EQ(s->controlText(SettingsControl::PointsNeeded), "");
+    EXPECT_TRUE(s->control(SettingsControl::StartGame)->isVisible());
     game.g().PlayerPoints = 107;
     game.window.updateStartButton();
-    EXPECT_EQ(s->controlText(1002), "need 1 more point");
-    EXPECT_FALSE(s->control(1014)->isVisible());
-    game.press(s, 1018);  // the set option needs 6
-    EXPECT_EQ(s->controlText(1016), "PLAY SET OPTION");
-    EXPECT_TRUE(s->control(1014)->isVisible());
-    game.press(s, 1017);
-    EXPECT_FALSE(s->control(1014)->isVisible());
+    EXPECT_EQ(s->controlText(SettingsControl::PointsNeeded), "need 1 more point");
+    EXPECT_FALSE(s->control(SettingsControl::StartGame)->isVisible());
+    press(s, SettingsControl::SetOption);  // the set option needs 6
+    EXPECT_EQ(s->controlText(SettingsControl::OptionLabel), "PLAY SET OPTION");
+    EXPECT_TRUE(s->control(SettingsControl::StartGame)->isVisible());
+    press(s, SettingsControl::ChiOption);
+    EXPECT_FALSE(s->control(SettingsControl::StartGame)->isVisible());
 }
 
 TEST(MainWindowUi, WholeGameCycleByClicks) {
@@ -121,28 +108,30 @@ TEST(MainWindowUi, WholeGameCycleByClicks) {
     EXPECT_TRUE(game.window.arrangementDialog()->isVisible());
     EXPECT_FALSE(game.window.settingsDialog()->isVisible());
     EXPECT_EQ(game.g().HandCount, 13);
-    game.press(game.window.arrangementDialog(), 1009);  // nothing placed yet
+    press(game.window.arrangementDialog(), ArrangementControl::Regular);  // nothing placed yet
     ASSERT_EQ(game.messages.size(), 1u);
     EXPECT_EQ(game.messages[0], "please arrange cards");
     EXPECT_TRUE(game.window.arrangementDialog()->isVisible());
 
-    if (game.g().seatArrangements[0].back.category > 8) GTEST_SKIP() << "special holding";
-    game.placeComputerArrangement();
+    if (game.g().Arrangements[0].back.category > cat::StraightFlush)
+        GTEST_SKIP() << "special holding";
+    game.placeByClicks(tableOrder(game.g().Arrangements[0]));
     EXPECT_EQ(game.g().HandCount, 0);
     EXPECT_EQ(game.g().ArrangedCount, 13);
-    game.press(game.window.arrangementDialog(), 1009);
+    press(game.window.arrangementDialog(), ArrangementControl::Regular);
     EXPECT_TRUE(game.window.resultsDialog()->isVisible());
     EXPECT_EQ(shownPhases(game), 1);
-    EXPECT_NE(game.g().seatArrangements[0].back.category, IllegalMarker);
+    EXPECT_NE(game.g().Arrangements[0].back.category, IllegalMarker);
     const int gain = game.window.resultsView().gain;
-    EXPECT_EQ(game.window.resultsDialog()->controlText(1001),
+    EXPECT_EQ(game.window.resultsDialog()->controlText(ResultsControl::Balance),
               QString("points 20 %1 = %2")
                   .arg(gain >= 0 ? QString("+%1").arg(gain) : QString::number(gain))
                   .arg(20 + gain));
-    game.press(game.window.resultsDialog(), 1002);
+    press(game.window.resultsDialog(), ResultsControl::Ok);
     EXPECT_EQ(game.g().PlayerPoints, 20 + gain);
     EXPECT_TRUE(game.window.settingsDialog()->isVisible());
-    EXPECT_EQ(game.window.resultsDialog()->controlText(1001), QString("points %1").arg(20 + gain));
+    EXPECT_EQ(game.window.resultsDialog()->controlText(ResultsControl::Balance),
+              QString("points %1").arg(20 + gain));
 }
 
 TEST(MainWindowUi, MovesSwapsReturnsAndMisses) {
@@ -178,25 +167,26 @@ TEST(MainWindowUi, HandOrders) {
     game.buyAndStart();
     GameState& g = game.g();
     game.clickCell(HandRow, 4);
-    game.press(game.window.arrangementDialog(), 1003);  // already by suit: nothing happens
+    press(game.window.arrangementDialog(),
+          ArrangementControl::OrderBySuit);  // already by suit: nothing happens
     EXPECT_EQ(g.SelectedCell, 17);
-    game.press(game.window.arrangementDialog(), 1004);
+    press(game.window.arrangementDialog(), ArrangementControl::OrderByCardNumber);
     EXPECT_EQ(g.SelectedCell, -1);
-    EXPECT_EQ(g.HandOrder, 0);
+    EXPECT_EQ(g.HandRowOrder, HandOrder::ByCardNumber);
     expectHandRowSorted(g, numberOrderKey);
 }
 
 TEST(MainWindowUi, MessageBoxesForUnplacedCards) {
     Game game;
     game.buyAndStart();
-    game.press(game.window.arrangementDialog(), 1007);
-    game.press(game.window.arrangementDialog(), 1008);
+    press(game.window.arrangementDialog(), ArrangementControl::ThreeStraight);
+    press(game.window.arrangementDialog(), ArrangementControl::ThreeFlush);
     ASSERT_EQ(game.messages.size(), 2u);
     EXPECT_EQ(game.messages[0], "please arrange cards for \"sanh\"");
     EXPECT_EQ(game.messages[1], "please arrange cards for \"thung\"");
     EXPECT_TRUE(game.window.arrangementDialog()->isVisible());
     // "6 PAIRS" commits whatever is still in the hand row.
-    game.press(game.window.arrangementDialog(), 1005);
+    press(game.window.arrangementDialog(), ArrangementControl::SixPairs);
     EXPECT_TRUE(game.window.resultsDialog()->isVisible());
 }
 
@@ -213,8 +203,8 @@ TEST(MainWindowUi, RegularCommitStoresTheRulesVerdict) {
     const PlayerSetsType sets = game.g().PlayerSets;
     Arrangement expected;
     evaluateArrangement(expected, sets.front, sets.middle, sets.back);
-    game.press(game.window.arrangementDialog(), 1009);
-    EXPECT_EQ(game.g().seatArrangements[0], expected);
+    press(game.window.arrangementDialog(), ArrangementControl::Regular);
+    EXPECT_EQ(game.g().Arrangements[0], expected);
 }
 
 // The computer's own arrangement with back and middle exchanged is out of order: ILLEGAL.
@@ -223,25 +213,16 @@ TEST(MainWindowUi, OutOfOrderArrangementIsIllegal) {
         Game game;
         game.window.random().seedRandom(seed);
         game.buyAndStart();
-        const Arrangement computer = game.g().seatArrangements[0];
-        if (computer.back.category > 8 || computer.back.category <= computer.middle.category)
+        const Arrangement computer = game.g().Arrangements[0];
+        if (computer.back.category > cat::StraightFlush ||
+            computer.back.category <= computer.middle.category)
             continue;
-        int cell = 0;
-        for (const CardSet* hand :
-             {&computer.front.cards, &computer.back.cards, &computer.middle.cards})
-            for (CardIndex c : cardsOf(*hand))
-                for (int i = 0; i < 13; ++i)
-                    if (game.g().TableGrid[HandRow][static_cast<std::size_t>(i)] ==
-                        toFaceNumber(c)) {
-                        game.clickCell(HandRow, i);
-                        game.clickCell(ArrangementRow, cell++);
-                        break;
-                    }
-        game.press(game.window.arrangementDialog(), 1009);
-        EXPECT_EQ(game.g().seatArrangements[0].back.category, IllegalMarker);
+        game.placeByClicks(tableOrder(computer.front, computer.back, computer.middle));
+        press(game.window.arrangementDialog(), ArrangementControl::Regular);
+        EXPECT_EQ(game.g().Arrangements[0].back.category, IllegalMarker);
         bool shown = false;
-        for (const TextItem& t : game.window.resultsView().texts)
-            shown = shown || (t.y == 350 && t.text.rfind("ILLEGAL", 0) == 0);
+        for (const PlacedText& t : game.window.placedResults().texts)
+            shown = shown || (t.y == 350 && t.text.startsWith("ILLEGAL"));
         EXPECT_TRUE(shown);
         return;
     }
@@ -252,8 +233,8 @@ TEST(MainWindowUi, RenderedTablePixels) {
     Game game;
     game.buyAndStart();
     QApplication::processEvents();
-    const QRect hand0 = MainWindow::cardRect(HandRow, 0);
-    const QRect front0 = MainWindow::cardRect(ArrangementRow, 0);
+    const QRect hand0 = cardRect(HandRow, 0);
+    const QRect front0 = cardRect(ArrangementRow, 0);
     // A card face is white inside; an empty cell shows the grey table.
     const QImage before = game.window.grab().toImage();
     EXPECT_EQ(before.pixelColor(front0.center()), QColor(128, 128, 128));
@@ -269,16 +250,15 @@ TEST(MainWindowUi, RenderedTablePixels) {
 TEST(MainWindowUi, ResultsLinesForChiAndSet) {
     Game game;
     game.buyAndStart();
-    game.press(game.window.arrangementDialog(), 1005);  // a "6 PAIRS" claim
-    const ResultsView& view = game.window.resultsView();
+    press(game.window.arrangementDialog(), ArrangementControl::SixPairs);  // a "6 PAIRS" claim
+    const PlacedResults& view = game.window.placedResults();
     ASSERT_FALSE(view.texts.empty());
     EXPECT_EQ(view.texts.back().y, 470);
-    const Arrangement& a = game.g().seatArrangements[0];
-    const int f = game.g().settlement.FrontResult[0][1];
-    if (a.back.category == 10) {
-        EXPECT_EQ(
-            view.texts.back().text,
-            QString("(%1) x 1 points = %2%3").arg(f).arg(f >= 0 ? "+" : "").arg(f).toStdString());
+    const Arrangement& a = game.g().Arrangements[0];
+    const int f = game.g().DealSettlement.FrontResult[0][1];
+    if (a.back.category == cat::SixPairs) {
+        EXPECT_EQ(view.texts.back().text,
+                  QString("(%1) x 1 points = %2%3").arg(f).arg(f >= 0 ? "+" : "").arg(f));
     } else {
         EXPECT_EQ(a.back.category, IllegalMarker);
     }
@@ -290,8 +270,8 @@ TEST(MainWindowUi, ResultsLinesForChiAndSet) {
 TEST(MainWindowUi, KeyboardPressesButtons) {
     Game game;
     QApplication::setActiveWindow(&game.window);
-    DialogPanel* s = game.window.settingsDialog();
-    QAbstractButton* plusOne = s->button(1010);
+    SettingsPanel* s = game.window.settingsDialog();
+    QAbstractButton* plusOne = s->button(SettingsControl::AddOnePoint);
     plusOne->setFocus();
     ASSERT_TRUE(plusOne->hasFocus());
     QTest::keyClick(plusOne, Qt::Key_Space);

@@ -10,6 +10,7 @@
 #include <random>
 
 #include "cards/test_soak.h"
+#include "game/table_clicks.h"
 #include "ui/main_window.h"
 #include "ui/ui_test_support.h"
 
@@ -25,33 +26,36 @@ class RandomPlayer {
     int dealsPlayed() const { return deals_; }
 
     void step() {
-        GameState& g = w_.state();
-        if (g.SettingsShown == 1)
-            settingsStep();
-        else if (g.TableShown == 1)
-            tableStep();
-        else
-            resultsStep();
+        switch (w_.state().phase()) {
+            case Phase::Settings:
+                settingsStep();
+                break;
+            case Phase::Arranging:
+                tableStep();
+                break;
+            case Phase::Results:
+                resultsStep();
+                break;
+        }
         check();
     }
 
   private:
     int pick(int n) { return static_cast<int>(rng_() % static_cast<unsigned>(n)); }
-    void press(DialogPanel* panel, int id) {
-        QAbstractButton* b = panel->button(id);
-        ASSERT_TRUE(b->isVisible()) << id;
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
 
     void settingsStep() {
-        DialogPanel* s = w_.settingsDialog();
-        if (s->control(1014)->isVisible() && pick(3) == 0) {
-            press(s, 1014);
+        using S = SettingsControl;
+        SettingsPanel* s = w_.settingsDialog();
+        if (s->control(S::StartGame)->isVisible() && pick(3) == 0) {
+            press(s, S::StartGame);
             dealStarted_ = true;
             return;
         }
-        static constexpr int Options[] = {1003, 1005, 1004, 1008, 1009, 1017, 1018};
-        static constexpr int Points[] = {1010, 1011, 1012, 1013};
+        static constexpr S Options[] = {S::OneOpponent, S::TwoOpponents, S::ThreeOpponents,
+                                        S::OneUnit,     S::TwoUnits,     S::ChiOption,
+                                        S::SetOption};
+        static constexpr S Points[] = {S::AddOnePoint, S::AddFivePoints, S::AddTenPoints,
+                                       S::AddTwentyPoints};
         static constexpr int Amount[] = {1, 5, 10, 20};
         if (pick(2) == 0) {
             press(s, Options[pick(7)]);
@@ -66,20 +70,26 @@ class RandomPlayer {
         GameState& g = w_.state();
         const int action = pick(20);
         if (action < 14) {  // a click somewhere on the table, sometimes between cells
-            const QRect r = MainWindow::cardRect(pick(2), pick(13));
+            const QRect r = cardRect(pick(2), pick(13));
             const QPoint at = pick(10) == 0 ? r.topLeft() - QPoint(2, 2) : r.center();
             QTest::mouseClick(&w_, Qt::LeftButton, {}, at);
         } else if (action < 16) {
-            press(w_.arrangementDialog(), pick(2) ? 1003 : 1004);
+            press(w_.arrangementDialog(), pick(2) ? ArrangementControl::OrderBySuit
+                                                  : ArrangementControl::OrderByCardNumber);
         } else if (action < 18 && g.HandCount > 0) {
             placeAll();
         } else {
-            static constexpr int Commits[] = {1009, 1009, 1009, 1005, 1006, 1007, 1008, 1010, 1011};
-            const int id = Commits[pick(9)];
-            const bool refused = g.HandCount > 0 && (id == 1009 || id == 1007 || id == 1008);
+            using A = ArrangementControl;
+            static constexpr A Commits[] = {
+                A::Regular,         A::Regular,       A::Regular,    A::SixPairs,
+                A::FivePairsTriple, A::ThreeStraight, A::ThreeFlush, A::ThirteenStraightFlush,
+                A::ThirteenStraight};
+            const A id = Commits[pick(9)];
+            const bool refused = g.HandCount > 0 && (id == A::Regular || id == A::ThreeStraight ||
+                                                     id == A::ThreeFlush);
             press(w_.arrangementDialog(), id);
             if (!refused) {
-                ASSERT_EQ(g.ResultsShown, 1);
+                ASSERT_EQ(g.phase(), Phase::Results);
                 gains_ += w_.resultsView().gain;
             }
         }
@@ -92,18 +102,15 @@ class RandomPlayer {
             int target = 0;
             while (g.TableGrid[ArrangementRow][static_cast<std::size_t>(target)] != EmptyCell)
                 ++target;
-            if (g.SelectedCell != -1)
-                QTest::mouseClick(&w_, Qt::LeftButton, {},
-                                  MainWindow::cardRect(ArrangementRow, target).center());
+            if (g.SelectedCell != -1) clickTableCell(w_, ArrangementRow, target);
             if (g.HandCount == 0) break;
-            QTest::mouseClick(&w_, Qt::LeftButton, {}, MainWindow::cardRect(HandRow, 0).center());
-            QTest::mouseClick(&w_, Qt::LeftButton, {},
-                              MainWindow::cardRect(ArrangementRow, target).center());
+            clickTableCell(w_, HandRow, 0);
+            clickTableCell(w_, ArrangementRow, target);
         }
     }
 
     void resultsStep() {
-        press(w_.resultsDialog(), 1002);
+        press(w_.resultsDialog(), ResultsControl::Ok);
         ++deals_;
         ASSERT_EQ(w_.state().PlayerPoints, purchased_ + gains_);
     }
@@ -113,24 +120,14 @@ class RandomPlayer {
         const int shown = w_.settingsDialog()->isVisible() + w_.arrangementDialog()->isVisible() +
                           w_.resultsDialog()->isVisible();
         ASSERT_EQ(shown, 1);
-        ASSERT_EQ(g.SettingsShown + g.TableShown + g.ResultsShown, 1);
+        ASSERT_TRUE(g.SettledPhase.has_value());
+        const Phase phase = *g.SettledPhase;
+        ASSERT_EQ(w_.settingsDialog()->isVisible(), phase == Phase::Settings);
+        ASSERT_EQ(w_.arrangementDialog()->isVisible(), phase == Phase::Arranging);
+        ASSERT_EQ(w_.resultsDialog()->isVisible(), phase == Phase::Results);
         if (!dealStarted_) return;
-        std::vector<int> cards, expected;
-        int row0 = 0, row1 = 0;
-        for (int r = 0; r < 2; ++r)
-            for (int cell : g.TableGrid[static_cast<std::size_t>(r)])
-                if (cell != EmptyCell) {
-                    cards.push_back(cell);
-                    (r == 0 ? row0 : row1)++;
-                }
-        for (CardIndex c : g.deal.rows[0])
-            expected.push_back(toFaceNumber(c));
-        std::sort(cards.begin(), cards.end());
-        std::sort(expected.begin(), expected.end());
-        ASSERT_EQ(cards, expected);
-        ASSERT_EQ(row0, g.ArrangedCount);
-        ASSERT_EQ(row1, g.HandCount);
-        if (g.SettingsShown == 1) {
+        ASSERT_EQ(tableFault(g), "");
+        if (phase == Phase::Settings) {
             ASSERT_EQ(g.PlayerPoints, purchased_ + gains_);
         }
     }

@@ -2,47 +2,37 @@
 // at the game without a display: settings, a table with cards placed and one raised, and the
 // results under each scoring option.
 //
-//   kovarin32-screenshots OUTPUT_FOLDER
+//   kovarin32-screenshots OUTPUT_FOLDER    (the folder is made when missing)
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QTest>
+#include <cstdio>
 
-#include "cards/card_text.h"
+#include "game/table_clicks.h"
 #include "ui/main_window.h"
+#include "ui/table_view.h"
 
 namespace {
 
-using kov::ui::DialogPanel;
 using kov::ui::MainWindow;
+using kov::ui::Panel;
 
-void press(DialogPanel* panel, int id) {
+template <typename Control>
+void press(Panel<Control>* panel, Control id) {
     QTest::mouseClick(panel->button(id), Qt::LeftButton);
 }
 void clickCell(MainWindow& w, int row, int column) {
-    QTest::mouseClick(&w, Qt::LeftButton, {}, MainWindow::cardRect(row, column).center());
+    QTest::mouseClick(&w, Qt::LeftButton, {}, kov::ui::cardRect(row, column).center());
 }
 
 // Moves the player's cards to the table as the computer would have arranged them, into the
 // first `count` cells; cards already in place stay.
 void place(MainWindow& w, int count) {
-    kov::GameState& g = w.state();
-    const kov::Arrangement& a = g.seatArrangements[0];
-    std::vector<kov::CardIndex> order;
-    for (const kov::CardSet* hand : {&a.front.cards, &a.middle.cards, &a.back.cards})
-        for (kov::CardIndex c : kov::cardsOf(*hand))
-            order.push_back(c);
-    for (int cell = 0; cell < count; ++cell) {
-        const int face = kov::toFaceNumber(order[static_cast<std::size_t>(cell)]);
-        if (g.TableGrid[kov::ArrangementRow][static_cast<std::size_t>(cell)] == face) continue;
-        for (int i = 0; i < 13; ++i)
-            if (g.TableGrid[kov::HandRow][static_cast<std::size_t>(i)] == face) {
-                clickCell(w, kov::HandRow, i);
-                clickCell(w, kov::ArrangementRow, cell);
-                break;
-            }
-    }
+    std::vector<kov::CardIndex> cards = kov::tableOrder(w.state().Arrangements[0]);
+    cards.resize(static_cast<std::size_t>(count));
+    kov::placeByClicks(w.state(), cards, [&](int row, int column) { clickCell(w, row, column); });
 }
 
 void save(MainWindow& w, const QDir& dir, const char* name) {
@@ -53,24 +43,31 @@ void save(MainWindow& w, const QDir& dir, const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n",
+                     argc > 0 ? argv[0] : "kovarin32-screenshots");
+        return 2;
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QDir out(argc > 1 ? argv[1] : ".");
+    const QDir out(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(out.path());
     kov::ui::CardLibrary cards;
     if (!cards.load()) return 1;
-    for (int option : {0, 1}) {
+    using S = kov::ui::SettingsControl;
+    for (kov::ScoringOption option : {kov::ScoringOption::Chi, kov::ScoringOption::Set}) {
+        const bool chi = option == kov::ScoringOption::Chi;
         MainWindow w(cards);
         w.showMessage = [](const QString&) {};
         w.random().seedRandom(2026);
         w.show();
-        press(w.settingsDialog(), 1005);
-        if (option == 1) press(w.settingsDialog(), 1018);
+        press(w.settingsDialog(), S::TwoOpponents);
+        if (!chi) press(w.settingsDialog(), S::SetOption);
         for (int i = 0; i < 2; ++i)
-            press(w.settingsDialog(), 1013);
-        if (option == 0) save(w, out, "settings.png");
-        press(w.settingsDialog(), 1014);
-        if (option == 0) {
+            press(w.settingsDialog(), S::AddTwentyPoints);
+        if (chi) save(w, out, "settings.png");
+        press(w.settingsDialog(), S::StartGame);
+        if (chi) {
             // A table in progress: ten cards placed, one of the others raised.
             place(w, 10);
             clickCell(w, kov::HandRow, 1);
@@ -78,8 +75,8 @@ int main(int argc, char** argv) {
             clickCell(w, kov::HandRow, 1);
         }
         place(w, 13);
-        press(w.arrangementDialog(), 1009);
-        save(w, out, option == 0 ? "results-chi.png" : "results-set.png");
+        press(w.arrangementDialog(), kov::ui::ArrangementControl::Regular);
+        save(w, out, chi ? "results-chi.png" : "results-set.png");
     }
     cards.unload();
     return 0;

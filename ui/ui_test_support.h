@@ -1,9 +1,16 @@
 #pragma once
-// Shared by the UI tests: the card library of the build tree, loaded once.
+// Shared by the UI tests: the card library of the build tree, loaded once, and the player's
+// clicks on the panels and the table.
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QTest>
+
 #include "ui/card_library.h"
+#include "ui/dialog_panel.h"
+#include "ui/main_window.h"
+#include "ui/table_view.h"
 
 namespace kov::ui {
 
@@ -12,6 +19,20 @@ inline CardLibrary& testCardLibrary() {
     static const bool loaded = lib.load({CARDS_LIBRARY_PATH});
     EXPECT_TRUE(loaded) << CARDS_LIBRARY_PATH;
     return lib;
+}
+
+// Clicks a visible button of a panel.
+template <typename Control>
+void press(Panel<Control>* panel, Control id) {
+    QAbstractButton* b = panel->button(id);
+    ASSERT_NE(b, nullptr) << static_cast<int>(id);
+    ASSERT_TRUE(b->isVisible()) << static_cast<int>(id);
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+// Clicks the middle of a table cell.
+inline void clickTableCell(MainWindow& window, int row, int column) {
+    QTest::mouseClick(&window, Qt::LeftButton, {}, cardRect(row, column).center());
 }
 
 }  // namespace kov::ui

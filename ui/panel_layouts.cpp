@@ -1,0 +1,76 @@
+#include "ui/panel_layouts.h"
+
+namespace kov::ui {
+namespace {
+
+template <typename Control>
+ControlLayout button(Control id, const char* text, int x, int y, int width, int height,
+                     bool hidden = false) {
+    return {static_cast<int>(id), ControlKind::Button, text, x, y, width, height, hidden};
+}
+template <typename Control>
+ControlLayout label(Control id, const char* text, int x, int y, int width, int height) {
+    return {static_cast<int>(id), ControlKind::Label, text, x, y, width, height};
+}
+
+}  // namespace
+
+const PanelLayout& settingsLayout() {
+    using C = SettingsControl;
+    static const PanelLayout layout{
+        101,
+        539,
+        349,
+        {
+            button(C::Quit, "QUIT", 252, 226, 50, 14),
+            label(C::Points, "points 0", 23, 17, 85, 25),
+            label(C::PointsNeeded, "", 125, 17, 160, 25),
+            button(C::OneOpponent, "1 OPPONENT", 153, 67, 77, 21),
+            button(C::TwoOpponents, "2 OPPONENTS", 240, 67, 77, 21),
+            button(C::ThreeOpponents, "3 OPPONENTS", 327, 67, 77, 21),
+            label(C::OpponentsLabel, "PLAY WITH 1 OPPONENT", 24, 67, 102, 25),
+            label(C::UnitsLabel, "PLAY 1 UNIT", 24, 99, 102, 25),
+            button(C::OneUnit, "1 UNIT", 153, 99, 77, 21),
+            button(C::TwoUnits, "2 UNITS", 240, 99, 77, 21),
+            button(C::AddOnePoint, "+1", 24, 226, 36, 21),
+            button(C::AddFivePoints, "+5", 77, 226, 36, 21),
+            button(C::AddTenPoints, "+10", 132, 226, 36, 21),
+            button(C::AddTwentyPoints, "+20", 182, 226, 36, 21),
+            button(C::StartGame, "START GAME", 153, 170, 151, 33, true),
+            label(C::OptionLabel, "PLAY CHI OPTION", 24, 132, 102, 25),
+            button(C::ChiOption, "PLAY CHI OPTION", 153, 132, 77, 21),
+            button(C::SetOption, "PLAY SET OPTION", 240, 132, 77, 21),
+        }};
+    return layout;
+}
+
+const PanelLayout& arrangementLayout() {
+    using C = ArrangementControl;
+    static const PanelLayout layout{
+        104,
+        195,
+        285,
+        {button(C::SixPairs, "6 PAIRS", 7, 7, 84, 29),
+         button(C::FivePairsTriple, "5 PAIRS, 1TRIPLE", 104, 7, 84, 28),
+         button(C::ThreeStraight, "3 STRAIGHT", 7, 47, 84, 28),
+         button(C::ThreeFlush, "3 FLUSH", 105, 46, 83, 28),
+         button(C::ThirteenStraight, "13 STRAIGHT", 7, 93, 84, 27),
+         button(C::ThirteenStraightFlush, "13 STRAIGHT FLUSH", 104, 93, 84, 27),
+         button(C::Regular, "REGULAR", 7, 141, 181, 39),
+         label(C::Points, "points 20", 53, 199, 85, 25),
+         button(C::OrderBySuit, "order by suite", 7, 247, 79, 31),
+         button(C::OrderByCardNumber, "order by card number", 109, 248, 79, 30)}};
+    return layout;
+}
+
+const PanelLayout& resultsLayout() {
+    using C = ResultsControl;
+    static const PanelLayout layout{
+        105,
+        211,
+        33,
+        {button(C::Ok, "OK", 133, 7, 57, 14), label(C::Balance, "points 20", 7, 7, 107, 14)}};
+    return layout;
+}
+
+}  // namespace kov::ui

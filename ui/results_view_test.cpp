@@ -1,0 +1,118 @@
+// Where the results view puts each seat's texts and cards, on results built by hand.
+
+#include "ui/results_view.h"
+
+#include <gtest/gtest.h>
+
+namespace kov::ui {
+namespace {
+
+SeatResult seat(int firstFace, std::vector<std::string> lines, std::string verdict = "") {
+    SeatResult s;
+    for (int k = 0; k < 13; ++k)
+        s.rows.cards[static_cast<std::size_t>(k)] = firstFace + k;
+    s.handLines = std::move(lines);
+    s.verdict = std::move(verdict);
+    return s;
+}
+
+struct Expected {
+    int x, y;
+    const char* text;
+};
+void expectTexts(const PlacedResults& placed, const std::vector<Expected>& expected) {
+    ASSERT_EQ(placed.texts.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(placed.texts[i].x, expected[i].x) << i;
+        EXPECT_EQ(placed.texts[i].y, expected[i].y) << i;
+        EXPECT_EQ(placed.texts[i].text, expected[i].text) << i;
+    }
+}
+
+// A block's 13 cards from `left`: 3 on the first card line, 5 on each of the others, 20 px apart
+// and 10 px in.
+void expectCards(const PlacedResults& placed, std::size_t first, int left, int firstFace,
+                 const int (&lines)[3]) {
+    static constexpr int Count[] = {3, 5, 5};
+    std::size_t i = first;
+    int face = firstFace;
+    for (int hand = 0; hand < 3; ++hand)
+        for (int k = 0; k < Count[hand]; ++k, ++i, ++face) {
+            ASSERT_LT(i, placed.cards.size());
+            EXPECT_EQ(placed.cards[i].x, left + 10 + 20 * k) << i;
+            EXPECT_EQ(placed.cards[i].y, lines[hand]) << i;
+            EXPECT_EQ(placed.cards[i].face, face) << i;
+        }
+}
+
+constexpr int OpponentCardLines[] = {100, 130, 160};
+constexpr int PlayerCardLines[] = {350, 380, 410};
+
+TEST(ResultsPlacement, ChiOptionBlocksSpecialsAndTotal) {
+    ResultsView view;
+    view.option = ScoringOption::Chi;
+    view.opponents = {seat(0, {"trash +1", "a pair -1", "flush +4"}), seat(13, {"6 pairs -3"}),
+                      seat(26, {"trash +0", "trash +0", "trash +0"})};
+    view.player = seat(39, {"a pair +1", "a pair -1", "quadruple +4"});
+    view.totalLine = "(1-1+4) x 2 points = +8";
+    const PlacedResults placed = placeResults(view);
+    expectTexts(placed, {{170, 100, "trash +1"},
+                         {170, 140, "a pair -1"},
+                         {170, 180, "flush +4"},
+                         {270 + 170, 100, "6 pairs -3"},  // a special: one line
+                         {540 + 170, 100, "trash +0"},
+                         {540 + 170, 140, "trash +0"},
+                         {540 + 170, 180, "trash +0"},
+                         {170, 350, "a pair +1"},
+                         {170, 390, "a pair -1"},
+                         {170, 430, "quadruple +4"},
+                         {170, 470, "(1-1+4) x 2 points = +8"}});
+    ASSERT_EQ(placed.cards.size(), 52u);
+    expectCards(placed, 0, 0, 0, OpponentCardLines);
+    expectCards(placed, 13, 270, 13, OpponentCardLines);
+    expectCards(placed, 26, 540, 26, OpponentCardLines);
+    expectCards(placed, 39, 0, 39, PlayerCardLines);
+}
+
+TEST(ResultsPlacement, SetOptionVerdictsAndWiderBlocks) {
+    ResultsView view;
+    view.option = ScoringOption::Set;
+    view.opponents = {seat(0, {"trash", "a pair", "flush"}, "win 1"),
+                      seat(13, {"ILLEGAL", "ILLEGAL", "ILLEGAL"}, "lose -1")};
+    view.player = seat(26, {"a pair", "2 pairs", "triple"}, "lose -2");
+    view.totalLine = "(-2) x 1 points = -2";
+    const PlacedResults placed = placeResults(view);
+    expectTexts(placed, {{170, 60, "win 1"},
+                         {170, 100, "trash"},
+                         {170, 140, "a pair"},
+                         {170, 180, "flush"},
+                         {280 + 170, 60, "lose -1"},  // 280 px on, not the chi option's 270
+                         {280 + 170, 100, "ILLEGAL"},
+                         {280 + 170, 140, "ILLEGAL"},
+                         {280 + 170, 180, "ILLEGAL"},
+                         {170, 310, "lose -2"},
+                         {170, 350, "a pair"},
+                         {170, 390, "2 pairs"},
+                         {170, 430, "triple"},
+                         {170, 470, "(-2) x 1 points = -2"}});
+    ASSERT_EQ(placed.cards.size(), 39u);
+    expectCards(placed, 0, 0, 0, OpponentCardLines);
+    expectCards(placed, 13, 280, 13, OpponentCardLines);
+    expectCards(placed, 26, 0, 26, PlayerCardLines);
+}
+
+TEST(ResultsPlacement, PlayerSpecialShowsOneLineAndTheTotal) {
+    ResultsView view;
+    view.opponents = {seat(0, {"trash -1", "trash -1", "trash -1"})};
+    view.player = seat(13, {"6 pairs +3"});
+    view.totalLine = "(3) x 1 points = +3";
+    const PlacedResults placed = placeResults(view);
+    expectTexts(placed, {{170, 100, "trash -1"},
+                         {170, 140, "trash -1"},
+                         {170, 180, "trash -1"},
+                         {170, 350, "6 pairs +3"},
+                         {170, 470, "(3) x 1 points = +3"}});
+}
+
+}  // namespace
+}  // namespace kov::ui
