@@ -7,7 +7,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("cards");
     QApplication::setApplicationDisplayName("KOVARIN32");
-    QGuiApplication::setDesktopFileName("kovarin32");
+    QGuiApplication::setDesktopFileName("org.example.kovarin32");
     kov::ui::CardLibrary cards;
     return kov::ui::runGame(
         cards, kov::ui::CardLibrary::defaultCandidates(), [](const QString& text) {

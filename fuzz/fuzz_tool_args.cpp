@@ -1,0 +1,46 @@
+// The tool's command lines: the input is split into words at newlines (a word may hold spaces, as
+// a card list does) and handed over as argv. The tool either answers (exit 0, nothing on the error
+// stream) or refuses (exit 2, one line on the error stream, nothing out); anything else is a
+// finding.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tools/engine_tool.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::string> words{"kovarin-engine"};
+    std::string word;
+    for (std::size_t i = 0; i <= size; ++i) {
+        const char ch = i < size ? static_cast<char>(data[i]) : '\n';
+        if (ch == '\n') {
+            words.push_back(word);  // empty words too: "" is a card list of its own
+            word.clear();
+        } else {
+            word += ch;
+        }
+    }
+    for (const std::string& w : words) {
+        // bench runs a timed workload of seconds by design, and a path could name a file that
+        // never ends (/dev/zero): neither says anything about the parsing.
+        if (w == "bench" || w.find('/') != std::string::npos) return 0;
+    }
+    if (words.size() > 64) return 0;
+
+    std::vector<const char*> argv;
+    for (const std::string& w : words)
+        argv.push_back(w.c_str());
+    std::istringstream in;  // settle without a file reads an empty standard input
+    std::ostringstream out, err;
+    const int status =
+        kov::tool::runEngineTool(static_cast<int>(argv.size()), argv.data(), in, out, err);
+    const std::string o = out.str(), e = err.str();
+    const bool answered = status == 0 && e.empty();
+    const bool refused = status == 2 && o.empty() && !e.empty() && e.find('\n') == e.size() - 1;
+    if (!answered && !refused) std::abort();
+    return 0;
+}
