@@ -31,6 +31,8 @@ void scoreAgainst(const ArrangementList& own,
 // What a pairing needs of one candidate, computed once per list: per hand (back, middle, front)
 // the packed order key (category above the tuple) and the category; specials and strong backs.
 struct PairingKey {
+    // The slot of a position in less[] and category[].
+    static constexpr int indexOf(Position p) { return 2 - static_cast<int>(p); }
     std::uint32_t less[3];
     HandCategory category[3];
     bool exact;    // the keys answer the hand comparisons; otherwise the rules are asked
@@ -45,6 +47,23 @@ void scoreAgainstKeyed(const ArrangementList& own, const std::vector<PairingKey>
                        const std::array<const std::vector<PairingKey>*, 3>& opponentKeys,
                        ScoringOption option, std::int32_t* chiTotal, std::int32_t* setTotal,
                        std::int64_t& pairingCount);
+
+// How one thread arranges seats and scores the pairings of a simulated deal: the keyed search
+// and scoring of the game, or the straightforward ones (ReferenceSearch and scoreAgainst).
+class SeatScoring {
+  public:
+    virtual ~SeatScoring() = default;
+    virtual void arrangeSeat(const CardSet& holding, ArrangementList& out) = 0;
+    // A list of the last search filled up.
+    virtual bool overflowed() const = 0;
+    // Takes seat 0's list before its pairings are scored.
+    virtual void setOwn(const ArrangementList& own) = 0;
+    // scoreAgainst() of seat 0's list (the one given to setOwn) and the three opponents' lists.
+    virtual void score(const ArrangementList& own,
+                       const std::array<const ArrangementList*, 3>& opponents,
+                       ScoringOption option, std::int32_t* chiTotal, std::int32_t* setTotal,
+                       std::int64_t& pairingCount) = 0;
+};
 
 class Evaluator {
   public:
@@ -79,7 +98,6 @@ class Evaluator {
   private:
     struct Worker;
 
-    SeatSearch search_;
     std::array<ArrangementList, 4> seats_;
     std::vector<std::int32_t> ChiTotal;
     std::vector<std::int32_t> SetTotal;
@@ -87,8 +105,6 @@ class Evaluator {
     bool overflowed_ = false;
     std::vector<std::unique_ptr<Worker>> workers_;
     std::vector<Deal> simulated_;
-    std::vector<PairingKey> ownKeys_;
-    bool reference_;
     TaskPool pool_;
 };
 

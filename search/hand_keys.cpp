@@ -16,14 +16,6 @@ std::uint32_t topValues(std::uint16_t vmask, int steps) {
     return out;
 }
 
-struct Values {
-    std::uint16_t held, one, two, three, four;
-};
-Values valuesOf(const RankPattern& p) {
-    return {valueMask(p.held), valueMask(p.one), valueMask(p.two), valueMask(p.three),
-            valueMask(p.four)};
-}
-
 // straightKey() of a hand of exactly five single ranks is the start of its five-long run (0 for
 // A-2-3-4-5, 9 for 10-J-Q-K-A), or 0 without one. Other hands take the scan itself.
 std::uint32_t fiveSinglesStraightKey(const CardSet& cards, const RankPattern& p) {
@@ -94,7 +86,7 @@ HandKey fiveKey(const CardSet& cards, HandCategory category) {
 
 HandKey frontKey(const CardSet& cards, HandCategory category) {
     HandKey key;
-    const Values v = valuesOf(rankPattern(cards));
+    const RankValues v = rankValues(rankPattern(cards));
     std::uint32_t less;
     switch (category) {
         case cat::Trash:
@@ -117,7 +109,7 @@ HandKey frontKey(const CardSet& cards, HandCategory category) {
 
 ArrangementKey arrangementKey(const Arrangement& a) {
     ArrangementKey k;
-    k.special = a.back.category >= 10 && a.back.category <= 15;
+    k.special = a.back.category >= cat::SixPairs && a.back.category <= cat::ThirteenStraightFlush;
     const HandKey keys[3] = {fiveKey(a.back.cards, a.back.category),
                              fiveKey(a.middle.cards, a.middle.category),
                              frontKey(a.front.cards, a.front.category)};
@@ -127,16 +119,6 @@ ArrangementKey arrangementKey(const Arrangement& a) {
         k.exact = k.exact && keys[i].exact;
     }
     return k;
-}
-
-bool dominatesByRules(const Arrangement& a, const ArrangementKey& ka, const Arrangement& b,
-                      const ArrangementKey& kb) {
-    if (ka.special || kb.special) return false;
-    return dominates(a, b);
-}
-
-bool sameRankByRules(const Arrangement& a, const Arrangement& b) {
-    return sameArrangementRank(a, b);
 }
 
 }  // namespace kov
