@@ -1,8 +1,11 @@
 #include "deal/driver.h"
 
+#include <cassert>
+
 namespace kov {
 
 std::array<int, 4> rankSeats(const std::array<double, 4>& values, int n) {
+    assert(n >= 0 && n <= 4);
     std::array<int, 4> order{0, 1, 2, 3};
     std::array<double, 4> v = values;
     for (int i = 0; i + 1 < n; ++i)
@@ -32,11 +35,12 @@ int chooseSeat(const std::array<int, 4>& order, int n, int threshold, int r1, in
 DealReport startDeal(int n, ScoringOption option, const ThresholdTable& thresholds, Deal& deal,
                      SeatArrangements& seats, Random& rng, Evaluator& evaluator,
                      const std::function<void(int, int)>& progress) {
+    assert(n >= 2 && n <= 4);
     DealReport report;
     dealAllSeats(deal, rng);
     report.SavedDeal = deal;
     for (int s = 0; s < n; ++s) {
-        copyHolding(deal.rows[0], report.SavedDeal.rows[static_cast<std::size_t>(s)]);
+        deal.rows[0] = report.SavedDeal.rows[static_cast<std::size_t>(s)];
         std::function<void(int)> step;
         if (progress) step = [&](int done) { progress(s, done); };
         evaluator.evaluateHolding(deal, rng, option, step);
@@ -44,6 +48,7 @@ DealReport startDeal(int n, ScoringOption option, const ThresholdTable& threshol
         seats[static_cast<std::size_t>(s)] = evaluator.candidates(0)[0];
         // Every candidate played the same pairings; at least 300.
         const std::int64_t pairings = evaluator.pairingCount() / evaluator.candidates(0).count();
+        assert(pairings >= 300);
         const std::int32_t total =
             option == ScoringOption::Chi ? evaluator.chiTotal(0) : evaluator.setTotal(0);
         report.HoldingValue[static_cast<std::size_t>(s)] =
@@ -63,7 +68,7 @@ DealReport startDeal(int n, ScoringOption option, const ThresholdTable& threshol
     report.chosen = chooseSeat(report.order, n, threshold, r1, r2);
 
     if (report.chosen != 0) std::swap(seats[static_cast<std::size_t>(report.chosen)], seats[0]);
-    copyHolding(deal.rows[0], report.SavedDeal.rows[static_cast<std::size_t>(report.chosen)]);
+    deal.rows[0] = report.SavedDeal.rows[static_cast<std::size_t>(report.chosen)];
     return report;
 }
 

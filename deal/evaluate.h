@@ -7,6 +7,7 @@
 // search and tallies. The tallies are integer sums: the outcome is the same for any thread count.
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -81,13 +82,22 @@ class Evaluator {
     void clearTallies();
     // Scores the opponents' lists now in seats 1..3 against seat 0's.
     void scorePairings(ScoringOption option);
-    // Highest total under the option first; among equals the earliest in search order.
+    // Puts the highest total under the option first, by selection sort with exchange: place p
+    // (from the first) takes the first entry of highest total among places p, p+1, ... as they
+    // stand, and the entry it displaces moves to the place that one left. Totals come out from
+    // the highest down; equal totals need not keep their search order, since a displaced entry
+    // can land behind an equal one that stood after it. This order is the game's.
     void orderCandidates(ScoringOption option);
 
+    // Seats 0..3.
     const ArrangementList& candidates(int seat) const {
+        assert(seat >= 0 && seat < 4);
         return seats_[static_cast<std::size_t>(seat)];
     }
-    ArrangementList& candidates(int seat) { return seats_[static_cast<std::size_t>(seat)]; }
+    ArrangementList& candidates(int seat) {
+        assert(seat >= 0 && seat < 4);
+        return seats_[static_cast<std::size_t>(seat)];
+    }
     std::int32_t chiTotal(int i) const { return ChiTotal[static_cast<std::size_t>(i)]; }
     std::int32_t setTotal(int i) const { return SetTotal[static_cast<std::size_t>(i)]; }
     std::int64_t pairingCount() const { return PairingCount; }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "cards/card_text.h"
@@ -125,6 +126,31 @@ TEST(EvaluateHolding, SingleCandidateStaysFirst) {
     e.evaluateHolding(deal, rng, ScoringOption::Set);
     ASSERT_EQ(e.candidates(0).count(), 2);  // the 13 straight flush and its plain split
     EXPECT_EQ(e.candidates(0)[0].back.category, 15);
+}
+
+// The exchanges of the ordering move equal totals out of search order: under the set option the
+// two candidates at -1100 leave search positions 8 and 6 for places 10 and 11.
+TEST(OrderCandidates, EqualTotalsFollowTheExchanges) {
+    const CardSet h = cardsFromText("9d 6h 7c Qc 2s 3c 8d 6c 3d 5d 8s 2c 8c");
+    SeatSearch search;
+    ArrangementList searched;
+    search.arrangeSeat(h, searched);
+    Deal deal;
+    deal.rows[0] = holdingOf(h);
+    Random rng(3);
+    Evaluator e;
+    e.evaluateHolding(deal, rng, ScoringOption::Set);
+    const ArrangementList& ordered = e.candidates(0);
+    ASSERT_EQ(ordered.count(), searched.count());
+    std::vector<int> from;  // the search position of each place
+    for (const Arrangement& a : ordered)
+        from.push_back(static_cast<int>(std::find(searched.begin(), searched.end(), a) -
+                                        searched.begin()));
+    EXPECT_EQ(from, (std::vector<int>{3, 2, 11, 0, 1, 10, 13, 12, 5, 7, 8, 6, 4, 9}));
+    EXPECT_EQ(e.setTotal(10), -1100);
+    EXPECT_EQ(e.setTotal(11), -1100);
+    for (int i = 1; i < ordered.count(); ++i)
+        EXPECT_GE(e.setTotal(i - 1), e.setTotal(i));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "settle/settlement.h"
 
+#include <cassert>
+
 #include "cards/compare.h"
 #include "cards/special.h"
 
@@ -34,6 +36,7 @@ std::int32_t handPoints(const Hand& a, const Hand& b, Position position) {
 }
 
 void Settlement::settleChi(const SeatArrangements& seats, int i, int j) {
+    assert(i != j && i >= 0 && i < 4 && j >= 0 && j < 4);
     const Arrangement &a = seats[i], &b = seats[j];
     PairingPoints points;
     if (isIllegal(a) || isIllegal(b)) {
@@ -59,6 +62,7 @@ void Settlement::settleChi(const SeatArrangements& seats, int i, int j) {
 }
 
 void Settlement::settleSet(const SeatArrangements& seats, int i, int j) {
+    assert(i != j && i >= 0 && i < 4 && j >= 0 && j < 4);
     const Arrangement &a = seats[i], &b = seats[j];
     std::int32_t result;
     if (isIllegal(a)) {
@@ -75,6 +79,7 @@ void Settlement::settleSet(const SeatArrangements& seats, int i, int j) {
 }
 
 void Settlement::settleDeal(const SeatArrangements& seats, int n, ScoringOption option) {
+    assert(n >= 0 && n <= 4);
     SeatsInPlay = n;
     for (int i = 0; i < n; ++i)
         for (int j = 0; j < n; ++j)

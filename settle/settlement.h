@@ -78,8 +78,10 @@ struct Settlement {
     ResultMatrix BackResult{};
     std::int32_t SeatsInPlay = 0;
 
+    // Seat i against seat j (two different seats of 0..3), into entry [i][j].
     void settleChi(const SeatArrangements& seats, int i, int j);
     void settleSet(const SeatArrangements& seats, int i, int j);
+    // Every ordered pair of the seats 0..n-1 in play (n <= 4); the other entries are zero.
     void settleDeal(const SeatArrangements& seats, int n, ScoringOption option);
     const ResultMatrix& matrix(Position p) const {
         return p == Position::Front    ? FrontResult
