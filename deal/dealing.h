@@ -12,7 +12,7 @@ namespace kov {
 // Four rows of 13 cards, row s = seat s, each in drawing order. Row 0 is also the slot that the
 // search and the evaluation work on.
 struct Deal {
-    std::array<Holding, 4> rows{};
+    std::array<Holding, 4> Rows{};
     bool operator==(const Deal&) const = default;
 };
 

@@ -21,16 +21,16 @@ int threadCount(int requested) {
 // tallies.
 struct Evaluator::Worker {
     Worker(std::unique_ptr<SeatScoring> s, int capacity)
-        : scoring(std::move(s)),
-          opponents{ArrangementList(capacity), ArrangementList(capacity),
+        : Scoring(std::move(s)),
+          Opponents{ArrangementList(capacity), ArrangementList(capacity),
                     ArrangementList(capacity)},
-          chi(static_cast<std::size_t>(capacity)),
-          set(static_cast<std::size_t>(capacity)) {}
-    std::unique_ptr<SeatScoring> scoring;
-    std::array<ArrangementList, 3> opponents;
-    std::vector<std::int32_t> chi, set;
-    std::int64_t pairings = 0;
-    bool overflowed = false;
+          Chi(static_cast<std::size_t>(capacity)),
+          Set(static_cast<std::size_t>(capacity)) {}
+    std::unique_ptr<SeatScoring> Scoring;
+    std::array<ArrangementList, 3> Opponents;
+    std::vector<std::int32_t> Chi, Set;
+    std::int64_t Pairings = 0;
+    bool Overflowed = false;
 };
 
 void scoreAgainst(const ArrangementList& own,
@@ -65,15 +65,15 @@ void pairingKeys(const ArrangementList& list, std::vector<PairingKey>& out) {
         const HandKey middle = fiveKey(a.middle.cards, a.middle.category);
         const HandKey front = frontKey(a.front.cards, a.front.category);
         PairingKey& k = out[static_cast<std::size_t>(i)];
-        k.less[0] = back.less;
-        k.less[1] = middle.less;
-        k.less[2] = front.less;
-        k.category[0] = a.back.category;
-        k.category[1] = a.middle.category;
-        k.category[2] = a.front.category;
-        k.exact = back.exact && middle.exact && front.exact;
-        k.special = isSpecialCategory(a.back.category);
-        k.strong = isStrongCategory(a.back.category);
+        k.Less[0] = back.Less;
+        k.Less[1] = middle.Less;
+        k.Less[2] = front.Less;
+        k.Category[0] = a.back.category;
+        k.Category[1] = a.middle.category;
+        k.Category[2] = a.front.category;
+        k.Exact = back.Exact && middle.Exact && front.Exact;
+        k.Special = isSpecialCategory(a.back.category);
+        k.Strong = isStrongCategory(a.back.category);
     }
 }
 
@@ -83,9 +83,9 @@ namespace {
 // one compare orders the hands; the winner's category sets the amount.
 std::int32_t keyedPoints(Position position, const PairingKey& a, const PairingKey& b) {
     const auto at = static_cast<std::size_t>(PairingKey::indexOf(position));
-    const std::uint32_t la = a.less[at], lb = b.less[at];
-    if (la < lb) return -payout(position, b.category[at]);
-    if (la > lb) return payout(position, a.category[at]);
+    const std::uint32_t la = a.Less[at], lb = b.Less[at];
+    if (la < lb) return -payout(position, b.Category[at]);
+    if (la > lb) return payout(position, a.Category[at]);
     return 0;
 }
 
@@ -109,15 +109,15 @@ void scoreAgainstKeyed(const ArrangementList& own, const std::vector<PairingKey>
                 // Specials carry inexact keys: only ordinary hands are compared on keys.
                 const auto keyed = [&](Position p) { return keyedPoints(p, ka, kb); };
                 const auto byRules = [&](Position p) { return handPoints(own[i], list[k], p); };
-                const bool exact = ka.exact && kb.exact;
+                const bool exact = ka.Exact && kb.Exact;
                 if (chiOption) {
-                    const HandCategory ca = ka.category[0], cb = kb.category[0];
-                    chi += (exact ? chiPairing(ca, ka.special, cb, kb.special, keyed)
-                                  : chiPairing(ca, ka.special, cb, kb.special, byRules))
+                    const HandCategory ca = ka.Category[0], cb = kb.Category[0];
+                    chi += (exact ? chiPairing(ca, ka.Special, cb, kb.Special, keyed)
+                                  : chiPairing(ca, ka.Special, cb, kb.Special, byRules))
                                .total();
                 } else {
-                    set += exact ? setPairing(ka.strong, kb.strong, keyed)
-                                 : setPairing(ka.strong, kb.strong, byRules);
+                    set += exact ? setPairing(ka.Strong, kb.Strong, keyed)
+                                 : setPairing(ka.Strong, kb.Strong, byRules);
                 }
             }
         }
@@ -176,8 +176,8 @@ class ReferenceScoring final : public SeatScoring {
 Evaluator::Evaluator(int capacity, int threads, bool reference)
     : seats_{ArrangementList(capacity), ArrangementList(capacity), ArrangementList(capacity),
              ArrangementList(capacity)},
-      ChiTotal(static_cast<std::size_t>(capacity)),
-      SetTotal(static_cast<std::size_t>(capacity)),
+      chiTotal_(static_cast<std::size_t>(capacity)),
+      setTotal_(static_cast<std::size_t>(capacity)),
       simulated_(SimulatedDeals),
       pool_(threadCount(threads)) {
     for (int t = 0; t < pool_.participants(); ++t) {
@@ -194,8 +194,8 @@ Evaluator::~Evaluator() = default;
 
 void Evaluator::evaluateHolding(Deal& deal, Random& rng, ScoringOption option,
                                 const std::function<void(int)>& progress) {
-    SeatScoring& first = *workers_.front()->scoring;
-    first.arrangeSeat(setOf(deal.rows[0]), seats_[0]);
+    SeatScoring& first = *workers_.front()->Scoring;
+    first.arrangeSeat(setOf(deal.Rows[0]), seats_[0]);
     overflowed_ = first.overflowed();
     clearTallies();
     // The draws first, in order: 39 per simulated deal.
@@ -205,11 +205,11 @@ void Evaluator::evaluateHolding(Deal& deal, Random& rng, ScoringOption option,
     }
     const int own = seats_[0].count();
     for (auto& w : workers_) {
-        std::fill(w->chi.begin(), w->chi.begin() + own, 0);
-        std::fill(w->set.begin(), w->set.begin() + own, 0);
-        w->pairings = 0;
-        w->overflowed = false;
-        w->scoring->setOwn(seats_[0]);
+        std::fill(w->Chi.begin(), w->Chi.begin() + own, 0);
+        std::fill(w->Set.begin(), w->Set.begin() + own, 0);
+        w->Pairings = 0;
+        w->Overflowed = false;
+        w->Scoring->setOwn(seats_[0]);
     }
     std::mutex progressMutex;
     int done = 0;
@@ -217,17 +217,17 @@ void Evaluator::evaluateHolding(Deal& deal, Random& rng, ScoringOption option,
         Worker& w = *workers_[static_cast<std::size_t>(participant)];
         // All three opponents are simulated, whatever the number in play.
         for (int seat = 1; seat <= 3; ++seat) {
-            w.scoring->arrangeSeat(
-                setOf(simulated_[static_cast<std::size_t>(n)].rows[static_cast<std::size_t>(seat)]),
-                w.opponents[static_cast<std::size_t>(seat - 1)]);
-            w.overflowed = w.overflowed || w.scoring->overflowed();
+            w.Scoring->arrangeSeat(
+                setOf(simulated_[static_cast<std::size_t>(n)].Rows[static_cast<std::size_t>(seat)]),
+                w.Opponents[static_cast<std::size_t>(seat - 1)]);
+            w.Overflowed = w.Overflowed || w.Scoring->overflowed();
         }
-        w.scoring->score(seats_[0], {&w.opponents[0], &w.opponents[1], &w.opponents[2]}, option,
-                         w.chi.data(), w.set.data(), w.pairings);
+        w.Scoring->score(seats_[0], {&w.Opponents[0], &w.Opponents[1], &w.Opponents[2]}, option,
+                         w.Chi.data(), w.Set.data(), w.Pairings);
         if (n == SimulatedDeals - 1)  // the lists of the last simulated deal stay visible
             for (int seat = 1; seat <= 3; ++seat)
                 seats_[static_cast<std::size_t>(seat)].copyFrom(
-                    w.opponents[static_cast<std::size_t>(seat - 1)]);
+                    w.Opponents[static_cast<std::size_t>(seat - 1)]);
         if (progress) {
             std::lock_guard lock(progressMutex);
             progress(++done);
@@ -235,29 +235,29 @@ void Evaluator::evaluateHolding(Deal& deal, Random& rng, ScoringOption option,
     });
     for (const auto& w : workers_) {
         for (int i = 0; i < own; ++i) {
-            ChiTotal[static_cast<std::size_t>(i)] += w->chi[static_cast<std::size_t>(i)];
-            SetTotal[static_cast<std::size_t>(i)] += w->set[static_cast<std::size_t>(i)];
+            chiTotal_[static_cast<std::size_t>(i)] += w->Chi[static_cast<std::size_t>(i)];
+            setTotal_[static_cast<std::size_t>(i)] += w->Set[static_cast<std::size_t>(i)];
         }
-        PairingCount += w->pairings;
-        overflowed_ = overflowed_ || w->overflowed;
+        pairingCount_ += w->Pairings;
+        overflowed_ = overflowed_ || w->Overflowed;
     }
     orderCandidates(option);
 }
 
 void Evaluator::clearTallies() {
-    std::fill(ChiTotal.begin(), ChiTotal.end(), 0);
-    std::fill(SetTotal.begin(), SetTotal.end(), 0);
-    PairingCount = 0;
+    std::fill(chiTotal_.begin(), chiTotal_.end(), 0);
+    std::fill(setTotal_.begin(), setTotal_.end(), 0);
+    pairingCount_ = 0;
 }
 
 void Evaluator::scorePairings(ScoringOption option) {
-    scoreAgainst(seats_[0], {&seats_[1], &seats_[2], &seats_[3]}, option, ChiTotal.data(),
-                 SetTotal.data(), PairingCount);
+    scoreAgainst(seats_[0], {&seats_[1], &seats_[2], &seats_[3]}, option, chiTotal_.data(),
+                 setTotal_.data(), pairingCount_);
 }
 
 void Evaluator::orderCandidates(ScoringOption option) {
     ArrangementList& own = seats_[0];
-    const std::vector<std::int32_t>& key = option == ScoringOption::Chi ? ChiTotal : SetTotal;
+    const std::vector<std::int32_t>& key = option == ScoringOption::Chi ? chiTotal_ : setTotal_;
     const int n = own.count();
     for (int p = 0; p + 1 < n; ++p) {
         int m = p;
@@ -265,8 +265,10 @@ void Evaluator::orderCandidates(ScoringOption option) {
             if (key[static_cast<std::size_t>(m)] < key[static_cast<std::size_t>(q)]) m = q;
         if (m != p) {
             std::swap(own[p], own[m]);
-            std::swap(ChiTotal[static_cast<std::size_t>(p)], ChiTotal[static_cast<std::size_t>(m)]);
-            std::swap(SetTotal[static_cast<std::size_t>(p)], SetTotal[static_cast<std::size_t>(m)]);
+            std::swap(chiTotal_[static_cast<std::size_t>(p)],
+                      chiTotal_[static_cast<std::size_t>(m)]);
+            std::swap(setTotal_[static_cast<std::size_t>(p)],
+                      setTotal_[static_cast<std::size_t>(m)]);
         }
     }
 }

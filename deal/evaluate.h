@@ -32,13 +32,13 @@ void scoreAgainst(const ArrangementList& own,
 // What a pairing needs of one candidate, computed once per list: per hand (back, middle, front)
 // the packed order key (category above the tuple) and the category; specials and strong backs.
 struct PairingKey {
-    // The slot of a position in less[] and category[].
+    // The slot of a position in less[] and Category[].
     static constexpr int indexOf(Position p) { return 2 - static_cast<int>(p); }
-    std::uint32_t less[3];
-    HandCategory category[3];
-    bool exact;    // the keys answer the hand comparisons; otherwise the rules are asked
-    bool special;  // 10..15: settles as a block under the chi option
-    bool strong;   // wins the set outright under the set option
+    std::uint32_t Less[3];
+    HandCategory Category[3];
+    bool Exact;    // the keys answer the hand comparisons; otherwise the rules are asked
+    bool Special;  // a special holding: settles as a block under the chi option
+    bool Strong;   // wins the set outright under the set option
 };
 void pairingKeys(const ArrangementList& list, std::vector<PairingKey>& out);
 
@@ -61,8 +61,8 @@ class SeatScoring {
     virtual void setOwn(const ArrangementList& own) = 0;
     // scoreAgainst() of seat 0's list (the one given to setOwn) and the three opponents' lists.
     virtual void score(const ArrangementList& own,
-                       const std::array<const ArrangementList*, 3>& opponents,
-                       ScoringOption option, std::int32_t* chiTotal, std::int32_t* setTotal,
+                       const std::array<const ArrangementList*, 3>& opponents, ScoringOption option,
+                       std::int32_t* chiTotal, std::int32_t* setTotal,
                        std::int64_t& pairingCount) = 0;
 };
 
@@ -98,9 +98,9 @@ class Evaluator {
         assert(seat >= 0 && seat < 4);
         return seats_[static_cast<std::size_t>(seat)];
     }
-    std::int32_t chiTotal(int i) const { return ChiTotal[static_cast<std::size_t>(i)]; }
-    std::int32_t setTotal(int i) const { return SetTotal[static_cast<std::size_t>(i)]; }
-    std::int64_t pairingCount() const { return PairingCount; }
+    std::int32_t chiTotal(int i) const { return chiTotal_[static_cast<std::size_t>(i)]; }
+    std::int32_t setTotal(int i) const { return setTotal_[static_cast<std::size_t>(i)]; }
+    std::int64_t pairingCount() const { return pairingCount_; }
     // A list of this evaluation filled up (the results stand on what the lists held).
     bool overflowed() const { return overflowed_; }
     int threads() const { return pool_.participants(); }
@@ -109,9 +109,9 @@ class Evaluator {
     struct Worker;
 
     std::array<ArrangementList, 4> seats_;
-    std::vector<std::int32_t> ChiTotal;
-    std::vector<std::int32_t> SetTotal;
-    std::int64_t PairingCount = 0;
+    std::vector<std::int32_t> chiTotal_;
+    std::vector<std::int32_t> setTotal_;
+    std::int64_t pairingCount_ = 0;
     bool overflowed_ = false;
     std::vector<std::unique_ptr<Worker>> workers_;
     std::vector<Deal> simulated_;

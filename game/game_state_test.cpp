@@ -48,7 +48,7 @@ void expectInvariants(const GameState& g) {
                 (r == 0 ? row0 : row1)++;
             }
     std::vector<int> expected;
-    for (CardIndex c : g.deal.rows[0])
+    for (CardIndex c : g.deal.Rows[0])
         expected.push_back(toFaceNumber(c));
     std::sort(cards.begin(), cards.end());
     std::sort(expected.begin(), expected.end());
@@ -61,12 +61,12 @@ TEST(Table, LoadAndBuildPlayerSets) {
     GameState g = dealt(3);
     for (int i = 0; i < 13; ++i) {
         EXPECT_EQ(g.TableGrid[ArrangementRow][i], EmptyCell);
-        EXPECT_EQ(g.TableGrid[HandRow][i], toFaceNumber(g.deal.rows[0][i]));
+        EXPECT_EQ(g.TableGrid[HandRow][i], toFaceNumber(g.deal.Rows[0][i]));
     }
     buildPlayerSets(g);
     EXPECT_TRUE(isEmpty(g.PlayerSets.front));
     EXPECT_TRUE(isEmpty(g.PlayerSets.back));
-    EXPECT_EQ(g.PlayerSets.leftover, setOf(g.deal.rows[0]));
+    EXPECT_EQ(g.PlayerSets.leftover, setOf(g.deal.Rows[0]));
 }
 
 TEST(Table, MovesSwapsAndReturnsKeepTheCounters) {

@@ -117,10 +117,10 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
         const CardSet m = categoryMaterial(h, pattern, k, HandRole::Back);
         if (!isEmpty(m)) generateCandidates(backCandidates_, m, k, HandRole::Back);
     }
-    peaks_.back = backCandidates_.count();
+    peaks_.Back = backCandidates_.count();
     for (int i = 0; i < backCandidates_.count(); ++i) {
         searchMiddles(h, backCandidates_[i], out);
-        peaks_.arrangements = std::max(peaks_.arrangements, out.count());
+        peaks_.Arrangements = std::max(peaks_.Arrangements, out.count());
     }
 
     overflowed_ = out.overflowed() || backCandidates_.overflowed() ||
@@ -155,12 +155,13 @@ void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const Hand& back)
     // A trash middle only when the rest offers no category at all.
     if (!Steps::offersMiddleMaterial(rest, pattern))
         generateCandidates(middleCandidates_, rest, cat::Trash, HandRole::Middle);
-    peaks_.middle = std::max(peaks_.middle, middleCandidates_.count());
+    peaks_.Middle = std::max(peaks_.Middle, middleCandidates_.count());
     overflowed_ = overflowed_ || middleCandidates_.overflowed();
 }
 
 template <typename Steps>
-void BasicSeatSearch<Steps>::searchMiddles(const CardSet& h, const Hand& back, ArrangementList& out) {
+void BasicSeatSearch<Steps>::searchMiddles(const CardSet& h, const Hand& back,
+                                           ArrangementList& out) {
     const CardSet rest = without(h, back.cards);
     buildMiddles(rest, back);
     for (int i = 0; i < middleCandidates_.count(); ++i) {

@@ -20,7 +20,7 @@ namespace kov {
 // with one cursor that only moves down. Categories are not recomputed.
 void fillHands(Arrangement& a, CardSet leftover);
 
-// Six pairs (10), five pairs and a triple (13), or nothing (0).
+// cat::SixPairs, cat::FivePairsTriple, or cat::Trash when the holding is neither.
 HandCategory pairSpecialOf(const CardSet& holding);
 
 // The steps of the game's search: the output list is kept free of dominated arrangements with
@@ -65,7 +65,7 @@ class BasicSeatSearch {
     // The longest each list grew in the last search: back candidates, middle candidates (for one
     // back), and arrangements.
     struct Peaks {
-        int back = 0, middle = 0, arrangements = 0;
+        int Back = 0, Middle = 0, Arrangements = 0;
     };
     Peaks peaks() const { return peaks_; }
 

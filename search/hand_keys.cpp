@@ -31,7 +31,7 @@ std::uint32_t fiveSinglesStraightKey(const CardSet& cards, const RankPattern& p)
 HandKey fiveKey(const CardSet& cards, HandCategory category) {
     HandKey key;
     if (category > cat::StraightFlush) {
-        key.exact = false;
+        key.Exact = false;
         return key;
     }
     const RankPattern p = rankPattern(cards);
@@ -45,7 +45,7 @@ HandKey fiveKey(const CardSet& cards, HandCategory category) {
         case cat::Trash:
             // With single cards only, the first rank from the top where two hands differ is held
             // by one of them: a higher mask is the stronger hand.
-            key.exact = p.held == p.one;
+            key.Exact = p.held == p.one;
             less = vm(p.held);
             equal = pattern;
             break;
@@ -79,8 +79,8 @@ HandKey fiveKey(const CardSet& cards, HandCategory category) {
             equal = less;
             break;
     }
-    key.less = static_cast<std::uint32_t>(category) << 24 | less;
-    key.equal = static_cast<std::uint64_t>(category) << 56 | equal;
+    key.Less = static_cast<std::uint32_t>(category) << 24 | less;
+    key.Equal = static_cast<std::uint64_t>(category) << 56 | equal;
     return key;
 }
 
@@ -99,24 +99,24 @@ HandKey frontKey(const CardSet& cards, HandCategory category) {
             less = topValues(v.three, 1);
             break;
         default:
-            key.exact = false;
+            key.Exact = false;
             return key;
     }
-    key.less = static_cast<std::uint32_t>(category) << 24 | less;
-    key.equal = key.less;
+    key.Less = static_cast<std::uint32_t>(category) << 24 | less;
+    key.Equal = key.Less;
     return key;
 }
 
 ArrangementKey arrangementKey(const Arrangement& a) {
     ArrangementKey k;
-    k.special = a.back.category >= cat::SixPairs && a.back.category <= cat::ThirteenStraightFlush;
+    k.Special = a.back.category >= cat::SixPairs && a.back.category <= cat::ThirteenStraightFlush;
     const HandKey keys[3] = {fiveKey(a.back.cards, a.back.category),
                              fiveKey(a.middle.cards, a.middle.category),
                              frontKey(a.front.cards, a.front.category)};
     for (int i = 0; i < 3; ++i) {
-        k.less[i] = keys[i].less;
-        k.equal[i] = keys[i].equal;
-        k.exact = k.exact && keys[i].exact;
+        k.Less[i] = keys[i].Less;
+        k.Equal[i] = keys[i].Equal;
+        k.Exact = k.Exact && keys[i].Exact;
     }
     return k;
 }

@@ -48,7 +48,7 @@ void Settlement::settleChi(const SeatArrangements& seats, int i, int j) {
                      : PairingPoints{payout(Position::Front, winner.front.category),
                                      payout(Position::Middle, winner.middle.category),
                                      payout(Position::Back, winner.back.category)};
-        if (!aWins) points = {-points.front, -points.middle, -points.back};
+        if (!aWins) points = {-points.Front, -points.Middle, -points.Back};
     } else {
         points = chiPairing(a.back.category, isSpecialCategory(a.back.category), b.back.category,
                             isSpecialCategory(b.back.category), [&](Position p) {
@@ -56,9 +56,9 @@ void Settlement::settleChi(const SeatArrangements& seats, int i, int j) {
                                 return p == Position::Front ? withAceFactor(v, a, b) : v;
                             });
     }
-    FrontResult[i][j] = points.front;
-    MiddleResult[i][j] = points.middle;
-    BackResult[i][j] = points.back;
+    FrontResult[i][j] = points.Front;
+    MiddleResult[i][j] = points.Middle;
+    BackResult[i][j] = points.Back;
 }
 
 void Settlement::settleSet(const SeatArrangements& seats, int i, int j) {

@@ -14,8 +14,8 @@ enum class ScoringOption : int { Chi = 0, Set = 1 };
 enum class Position : int { Front = 0, Middle = 1, Back = 2 };
 
 // What a hand of `category` wins at `position`, in units before the stake. At the back the
-// special holdings (10..15) carry their block payout; a category that cannot stand at the
-// position pays NoPayout.
+// special holdings (cat::SixPairs and above) carry their block payout; a category that cannot stand
+// at the position pays NoPayout.
 constexpr std::int32_t payout(Position position, HandCategory category) {
     switch (position) {
         case Position::Front:
@@ -47,8 +47,8 @@ constexpr int sign(std::int32_t v) {
 // Under the chi option, points per position: a special holding settles as a block, its payout
 // entered at the front (two specials tie, whatever they are); otherwise each hand is paid apart.
 struct PairingPoints {
-    std::int32_t front = 0, middle = 0, back = 0;
-    constexpr std::int32_t total() const { return front + middle + back; }
+    std::int32_t Front = 0, Middle = 0, Back = 0;
+    constexpr std::int32_t total() const { return Front + Middle + Back; }
 };
 template <typename HandPointsAt>
 PairingPoints chiPairing(HandCategory backA, bool specialA, HandCategory backB, bool specialB,

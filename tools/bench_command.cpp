@@ -101,9 +101,9 @@ BenchResult runWorkload(int holdings, int seeds, int threads, bool reference = f
                 std::chrono::duration<double, std::milli>(Clock::now() - start).count());
             for (double v : r.HoldingValue)
                 digest.add(&v, sizeof v);
-            for (int d : r.draws)
+            for (int d : r.Draws)
                 digest.add(d);
-            digest.add(r.chosen);
+            digest.add(r.Chosen);
             for (const Arrangement& a : seats)
                 digest.add(a);
             digest.add(rng.state());

@@ -122,7 +122,7 @@ class RandomPlayer {
                     cards.push_back(cell);
                     (r == 0 ? row0 : row1)++;
                 }
-        for (CardIndex c : g.deal.rows[0])
+        for (CardIndex c : g.deal.Rows[0])
             expected.push_back(toFaceNumber(c));
         std::sort(cards.begin(), cards.end());
         std::sort(expected.begin(), expected.end());
