@@ -128,14 +128,24 @@ void scoreAgainstKeyed(const ArrangementList& own, const std::vector<PairingKey>
 
 namespace {
 
-// The game's search, and pairings scored on keys.
-class KeyedScoring final : public SeatScoring {
+// The part both scorings share: the search they arrange seats with.
+template <typename Search>
+class ScoringWith : public SeatScoring {
   public:
-    explicit KeyedScoring(int capacity) : search_(capacity) {}
+    explicit ScoringWith(int capacity) : search_(capacity) {}
     void arrangeSeat(const CardSet& holding, ArrangementList& out) override {
         search_.arrangeSeat(holding, out);
     }
     bool overflowed() const override { return search_.overflowed(); }
+
+  private:
+    Search search_;
+};
+
+// The game's search, and pairings scored on keys.
+class KeyedScoring final : public ScoringWith<SeatSearch> {
+  public:
+    using ScoringWith::ScoringWith;
     void setOwn(const ArrangementList& own) override { pairingKeys(own, ownKeys_); }
     void score(const ArrangementList& own, const std::array<const ArrangementList*, 3>& opponents,
                ScoringOption option, std::int32_t* chiTotal, std::int32_t* setTotal,
@@ -147,28 +157,20 @@ class KeyedScoring final : public SeatScoring {
     }
 
   private:
-    SeatSearch search_;
     std::vector<PairingKey> ownKeys_;
     std::array<std::vector<PairingKey>, 3> keys_;
 };
 
 // The straightforward search, and pairings scored by the rules as written.
-class ReferenceScoring final : public SeatScoring {
+class ReferenceScoring final : public ScoringWith<ReferenceSearch> {
   public:
-    explicit ReferenceScoring(int capacity) : search_(capacity) {}
-    void arrangeSeat(const CardSet& holding, ArrangementList& out) override {
-        search_.arrangeSeat(holding, out);
-    }
-    bool overflowed() const override { return search_.overflowed(); }
+    using ScoringWith::ScoringWith;
     void setOwn(const ArrangementList&) override {}
     void score(const ArrangementList& own, const std::array<const ArrangementList*, 3>& opponents,
                ScoringOption option, std::int32_t* chiTotal, std::int32_t* setTotal,
                std::int64_t& pairingCount) override {
         scoreAgainst(own, opponents, option, chiTotal, setTotal, pairingCount);
     }
-
-  private:
-    ReferenceSearch search_;
 };
 
 }  // namespace

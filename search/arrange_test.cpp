@@ -12,6 +12,8 @@
 namespace kov {
 namespace {
 
+using namespace cat;  // the categories of the expected lists
+
 CardSet S(const char* t) {
     return cardsFromText(t);
 }
@@ -49,29 +51,25 @@ ArrangementList arrange(const char* holding) {
 
 TEST(ArrangeSeat, LonePairOfAcesAlsoGetsATrashMiddle) {
     const auto list = arrange("Ah Ad Kc Qd Js 9h 7c 6d 5s 4h 3c 3d 2h");
-    expectList(
-        list,
-        {{"6d 5s 4h 3c 2h", cat::Straight, "Ah Ad 9h 7c 3d", cat::Pair, "Kc Qd Js", cat::Trash},
-         {"6d 5s 4h 3c 2h", cat::Straight, "Ad Kc 9h 7c 3d", cat::Trash, "Ah Qd Js", cat::Trash},
-         {"7c 6d 5s 4h 3c", cat::Straight, "Ah Ad 9h 3d 2h", cat::Pair, "Kc Qd Js", cat::Trash},
-         {"7c 6d 5s 4h 3c", cat::Straight, "Ad Kc 9h 3d 2h", cat::Trash, "Ah Qd Js", cat::Trash}});
+    expectList(list, {{"6d 5s 4h 3c 2h", Straight, "Ah Ad 9h 7c 3d", Pair, "Kc Qd Js", Trash},
+                      {"6d 5s 4h 3c 2h", Straight, "Ad Kc 9h 7c 3d", Trash, "Ah Qd Js", Trash},
+                      {"7c 6d 5s 4h 3c", Straight, "Ah Ad 9h 3d 2h", Pair, "Kc Qd Js", Trash},
+                      {"7c 6d 5s 4h 3c", Straight, "Ad Kc 9h 3d 2h", Trash, "Ah Qd Js", Trash}});
 }
 
 TEST(ArrangeSeat, FillersDoNotChangeTheRecordedCategory) {
     const auto list = arrange("Ad Td 8d 6d 2d 2h 2c 2s 5h 5c 7d 7c Qs");
-    expectList(
-        list,
-        {{"7c 2h 2d 2c 2s", cat::Quadruple, "Ad Td 8d 7d 6d", cat::Flush, "Qs 5h 5c", cat::Pair},
-         {"6d 2h 2d 2c 2s", cat::Quadruple, "Qs Td 8d 7d 7c", cat::Pair, "Ad 5h 5c", cat::Pair},
-         {"Ad Td 8d 6d 2d", cat::Flush, "5h 5c 2h 2c 2s", cat::Triple, "Qs 7d 7c", cat::Pair}});
+    expectList(list, {{"7c 2h 2d 2c 2s", Quadruple, "Ad Td 8d 7d 6d", Flush, "Qs 5h 5c", Pair},
+                      {"6d 2h 2d 2c 2s", Quadruple, "Qs Td 8d 7d 7c", Pair, "Ad 5h 5c", Pair},
+                      {"Ad Td 8d 6d 2d", Flush, "5h 5c 2h 2c 2s", Triple, "Qs 7d 7c", Pair}});
 }
 
 TEST(ArrangeSeat, ThirteenStraights) {
     const auto flush = arrange("Ah 2h 3h 4h 5h 6h 7h 8h 9h Th Jh Qh Kh");
-    expectList(flush, {{"7h 8h 9h Th Jh", cat::ThirteenStraightFlush, "2h 3h 4h 5h 6h",
-                        cat::ThirteenStraightFlush, "Qh Kh Ah", cat::ThirteenStraightFlush},
-                       {"7h 8h 9h Th Jh", cat::StraightFlush, "2h 3h 4h 5h 6h", cat::StraightFlush,
-                        "Qh Kh Ah", cat::Trash}});
+    expectList(flush, {{"7h 8h 9h Th Jh", ThirteenStraightFlush, "2h 3h 4h 5h 6h",
+                        ThirteenStraightFlush, "Qh Kh Ah", ThirteenStraightFlush},
+                       {"7h 8h 9h Th Jh", StraightFlush, "2h 3h 4h 5h 6h", StraightFlush,
+                        "Qh Kh Ah", Trash}});
     const auto mixed = arrange("Ah 2d 3h 4c 5h 6s 7h 8h 9d Th Jc Qh Ks");
     ASSERT_GE(mixed.count(), 2);
     EXPECT_EQ(mixed[0].back.category, cat::ThirteenStraight);
