@@ -39,7 +39,7 @@ HandCategory pairSpecialOf(const CardSet& holding) {
     const int pairs = pairCount(holding);
     if (pairs == 6) return cat::SixPairs;
     if (pairs == 5 && tripleCount(holding) == 1) return cat::FivePairsTriple;
-    return 0;
+    return cat::Trash;
 }
 
 bool KeyedSteps::offersMiddleMaterial(const CardSet& rest, const RankPattern& pattern) {

@@ -109,7 +109,6 @@ HandKey frontKey(const CardSet& cards, HandCategory category) {
 
 ArrangementKey arrangementKey(const Arrangement& a) {
     ArrangementKey k;
-    k.Special = a.back.category >= cat::SixPairs && a.back.category <= cat::ThirteenStraightFlush;
     const HandKey keys[3] = {fiveKey(a.back.cards, a.back.category),
                              fiveKey(a.middle.cards, a.middle.category),
                              frontKey(a.front.cards, a.front.category)};

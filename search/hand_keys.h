@@ -32,8 +32,7 @@ HandKey frontKey(const CardSet& cards, HandCategory category);
 // An arrangement's keys, compact for the dominance scans: back, middle, front.
 struct ArrangementKey {
     std::uint32_t Less[3] = {0, 0, 0};
-    bool Special = false;  // a special holding in the back: never dominates, never dominated
-    bool Exact = true;     // all three hand keys exact
+    bool Exact = true;  // all three hand keys exact
     std::uint64_t Equal[3] = {0, 0, 0};
 };
 
