@@ -14,7 +14,7 @@ Holding dealtHoldingRow(std::uint32_t seed) {
     Deal deal;
     Random rng(seed);
     dealAllSeats(deal, rng);
-    return deal.rows[0];
+    return deal.Rows[0];
 }
 
 // The worst holding known: twelve diamonds and a spade.
@@ -61,7 +61,7 @@ struct ScoringFixture {
     ScoringFixture(const Holding& holding, std::uint32_t seed, ScoringOption scoring)
         : option(scoring) {
         Deal deal;
-        deal.rows[0] = holding;
+        deal.Rows[0] = holding;
         Random rng(seed);
         evaluator.evaluateHolding(deal, rng, option);
         pairingKeys(evaluator.candidates(0), own);
@@ -96,12 +96,7 @@ void BM_ScorePairings(benchmark::State& state) {
         benchmark::DoNotOptimize(f.chi[0]);
     }
 }
-BENCHMARK(BM_ScorePairings)
-    ->Args({0, 0})
-    ->Args({1, 0})
-    ->Args({0, 1})
-    ->Args({1, 1})
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScorePairings)->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMicrosecond);
 
 // The worst holding's 1494 candidates against one simulated deal: Arg(keyed).
 void BM_ScorePairingsWorst(benchmark::State& state) {
@@ -119,7 +114,7 @@ void BM_EvaluateHolding(benchmark::State& state) {
     Deal deal;
     for (auto _ : state)
         for (std::size_t i = 0; i < holdings.size(); ++i) {
-            deal.rows[0] = holdingOf(holdings[i]);
+            deal.Rows[0] = holdingOf(holdings[i]);
             Random rng(static_cast<std::uint32_t>(i));
             evaluator.evaluateHolding(deal, rng, ScoringOption::Chi);
             benchmark::DoNotOptimize(evaluator.chiTotal(0));
@@ -131,7 +126,7 @@ BENCHMARK(BM_EvaluateHolding)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 void BM_EvaluateWorstHolding(benchmark::State& state) {
     Evaluator evaluator(ListCapacity, static_cast<int>(state.range(0)));
     Deal deal;
-    deal.rows[0] = holdingOf(cardsFromText(WorstHolding));
+    deal.Rows[0] = holdingOf(cardsFromText(WorstHolding));
     for (auto _ : state) {
         Random rng(9);
         evaluator.evaluateHolding(deal, rng, ScoringOption::Chi);
@@ -152,16 +147,11 @@ void BM_StartDeal(benchmark::State& state) {
             SeatArrangements seats;
             const DealReport r =
                 startDeal(4, option, DefaultDealChoiceThreshold, deal, seats, rng, evaluator);
-            benchmark::DoNotOptimize(r.chosen);
+            benchmark::DoNotOptimize(r.Chosen);
         }
     state.SetItemsProcessed(state.iterations() * 20);
 }
-BENCHMARK(BM_StartDeal)
-    ->Args({0, 1})
-    ->Args({1, 1})
-    ->Args({0, 2})
-    ->Args({1, 2})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartDeal)->ArgsProduct({{0, 1}, {1, 2}})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kov

@@ -2,18 +2,18 @@
 
 namespace kov {
 
-bool hasRun(std::uint16_t singles, int length) {
+int runStart(std::uint16_t singles, int length) {
     int counter = 0;
     for (int p = 0; p <= 13; ++p) {
         if ((singles >> (p % 13)) & 1) {
             ++counter;
-            if (p == 13 && counter == length) return true;
+            if (p == 13 && counter == length) return 14 - length;
         } else {
-            if (counter == length) return true;
+            if (counter == length) return p - length;
             counter = 0;
         }
     }
-    return false;
+    return -1;
 }
 
 namespace {
@@ -78,10 +78,10 @@ bool isFlush3(const CardSet& s) {
     return isOneSuitOf(s, 3);
 }
 bool isStraight5(const CardSet& s) {
-    return hasRun(rankPattern(s).one, 5);
+    return runStart(rankPattern(s).one, 5) >= 0;
 }
 bool isStraight3(const CardSet& s) {
-    return hasRun(rankPattern(s).one, 3);
+    return runStart(rankPattern(s).one, 3) >= 0;
 }
 
 HandCategory classifyFive(const CardSet& s) {

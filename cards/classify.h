@@ -17,9 +17,10 @@ bool isStraight3(const CardSet& s);
 HandCategory classifyFive(const CardSet& s);
 HandCategory classifyFront(const CardSet& s);
 
-// The run scan over positions 0..13 (position 13 is the ace again): answers whether the
-// positions whose bit is set in `singles` hold a run of exactly `length`, ended by an unset
-// position or by the high ace. Runs never wrap from king to two.
-bool hasRun(std::uint16_t singles, int length);
+// The run scan over positions 0..13 (position 13 is the ace again): the start position of the
+// first run of exactly `length` positions whose bit is set in `singles`, ended by an unset
+// position or by the high ace; -1 without one. Runs never wrap from king to two. Straights are
+// this scan over the ranks held once (see straightKey()).
+int runStart(std::uint16_t singles, int length);
 
 }  // namespace kov

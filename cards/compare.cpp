@@ -1,5 +1,7 @@
 #include "cards/compare.h"
 
+#include <algorithm>
+
 #include "cards/classify.h"
 #include "cards/special.h"
 
@@ -18,17 +20,12 @@ int compareTop(std::uint16_t a, std::uint16_t b, int steps) {
     return 0;
 }
 
-struct Values {
-    std::uint16_t held, one, two, three, four;
-};
-Values valuesOf(const CardSet& s) {
-    const RankPattern p = rankPattern(s);
-    return {valueMask(p.held), valueMask(p.one), valueMask(p.two), valueMask(p.three),
-            valueMask(p.four)};
+RankValues valuesOf(const CardSet& s) {
+    return rankValues(rankPattern(s));
 }
 
 // The top `pairs` pairs first, then the top `kickers` single cards: -1, 0 or +1 as compareTop.
-int comparePairsThenKickers(const Values& x, const Values& y, int pairs, int kickers) {
+int comparePairsThenKickers(const RankValues& x, const RankValues& y, int pairs, int kickers) {
     const int c = compareTop(x.two, y.two, pairs);
     return c != 0 ? c : compareTop(x.one, y.one, kickers);
 }
@@ -36,23 +33,12 @@ int comparePairsThenKickers(const Values& x, const Values& y, int pairs, int kic
 }  // namespace
 
 int straightKey(const CardSet& s) {
-    const std::uint16_t singles = rankPattern(s).one;
-    int counter = 0;
-    for (int p = 0; p <= 13; ++p) {
-        if ((singles >> (p % 13)) & 1) {
-            ++counter;
-            if (p == 13 && counter == 5) return 9;
-        } else {
-            if (counter == 5) return p - 5;
-            counter = 0;
-        }
-    }
-    return 0;
+    return std::max(0, runStart(rankPattern(s).one, 5));
 }
 
 bool lessFive(const CardSet& a, const CardSet& b, HandCategory category) {
     if (a == b) return false;
-    const Values x = valuesOf(a), y = valuesOf(b);
+    const RankValues x = valuesOf(a), y = valuesOf(b);
     switch (category) {
         case cat::Trash:
             // First rank from the top where the counts differ: a is less when b holds it.
@@ -82,7 +68,7 @@ bool lessFive(const CardSet& a, const CardSet& b, HandCategory category) {
 
 bool lessFront(const CardSet& a, const CardSet& b, HandCategory category) {
     if (a == b) return false;
-    const Values x = valuesOf(a), y = valuesOf(b);
+    const RankValues x = valuesOf(a), y = valuesOf(b);
     switch (category) {
         case cat::Trash:
             return compareTop(x.one, y.one, 3) < 0;
@@ -98,7 +84,7 @@ bool lessFront(const CardSet& a, const CardSet& b, HandCategory category) {
 bool equalFive(const CardSet& a, const CardSet& b, HandCategory category) {
     if (a == b) return true;
     if (category >= cat::Reserved) return false;
-    const Values x = valuesOf(a), y = valuesOf(b);
+    const RankValues x = valuesOf(a), y = valuesOf(b);
     switch (category) {
         case cat::Trash:
         case cat::Straight:
@@ -125,7 +111,7 @@ bool equalFive(const CardSet& a, const CardSet& b, HandCategory category) {
 
 bool equalFront(const CardSet& a, const CardSet& b, HandCategory category) {
     if (a == b) return true;
-    const Values x = valuesOf(a), y = valuesOf(b);
+    const RankValues x = valuesOf(a), y = valuesOf(b);
     switch (category) {
         case cat::Trash:
             return compareTop(x.one, y.one, 3) == 0;
@@ -139,7 +125,7 @@ bool equalFront(const CardSet& a, const CardSet& b, HandCategory category) {
 }
 
 bool lessCoarse(const CardSet& a, const CardSet& b, HandCategory category) {
-    const Values x = valuesOf(a), y = valuesOf(b);
+    const RankValues x = valuesOf(a), y = valuesOf(b);
     switch (category) {
         case cat::Trash:
             return compareTop(x.held, y.held, 3) < 0;

@@ -6,6 +6,15 @@
 
 namespace kov {
 
+// A rank pattern by rank value (see valueMask()): the order the comparisons read it in.
+struct RankValues {
+    std::uint16_t held, one, two, three, four;
+};
+constexpr RankValues rankValues(const RankPattern& p) {
+    return {valueMask(p.held), valueMask(p.one), valueMask(p.two), valueMask(p.three),
+            valueMask(p.four)};
+}
+
 // 0 for A-2-3-4-5 up to 9 for 10-J-Q-K-A; 0 for a set without a five-card run.
 int straightKey(const CardSet& s);
 

@@ -1,5 +1,6 @@
 #include "deal/dealing.h"
 
+#include <cassert>
 #include <ctime>
 
 namespace kov {
@@ -14,25 +15,25 @@ void drawInto(Deal& deal, Random& rng, std::array<int, DeckSize>& pile, int n, i
         const int card = pile[r];
         pile[r] = pile[n - 1];
         --n;
-        deal.rows[firstRow + k / 13][k % 13] = static_cast<CardIndex>(card);
+        deal.Rows[firstRow + k / 13][k % 13] = static_cast<CardIndex>(card);
     }
 }
 
 }  // namespace
 
-bool dealAllSeats(Deal& deal, Random& rng) {
+void dealAllSeats(Deal& deal, Random& rng) {
     std::array<int, DeckSize> pile;
     for (int c = 0; c < DeckSize; ++c)
         pile[c] = c;
     drawInto(deal, rng, pile, DeckSize, 0, DeckSize);
-    return checkDeal(deal);
+    assert(checkDeal(deal));
 }
 
 bool redealUnseen(Deal& deal, Random& rng) {
     std::array<int, DeckSize> pile;
     for (int c = 0; c < DeckSize; ++c)
         pile[c] = c;
-    for (CardIndex c : deal.rows[0])
+    for (CardIndex c : deal.Rows[0])
         pile[c] = -1;
     // Compact: every hole left by a card of row 0 takes the highest card still in the pile.
     int n = DeckSize;
@@ -53,7 +54,7 @@ bool redealUnseen(Deal& deal, Random& rng) {
 
 bool checkDeal(const Deal& deal) {
     std::array<unsigned, SuitCount> masks{};
-    for (const Holding& row : deal.rows)
+    for (const Holding& row : deal.Rows)
         for (CardIndex c : row)
             masks[c / 13] |= 1u << (c % 13);
     for (unsigned m : masks)
@@ -67,7 +68,7 @@ std::vector<CardSet> dealtHoldings(int n, std::uint32_t seed) {
     Deal deal;
     while (static_cast<int>(out.size()) < n) {
         dealAllSeats(deal, rng);
-        for (const Holding& row : deal.rows)
+        for (const Holding& row : deal.Rows)
             if (static_cast<int>(out.size()) < n) out.push_back(setOf(row));
     }
     return out;

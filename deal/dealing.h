@@ -12,19 +12,16 @@ namespace kov {
 // Four rows of 13 cards, row s = seat s, each in drawing order. Row 0 is also the slot that the
 // search and the evaluation work on.
 struct Deal {
-    std::array<Holding, 4> rows{};
+    std::array<Holding, 4> Rows{};
     bool operator==(const Deal&) const = default;
 };
 
-// Shuffles the whole deck into rows 0..3 (52 draws); answers checkDeal.
-bool dealAllSeats(Deal& deal, Random& rng);
+// Shuffles the whole deck into rows 0..3 (52 draws).
+void dealAllSeats(Deal& deal, Random& rng);
 // Keeps row 0 and deals the other 39 cards at random into rows 1..3 (39 draws).
 bool redealUnseen(Deal& deal, Random& rng);
 // The four rows together are the whole deck, no card twice.
 bool checkDeal(const Deal& deal);
-inline void copyHolding(Holding& destination, const Holding& source) {
-    destination = source;
-}
 
 // n holdings taken row by row from successive deals of a generator seeded with `seed`: a fixed,
 // reproducible set of random holdings for benchmarks and signatures.

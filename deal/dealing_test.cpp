@@ -20,12 +20,12 @@ TEST(DealAllSeats, WholeDeckOnceAndRepeatable) {
     for (std::uint32_t seed : {0u, 1u, 99u, 0xFFFFFFFFu}) {
         Deal a, b;
         Random r1(seed), r2(seed);
-        EXPECT_TRUE(dealAllSeats(a, r1));
-        EXPECT_TRUE(dealAllSeats(b, r2));
+        dealAllSeats(a, r1);
+        dealAllSeats(b, r2);
         EXPECT_EQ(a, b);
         EXPECT_EQ(r1.state(), r2.state());
         std::array<int, 52> seen{};
-        for (const auto& row : a.rows)
+        for (const auto& row : a.Rows)
             for (CardIndex c : row)
                 ++seen[c];
         EXPECT_TRUE(std::all_of(seen.begin(), seen.end(), [](int n) { return n == 1; }));
@@ -41,7 +41,7 @@ TEST(DealAllSeats, DrawsFiftyTwoNumbersAndFillsRowsInDrawOrder) {
     EXPECT_EQ(r.state(), check.state());
     // The first draw from the ordered pile takes card (first number mod 52).
     Random first(5);
-    EXPECT_EQ(d.rows[0][0], first.nextRandom() % 52);
+    EXPECT_EQ(d.Rows[0][0], first.nextRandom() % 52);
 }
 
 TEST(RedealUnseen, KeepsRowZeroAndDealsTheOtherCards) {
@@ -49,10 +49,10 @@ TEST(RedealUnseen, KeepsRowZeroAndDealsTheOtherCards) {
     Random r(42);
     dealAllSeats(d, r);
     for (int n = 0; n < 50; ++n) {
-        const Holding row0 = d.rows[0];
+        const Holding row0 = d.Rows[0];
         const Random before = r;
         EXPECT_TRUE(redealUnseen(d, r));
-        EXPECT_EQ(d.rows[0], row0);
+        EXPECT_EQ(d.Rows[0], row0);
         EXPECT_TRUE(checkDeal(d));
         Random expect = before;
         for (int k = 0; k < 39; ++k)
@@ -66,27 +66,27 @@ TEST(RedealUnseen, CompactedPileOrder) {
     // the pile is 51, 50, ..., 39 then 13..38, and the first draw with number x takes pile[x % 39].
     Deal d;
     for (int i = 0; i < 13; ++i)
-        d.rows[0][i] = static_cast<CardIndex>(i);
+        d.Rows[0][i] = static_cast<CardIndex>(i);
     Random r(3), peek(3);
     redealUnseen(d, r);
     const int x = peek.nextRandom() % 39;
     const int expected = x < 13 ? 51 - x : x;
-    EXPECT_EQ(d.rows[1][0], expected);
+    EXPECT_EQ(d.Rows[1][0], expected);
 }
 
 TEST(CheckDeal, DetectsARepeatedCard) {
     Deal d;
     Random r(8);
     dealAllSeats(d, r);
-    d.rows[3][12] = d.rows[0][0];
+    d.Rows[3][12] = d.Rows[0][0];
     EXPECT_FALSE(checkDeal(d));
 }
 
 TEST(RedealUnseen, SurvivesARowZeroWithARepeatedCard) {
     Deal d;
     for (int i = 0; i < 13; ++i)
-        d.rows[0][i] = static_cast<CardIndex>(i);
-    d.rows[0][12] = 0;
+        d.Rows[0][i] = static_cast<CardIndex>(i);
+    d.Rows[0][12] = 0;
     Random r(1);
     EXPECT_FALSE(redealUnseen(d, r));  // the check reports it; nothing runs out of bounds
 }

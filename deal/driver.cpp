@@ -1,8 +1,11 @@
 #include "deal/driver.h"
 
+#include <cassert>
+
 namespace kov {
 
 std::array<int, 4> rankSeats(const std::array<double, 4>& values, int n) {
+    assert(n >= 0 && n <= 4);
     std::array<int, 4> order{0, 1, 2, 3};
     std::array<double, 4> v = values;
     for (int i = 0; i + 1 < n; ++i)
@@ -32,38 +35,40 @@ int chooseSeat(const std::array<int, 4>& order, int n, int threshold, int r1, in
 DealReport startDeal(int n, ScoringOption option, const ThresholdTable& thresholds, Deal& deal,
                      SeatArrangements& seats, Random& rng, Evaluator& evaluator,
                      const std::function<void(int, int)>& progress) {
+    assert(n >= 2 && n <= 4);
     DealReport report;
     dealAllSeats(deal, rng);
     report.SavedDeal = deal;
     for (int s = 0; s < n; ++s) {
-        copyHolding(deal.rows[0], report.SavedDeal.rows[static_cast<std::size_t>(s)]);
+        deal.Rows[0] = report.SavedDeal.Rows[static_cast<std::size_t>(s)];
         std::function<void(int)> step;
         if (progress) step = [&](int done) { progress(s, done); };
         evaluator.evaluateHolding(deal, rng, option, step);
-        report.overflowed = report.overflowed || evaluator.overflowed();
+        report.Overflowed = report.Overflowed || evaluator.overflowed();
         seats[static_cast<std::size_t>(s)] = evaluator.candidates(0)[0];
         // Every candidate played the same pairings; at least 300.
         const std::int64_t pairings = evaluator.pairingCount() / evaluator.candidates(0).count();
+        assert(pairings >= 300);
         const std::int32_t total =
             option == ScoringOption::Chi ? evaluator.chiTotal(0) : evaluator.setTotal(0);
         report.HoldingValue[static_cast<std::size_t>(s)] =
             static_cast<double>(total) / static_cast<double>(pairings);
     }
-    report.order = rankSeats(report.HoldingValue, n);
+    report.Order = rankSeats(report.HoldingValue, n);
 
     const int threshold =
         thresholds[static_cast<std::size_t>(n - 2)][static_cast<std::size_t>(option)];
     const int r1 = rng.nextRandom() % 100;
-    report.draws.push_back(r1);
+    report.Draws.push_back(r1);
     int r2 = 0;
     if (n >= 3) {
         r2 = rng.nextRandom() % 100;
-        report.draws.push_back(r2);
+        report.Draws.push_back(r2);
     }
-    report.chosen = chooseSeat(report.order, n, threshold, r1, r2);
+    report.Chosen = chooseSeat(report.Order, n, threshold, r1, r2);
 
-    if (report.chosen != 0) std::swap(seats[static_cast<std::size_t>(report.chosen)], seats[0]);
-    copyHolding(deal.rows[0], report.SavedDeal.rows[static_cast<std::size_t>(report.chosen)]);
+    if (report.Chosen != 0) std::swap(seats[static_cast<std::size_t>(report.Chosen)], seats[0]);
+    deal.Rows[0] = report.SavedDeal.Rows[static_cast<std::size_t>(report.Chosen)];
     return report;
 }
 

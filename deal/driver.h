@@ -18,10 +18,10 @@ inline constexpr ThresholdTable DefaultDealChoiceThreshold = {{{50, 50}, {50, 50
 struct DealReport {
     Deal SavedDeal;                        // the holdings as first dealt
     std::array<double, 4> HoldingValue{};  // per seat in play
-    std::array<int, 4> order{};            // seats from the lowest to the highest value
-    std::vector<int> draws;                // r1, or r1 and r2
-    int chosen = 0;                        // the seat whose holding the human received
-    bool overflowed = false;               // some candidate list filled up
+    std::array<int, 4> Order{};            // seats from the lowest to the highest value
+    std::vector<int> Draws;                // r1, or r1 and r2
+    int Chosen = 0;                        // the seat whose holding the human received
+    bool Overflowed = false;               // some candidate list filled up
 };
 
 // n seats in play (2..4). Afterwards row 0 of `deal` holds the human's holding and

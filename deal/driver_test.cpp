@@ -44,9 +44,9 @@ TEST(StartDeal, HoldingsAndArrangementsFollowTheChoice) {
             Random rng(1000u + static_cast<unsigned>(n));
             const DealReport r =
                 startDeal(n, option, DefaultDealChoiceThreshold, deal, seats, rng, evaluator);
-            EXPECT_EQ(r.draws.size(), n == 2 ? 1u : 2u);
-            EXPECT_EQ(deal.rows[0], r.SavedDeal.rows[static_cast<std::size_t>(r.chosen)]);
-            CardSet used = setOf(deal.rows[0]);
+            EXPECT_EQ(r.Draws.size(), n == 2 ? 1u : 2u);
+            EXPECT_EQ(deal.Rows[0], r.SavedDeal.Rows[static_cast<std::size_t>(r.Chosen)]);
+            CardSet used = setOf(deal.Rows[0]);
             for (int s = 1; s < n; ++s) {
                 const CardSet own = cardsOfArrangement(seats[static_cast<std::size_t>(s)]);
                 EXPECT_EQ(cardCount(own), 13);
@@ -55,8 +55,8 @@ TEST(StartDeal, HoldingsAndArrangementsFollowTheChoice) {
                 EXPECT_TRUE(isEmpty(overlap));
                 unionOf(used, used, own);
                 // Seat s plays the holding first dealt to seat s, or to seat 0 if s was chosen.
-                const int dealt = s == r.chosen ? 0 : s;
-                EXPECT_EQ(own, setOf(r.SavedDeal.rows[static_cast<std::size_t>(dealt)]));
+                const int dealt = s == r.Chosen ? 0 : s;
+                EXPECT_EQ(own, setOf(r.SavedDeal.Rows[static_cast<std::size_t>(dealt)]));
             }
             if (option == ScoringOption::Set) {
                 for (int s = 0; s < n; ++s)
@@ -70,7 +70,7 @@ TEST(StartDeal, HoldingsAndArrangementsFollowTheChoice) {
                                             seatsAgain, rng2, evaluator);
             EXPECT_EQ(again, deal);
             EXPECT_EQ(seatsAgain, seats);
-            EXPECT_EQ(r2.draws, r.draws);
+            EXPECT_EQ(r2.Draws, r.Draws);
         }
     }
 }
@@ -84,9 +84,9 @@ TEST(StartDeal, SeatZeroChosenExchangesNothing) {
         Random rng(seed);
         const DealReport r = startDeal(2, ScoringOption::Chi, DefaultDealChoiceThreshold, deal,
                                        seats, rng, evaluator);
-        if (r.chosen != 0) continue;
-        EXPECT_EQ(deal.rows[0], r.SavedDeal.rows[0]);
-        EXPECT_EQ(cardsOfArrangement(seats[1]), setOf(r.SavedDeal.rows[1]));
+        if (r.Chosen != 0) continue;
+        EXPECT_EQ(deal.Rows[0], r.SavedDeal.Rows[0]);
+        EXPECT_EQ(cardsOfArrangement(seats[1]), setOf(r.SavedDeal.Rows[1]));
         return;
     }
     FAIL() << "no seed chose seat 0";

@@ -9,10 +9,6 @@
 namespace kov {
 namespace {
 
-int sign(std::int32_t v) {
-    return (v > 0) - (v < 0);
-}
-
 int threadCount(int requested) {
     if (requested > 0) return requested;
     const unsigned hw = std::thread::hardware_concurrency();
@@ -21,20 +17,20 @@ int threadCount(int requested) {
 
 }  // namespace
 
-// One thread's working storage: its own search, the opponents' lists and partial tallies.
+// One thread's working storage: its own search and scoring, the opponents' lists and partial
+// tallies.
 struct Evaluator::Worker {
-    Worker(int capacity, bool reference)
-        : search(capacity, reference),
-          opponents{ArrangementList(capacity), ArrangementList(capacity),
+    Worker(std::unique_ptr<SeatScoring> s, int capacity)
+        : Scoring(std::move(s)),
+          Opponents{ArrangementList(capacity), ArrangementList(capacity),
                     ArrangementList(capacity)},
-          chi(static_cast<std::size_t>(capacity)),
-          set(static_cast<std::size_t>(capacity)) {}
-    SeatSearch search;
-    std::array<ArrangementList, 3> opponents;
-    std::vector<std::int32_t> chi, set;
-    std::int64_t pairings = 0;
-    bool overflowed = false;
-    std::array<std::vector<PairingKey>, 3> keys;
+          Chi(static_cast<std::size_t>(capacity)),
+          Set(static_cast<std::size_t>(capacity)) {}
+    std::unique_ptr<SeatScoring> Scoring;
+    std::array<ArrangementList, 3> Opponents;
+    std::vector<std::int32_t> Chi, Set;
+    std::int64_t Pairings = 0;
+    bool Overflowed = false;
 };
 
 void scoreAgainst(const ArrangementList& own,
@@ -48,26 +44,12 @@ void scoreAgainst(const ArrangementList& own,
             pairingCount += list->count();  // every pairing counts, scored or not
             for (const Arrangement& b : *list) {
                 const HandCategory cb = b.back.category;
-                if (option == ScoringOption::Chi) {
-                    const bool sa = isSpecialCategory(ca), sb = isSpecialCategory(cb);
-                    if (sa && sb) continue;
-                    if (sa)
-                        chi += BackPayout[ca];
-                    else if (sb)
-                        chi -= BackPayout[cb];
-                    else
-                        chi += frontPoints(a, b) + middlePoints(a, b) + backPoints(a, b);
-                } else {
-                    const bool sa = isStrongCategory(ca), sb = isStrongCategory(cb);
-                    if (sa && sb) continue;
-                    if (sa)
-                        ++set;
-                    else if (sb)
-                        --set;
-                    else
-                        set += sign(sign(frontPoints(a, b)) + sign(middlePoints(a, b)) +
-                                    sign(backPoints(a, b)));
-                }
+                const auto points = [&](Position p) { return handPoints(a, b, p); };
+                if (option == ScoringOption::Chi)
+                    chi += chiPairing(ca, isSpecialCategory(ca), cb, isSpecialCategory(cb), points)
+                               .total();
+                else
+                    set += setPairing(isStrongCategory(ca), isStrongCategory(cb), points);
             }
         }
         chiTotal[i] += chi;
@@ -83,28 +65,27 @@ void pairingKeys(const ArrangementList& list, std::vector<PairingKey>& out) {
         const HandKey middle = fiveKey(a.middle.cards, a.middle.category);
         const HandKey front = frontKey(a.front.cards, a.front.category);
         PairingKey& k = out[static_cast<std::size_t>(i)];
-        k.less[0] = back.less;
-        k.less[1] = middle.less;
-        k.less[2] = front.less;
-        k.category[0] = a.back.category;
-        k.category[1] = a.middle.category;
-        k.category[2] = a.front.category;
-        k.exact = back.exact && middle.exact && front.exact;
-        k.special = isSpecialCategory(a.back.category);
-        k.strong = isStrongCategory(a.back.category);
+        k.Less[0] = back.Less;
+        k.Less[1] = middle.Less;
+        k.Less[2] = front.Less;
+        k.Category[0] = a.back.category;
+        k.Category[1] = a.middle.category;
+        k.Category[2] = a.front.category;
+        k.Exact = back.Exact && middle.Exact && front.Exact;
+        k.Special = isSpecialCategory(a.back.category);
+        k.Strong = isStrongCategory(a.back.category);
     }
 }
 
 namespace {
 
-// Hand points by position (back, middle, front) from the two packed keys: the category sits above
-// the tuple, so one compare orders the hands; the winner's category sets the amount.
-std::int32_t pointsOf(int position, const PairingKey& a, const PairingKey& b) {
-    static constexpr const std::int32_t* Tables[3] = {BackPayout.data(), MiddlePayout.data(),
-                                                      FrontPayout.data()};
-    const std::uint32_t la = a.less[position], lb = b.less[position];
-    if (la < lb) return -Tables[position][b.category[position]];
-    if (la > lb) return Tables[position][a.category[position]];
+// Hand points at one position from the two packed keys: the category sits above the tuple, so
+// one compare orders the hands; the winner's category sets the amount.
+std::int32_t keyedPoints(Position position, const PairingKey& a, const PairingKey& b) {
+    const auto at = static_cast<std::size_t>(PairingKey::indexOf(position));
+    const std::uint32_t la = a.Less[at], lb = b.Less[at];
+    if (la < lb) return -payout(position, b.Category[at]);
+    if (la > lb) return payout(position, a.Category[at]);
     return 0;
 }
 
@@ -119,38 +100,24 @@ void scoreAgainstKeyed(const ArrangementList& own, const std::vector<PairingKey>
     for (int i = 0; i < own.count(); ++i) {
         const PairingKey& ka = ownKeys[static_cast<std::size_t>(i)];
         std::int32_t chi = 0, set = 0;
-        for (int j = 0; j < 3; ++j) {
-            const ArrangementList& list = *opponents[static_cast<std::size_t>(j)];
-            const std::vector<PairingKey>& keys = *opponentKeys[static_cast<std::size_t>(j)];
+        for (std::size_t j = 0; j < 3; ++j) {
+            const ArrangementList& list = *opponents[j];
+            const std::vector<PairingKey>& keys = *opponentKeys[j];
             pairingCount += list.count();  // every pairing counts, scored or not
             for (int k = 0; k < list.count(); ++k) {
                 const PairingKey& kb = keys[static_cast<std::size_t>(k)];
+                // Specials carry inexact keys: only ordinary hands are compared on keys.
+                const auto keyed = [&](Position p) { return keyedPoints(p, ka, kb); };
+                const auto byRules = [&](Position p) { return handPoints(own[i], list[k], p); };
+                const bool exact = ka.Exact && kb.Exact;
                 if (chiOption) {
-                    if (ka.special && kb.special) continue;
-                    if (ka.special) {
-                        chi += BackPayout[ka.category[0]];
-                    } else if (kb.special) {
-                        chi -= BackPayout[kb.category[0]];
-                    } else if (ka.exact && kb.exact) {
-                        chi += pointsOf(0, ka, kb) + pointsOf(1, ka, kb) + pointsOf(2, ka, kb);
-                    } else {
-                        const Arrangement &a = own[i], &b = list[k];
-                        chi += frontPoints(a, b) + middlePoints(a, b) + backPoints(a, b);
-                    }
+                    const HandCategory ca = ka.Category[0], cb = kb.Category[0];
+                    chi += (exact ? chiPairing(ca, ka.Special, cb, kb.Special, keyed)
+                                  : chiPairing(ca, ka.Special, cb, kb.Special, byRules))
+                               .total();
                 } else {
-                    if (ka.strong && kb.strong) continue;
-                    if (ka.strong) {
-                        ++set;
-                    } else if (kb.strong) {
-                        --set;
-                    } else if (ka.exact && kb.exact) {
-                        set += sign(sign(pointsOf(0, ka, kb)) + sign(pointsOf(1, ka, kb)) +
-                                    sign(pointsOf(2, ka, kb)));
-                    } else {
-                        const Arrangement &a = own[i], &b = list[k];
-                        set += sign(sign(frontPoints(a, b)) + sign(middlePoints(a, b)) +
-                                    sign(backPoints(a, b)));
-                    }
+                    set += exact ? setPairing(ka.Strong, kb.Strong, keyed)
+                                 : setPairing(ka.Strong, kb.Strong, byRules);
                 }
             }
         }
@@ -159,26 +126,79 @@ void scoreAgainstKeyed(const ArrangementList& own, const std::vector<PairingKey>
     }
 }
 
+namespace {
+
+// The part both scorings share: the search they arrange seats with.
+template <typename Search>
+class ScoringWith : public SeatScoring {
+  public:
+    explicit ScoringWith(int capacity) : search_(capacity) {}
+    void arrangeSeat(const CardSet& holding, ArrangementList& out) override {
+        search_.arrangeSeat(holding, out);
+    }
+    bool overflowed() const override { return search_.overflowed(); }
+
+  private:
+    Search search_;
+};
+
+// The game's search, and pairings scored on keys.
+class KeyedScoring final : public ScoringWith<SeatSearch> {
+  public:
+    using ScoringWith::ScoringWith;
+    void setOwn(const ArrangementList& own) override { pairingKeys(own, ownKeys_); }
+    void score(const ArrangementList& own, const std::array<const ArrangementList*, 3>& opponents,
+               ScoringOption option, std::int32_t* chiTotal, std::int32_t* setTotal,
+               std::int64_t& pairingCount) override {
+        for (std::size_t j = 0; j < 3; ++j)
+            pairingKeys(*opponents[j], keys_[j]);
+        scoreAgainstKeyed(own, ownKeys_, opponents, {&keys_[0], &keys_[1], &keys_[2]}, option,
+                          chiTotal, setTotal, pairingCount);
+    }
+
+  private:
+    std::vector<PairingKey> ownKeys_;
+    std::array<std::vector<PairingKey>, 3> keys_;
+};
+
+// The straightforward search, and pairings scored by the rules as written.
+class ReferenceScoring final : public ScoringWith<ReferenceSearch> {
+  public:
+    using ScoringWith::ScoringWith;
+    void setOwn(const ArrangementList&) override {}
+    void score(const ArrangementList& own, const std::array<const ArrangementList*, 3>& opponents,
+               ScoringOption option, std::int32_t* chiTotal, std::int32_t* setTotal,
+               std::int64_t& pairingCount) override {
+        scoreAgainst(own, opponents, option, chiTotal, setTotal, pairingCount);
+    }
+};
+
+}  // namespace
+
 Evaluator::Evaluator(int capacity, int threads, bool reference)
-    : search_(capacity, reference),
-      seats_{ArrangementList(capacity), ArrangementList(capacity), ArrangementList(capacity),
+    : seats_{ArrangementList(capacity), ArrangementList(capacity), ArrangementList(capacity),
              ArrangementList(capacity)},
-      ChiTotal(static_cast<std::size_t>(capacity)),
-      SetTotal(static_cast<std::size_t>(capacity)),
+      chiTotal_(static_cast<std::size_t>(capacity)),
+      setTotal_(static_cast<std::size_t>(capacity)),
       simulated_(SimulatedDeals),
-      reference_(reference),
       pool_(threadCount(threads)) {
-    for (int t = 0; t < pool_.participants(); ++t)
-        workers_.push_back(std::make_unique<Worker>(capacity, reference));
+    for (int t = 0; t < pool_.participants(); ++t) {
+        std::unique_ptr<SeatScoring> scoring;
+        if (reference)
+            scoring = std::make_unique<ReferenceScoring>(capacity);
+        else
+            scoring = std::make_unique<KeyedScoring>(capacity);
+        workers_.push_back(std::make_unique<Worker>(std::move(scoring), capacity));
+    }
 }
 
 Evaluator::~Evaluator() = default;
 
 void Evaluator::evaluateHolding(Deal& deal, Random& rng, ScoringOption option,
                                 const std::function<void(int)>& progress) {
-    search_.arrangeSeat(setOf(deal.rows[0]), seats_[0]);
-    overflowed_ = search_.overflowed();
-    if (!reference_) pairingKeys(seats_[0], ownKeys_);
+    SeatScoring& first = *workers_.front()->Scoring;
+    first.arrangeSeat(setOf(deal.Rows[0]), seats_[0]);
+    overflowed_ = first.overflowed();
     clearTallies();
     // The draws first, in order: 39 per simulated deal.
     for (Deal& d : simulated_) {
@@ -187,10 +207,11 @@ void Evaluator::evaluateHolding(Deal& deal, Random& rng, ScoringOption option,
     }
     const int own = seats_[0].count();
     for (auto& w : workers_) {
-        std::fill(w->chi.begin(), w->chi.begin() + own, 0);
-        std::fill(w->set.begin(), w->set.begin() + own, 0);
-        w->pairings = 0;
-        w->overflowed = false;
+        std::fill(w->Chi.begin(), w->Chi.begin() + own, 0);
+        std::fill(w->Set.begin(), w->Set.begin() + own, 0);
+        w->Pairings = 0;
+        w->Overflowed = false;
+        w->Scoring->setOwn(seats_[0]);
     }
     std::mutex progressMutex;
     int done = 0;
@@ -198,27 +219,17 @@ void Evaluator::evaluateHolding(Deal& deal, Random& rng, ScoringOption option,
         Worker& w = *workers_[static_cast<std::size_t>(participant)];
         // All three opponents are simulated, whatever the number in play.
         for (int seat = 1; seat <= 3; ++seat) {
-            w.search.arrangeSeat(
-                setOf(simulated_[static_cast<std::size_t>(n)].rows[static_cast<std::size_t>(seat)]),
-                w.opponents[static_cast<std::size_t>(seat - 1)]);
-            w.overflowed = w.overflowed || w.search.overflowed();
+            w.Scoring->arrangeSeat(
+                setOf(simulated_[static_cast<std::size_t>(n)].Rows[static_cast<std::size_t>(seat)]),
+                w.Opponents[static_cast<std::size_t>(seat - 1)]);
+            w.Overflowed = w.Overflowed || w.Scoring->overflowed();
         }
-        if (reference_) {
-            scoreAgainst(seats_[0], {&w.opponents[0], &w.opponents[1], &w.opponents[2]}, option,
-                         w.chi.data(), w.set.data(), w.pairings);
-        } else {
-            for (int j = 0; j < 3; ++j)
-                pairingKeys(w.opponents[static_cast<std::size_t>(j)],
-                            w.keys[static_cast<std::size_t>(j)]);
-            scoreAgainstKeyed(seats_[0], ownKeys_,
-                              {&w.opponents[0], &w.opponents[1], &w.opponents[2]},
-                              {&w.keys[0], &w.keys[1], &w.keys[2]}, option, w.chi.data(),
-                              w.set.data(), w.pairings);
-        }
+        w.Scoring->score(seats_[0], {&w.Opponents[0], &w.Opponents[1], &w.Opponents[2]}, option,
+                         w.Chi.data(), w.Set.data(), w.Pairings);
         if (n == SimulatedDeals - 1)  // the lists of the last simulated deal stay visible
             for (int seat = 1; seat <= 3; ++seat)
                 seats_[static_cast<std::size_t>(seat)].copyFrom(
-                    w.opponents[static_cast<std::size_t>(seat - 1)]);
+                    w.Opponents[static_cast<std::size_t>(seat - 1)]);
         if (progress) {
             std::lock_guard lock(progressMutex);
             progress(++done);
@@ -226,29 +237,29 @@ void Evaluator::evaluateHolding(Deal& deal, Random& rng, ScoringOption option,
     });
     for (const auto& w : workers_) {
         for (int i = 0; i < own; ++i) {
-            ChiTotal[static_cast<std::size_t>(i)] += w->chi[static_cast<std::size_t>(i)];
-            SetTotal[static_cast<std::size_t>(i)] += w->set[static_cast<std::size_t>(i)];
+            chiTotal_[static_cast<std::size_t>(i)] += w->Chi[static_cast<std::size_t>(i)];
+            setTotal_[static_cast<std::size_t>(i)] += w->Set[static_cast<std::size_t>(i)];
         }
-        PairingCount += w->pairings;
-        overflowed_ = overflowed_ || w->overflowed;
+        pairingCount_ += w->Pairings;
+        overflowed_ = overflowed_ || w->Overflowed;
     }
     orderCandidates(option);
 }
 
 void Evaluator::clearTallies() {
-    std::fill(ChiTotal.begin(), ChiTotal.end(), 0);
-    std::fill(SetTotal.begin(), SetTotal.end(), 0);
-    PairingCount = 0;
+    std::fill(chiTotal_.begin(), chiTotal_.end(), 0);
+    std::fill(setTotal_.begin(), setTotal_.end(), 0);
+    pairingCount_ = 0;
 }
 
 void Evaluator::scorePairings(ScoringOption option) {
-    scoreAgainst(seats_[0], {&seats_[1], &seats_[2], &seats_[3]}, option, ChiTotal.data(),
-                 SetTotal.data(), PairingCount);
+    scoreAgainst(seats_[0], {&seats_[1], &seats_[2], &seats_[3]}, option, chiTotal_.data(),
+                 setTotal_.data(), pairingCount_);
 }
 
 void Evaluator::orderCandidates(ScoringOption option) {
     ArrangementList& own = seats_[0];
-    const std::vector<std::int32_t>& key = option == ScoringOption::Chi ? ChiTotal : SetTotal;
+    const std::vector<std::int32_t>& key = option == ScoringOption::Chi ? chiTotal_ : setTotal_;
     const int n = own.count();
     for (int p = 0; p + 1 < n; ++p) {
         int m = p;
@@ -256,8 +267,10 @@ void Evaluator::orderCandidates(ScoringOption option) {
             if (key[static_cast<std::size_t>(m)] < key[static_cast<std::size_t>(q)]) m = q;
         if (m != p) {
             std::swap(own[p], own[m]);
-            std::swap(ChiTotal[static_cast<std::size_t>(p)], ChiTotal[static_cast<std::size_t>(m)]);
-            std::swap(SetTotal[static_cast<std::size_t>(p)], SetTotal[static_cast<std::size_t>(m)]);
+            std::swap(chiTotal_[static_cast<std::size_t>(p)],
+                      chiTotal_[static_cast<std::size_t>(m)]);
+            std::swap(setTotal_[static_cast<std::size_t>(p)],
+                      setTotal_[static_cast<std::size_t>(m)]);
         }
     }
 }

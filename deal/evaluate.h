@@ -7,6 +7,7 @@
 // search and tallies. The tallies are integer sums: the outcome is the same for any thread count.
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -31,11 +32,13 @@ void scoreAgainst(const ArrangementList& own,
 // What a pairing needs of one candidate, computed once per list: per hand (back, middle, front)
 // the packed order key (category above the tuple) and the category; specials and strong backs.
 struct PairingKey {
-    std::uint32_t less[3];
-    HandCategory category[3];
-    bool exact;    // the keys answer the hand comparisons; otherwise the rules are asked
-    bool special;  // 10..15: settles as a block under the chi option
-    bool strong;   // wins the set outright under the set option
+    // The slot of a position in less[] and Category[].
+    static constexpr int indexOf(Position p) { return 2 - static_cast<int>(p); }
+    std::uint32_t Less[3];
+    HandCategory Category[3];
+    bool Exact;    // the keys answer the hand comparisons; otherwise the rules are asked
+    bool Special;  // a special holding: settles as a block under the chi option
+    bool Strong;   // wins the set outright under the set option
 };
 void pairingKeys(const ArrangementList& list, std::vector<PairingKey>& out);
 
@@ -45,6 +48,23 @@ void scoreAgainstKeyed(const ArrangementList& own, const std::vector<PairingKey>
                        const std::array<const std::vector<PairingKey>*, 3>& opponentKeys,
                        ScoringOption option, std::int32_t* chiTotal, std::int32_t* setTotal,
                        std::int64_t& pairingCount);
+
+// How one thread arranges seats and scores the pairings of a simulated deal: the keyed search
+// and scoring of the game, or the straightforward ones (ReferenceSearch and scoreAgainst).
+class SeatScoring {
+  public:
+    virtual ~SeatScoring() = default;
+    virtual void arrangeSeat(const CardSet& holding, ArrangementList& out) = 0;
+    // A list of the last search filled up.
+    virtual bool overflowed() const = 0;
+    // Takes seat 0's list before its pairings are scored.
+    virtual void setOwn(const ArrangementList& own) = 0;
+    // scoreAgainst() of seat 0's list (the one given to setOwn) and the three opponents' lists.
+    virtual void score(const ArrangementList& own,
+                       const std::array<const ArrangementList*, 3>& opponents, ScoringOption option,
+                       std::int32_t* chiTotal, std::int32_t* setTotal,
+                       std::int64_t& pairingCount) = 0;
+};
 
 class Evaluator {
   public:
@@ -62,16 +82,25 @@ class Evaluator {
     void clearTallies();
     // Scores the opponents' lists now in seats 1..3 against seat 0's.
     void scorePairings(ScoringOption option);
-    // Highest total under the option first; among equals the earliest in search order.
+    // Puts the highest total under the option first, by selection sort with exchange: place p
+    // (from the first) takes the first entry of highest total among places p, p+1, ... as they
+    // stand, and the entry it displaces moves to the place that one left. Totals come out from
+    // the highest down; equal totals need not keep their search order, since a displaced entry
+    // can land behind an equal one that stood after it. This order is the game's.
     void orderCandidates(ScoringOption option);
 
+    // Seats 0..3.
     const ArrangementList& candidates(int seat) const {
+        assert(seat >= 0 && seat < 4);
         return seats_[static_cast<std::size_t>(seat)];
     }
-    ArrangementList& candidates(int seat) { return seats_[static_cast<std::size_t>(seat)]; }
-    std::int32_t chiTotal(int i) const { return ChiTotal[static_cast<std::size_t>(i)]; }
-    std::int32_t setTotal(int i) const { return SetTotal[static_cast<std::size_t>(i)]; }
-    std::int64_t pairingCount() const { return PairingCount; }
+    ArrangementList& candidates(int seat) {
+        assert(seat >= 0 && seat < 4);
+        return seats_[static_cast<std::size_t>(seat)];
+    }
+    std::int32_t chiTotal(int i) const { return chiTotal_[static_cast<std::size_t>(i)]; }
+    std::int32_t setTotal(int i) const { return setTotal_[static_cast<std::size_t>(i)]; }
+    std::int64_t pairingCount() const { return pairingCount_; }
     // A list of this evaluation filled up (the results stand on what the lists held).
     bool overflowed() const { return overflowed_; }
     int threads() const { return pool_.participants(); }
@@ -79,16 +108,13 @@ class Evaluator {
   private:
     struct Worker;
 
-    SeatSearch search_;
     std::array<ArrangementList, 4> seats_;
-    std::vector<std::int32_t> ChiTotal;
-    std::vector<std::int32_t> SetTotal;
-    std::int64_t PairingCount = 0;
+    std::vector<std::int32_t> chiTotal_;
+    std::vector<std::int32_t> setTotal_;
+    std::int64_t pairingCount_ = 0;
     bool overflowed_ = false;
     std::vector<std::unique_ptr<Worker>> workers_;
     std::vector<Deal> simulated_;
-    std::vector<PairingKey> ownKeys_;
-    bool reference_;
     TaskPool pool_;
 };
 

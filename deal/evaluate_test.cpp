@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "cards/card_text.h"
@@ -39,7 +40,7 @@ void oneEach(Evaluator& e, const Arrangement& opponent) {
 TEST(ScorePairings, SpecialsUnderTheChiOption) {
     Evaluator e(64);
     e.candidates(0).clear();
-    e.candidates(0).append(special(Hearts, 15));
+    e.candidates(0).append(special(Hearts, cat::ThirteenStraightFlush));
     e.candidates(0).append(regular("2c 3c 4c 5c 6c", "9d 9s 9c Jd Js", "Qd Qs 7d"));
     e.clearTallies();
     oneEach(e, regular("7s 8s Ts Js Qs", "Kd Kc 4d 5d 7c", "8d 8c 2s"));
@@ -47,7 +48,7 @@ TEST(ScorePairings, SpecialsUnderTheChiOption) {
     EXPECT_EQ(e.chiTotal(0), 3 * 26);
     EXPECT_EQ(e.chiTotal(1), 3 * (1 + 2 + 5));  // front, middle (full house) and back won
     EXPECT_EQ(e.pairingCount(), 6);
-    oneEach(e, special(SixPairs, 10));
+    oneEach(e, special(SixPairs, cat::SixPairs));
     e.scorePairings(ScoringOption::Chi);
     EXPECT_EQ(e.chiTotal(0), 3 * 26);  // special against special adds nothing ...
     EXPECT_EQ(e.chiTotal(1), 3 * 8 - 3 * 3);
@@ -75,8 +76,8 @@ TEST(OrderCandidates, HighestFirstAndSearchOrderAmongEquals) {
     Evaluator e(64);
     e.candidates(0).clear();
     const Arrangement weak = regular("2c 2d 5c 7c 9d", "3c 4d 6s 8c Td", "7d 5s 3h");
-    const Arrangement pairsA = special(SixPairs, 10);
-    const Arrangement pairsB = special("Ah Ad 2h 2s 3h 3s 4h 4s 5h 5s 6h 6s Kc", 10);
+    const Arrangement pairsA = special(SixPairs, cat::SixPairs);
+    const Arrangement pairsB = special("Ah Ad 2h 2s 3h 3s 4h 4s 5h 5s 6h 6s Kc", cat::SixPairs);
     e.candidates(0).append(weak);
     e.candidates(0).append(pairsA);
     e.candidates(0).append(pairsB);
@@ -95,11 +96,11 @@ TEST(EvaluateHolding, PairingsAndDraws) {
     Deal deal;
     Random rng(77);
     dealAllSeats(deal, rng);
-    const Holding row0 = deal.rows[0];
+    const Holding row0 = deal.Rows[0];
     Evaluator e;
     const Random before = rng;
     e.evaluateHolding(deal, rng, ScoringOption::Chi);
-    EXPECT_EQ(deal.rows[0], row0);
+    EXPECT_EQ(deal.Rows[0], row0);
     Random expected = before;
     for (int k = 0; k < 39 * SimulatedDeals; ++k)
         expected.nextRandom();
@@ -116,12 +117,37 @@ TEST(EvaluateHolding, PairingsAndDraws) {
 
 TEST(EvaluateHolding, SingleCandidateStaysFirst) {
     Deal deal;
-    deal.rows[0] = holdingOf(cardsFromText(Hearts));
+    deal.Rows[0] = holdingOf(cardsFromText(Hearts));
     Random rng(5);
     Evaluator e;
     e.evaluateHolding(deal, rng, ScoringOption::Set);
     ASSERT_EQ(e.candidates(0).count(), 2);  // the 13 straight flush and its plain split
-    EXPECT_EQ(e.candidates(0)[0].back.category, 15);
+    EXPECT_EQ(e.candidates(0)[0].back.category, cat::ThirteenStraightFlush);
+}
+
+// The exchanges of the ordering move equal totals out of search order: under the set option the
+// two candidates at -1100 leave search positions 8 and 6 for places 10 and 11.
+TEST(OrderCandidates, EqualTotalsFollowTheExchanges) {
+    const CardSet h = cardsFromText("9d 6h 7c Qc 2s 3c 8d 6c 3d 5d 8s 2c 8c");
+    SeatSearch search;
+    ArrangementList searched;
+    search.arrangeSeat(h, searched);
+    Deal deal;
+    deal.Rows[0] = holdingOf(h);
+    Random rng(3);
+    Evaluator e;
+    e.evaluateHolding(deal, rng, ScoringOption::Set);
+    const ArrangementList& ordered = e.candidates(0);
+    ASSERT_EQ(ordered.count(), searched.count());
+    std::vector<int> from;  // the search position of each place
+    for (const Arrangement& a : ordered)
+        from.push_back(
+            static_cast<int>(std::find(searched.begin(), searched.end(), a) - searched.begin()));
+    EXPECT_EQ(from, (std::vector<int>{3, 2, 11, 0, 1, 10, 13, 12, 5, 7, 8, 6, 4, 9}));
+    EXPECT_EQ(e.setTotal(10), -1100);
+    EXPECT_EQ(e.setTotal(11), -1100);
+    for (int i = 1; i < ordered.count(); ++i)
+        EXPECT_GE(e.setTotal(i - 1), e.setTotal(i));
 }
 
 }  // namespace
@@ -141,7 +167,7 @@ struct EvaluationResult {
 EvaluationResult evaluateWith(Evaluator& e, const Holding& holding, std::uint32_t seed,
                               ScoringOption option) {
     Deal deal;
-    deal.rows[0] = holding;
+    deal.Rows[0] = holding;
     Random rng(seed);
     e.evaluateHolding(deal, rng, option);
     EvaluationResult r{{}, {}, {}, e.pairingCount(), rng.state(), deal};
@@ -175,10 +201,10 @@ TEST(EvaluateOracle, FastAndThreadedMatchTheStraightforwardEvaluation) {
         Deal deal;
         dealAllSeats(deal, dealer);
         const auto option = n % 2 ? ScoringOption::Set : ScoringOption::Chi;
-        const EvaluationResult expected = evaluateWith(reference, deal.rows[0], 40u + n, option);
-        expectSame(evaluateWith(one, deal.rows[0], 40u + n, option), expected);
-        expectSame(evaluateWith(two, deal.rows[0], 40u + n, option), expected);
-        expectSame(evaluateWith(four, deal.rows[0], 40u + n, option), expected);
+        const EvaluationResult expected = evaluateWith(reference, deal.Rows[0], 40u + n, option);
+        expectSame(evaluateWith(one, deal.Rows[0], 40u + n, option), expected);
+        expectSame(evaluateWith(two, deal.Rows[0], 40u + n, option), expected);
+        expectSame(evaluateWith(four, deal.Rows[0], 40u + n, option), expected);
     }
     // Twelve cards of one suit: the longest lists.
     const Holding worst = holdingOf(cardsFromText("Ad 2d 3d 5d 6d 7d 8d 9d Td Jd Qd Kd 9s"));

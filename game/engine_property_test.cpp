@@ -124,9 +124,9 @@ TEST(EngineProperties, StartDealInvariants) {
         SeatArrangements arr;
         const DealReport r =
             startDeal(seats, option, DefaultDealChoiceThreshold, deal, arr, rng, evaluator);
-        ASSERT_FALSE(r.overflowed);
-        CardSet used = setOf(deal.rows[0]);
-        ASSERT_EQ(deal.rows[0], r.SavedDeal.rows[static_cast<std::size_t>(r.chosen)]);
+        ASSERT_FALSE(r.Overflowed);
+        CardSet used = setOf(deal.Rows[0]);
+        ASSERT_EQ(deal.Rows[0], r.SavedDeal.Rows[static_cast<std::size_t>(r.Chosen)]);
         for (int s = 1; s < seats; ++s) {
             const Arrangement& a = arr[static_cast<std::size_t>(s)];
             const CardSet own = unionOfHands(a);
@@ -134,8 +134,8 @@ TEST(EngineProperties, StartDealInvariants) {
             intersectionOf(overlap, own, used);
             ASSERT_TRUE(isEmpty(overlap));
             unionOf(used, used, own);
-            const int dealt = s == r.chosen ? 0 : s;
-            search.arrangeSeat(setOf(r.SavedDeal.rows[static_cast<std::size_t>(dealt)]), list);
+            const int dealt = s == r.Chosen ? 0 : s;
+            search.arrangeSeat(setOf(r.SavedDeal.Rows[static_cast<std::size_t>(dealt)]), list);
             ASSERT_NE(std::find(list.begin(), list.end(), a), list.end());
         }
     }

@@ -11,7 +11,7 @@ void startUp(GameState& g, Random& rng) {
 
 void loadHandIntoTable(GameState& g) {
     for (int i = 0; i < 13; ++i) {
-        g.TableGrid[HandRow][i] = toFaceNumber(g.Holdings.rows[0][static_cast<std::size_t>(i)]);
+        g.TableGrid[HandRow][i] = toFaceNumber(g.Holdings.Rows[0][static_cast<std::size_t>(i)]);
         g.TableGrid[ArrangementRow][i] = EmptyCell;
     }
 }

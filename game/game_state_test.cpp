@@ -24,12 +24,12 @@ TEST(Table, LoadAndBuildPlayerSets) {
     GameState g = dealt(3);
     for (int i = 0; i < 13; ++i) {
         EXPECT_EQ(g.TableGrid[ArrangementRow][i], EmptyCell);
-        EXPECT_EQ(g.TableGrid[HandRow][i], toFaceNumber(g.Holdings.rows[0][i]));
+        EXPECT_EQ(g.TableGrid[HandRow][i], toFaceNumber(g.Holdings.Rows[0][i]));
     }
     buildPlayerSets(g);
     EXPECT_TRUE(isEmpty(g.PlayerSets.front));
     EXPECT_TRUE(isEmpty(g.PlayerSets.back));
-    EXPECT_EQ(g.PlayerSets.leftover, setOf(g.Holdings.rows[0]));
+    EXPECT_EQ(g.PlayerSets.leftover, setOf(g.Holdings.Rows[0]));
 }
 
 TEST(Table, MovesSwapsAndReturnsKeepTheCounters) {

@@ -52,7 +52,7 @@ inline std::string tableFault(const GameState& g) {
                 cards.push_back(cell);
                 ++inRow[r];
             }
-    for (CardIndex c : g.Holdings.rows[0])
+    for (CardIndex c : g.Holdings.Rows[0])
         dealt.push_back(toFaceNumber(c));
     std::sort(cards.begin(), cards.end());
     std::sort(dealt.begin(), dealt.end());

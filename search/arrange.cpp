@@ -9,8 +9,6 @@
 namespace kov {
 namespace {
 
-constexpr HandCategory CategoryOrder[] = {8, 7, 6, 5, 4, 3, 2, 1};  // back and middle
-
 // All thirteen ranks held once: 15 when one suit holds them all, else 14; 0 otherwise.
 HandCategory thirteenStraightOf(const CardSet& h) {
     for (int v = 13; v >= 1; --v)
@@ -41,23 +39,53 @@ HandCategory pairSpecialOf(const CardSet& holding) {
     const int pairs = pairCount(holding);
     if (pairs == 6) return cat::SixPairs;
     if (pairs == 5 && tripleCount(holding) == 1) return cat::FivePairsTriple;
-    return 0;
+    return cat::Trash;
 }
 
-SeatSearch::SeatSearch(int capacity, bool reference)
-    : backCandidates_(capacity),
-      middleCandidates_(capacity),
-      frontScratch_(capacity),
-      keys_(static_cast<std::size_t>(capacity)),
-      reference_(reference) {}
+bool KeyedSteps::offersMiddleMaterial(const CardSet& rest, const RankPattern& pattern) {
+    bool longSuit = false;
+    for (std::uint16_t m : rest.mask)
+        longSuit = longSuit || bitCount16(m) >= 5;
+    return (pattern.two | pattern.three | pattern.four) != 0 || fiveRunRanks(pattern.held) != 0 ||
+           longSuit;
+}
 
-void SeatSearch::append(const Arrangement& a, ArrangementList& out) {
+void KeyedSteps::append(const Arrangement& a, ArrangementList& out) {
     if (out.count() < static_cast<int>(keys_.size()))
         keys_[static_cast<std::size_t>(out.count())] = arrangementKey(a);
     out.append(a);
 }
 
-void SeatSearch::arrangeSeat(const CardSet& h, ArrangementList& out) {
+void KeyedSteps::offer(const Arrangement& a, ArrangementList& out) {
+    const ArrangementKey ka = arrangementKey(a);
+    for (int i = 0; i < out.count();) {
+        const auto slot = static_cast<std::size_t>(i);
+        if (dominatesKeyed(a, ka, out[i], keys_[slot])) {
+            out.removeAt(i);
+            keys_[slot] = keys_[static_cast<std::size_t>(out.count())];
+        } else {
+            ++i;
+        }
+    }
+    // Dominated by an entry, or ranking exactly like one: dropped either way.
+    for (int i = 0; i < out.count(); ++i) {
+        const ArrangementKey& k = keys_[static_cast<std::size_t>(i)];
+        if (dominatesKeyed(out[i], k, a, ka) || sameRankKeyed(out[i], k, a, ka)) return;
+    }
+    if (out.count() < static_cast<int>(keys_.size()))
+        keys_[static_cast<std::size_t>(out.count())] = ka;
+    out.append(a);
+}
+
+template <typename Steps>
+BasicSeatSearch<Steps>::BasicSeatSearch(int capacity)
+    : backCandidates_(capacity),
+      middleCandidates_(capacity),
+      frontScratch_(capacity),
+      steps_(capacity) {}
+
+template <typename Steps>
+void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out) {
     out.clear();
     backCandidates_.clear();
     straightsFlag_ = flushesFlag_ = false;
@@ -67,12 +95,12 @@ void SeatSearch::arrangeSeat(const CardSet& h, ArrangementList& out) {
     // Thirteen-card straight: a straight flush holding plays nothing else.
     if (const HandCategory straight13 = thirteenStraightOf(h)) {
         Arrangement a = thirteenStraightSplit(h, straight13);
-        append(a, out);
+        steps_.append(a, out);
         if (straight13 == cat::ThirteenStraightFlush) {
             a.back.category = cat::StraightFlush;
             a.middle.category = cat::StraightFlush;
             a.front.category = cat::Trash;
-            append(a, out);
+            steps_.append(a, out);
             return;
         }
     }
@@ -81,18 +109,18 @@ void SeatSearch::arrangeSeat(const CardSet& h, ArrangementList& out) {
         Arrangement a;
         a.back.cards = a.middle.cards = a.front.cards = h;
         a.setCategories(pairs);
-        append(a, out);
+        steps_.append(a, out);
     }
 
     const RankPattern pattern = rankPattern(h);
-    for (HandCategory k : CategoryOrder) {
+    for (HandCategory k : BackAndMiddleOrder) {
         const CardSet m = categoryMaterial(h, pattern, k, HandRole::Back);
         if (!isEmpty(m)) generateCandidates(backCandidates_, m, k, HandRole::Back);
     }
-    peaks_.back = backCandidates_.count();
+    peaks_.Back = backCandidates_.count();
     for (int i = 0; i < backCandidates_.count(); ++i) {
         searchMiddles(h, backCandidates_[i], out);
-        peaks_.arrangements = std::max(peaks_.arrangements, out.count());
+        peaks_.Arrangements = std::max(peaks_.Arrangements, out.count());
     }
 
     overflowed_ = out.overflowed() || backCandidates_.overflowed() ||
@@ -100,26 +128,14 @@ void SeatSearch::arrangeSeat(const CardSet& h, ArrangementList& out) {
 }
 
 // The middles for one back: every category up to the back's, none that outranks the back.
-void SeatSearch::buildMiddles(const CardSet& rest, const Hand& back) {
+template <typename Steps>
+void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const Hand& back) {
     middleCandidates_.clear();
     const RankPattern pattern = rankPattern(rest);
-    // Whether the rest offers any category at all: a pair, triple or four of a kind (two pairs,
-    // full houses within), a run of five ranks, or five cards of a suit (straight flushes within).
-    // The straightforward search finds out by building every material.
-    bool noMaterial = true;
-    if (!reference_) {
-        bool longSuit = false;
-        for (std::uint16_t m : rest.mask)
-            longSuit = longSuit || bitCount16(m) >= 5;
-        noMaterial = (pattern.two | pattern.three | pattern.four) == 0 &&
-                     fiveRunRanks(pattern.held) == 0 && !longSuit;
-    }
-    for (HandCategory k : CategoryOrder) {
-        if (!reference_ && k > back.category) continue;
+    for (HandCategory k : BackAndMiddleOrder) {
+        if (k > back.category) continue;
         const CardSet m = categoryMaterial(rest, pattern, k, HandRole::Middle);
         if (isEmpty(m)) continue;
-        noMaterial = false;
-        if (k > back.category) continue;
         const int first = middleCandidates_.count();
         generateCandidates(middleCandidates_, m, k, HandRole::Middle);
         if (k == back.category) {
@@ -136,17 +152,16 @@ void SeatSearch::buildMiddles(const CardSet& rest, const Hand& back) {
             rankCount(middleCandidates_[first].cards, 0) == 2)
             generateCandidates(middleCandidates_, rest, cat::Trash, HandRole::Middle);
     }
-    if (noMaterial) generateCandidates(middleCandidates_, rest, cat::Trash, HandRole::Middle);
-    peaks_.middle = std::max(peaks_.middle, middleCandidates_.count());
+    // A trash middle only when the rest offers no category at all.
+    if (!Steps::offersMiddleMaterial(rest, pattern))
+        generateCandidates(middleCandidates_, rest, cat::Trash, HandRole::Middle);
+    peaks_.Middle = std::max(peaks_.Middle, middleCandidates_.count());
     overflowed_ = overflowed_ || middleCandidates_.overflowed();
 }
 
-CardSet SeatSearch::firstFront(const CardSet& leftover, HandCategory k) {
-    return reference_ ? takeFirstCandidate(frontScratch_, leftover, k)
-                      : firstFrontCandidate(leftover, k);
-}
-
-void SeatSearch::searchMiddles(const CardSet& h, const Hand& back, ArrangementList& out) {
+template <typename Steps>
+void BasicSeatSearch<Steps>::searchMiddles(const CardSet& h, const Hand& back,
+                                           ArrangementList& out) {
     const CardSet rest = without(h, back.cards);
     buildMiddles(rest, back);
     for (int i = 0; i < middleCandidates_.count(); ++i) {
@@ -159,10 +174,10 @@ void SeatSearch::searchMiddles(const CardSet& h, const Hand& back, ArrangementLi
         Hand front;
         if (f == cat::TwoPairs) {
             if (middle.category < cat::TwoPairs) continue;
-            front = {firstFront(leftover, cat::Pair), cat::Pair};
+            front = {steps_.firstFront(frontScratch_, leftover, cat::Pair), cat::Pair};
         } else {
             if (middle.category == f && lessCoarse(middle.cards, leftover, f)) continue;
-            front = {firstFront(leftover, f), f};
+            front = {steps_.firstFront(frontScratch_, leftover, f), f};
         }
         minus(leftover, front.cards);
 
@@ -180,11 +195,8 @@ void SeatSearch::searchMiddles(const CardSet& h, const Hand& back, ArrangementLi
             if (flushesFlag_) continue;
             flushesFlag_ = true;
         }
-        if (reference_)
-            fillHandsByRule(a, leftover);
-        else
-            fillHands(a, leftover);
-        offerArrangement(a, out);
+        steps_.fill(a, leftover);
+        steps_.offer(a, out);
     }
 }
 
@@ -212,62 +224,7 @@ void fillHands(Arrangement& a, CardSet leftover) {
     }
 }
 
-// The same, step by step as the rule states it: a cursor from the ace down, taking the lowest
-// suit of its rank, filling the front, then the middle, then the back.
-void fillHandsByRule(Arrangement& a, CardSet leftover) {
-    int cursor = 13;
-    Hand* order[3] = {&a.front, &a.middle, &a.back};
-    const int target[3] = {3, 5, 5};
-    for (int h = 0; h < 3; ++h)
-        while (cardCount(order[h]->cards) < target[h]) {
-            while (cursor >= 1 && rankCount(leftover, cursor) == 0)
-                --cursor;
-            if (cursor < 1) return;  // nothing left to fill with
-            CardSet card;
-            allOfRank(card, cursor);
-            intersectionOf(card, card, leftover);
-            keepFirstSuitOfBit(card, cursor % 13);
-            minus(leftover, card);
-            unionOf(order[h]->cards, order[h]->cards, card);
-        }
-}
-
-// Keeps the list free of dominated arrangements: the new one removes every entry it dominates,
-// then enters unless an entry dominates it or ranks exactly alike.
-void SeatSearch::offerArrangement(const Arrangement& a, ArrangementList& out) {
-    if (reference_) {
-        for (int i = 0; i < out.count();) {
-            if (dominates(a, out[i])) {
-                out.removeAt(i);
-            } else {
-                ++i;
-            }
-        }
-        for (const Arrangement& e : out)
-            if (dominates(e, a)) return;
-        for (const Arrangement& e : out)
-            if (sameArrangementRank(e, a)) return;
-        out.append(a);
-        return;
-    }
-    const ArrangementKey ka = arrangementKey(a);
-    for (int i = 0; i < out.count();) {
-        const auto slot = static_cast<std::size_t>(i);
-        if (dominatesKeyed(a, ka, out[i], keys_[slot])) {
-            out.removeAt(i);
-            keys_[slot] = keys_[static_cast<std::size_t>(out.count())];
-        } else {
-            ++i;
-        }
-    }
-    // Dominated by an entry, or ranking exactly like one: dropped either way.
-    for (int i = 0; i < out.count(); ++i) {
-        const ArrangementKey& k = keys_[static_cast<std::size_t>(i)];
-        if (dominatesKeyed(out[i], k, a, ka) || sameRankKeyed(out[i], k, a, ka)) return;
-    }
-    if (out.count() < static_cast<int>(keys_.size()))
-        keys_[static_cast<std::size_t>(out.count())] = ka;
-    out.append(a);
-}
+template class BasicSeatSearch<KeyedSteps>;
+template class BasicSeatSearch<ReferenceSteps>;
 
 }  // namespace kov

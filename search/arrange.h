@@ -1,6 +1,12 @@
 #pragma once
 // The computer's arrangement search: the special holdings a seat qualifies for, then every
 // ordinary arrangement built around strong back and middle candidates that no other dominates.
+//
+// The search is written once, as BasicSeatSearch, and runs with one of two sets of steps: the
+// keyed steps (SeatSearch, the game's search), which compare arrangements on precomputed hand
+// keys, and the straightforward steps of search/reference_steps.h (ReferenceSearch), which ask
+// the hand rules themselves. The straightforward search is the oracle the keyed one must match
+// entry for entry.
 
 #include <vector>
 
@@ -10,18 +16,46 @@
 
 namespace kov {
 
-using ArrangementList = FixedList<Arrangement>;
+// Completes the hands from the leftover cards, highest first: front, then middle, then back,
+// with one cursor that only moves down. Categories are not recomputed.
+void fillHands(Arrangement& a, CardSet leftover);
+
+// cat::SixPairs, cat::FivePairsTriple, or cat::Trash when the holding is neither.
+HandCategory pairSpecialOf(const CardSet& holding);
+
+// The steps of the game's search: the output list is kept free of dominated arrangements with
+// precomputed hand keys (integer compares); keys_[i] belongs to entry i of the list.
+class KeyedSteps {
+  public:
+    explicit KeyedSteps(int capacity) : keys_(static_cast<std::size_t>(capacity)) {}
+
+    // Whether `rest` offers any category above trash to the middle: a pair, triple or four of a
+    // kind (two pairs, full houses within), a run of five ranks, or five cards of a suit
+    // (straight flushes within).
+    static bool offersMiddleMaterial(const CardSet& rest, const RankPattern& pattern);
+    // The first front of category k in the leftover cards, read off the rank pattern.
+    static CardSet firstFront(CandidateList&, const CardSet& leftover, HandCategory k) {
+        return firstFrontCandidate(leftover, k);
+    }
+    static void fill(Arrangement& a, const CardSet& leftover) { fillHands(a, leftover); }
+
+    // Appends without comparing (the specials, which enter first).
+    void append(const Arrangement& a, ArrangementList& out);
+    // The new arrangement removes every entry it dominates, then enters unless an entry
+    // dominates it or ranks exactly alike.
+    void offer(const Arrangement& a, ArrangementList& out);
+
+  private:
+    std::vector<ArrangementKey> keys_;
+};
+
+class ReferenceSteps;
 
 // Working storage of one search. One object per thread: two searches never share one.
-//
-// The list is kept free of dominated arrangements with precomputed hand keys (integer compares);
-// ReferenceSearch below applies the hand rules' comparisons directly and is the oracle that this
-// search must match entry for entry.
-class SeatSearch {
+template <typename Steps>
+class BasicSeatSearch {
   public:
-    explicit SeatSearch(int capacity = ListCapacity) : SeatSearch(capacity, false) {}
-    // reference = true: the straightforward search (see ReferenceSearch).
-    SeatSearch(int capacity, bool reference);
+    explicit BasicSeatSearch(int capacity = ListCapacity);
 
     // Fills `out` (emptied first) with the candidates of the 13 cards `holding`. Afterwards
     // overflowed() tells whether any list of the search filled up; the search still completes
@@ -31,40 +65,37 @@ class SeatSearch {
     // The longest each list grew in the last search: back candidates, middle candidates (for one
     // back), and arrangements.
     struct Peaks {
-        int back = 0, middle = 0, arrangements = 0;
+        int Back = 0, Middle = 0, Arrangements = 0;
     };
     Peaks peaks() const { return peaks_; }
 
   private:
-    void append(const Arrangement& a, ArrangementList& out);
     void searchMiddles(const CardSet& holding, const Hand& back, ArrangementList& out);
     void buildMiddles(const CardSet& rest, const Hand& back);
-    void offerArrangement(const Arrangement& a, ArrangementList& out);
-    CardSet firstFront(const CardSet& leftover, HandCategory k);
 
     CandidateList backCandidates_;
     CandidateList middleCandidates_;
     CandidateList frontScratch_;
-    std::vector<ArrangementKey> keys_;  // keys_[i] belongs to entry i of the output list
-    bool reference_;
+    Steps steps_;
     bool straightsFlag_ = false;
     bool flushesFlag_ = false;
     bool overflowed_ = false;
     Peaks peaks_;
 };
 
+// The game's search.
+using SeatSearch = BasicSeatSearch<KeyedSteps>;
+
+}  // namespace kov
+
+#include "search/reference_steps.h"
+
+namespace kov {
+
 // The straightforward search: every comparison through the hand rules themselves.
-class ReferenceSearch : public SeatSearch {
-  public:
-    explicit ReferenceSearch(int capacity = ListCapacity) : SeatSearch(capacity, true) {}
-};
+using ReferenceSearch = BasicSeatSearch<ReferenceSteps>;
 
-// Completes the hands from the leftover cards, highest first: front, then middle, then back,
-// with one cursor that only moves down. Categories are not recomputed.
-void fillHands(Arrangement& a, CardSet leftover);
-void fillHandsByRule(Arrangement& a, CardSet leftover);
-
-// Six pairs (10), five pairs and a triple (13), or nothing (0).
-HandCategory pairSpecialOf(const CardSet& holding);
+extern template class BasicSeatSearch<KeyedSteps>;
+extern template class BasicSeatSearch<ReferenceSteps>;
 
 }  // namespace kov

@@ -12,17 +12,19 @@
 namespace kov {
 namespace {
 
+using namespace cat;  // the categories of the expected lists
+
 CardSet S(const char* t) {
     return cardsFromText(t);
 }
 
 struct Expected {
     const char* back;
-    int backCategory;
+    HandCategory backCategory;
     const char* middle;
-    int middleCategory;
+    HandCategory middleCategory;
     const char* front;
-    int frontCategory;
+    HandCategory frontCategory;
 };
 
 void expectList(const ArrangementList& list, const std::vector<Expected>& expected) {
@@ -49,38 +51,42 @@ ArrangementList arrange(const char* holding) {
 
 TEST(ArrangeSeat, LonePairOfAcesAlsoGetsATrashMiddle) {
     const auto list = arrange("Ah Ad Kc Qd Js 9h 7c 6d 5s 4h 3c 3d 2h");
-    expectList(list, {{"6d 5s 4h 3c 2h", 4, "Ah Ad 9h 7c 3d", 1, "Kc Qd Js", 0},
-                      {"6d 5s 4h 3c 2h", 4, "Ad Kc 9h 7c 3d", 0, "Ah Qd Js", 0},
-                      {"7c 6d 5s 4h 3c", 4, "Ah Ad 9h 3d 2h", 1, "Kc Qd Js", 0},
-                      {"7c 6d 5s 4h 3c", 4, "Ad Kc 9h 3d 2h", 0, "Ah Qd Js", 0}});
+    expectList(list, {{"6d 5s 4h 3c 2h", Straight, "Ah Ad 9h 7c 3d", Pair, "Kc Qd Js", Trash},
+                      {"6d 5s 4h 3c 2h", Straight, "Ad Kc 9h 7c 3d", Trash, "Ah Qd Js", Trash},
+                      {"7c 6d 5s 4h 3c", Straight, "Ah Ad 9h 3d 2h", Pair, "Kc Qd Js", Trash},
+                      {"7c 6d 5s 4h 3c", Straight, "Ad Kc 9h 3d 2h", Trash, "Ah Qd Js", Trash}});
 }
 
 TEST(ArrangeSeat, FillersDoNotChangeTheRecordedCategory) {
     const auto list = arrange("Ad Td 8d 6d 2d 2h 2c 2s 5h 5c 7d 7c Qs");
-    expectList(list, {{"7c 2h 2d 2c 2s", 7, "Ad Td 8d 7d 6d", 5, "Qs 5h 5c", 1},
-                      {"6d 2h 2d 2c 2s", 7, "Qs Td 8d 7d 7c", 1, "Ad 5h 5c", 1},
-                      {"Ad Td 8d 6d 2d", 5, "5h 5c 2h 2c 2s", 3, "Qs 7d 7c", 1}});
+    expectList(list, {{"7c 2h 2d 2c 2s", Quadruple, "Ad Td 8d 7d 6d", Flush, "Qs 5h 5c", Pair},
+                      {"6d 2h 2d 2c 2s", Quadruple, "Qs Td 8d 7d 7c", Pair, "Ad 5h 5c", Pair},
+                      {"Ad Td 8d 6d 2d", Flush, "5h 5c 2h 2c 2s", Triple, "Qs 7d 7c", Pair}});
 }
 
 TEST(ArrangeSeat, ThirteenStraights) {
     const auto flush = arrange("Ah 2h 3h 4h 5h 6h 7h 8h 9h Th Jh Qh Kh");
-    expectList(flush, {{"7h 8h 9h Th Jh", 15, "2h 3h 4h 5h 6h", 15, "Qh Kh Ah", 15},
-                       {"7h 8h 9h Th Jh", 8, "2h 3h 4h 5h 6h", 8, "Qh Kh Ah", 0}});
+    expectList(flush, {{"7h 8h 9h Th Jh", ThirteenStraightFlush, "2h 3h 4h 5h 6h",
+                        ThirteenStraightFlush, "Qh Kh Ah", ThirteenStraightFlush},
+                       {"7h 8h 9h Th Jh", StraightFlush, "2h 3h 4h 5h 6h", StraightFlush,
+                        "Qh Kh Ah", Trash}});
     const auto mixed = arrange("Ah 2d 3h 4c 5h 6s 7h 8h 9d Th Jc Qh Ks");
     ASSERT_GE(mixed.count(), 2);
-    EXPECT_EQ(mixed[0].back.category, 14);
+    EXPECT_EQ(mixed[0].back.category, cat::ThirteenStraight);
     EXPECT_EQ(mixed[0].front.cards, S("Qh Ks Ah"));
     for (int i = 1; i < mixed.count(); ++i)
-        EXPECT_TRUE(mixed[i].back.category <= 8 || mixed[i].back.category == 12) << i;
+        EXPECT_TRUE(mixed[i].back.category <= cat::StraightFlush ||
+                    mixed[i].back.category == cat::ThreeStraight)
+            << i;
 }
 
 TEST(ArrangeSeat, PairSpecialsComeFirst) {
     const auto six = arrange("Ah Ad Ac As 2h 2d 3c 3s 4h 4d 5c 5s 9h");
     ASSERT_GE(six.count(), 2);
-    EXPECT_EQ(six[0].back.category, 10);
+    EXPECT_EQ(six[0].back.category, cat::SixPairs);
     EXPECT_EQ(six[0].front.cards, S("Ah Ad Ac As 2h 2d 3c 3s 4h 4d 5c 5s 9h"));
     const auto five = arrange("Ah Ad 2c 2s 3h 3d 4c 4s 5h 5d Kc Ks Kh");
-    EXPECT_EQ(five[0].middle.category, 13);
+    EXPECT_EQ(five[0].middle.category, cat::FivePairsTriple);
 }
 
 TEST(ArrangeSeat, AtMostOneThreeStraight) {
@@ -88,7 +94,7 @@ TEST(ArrangeSeat, AtMostOneThreeStraight) {
     const auto list = arrange("Ah 2d 3c 4s 5h 6d 7c 8s 9h Td Jc Qs Kd");
     int threeStraights = 0;
     for (const Arrangement& a : list)
-        threeStraights += a.back.category == 12;
+        threeStraights += a.back.category == cat::ThreeStraight;
     EXPECT_EQ(threeStraights, 1);
 }
 
@@ -118,10 +124,10 @@ TEST(ArrangeSeatProperty, RandomHoldings) {
         bool ordinarySeen = false;
         for (int i = 0; i < list.count(); ++i) {
             const Arrangement& a = list[i];
-            const bool special = a.back.category >= 10;
+            const bool special = a.back.category >= cat::SixPairs;
             if (special) {
                 // Only "3 straight" and "3 flush" arise among the ordinary arrangements.
-                if (a.back.category != 11 && a.back.category != 12) {
+                if (a.back.category != cat::ThreeFlush && a.back.category != cat::ThreeStraight) {
                     EXPECT_FALSE(ordinarySeen);
                 }
                 continue;
@@ -135,7 +141,7 @@ TEST(ArrangeSeatProperty, RandomHoldings) {
             EXPECT_LE(a.middle.category, classifyFive(a.middle.cards));
             EXPECT_LE(a.front.category, classifyFront(a.front.cards));
             for (int j = 0; j < list.count(); ++j) {
-                if (j == i || list[j].back.category >= 10) continue;
+                if (j == i || list[j].back.category >= cat::SixPairs) continue;
                 EXPECT_FALSE(dominates(list[j], a));
                 EXPECT_FALSE(sameArrangementRank(list[j], a));
             }

@@ -9,6 +9,12 @@
 namespace kov {
 
 using CandidateList = FixedList<Hand>;
+using ArrangementList = FixedList<Arrangement>;
+
+// The categories a back or middle is built from, strongest first (trash comes last, apart).
+inline constexpr HandCategory BackAndMiddleOrder[] = {
+    cat::StraightFlush, cat::Quadruple, cat::FullHouse, cat::Flush,
+    cat::Straight,      cat::Triple,    cat::TwoPairs,  cat::Pair};
 
 // The role changes only the front's triples (a four of a kind offers one) and the middle's trash.
 enum class HandRole { Back, Middle, Front };

@@ -7,6 +7,7 @@
 // their work with what it holds and report the condition.
 
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
 #include <vector>
 
@@ -28,9 +29,8 @@ class FixedList {
         count_ = 0;
         overflowed_ = false;
     }
-    // Appends; false (and the overflow mark) when the list is already full.
-    // Reaching the capacity marks the list as overflowed (the point at which the game would once
-    // have ended); an append to a full list is refused.
+    // Appends and answers true. Reaching the capacity marks the list as overflowed, so a list
+    // that filled exactly counts as overflowed as well; a full list refuses the entry (false).
     bool append(const T& value) {
         if (count_ == capacity()) {
             overflowed_ = true;
@@ -41,20 +41,31 @@ class FixedList {
         return true;
     }
     void removeAt(int i) {
+        assert(i >= 0 && i < count_);
         --count_;
         items_[static_cast<std::size_t>(i)] = items_[static_cast<std::size_t>(count_)];
     }
-    // Copies the entries of `other` (which must not hold more than this list's capacity).
+    // Copies the entries of `other`, which holds no more than this list's capacity.
     void copyFrom(const FixedList& other) {
+        assert(other.count_ <= capacity());
         count_ = std::min(other.count_, capacity());
         std::copy(other.items_.begin(), other.items_.begin() + count_, items_.begin());
         overflowed_ = other.overflowed_;
     }
-    // Keeps the first n entries (n <= count).
-    void truncate(int n) { count_ = n; }
+    // Keeps the first n entries, n <= count().
+    void truncate(int n) {
+        assert(n >= 0 && n <= count_);
+        count_ = n;
+    }
 
-    T& operator[](int i) { return items_[static_cast<std::size_t>(i)]; }
-    const T& operator[](int i) const { return items_[static_cast<std::size_t>(i)]; }
+    T& operator[](int i) {
+        assert(i >= 0 && i < capacity());
+        return items_[static_cast<std::size_t>(i)];
+    }
+    const T& operator[](int i) const {
+        assert(i >= 0 && i < capacity());
+        return items_[static_cast<std::size_t>(i)];
+    }
     T* begin() { return items_.data(); }
     T* end() { return items_.data() + count_; }
     const T* begin() const { return items_.data(); }

@@ -16,14 +16,6 @@ std::uint32_t topValues(std::uint16_t vmask, int steps) {
     return out;
 }
 
-struct Values {
-    std::uint16_t held, one, two, three, four;
-};
-Values valuesOf(const RankPattern& p) {
-    return {valueMask(p.held), valueMask(p.one), valueMask(p.two), valueMask(p.three),
-            valueMask(p.four)};
-}
-
 // straightKey() of a hand of exactly five single ranks is the start of its five-long run (0 for
 // A-2-3-4-5, 9 for 10-J-Q-K-A), or 0 without one. Other hands take the scan itself.
 std::uint32_t fiveSinglesStraightKey(const CardSet& cards, const RankPattern& p) {
@@ -39,7 +31,7 @@ std::uint32_t fiveSinglesStraightKey(const CardSet& cards, const RankPattern& p)
 HandKey fiveKey(const CardSet& cards, HandCategory category) {
     HandKey key;
     if (category > cat::StraightFlush) {
-        key.exact = false;
+        key.Exact = false;
         return key;
     }
     const RankPattern p = rankPattern(cards);
@@ -53,7 +45,7 @@ HandKey fiveKey(const CardSet& cards, HandCategory category) {
         case cat::Trash:
             // With single cards only, the first rank from the top where two hands differ is held
             // by one of them: a higher mask is the stronger hand.
-            key.exact = p.held == p.one;
+            key.Exact = p.held == p.one;
             less = vm(p.held);
             equal = pattern;
             break;
@@ -87,14 +79,14 @@ HandKey fiveKey(const CardSet& cards, HandCategory category) {
             equal = less;
             break;
     }
-    key.less = static_cast<std::uint32_t>(category) << 24 | less;
-    key.equal = static_cast<std::uint64_t>(category) << 56 | equal;
+    key.Less = static_cast<std::uint32_t>(category) << 24 | less;
+    key.Equal = static_cast<std::uint64_t>(category) << 56 | equal;
     return key;
 }
 
 HandKey frontKey(const CardSet& cards, HandCategory category) {
     HandKey key;
-    const Values v = valuesOf(rankPattern(cards));
+    const RankValues v = rankValues(rankPattern(cards));
     std::uint32_t less;
     switch (category) {
         case cat::Trash:
@@ -107,36 +99,25 @@ HandKey frontKey(const CardSet& cards, HandCategory category) {
             less = topValues(v.three, 1);
             break;
         default:
-            key.exact = false;
+            key.Exact = false;
             return key;
     }
-    key.less = static_cast<std::uint32_t>(category) << 24 | less;
-    key.equal = key.less;
+    key.Less = static_cast<std::uint32_t>(category) << 24 | less;
+    key.Equal = key.Less;
     return key;
 }
 
 ArrangementKey arrangementKey(const Arrangement& a) {
     ArrangementKey k;
-    k.special = a.back.category >= 10 && a.back.category <= 15;
     const HandKey keys[3] = {fiveKey(a.back.cards, a.back.category),
                              fiveKey(a.middle.cards, a.middle.category),
                              frontKey(a.front.cards, a.front.category)};
     for (int i = 0; i < 3; ++i) {
-        k.less[i] = keys[i].less;
-        k.equal[i] = keys[i].equal;
-        k.exact = k.exact && keys[i].exact;
+        k.Less[i] = keys[i].Less;
+        k.Equal[i] = keys[i].Equal;
+        k.Exact = k.Exact && keys[i].Exact;
     }
     return k;
-}
-
-bool dominatesByRules(const Arrangement& a, const ArrangementKey& ka, const Arrangement& b,
-                      const ArrangementKey& kb) {
-    if (ka.special || kb.special) return false;
-    return dominates(a, b);
-}
-
-bool sameRankByRules(const Arrangement& a, const Arrangement& b) {
-    return sameArrangementRank(a, b);
 }
 
 }  // namespace kov

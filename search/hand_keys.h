@@ -1,11 +1,12 @@
 #pragma once
 // Order keys of hands, computed once per hand so that the comparisons of the hand rules become
 // integer compares. Every comparison within a category is a lexicographic comparison of a tuple
-// that each hand determines alone:
+// that each hand determines alone (for hands a, b of category k):
 //
-//   lessFive(a, b, k)   == (key(a) < key(b))       equalFive(a, b, k) == (equalKey(a) ==
-//   equalKey(b)) lessFront(a, b, k)  == (key(a) < key(b))       equalFront(a, b, k) == (key(a) ==
-//   key(b))
+//   lessFive(a, b, k)    ==  fiveKey(a, k).Less    <  fiveKey(b, k).Less
+//   equalFive(a, b, k)   ==  fiveKey(a, k).Equal   == fiveKey(b, k).Equal
+//   lessFront(a, b, k)   ==  frontKey(a, k).Less   <  frontKey(b, k).Less
+//   equalFront(a, b, k)  ==  frontKey(a, k).Equal  == frontKey(b, k).Equal
 //
 // The category sits above the tuple, so comparing two packed keys orders by category first, as
 // dominance and hand points do. One case is not a tuple: "trash" compared on cards that hold a
@@ -14,14 +15,15 @@
 
 #include <cstdint>
 
+#include "cards/compare.h"
 #include "cards/hand.h"
 
 namespace kov {
 
 struct HandKey {
-    std::uint32_t less = 0;   // category << 24 | tuple
-    std::uint64_t equal = 0;  // category << 56 | tuple of the equality test
-    bool exact = true;
+    std::uint32_t Less = 0;   // category << 24 | tuple
+    std::uint64_t Equal = 0;  // category << 56 | tuple of the equality test
+    bool Exact = true;
 };
 
 HandKey fiveKey(const CardSet& cards, HandCategory category);
@@ -29,30 +31,25 @@ HandKey frontKey(const CardSet& cards, HandCategory category);
 
 // An arrangement's keys, compact for the dominance scans: back, middle, front.
 struct ArrangementKey {
-    std::uint32_t less[3] = {0, 0, 0};
-    bool special = false;  // 10..15 in the back: never dominates, never dominated
-    bool exact = true;     // all three hand keys exact
-    std::uint64_t equal[3] = {0, 0, 0};
+    std::uint32_t Less[3] = {0, 0, 0};
+    bool Exact = true;  // all three hand keys exact
+    std::uint64_t Equal[3] = {0, 0, 0};
 };
 
 ArrangementKey arrangementKey(const Arrangement& a);
 
 // dominates() and sameArrangementRank() of the hand rules, on precomputed keys. Hands whose keys
-// are inexact, and specials, go to the rules themselves.
-bool dominatesByRules(const Arrangement& a, const ArrangementKey& ka, const Arrangement& b,
-                      const ArrangementKey& kb);
-bool sameRankByRules(const Arrangement& a, const Arrangement& b);
-
+// are inexact, and specials (whose keys are never exact), go to the rules themselves.
 inline bool dominatesKeyed(const Arrangement& a, const ArrangementKey& ka, const Arrangement& b,
                            const ArrangementKey& kb) {
-    if (ka.special || kb.special || !ka.exact || !kb.exact) return dominatesByRules(a, ka, b, kb);
-    return ka.less[0] >= kb.less[0] && ka.less[1] >= kb.less[1] && ka.less[2] >= kb.less[2];
+    if (!ka.Exact || !kb.Exact) return dominates(a, b);
+    return ka.Less[0] >= kb.Less[0] && ka.Less[1] >= kb.Less[1] && ka.Less[2] >= kb.Less[2];
 }
 
 inline bool sameRankKeyed(const Arrangement& a, const ArrangementKey& ka, const Arrangement& b,
                           const ArrangementKey& kb) {
-    if (ka.special || kb.special || !ka.exact || !kb.exact) return sameRankByRules(a, b);
-    return ka.equal[0] == kb.equal[0] && ka.equal[1] == kb.equal[1] && ka.equal[2] == kb.equal[2];
+    if (!ka.Exact || !kb.Exact) return sameArrangementRank(a, b);
+    return ka.Equal[0] == kb.Equal[0] && ka.Equal[1] == kb.Equal[1] && ka.Equal[2] == kb.Equal[2];
 }
 
 }  // namespace kov

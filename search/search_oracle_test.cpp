@@ -13,35 +13,34 @@
 namespace kov {
 namespace {
 
-void expectSameLists(const CardSet& h, SeatSearch& fast, ReferenceSearch& reference,
-                     ArrangementList& a, ArrangementList& b) {
-    fast.arrangeSeat(h, a);
-    reference.arrangeSeat(h, b);
-    ASSERT_EQ(a.count(), b.count()) << cardList(cardsOf(h));
-    for (int i = 0; i < a.count(); ++i)
-        ASSERT_EQ(a[i], b[i]) << cardList(cardsOf(h)) << " entry " << i;
-    ASSERT_EQ(fast.overflowed(), reference.overflowed());
-}
-
-TEST(SearchOracle, RandomHoldings) {
-    SeatSearch fast;
-    ReferenceSearch reference;
-    ArrangementList a, b;
-    std::mt19937 rng(777);
-    const int n = scaled(10000);
-    for (int k = 0; k < n; ++k) {
-        expectSameLists(cardsAt(shuffledDeck(rng), 0, 13), fast, reference, a, b);
+// Both searches and their lists, reused from holding to holding.
+class SearchOracle : public ::testing::Test {
+  protected:
+    void expectSameLists(const CardSet& h) {
+        fast_.arrangeSeat(h, a_);
+        reference_.arrangeSeat(h, b_);
+        ASSERT_EQ(a_.count(), b_.count()) << cardList(cardsOf(h));
+        for (int i = 0; i < a_.count(); ++i)
+            ASSERT_EQ(a_[i], b_[i]) << cardList(cardsOf(h)) << " entry " << i;
+        ASSERT_EQ(fast_.overflowed(), reference_.overflowed());
     }
+
+  private:
+    SeatSearch fast_;
+    ReferenceSearch reference_;
+    ArrangementList a_, b_;
+};
+
+TEST_F(SearchOracle, RandomHoldings) {
+    std::mt19937 rng(777);
+    for (int k = 0, n = scaled(10000); k < n; ++k)
+        expectSameLists(cardsAt(shuffledDeck(rng), 0, 13));
 }
 
 // Holdings biased to long lists: most cards in one or two suits, many pairs, doubled runs.
-TEST(SearchOracle, StressedHoldings) {
-    SeatSearch fast;
-    ReferenceSearch reference;
-    ArrangementList a, b;
+TEST_F(SearchOracle, StressedHoldings) {
     std::mt19937 rng(31);
-    const int n = scaled(1500);
-    for (int k = 0; k < n; ++k) {
+    for (int k = 0, n = scaled(1500); k < n; ++k) {
         CardSet h;
         const int mode = k % 3;
         while (cardCount(h) < 13) {
@@ -52,12 +51,12 @@ TEST(SearchOracle, StressedHoldings) {
             if (mode == 2 && cardCount(h) >= 12) rank = static_cast<int>(rng() % 13);
             addCard(h, makeCard(suit, rank));
         }
-        expectSameLists(h, fast, reference, a, b);
+        expectSameLists(h);
     }
     for (const char* fixed :
          {"Ad 2d 3d 5d 6d 7d 8d 9d Td Jd Qd Kd 9s", "Ah 2h 3h 4h 5h 6h 7h 8h 9h Th Jh Qh Kh",
           "Ah 2d 3h 4c 5h 6s 7h 8h 9d Th Jc Qh Ks"})
-        expectSameLists(cardsFromText(fixed), fast, reference, a, b);
+        expectSameLists(cardsFromText(fixed));
 }
 
 }  // namespace

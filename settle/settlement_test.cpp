@@ -35,7 +35,8 @@ TEST(HandPoints, WinnerCategorySetsTheAmount) {
     const Hand fh7{cardsFromText("7h 7d 7c 2s 2h"), cat::FullHouse};
     const Hand fh8{cardsFromText("8h 8d 8c 3s 3h"), cat::FullHouse};
     EXPECT_EQ(handPoints(fh7, fh8, Position::Middle), -2);
-    const Hand trips{cardsFromText("4h 4d 4c"), cat::Triple}, pair{cardsFromText("Ah Ad 2c"), 1};
+    const Hand trips{cardsFromText("4h 4d 4c"), cat::Triple},
+        pair{cardsFromText("Ah Ad 2c"), cat::Pair};
     EXPECT_EQ(handPoints(trips, pair, Position::Front), 3);
     EXPECT_EQ(handPoints(pair, pair, Position::Front), 0);
 }
@@ -74,15 +75,15 @@ TEST(SettleChi, IllegalAndSpecials) {
     EXPECT_EQ(s.BackResult[0][1], -4);
     EXPECT_EQ(s.BackResult[1][0], 4);
 
-    seats[0] = special("Ah 2d 3c 4s 5h 6d 7c 8s 9h Td Jc Qs Kh", 14);
+    seats[0] = special("Ah 2d 3c 4s 5h 6d 7c 8s 9h Td Jc Qs Kh", cat::ThirteenStraight);
     s.settleDeal(seats, 2, ScoringOption::Chi);
     EXPECT_EQ(s.FrontResult[0][1], 13);
     EXPECT_EQ(s.MiddleResult[0][1], 0);
     EXPECT_EQ(s.BackResult[0][1], 0);
     EXPECT_EQ(s.FrontResult[1][0], -13);
 
-    seats[0] = special("Ah Ad Ac As 2h 2d 2c 2s 3h 3d 4h 4d 5h", 10);
-    seats[1] = special("Ah 2h 3h 4h 5h 6h 7h 8h 9h Th Jh Qh Kh", 15);
+    seats[0] = special("Ah Ad Ac As 2h 2d 2c 2s 3h 3d 4h 4d 5h", cat::SixPairs);
+    seats[1] = special("Ah 2h 3h 4h 5h 6h 7h 8h 9h Th Jh Qh Kh", cat::ThirteenStraightFlush);
     s.settleDeal(seats, 2, ScoringOption::Chi);
     EXPECT_EQ(s.FrontResult[0][1], 0);
     EXPECT_EQ(s.FrontResult[1][0], 0);

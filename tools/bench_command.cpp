@@ -60,16 +60,22 @@ BenchResult runWorkload(int holdings, int seeds, int threads, bool reference = f
     Digest digest;
     const std::vector<CardSet> sets = dealtHoldings(holdings, 20261208);
 
-    SeatSearch fast(ListCapacity, reference);
+    SeatSearch fast;
     ReferenceSearch straightforward;
     ArrangementList list, referenceList;
+    const auto arrangeAll = [&](auto& search) {
+        for (const CardSet& h : sets) {
+            search.arrangeSeat(h, list);
+            digest.add(list.count());
+            for (const Arrangement& a : list)
+                digest.add(a);
+        }
+    };
     auto t0 = Clock::now();
-    for (const CardSet& h : sets) {
-        fast.arrangeSeat(h, list);
-        digest.add(list.count());
-        for (const Arrangement& a : list)
-            digest.add(a);
-    }
+    if (reference)
+        arrangeAll(straightforward);
+    else
+        arrangeAll(fast);
     auto t1 = Clock::now();
     for (const CardSet& h : sets)
         straightforward.arrangeSeat(h, referenceList);
@@ -91,9 +97,9 @@ BenchResult runWorkload(int holdings, int seeds, int threads, bool reference = f
                 std::chrono::duration<double, std::milli>(Clock::now() - start).count());
             for (double v : r.HoldingValue)
                 digest.add(&v, sizeof v);
-            for (int d : r.draws)
+            for (int d : r.Draws)
                 digest.add(d);
-            digest.add(r.chosen);
+            digest.add(r.Chosen);
             for (const Arrangement& a : seats)
                 digest.add(a);
             digest.add(rng.state());

@@ -135,7 +135,7 @@ void cmdDeal(Context& ctx, const std::string& seedText) {
     Deal deal;
     dealAllSeats(deal, rng);
     Json rows = Json::array();
-    for (const Holding& row : deal.rows)
+    for (const Holding& row : deal.Rows)
         rows.push_back(rowJson(row));
     emit(ctx, Json{{"rows", rows}});
 }
@@ -197,7 +197,7 @@ void cmdEvaluate(Context& ctx, const std::string& holding, const std::string& se
     Random rng(static_cast<std::uint32_t>(parseNumber(seedText, 0, 0xFFFFFFFFu, "--seed")));
     const ScoringOption option = parseOption(optionText);
     Deal deal;
-    deal.rows[0] = holdingOf(h);
+    deal.Rows[0] = holdingOf(h);
     Evaluator evaluator(ListCapacity, 0);  // every hardware thread; the result is the same
     std::function<void(int)> step;
     if (const auto line = progressLine(ctx.progress, 1)) step = [line](int done) { line(0, done); };
@@ -224,21 +224,21 @@ void cmdStart(Context& ctx, const std::string& seedText, const std::string& oppo
                                    rng, evaluator, progressLine(ctx.progress, opponents + 1));
     Json saved = Json::array(), values = Json::array(), order = Json::array(),
          arrangements = Json::array();
-    for (const Holding& row : r.SavedDeal.rows)
+    for (const Holding& row : r.SavedDeal.Rows)
         saved.push_back(rowJson(row));
     for (int s = 0; s <= opponents; ++s) {
         values.push_back(r.HoldingValue[static_cast<std::size_t>(s)]);
-        order.push_back(r.order[static_cast<std::size_t>(s)]);
+        order.push_back(r.Order[static_cast<std::size_t>(s)]);
         arrangements.push_back(arrangementJson(seats[static_cast<std::size_t>(s)]));
     }
     emit(ctx, Json{{"saved", saved},
                    {"values", values},
                    {"order", order},
-                   {"draws", r.draws},
-                   {"chosen", r.chosen},
-                   {"holding", rowJson(deal.rows[0])},
+                   {"draws", r.Draws},
+                   {"chosen", r.Chosen},
+                   {"holding", rowJson(deal.Rows[0])},
                    {"arrangements", arrangements},
-                   {"overflowed", r.overflowed}});
+                   {"overflowed", r.Overflowed}});
 }
 
 void cmdSettle(Context& ctx, const std::string& optionText, const std::string& file) {
