@@ -19,6 +19,14 @@ check_refused start --seed 1 --opponents 9 --option chi
 check_refused nonsense
 printf '{"seats": [' > "$work/in.json"
 check_refused settle --option chi "$work/in.json"
+# A trash back claimed as a straight flush, and thirteen ranks in mixed suits claimed as a
+# thirteen-card straight flush: categories above what the cards make.
+honest='{"back":{"cards":["Ah","Ad","Ac","3h","3d"],"category":6},"middle":{"cards":["4h","4d","4s","2d","8d"],"category":3},"front":{"cards":["Qh","Qd","9d"],"category":1}}'
+printf '{"seats":[{"back":{"cards":["2h","5d","7c","9s","Jh"],"category":8},"middle":{"cards":["Ks","Kc","Tc","8h","6h"],"category":1},"front":{"cards":["Qs","Jc","5c"],"category":0}},%s]}' "$honest" > "$work/in.json"
+check_refused settle --option chi "$work/in.json"
+mixed='["As","2h","3c","4c","5d","6s","7h","8h","9s","Th","Jd","Qs","Kd"]'
+printf '{"seats":[%s,{"back":{"cards":%s,"category":15},"middle":{"cards":%s,"category":15},"front":{"cards":%s,"category":15}}]}' "$honest" "$mixed" "$mixed" "$mixed" > "$work/in.json"
+check_refused settle --option set "$work/in.json"
 out=$("$tool" rng --seed 1 --count 5) || fail=1
 [ "$out" = "[41,18467,6334,26500,19169]" ] || { echo "rng gave $out"; fail=1; }
 [ "$fail" -eq 0 ] && echo "1 passed, 0 failed" || echo "0 passed, 1 failed"

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "cards/card_text.h"
+#include "cards/category_claim.h"
 #include "cards/compare.h"
 #include "cards/special.h"
 #include "deal/driver.h"
@@ -84,30 +85,21 @@ std::string readAll(std::istream& in, const std::string& what) {
     return text;
 }
 
-// Checks one seat's arrangement read from JSON: its category bytes and its 13 cards.
+// Checks one seat's arrangement read from JSON: its 13 cards in the forms the game writes, and
+// categories no higher than its cards make.
 CardSet validateSeat(const Arrangement& a, int seat) {
     const std::string where = "seats[" + std::to_string(seat) + "]";
-    const HandCategory cb = a.back.category, cm = a.middle.category, cf = a.front.category;
     const CardSet all = unite(unite(a.back.cards, a.middle.cards), a.front.cards);
     if (cardCount(all) != 13)
         throw InputError{where + ": wrong number of cards: " + std::to_string(cardCount(all)) +
                          " (expected 13)"};
-    const bool block = cb >= cat::Reserved || cm >= cat::Reserved || cf >= cat::Reserved;
-    if (block) {
-        if (cb != cm || cb != cf || !(isSpecialCategory(cb) || cb == IllegalMarker))
-            throw InputError{where +
-                             ": bad category (a special or ILLEGAL arrangement carries "
-                             "10..15 or 23 in all three hands)"};
-        if (cb == IllegalMarker && seat != 0)
-            throw InputError{where + ": only seat 0 can be ILLEGAL"};
-        const bool allInEach = a.back.cards == all && a.middle.cards == all && a.front.cards == all;
-        if (allInEach) return all;
-    } else if (cf != cat::Trash && cf != cat::Pair && cf != cat::Triple) {
-        throw InputError{where + ".front: bad category " + std::to_string(cf)};
-    }
-    if (cardCount(a.back.cards) != 5 || cardCount(a.middle.cards) != 5 ||
-        cardCount(a.front.cards) != 3)
+    const bool block = a.back.category >= cat::Reserved || a.middle.category >= cat::Reserved ||
+                       a.front.category >= cat::Reserved;
+    const bool allInEach = a.back.cards == all && a.middle.cards == all && a.front.cards == all;
+    if (!(block && allInEach) && (cardCount(a.back.cards) != 5 || cardCount(a.middle.cards) != 5 ||
+                                  cardCount(a.front.cards) != 3))
         throw InputError{where + ": hands must hold 5, 5 and 3 cards"};
+    if (const auto e = categoryClaimError(a, seat)) throw InputError{where + "." + describe(*e)};
     return all;
 }
 

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <sstream>
 
 #include "cards/card_text.h"
 #include "deal/dealing.h"
+#include "search/arrange.h"
+#include "settle/settlement.h"
 #include "tools/bench_command.h"
 #include "tools/json_forms.h"
 
@@ -105,6 +109,36 @@ TEST(EngineTool, StartIsRepeatable) {
     EXPECT_EQ(j["arrangements"].size(), 3u);
 }
 
+// One seat's arrangement as the settle command reads it.
+std::string seatJson(const char* back, int b, const char* middle, int m, const char* front, int f) {
+    const auto hand = [](const char* cards, int category) {
+        return Hand{cardsFromText(cards), static_cast<HandCategory>(category)};
+    };
+    return arrangementJson({hand(back, b), hand(middle, m), hand(front, f)}).dump();
+}
+
+std::string settleInput(const std::vector<std::string>& seats) {
+    std::string text = R"({"seats": [)";
+    for (const std::string& seat : seats)
+        text += (&seat == &seats.front() ? "" : ",") + seat;
+    return text + "]}";
+}
+
+// Categories claimed above what the cards make, and honest seats to sit beside them.
+const char* const Mixed13 = "Ac 2d 3h 4c 5d 6s 7h 8d 9s Th Jd Qh Kd";
+std::string trashAsStraightFlush() {
+    return seatJson("2h 5d 7c 9s Jh", 8, "Ks Kc Tc 8h 6h", 1, "Qs Jc 5c", 0);
+}
+std::string mixedAsStraightFlush13() {
+    return seatJson(Mixed13, 15, Mixed13, 15, Mixed13, 15);
+}
+std::string honestFullHouse() {
+    return seatJson("Ah Ad Ac 3h 3d", 6, "4h 4d 4s 2d 8d", 3, "Qh Qd 9d", 1);
+}
+std::string honestStraight() {
+    return seatJson("2h 3d 4h 5h 6d", 4, "Ks Kc Tc 8h 6h", 1, "Qs Jc 5c", 0);
+}
+
 // Every refusal: exit status 2, one line on the error stream, nothing on the output.
 TEST(EngineTool, RefusesBadInput) {
     const std::string seat0 = R"({"back": {"cards": ["7h","7d","7s","7c","8d"], "category": 7},
@@ -143,6 +177,17 @@ TEST(EngineTool, RefusesBadInput) {
         {{"settle", "--option", "chi"}, R"({"seats": [)" + seat0 + "," + overlapping + "]}"},
         {{"settle", "--option", "chi"},
          R"({"seats": [{"back": 1, "middle": 2, "front": 3},)" + seat0 + "]}"},
+        {{"settle", "--option", "chi"}, settleInput({trashAsStraightFlush(), honestFullHouse()})},
+        {{"settle", "--option", "set"}, settleInput({honestStraight(), mixedAsStraightFlush13()})},
+        {{"settle", "--option", "chi"},  // 3 flush whose middle is no flush
+         settleInput({seatJson("2h 5h 7h 9h Jh", 11, "3d 4d 8d Td Ks", 11, "2c 6c Qc", 11),
+                      seatJson("Ah Ad Ac As 3s", 7, "Kh Kd Kc Qs Qd", 6, "Jd Js 9c", 1)})},
+        {{"settle", "--option", "chi"},  // a full house called a quadruple
+         settleInput({seatJson("Ah Ad Ac 3h 3d", 7, "4h 4d 4s 2d 8d", 3, "Qh Qd 9d", 1),
+                      trashAsStraightFlush()})},
+        {{"settle", "--option", "chi"},  // a front can only be trash, a pair or a triple
+         settleInput({seatJson("Ah Ad Ac 3h 3d", 6, "4h 4d 4s 2d 8d", 3, "Qh Qd 9d", 2),
+                      trashAsStraightFlush()})},
         {{"check", "--front", "Qh Qd", "--middle", "Jh Jd Ac Ks 9h", "--back", "2h 3h 5h 7h 9d",
           "--regular"},
          ""},
@@ -161,6 +206,86 @@ TEST(EngineTool, RefusesBadInput) {
         EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;  // exactly one line
     }
     EXPECT_EQ(run({"rng", "--seed", "1", "--count", "2"}).status, 0);  // valid input still works
+}
+
+// The two lies are refused naming the seat and the hand; the same cards claimed honestly settle.
+TEST(EngineTool, SettleChecksCategoriesAgainstTheCards) {
+    ToolRun r = run({"settle", "--option", "chi"},
+                    settleInput({trashAsStraightFlush(), honestFullHouse()}));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err,
+              "kovarin-engine: seats[0].back: category 8 (straight flush) is above what its cards "
+              "make: 0 (trash)\n");
+    r = run({"settle", "--option", "chi"},
+            settleInput({seatJson("2h 5d 7c 9s Jh", 0, "Ks Kc Tc 8h 6h", 1, "Qs Jc 5c", 0),
+                         honestFullHouse()}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.json()["back"], Json::parse("[[0,-1],[1,0]]"));
+
+    r = run({"settle", "--option", "chi"},
+            settleInput({honestStraight(), mixedAsStraightFlush13()}));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("seats[1].back: category 15 (13 straight flush)"), std::string::npos)
+        << r.err;
+    r = run({"settle", "--option", "chi"},
+            settleInput({honestStraight(), seatJson(Mixed13, 14, Mixed13, 14, Mixed13, 14)}));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.json()["front"], Json::parse("[[0,-13],[13,0]]"));
+}
+
+// The search's own candidates, settled through the tool, give what the settlement gives them
+// directly: no honest arrangement is refused, and none is settled differently.
+TEST(EngineToolProperty, SearchCandidatesSettleAsTheyDoDirectly) {
+    std::mt19937 rng(515);
+    SeatSearch search;
+    ArrangementList list;
+    std::vector<CardSet> holdings = dealtHoldings(4 * 40, 99);
+    // Deals whose seat 0 holds every special form the search writes.
+    for (const char* special :
+         {"Ah 2h 3h 4h 5h 6h 7h 8h 9h Th Jh Qh Kh", "Ah 2d 3h 4c 5h 6s 7h 8h 9d Th Jc Qh Ks",
+          "Ah Ad Ac As 2h 2d 2c 2s 3h 3d 4h 4d 5h", "Ah Ad 5h 5d 7h 7d 9h 9d Jh Jd Kh Kd Kc",
+          "2h 5h 7h 9h Jh 3d 4d 8d Td Kd 2c 6c Qc", "9h Td Jc Qs Kh As 2d 3c 4h 5d Qh Kd Ac"}) {
+        const CardSet first = cardsFromText(special);
+        std::vector<CardIndex> rest;
+        for (int c = 0; c < DeckSize; ++c)
+            if (!hasCard(first, static_cast<CardIndex>(c)))
+                rest.push_back(static_cast<CardIndex>(c));
+        std::shuffle(rest.begin(), rest.end(), rng);
+        holdings.push_back(first);
+        for (int s = 0; s < 3; ++s) {
+            CardSet h;
+            for (int k = 0; k < 13; ++k)
+                addCard(h, rest[static_cast<std::size_t>(13 * s + k)]);
+            holdings.push_back(h);
+        }
+    }
+    for (std::size_t d = 0; d + 4 <= holdings.size(); d += 4) {
+        const int seats = 2 + static_cast<int>(d / 4 % 3);
+        SeatArrangements arrangements;
+        std::vector<std::string> json;
+        for (int s = 0; s < seats; ++s) {
+            search.arrangeSeat(holdings[d + static_cast<std::size_t>(s)], list);
+            const Arrangement& a =
+                list[static_cast<int>(rng() % static_cast<unsigned>(list.count()))];
+            arrangements[static_cast<std::size_t>(s)] = a;
+            json.push_back(arrangementJson(a).dump());
+        }
+        for (ScoringOption option : {ScoringOption::Chi, ScoringOption::Set}) {
+            const ToolRun r =
+                run({"settle", "--option", option == ScoringOption::Chi ? "chi" : "set"},
+                    settleInput(json));
+            ASSERT_EQ(r.status, 0) << r.err;
+            Settlement direct;
+            direct.settleDeal(arrangements, seats, option);
+            const Json j = r.json();
+            for (int i = 0; i < seats; ++i)
+                for (int k = 0; k < seats; ++k) {
+                    EXPECT_EQ(j["front"][i][k], direct.FrontResult[i][k]);
+                    EXPECT_EQ(j["middle"][i][k], direct.MiddleResult[i][k]);
+                    EXPECT_EQ(j["back"][i][k], direct.BackResult[i][k]);
+                }
+        }
+    }
 }
 
 TEST(EngineTool, ErrorsNameTheOffendingToken) {

@@ -1,0 +1,117 @@
+#include "cards/category_claim.h"
+
+#include "cards/classify.h"
+#include "cards/special.h"
+
+namespace kov {
+namespace {
+
+constexpr ClaimedHand AllHands[] = {ClaimedHand::Back, ClaimedHand::Middle, ClaimedHand::Front};
+
+const Hand& handOf(const Arrangement& a, ClaimedHand h) {
+    return h == ClaimedHand::Back ? a.back : h == ClaimedHand::Middle ? a.middle : a.front;
+}
+
+bool canStandIn(HandCategory c, ClaimedHand h) {
+    if (h == ClaimedHand::Front) return c == cat::Trash || c == cat::Pair || c == cat::Triple;
+    return c <= cat::StraightFlush;
+}
+
+HandCategory madeBy(const Hand& hand, ClaimedHand h) {
+    return h == ClaimedHand::Front ? classifyFront(hand.cards) : classifyFive(hand.cards);
+}
+
+// The hand that keeps a three-hand special from being held: the one that is not a flush (or a
+// straight) of its length.
+ClaimedHand brokenThreeHandSpecial(const Arrangement& a, HandCategory c) {
+    for (ClaimedHand h : AllHands) {
+        const CardSet& s = handOf(a, h).cards;
+        const bool fits = h == ClaimedHand::Front
+                              ? (c == cat::ThreeFlush ? isFlush3(s) : isStraight3(s))
+                              : (c == cat::ThreeFlush ? isFlush5(s) : isStraight5(s));
+        if (!fits) return h;
+    }
+    return ClaimedHand::Back;
+}
+
+// A special or ILLEGAL arrangement whose three category bytes agree.
+std::optional<CategoryClaimError> blockClaimError(const Arrangement& a, int seat) {
+    const HandCategory c = a.back.category;
+    if (c == IllegalMarker) {
+        if (seat == 0) return std::nullopt;
+        return CategoryClaimError{ClaimFault::IllegalNotPlayer, ClaimedHand::Back, c, c};
+    }
+    // The same test as the player's claim: the thirteen cards wherever they lie, or for 3 flush
+    // and 3 straight the three hands as split.
+    Arrangement scratch;
+    const bool split = c == cat::ThreeFlush || c == cat::ThreeStraight;
+    const bool held =
+        split ? declareSpecial(scratch, a.front.cards, a.middle.cards, a.back.cards, {}, c)
+              : declareSpecial(scratch, {}, {}, {},
+                               unite(unite(a.back.cards, a.middle.cards), a.front.cards), c);
+    if (held) return std::nullopt;
+    const ClaimedHand h = split ? brokenThreeHandSpecial(a, c) : ClaimedHand::Back;
+    return CategoryClaimError{ClaimFault::SpecialNotHeld, h, c, c};
+}
+
+// "8 (straight flush)", "23 (ILLEGAL)".
+std::string categoryText(HandCategory c) {
+    std::string text = std::to_string(c);
+    if (static_cast<std::size_t>(c) < CategoryNames.size())
+        return text + " (" + std::string(CategoryNames[c]) + ")";
+    if (c == IllegalMarker) return text + " (ILLEGAL)";
+    return text;
+}
+
+}  // namespace
+
+std::optional<CategoryClaimError> categoryClaimError(const Arrangement& a, int seat) {
+    const HandCategory block = a.back.category;
+    if (isSpecialCategory(block) || block == IllegalMarker) {
+        for (ClaimedHand h : AllHands)
+            if (handOf(a, h).category != block)
+                return CategoryClaimError{ClaimFault::NotForThisHand, h, handOf(a, h).category,
+                                          block};
+        return blockClaimError(a, seat);
+    }
+    for (ClaimedHand h : AllHands) {
+        const Hand& hand = handOf(a, h);
+        if (!canStandIn(hand.category, h))
+            return CategoryClaimError{ClaimFault::NotForThisHand, h, hand.category, block};
+        const HandCategory made = madeBy(hand, h);
+        if (hand.category > made)
+            return CategoryClaimError{ClaimFault::AboveTheCards, h, hand.category, made};
+    }
+    return std::nullopt;
+}
+
+const char* handName(ClaimedHand hand) {
+    return hand == ClaimedHand::Back ? "back" : hand == ClaimedHand::Middle ? "middle" : "front";
+}
+
+std::string describe(const CategoryClaimError& e) {
+    const std::string where = std::string(handName(e.hand)) + ": ";
+    switch (e.fault) {
+        case ClaimFault::NotForThisHand:
+            if (isSpecialCategory(e.made) || e.made == IllegalMarker)
+                return where + "category " + categoryText(e.claimed) + " beside a back of " +
+                       categoryText(e.made) +
+                       " (a special or ILLEGAL arrangement carries its number in all three hands)";
+            return where + "category " + categoryText(e.claimed) + " cannot stand in this hand";
+        case ClaimFault::AboveTheCards:
+            return where + "category " + categoryText(e.claimed) +
+                   " is above what its cards make: " + categoryText(e.made);
+        case ClaimFault::SpecialNotHeld:
+            if (e.claimed == cat::ThreeFlush || e.claimed == cat::ThreeStraight)
+                return where + "category " + categoryText(e.claimed) +
+                       " is not held: this hand is not a " +
+                       (e.claimed == cat::ThreeFlush ? "flush" : "straight");
+            return where + "category " + categoryText(e.claimed) +
+                   " is not held by the seat's 13 cards";
+        case ClaimFault::IllegalNotPlayer:
+            return where + "category " + categoryText(e.claimed) + " is the player's only (seat 0)";
+    }
+    return where + "category " + categoryText(e.claimed);
+}
+
+}  // namespace kov
