@@ -40,7 +40,12 @@ bool CardLibrary::load(const QStringList& candidates) {
     for (const QString& name : candidates) {
         library_.setFileName(name);
         if (!library_.load()) {
-            tried_ << placeOf(name) + ": " + library_.errorString();
+            // The loader's own words only where they say more than that the file is missing.
+            const bool missing = name.contains('/') && !QFileInfo::exists(name);
+            tried_ << placeOf(name) + ": " +
+                          (missing
+                               ? QCoreApplication::translate("kov::ui::CardLibrary", "not found")
+                               : library_.errorString());
             continue;
         }
         cdtInit = reinterpret_cast<InitFn>(library_.resolve("cdtInit"));

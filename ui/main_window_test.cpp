@@ -309,8 +309,7 @@ TEST(CardLibraryLoading, DetailsNameEveryPlaceLookedIn) {
     qunsetenv("LD_LIBRARY_PATH");
     const QStringList lines = details.split('\n');
     ASSERT_EQ(lines.size(), 4) << details.toStdString();
-    EXPECT_TRUE(lines[1].startsWith("/nonexistent/lib/libcards.so: ")) << lines[1].toStdString();
-    EXPECT_TRUE(lines[1].contains("No such file")) << lines[1].toStdString();
+    EXPECT_EQ(lines[1], "/nonexistent/lib/libcards.so: not found");
     EXPECT_EQ(lines[2], notCards + ": does not offer cdtInit, cdtDrawExt and cdtTerm");
     EXPECT_TRUE(
         lines[3].startsWith("libkovarin_no_such_cards.so in the system's library folders "

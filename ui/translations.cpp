@@ -51,6 +51,14 @@ const NumberedText NumberedTexts[] = {
     QT_TRANSLATE_NOOP("GameText", "please arrange cards for \"thung\""),
 };
 
+// Qt's own texts on the game's message boxes, which Qt translates only where its own Vietnamese
+// translation is installed.
+[[maybe_unused]] const char* const QtTexts[] = {
+    QT_TRANSLATE_NOOP("QMessageBox", "Show Details..."),
+    QT_TRANSLATE_NOOP("QMessageBox", "Hide Details..."),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+};
+
 QString translated(const QString& english) {
     return QCoreApplication::translate("GameText", english.toUtf8().constData());
 }

@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>5 pairs, 1 triple</source>
-        <translation>năm đôi một sám</translation>
+        <translation>5 đôi 1 sám</translation>
     </message>
     <message>
         <source>13 straight</source>
@@ -240,6 +240,24 @@
     </message>
 </context>
 <context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>Xem chi tiết...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>Ẩn chi tiết...</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Đồng ý</translation>
+    </message>
+</context>
+<context>
     <name>kov::ui::CardLibrary</name>
     <message>
         <source>%1 in the system&apos;s library folders (/etc/ld.so.conf, /lib, /usr/lib)</source>
@@ -256,6 +274,10 @@
     <message>
         <source>The game looked for the card library in:</source>
         <translation>Trò chơi đã tìm thư viện lá bài ở:</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>không tìm thấy</translation>
     </message>
 </context>
 <context>
