@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 
 namespace kov::ui {
@@ -12,10 +13,41 @@ QStringList CardLibrary::defaultCandidates() {
             "cards"};
 }
 
+namespace {
+
+// Where a candidate is looked for: a path names its file; a bare name is found by the system's
+// loader, as lib<name>.so in the folders of LD_LIBRARY_PATH, then of /etc/ld.so.conf, then /lib
+// and /usr/lib.
+QString placeOf(const QString& candidate) {
+    if (candidate.contains('/')) return QDir::cleanPath(QFileInfo(candidate).absoluteFilePath());
+    const QString fileName = "lib" + candidate + ".so";
+    const QString ldPath = qEnvironmentVariable("LD_LIBRARY_PATH");
+    if (ldPath.isEmpty())
+        return QCoreApplication::translate(
+                   "kov::ui::CardLibrary",
+                   "%1 in the system's library folders (/etc/ld.so.conf, /lib, /usr/lib)")
+            .arg(fileName);
+    return QCoreApplication::translate("kov::ui::CardLibrary",
+                                       "%1 in the system's library folders (%2, /etc/ld.so.conf, "
+                                       "/lib, /usr/lib)")
+        .arg(fileName, ldPath.split(':', Qt::SkipEmptyParts).join(", "));
+}
+
+}  // namespace
+
 bool CardLibrary::load(const QStringList& candidates) {
+    tried_.clear();
     for (const QString& name : candidates) {
         library_.setFileName(name);
-        if (!library_.load()) continue;
+        if (!library_.load()) {
+            // The loader's own words only where they say more than that the file is missing.
+            const bool missing = name.contains('/') && !QFileInfo::exists(name);
+            tried_ << placeOf(name) + ": " +
+                          (missing
+                               ? QCoreApplication::translate("kov::ui::CardLibrary", "not found")
+                               : library_.errorString());
+            continue;
+        }
         cdtInit = reinterpret_cast<InitFn>(library_.resolve("cdtInit"));
         cdtDraw = reinterpret_cast<DrawFn>(library_.resolve("cdtDraw"));
         cdtDrawExt = reinterpret_cast<DrawExtFn>(library_.resolve("cdtDrawExt"));
@@ -23,9 +55,18 @@ bool CardLibrary::load(const QStringList& candidates) {
         cdtTerm = reinterpret_cast<TermFn>(library_.resolve("cdtTerm"));
         // A library without the calls the game makes would crash at the first card drawn.
         if (cdtInit && cdtDrawExt && cdtTerm) return true;
+        tried_ << placeOf(name) + ": " +
+                      QCoreApplication::translate("kov::ui::CardLibrary",
+                                                  "does not offer cdtInit, cdtDrawExt and cdtTerm");
         library_.unload();
     }
     return false;
+}
+
+QString CardLibrary::failureDetails() const {
+    return QCoreApplication::translate("kov::ui::CardLibrary",
+                                       "The game looked for the card library in:") +
+           "\n" + tried_.join('\n');
 }
 
 void CardLibrary::unload() {

@@ -23,6 +23,9 @@ class CardLibrary {
 
     // Tries each candidate; true once one loads and offers the entry points the game calls.
     bool load(const QStringList& candidates = defaultCandidates());
+    // After a load that failed: the files and folders it looked in and why each failed, a line
+    // each, in the player's language.
+    QString failureDetails() const;
     void unload();
     QString fileName() const { return library_.fileName(); }
 
@@ -37,6 +40,7 @@ class CardLibrary {
 
   private:
     QLibrary library_;
+    QStringList tried_;
 };
 
 }  // namespace kov::ui

@@ -1,5 +1,6 @@
 #include "ui/dialog_panel.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -26,13 +27,15 @@ DialogPanel::DialogPanel(const PanelLayout& layout, QWidget* parent)
     setFont(dialogFont);
     setGeometry(dialogUnitsToPixels(0, 0, layout.width, layout.height));
     for (const ControlLayout& c : layout.controls) {
+        const QString text =
+            *c.text ? QCoreApplication::translate("DialogPanel", c.text) : QString();
         QWidget* w;
         if (c.kind == ControlKind::Button) {
-            auto* b = new QPushButton(QString::fromUtf8(c.text), this);
+            auto* b = new QPushButton(text, this);
             connect(b, &QPushButton::clicked, this, [this, id = c.id] { emit command(id); });
             w = b;
         } else {
-            auto* l = new QLabel(QString::fromUtf8(c.text), this);
+            auto* l = new QLabel(text, this);
             l->setAlignment(Qt::AlignCenter);
             l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             l->setLineWidth(1);
@@ -42,6 +45,12 @@ DialogPanel::DialogPanel(const PanelLayout& layout, QWidget* parent)
         w->setProperty("controlId", c.id);
         w->setGeometry(dialogUnitsToPixels(c.x, c.y, c.width, c.height));
         w->setVisible(!c.hidden);
+        if (c.accessibleName) {
+            w->setProperty("spokenName", true);
+            w->setAccessibleName(QCoreApplication::translate("DialogPanel", c.accessibleName));
+        } else {
+            w->setAccessibleName(text);
+        }
         controls_[c.id] = w;
     }
 }
@@ -62,6 +71,9 @@ void DialogPanel::setControlText(int id, const QString& text) {
         l->setText(text);
     else if (auto* b = button(id))
         b->setText(text);
+    else
+        return;
+    if (!control(id)->property("spokenName").toBool()) control(id)->setAccessibleName(text);
 }
 
 QString DialogPanel::controlText(int id) const {

@@ -1,6 +1,7 @@
 #pragma once
 // One builder turns a panel's layout into a panel of Qt widgets; Panel<Control> then finds the
-// controls by the names of that panel's controls.
+// controls by the names of that panel's controls. The controls show their texts in the player's
+// language, and each control's accessible name is its text, or the layout's spoken name.
 
 #include <QFrame>
 #include <QString>
@@ -30,6 +31,7 @@ class DialogPanel : public QFrame {
     QWidget* control(int id) const;
     QAbstractButton* button(int id) const;
     QLabel* label(int id) const;
+    // `text` as shown, already in the player's language; it names the control too.
     void setControlText(int id, const QString& text);
     QString controlText(int id) const;
 

@@ -9,6 +9,7 @@
 
 #include "cards/hand.h"
 #include "ui/table_view.h"
+#include "ui/translations.h"
 
 namespace kov::ui {
 namespace {
@@ -23,17 +24,19 @@ struct SettingChoice {
 using S = SettingsControl;
 const SettingChoice SettingChoices[] = {
     {S::OneOpponent, [](GameState& g) { g.OpponentCount = 1; }, S::OpponentsLabel,
-     "PLAY 1 OPPONENT"},
+     QT_TRANSLATE_NOOP("DialogPanel", "PLAY 1 OPPONENT")},
     {S::TwoOpponents, [](GameState& g) { g.OpponentCount = 2; }, S::OpponentsLabel,
-     "PLAY 2 OPPONENTS"},
+     QT_TRANSLATE_NOOP("DialogPanel", "PLAY 2 OPPONENTS")},
     {S::ThreeOpponents, [](GameState& g) { g.OpponentCount = 3; }, S::OpponentsLabel,
-     "PLAY 3 OPPONENTS"},
-    {S::OneUnit, [](GameState& g) { g.UnitStake = 1; }, S::UnitsLabel, "PLAY 1 UNIT"},
-    {S::TwoUnits, [](GameState& g) { g.UnitStake = 2; }, S::UnitsLabel, "PLAY 2 UNITS"},
+     QT_TRANSLATE_NOOP("DialogPanel", "PLAY 3 OPPONENTS")},
+    {S::OneUnit, [](GameState& g) { g.UnitStake = 1; }, S::UnitsLabel,
+     QT_TRANSLATE_NOOP("DialogPanel", "PLAY 1 UNIT")},
+    {S::TwoUnits, [](GameState& g) { g.UnitStake = 2; }, S::UnitsLabel,
+     QT_TRANSLATE_NOOP("DialogPanel", "PLAY 2 UNITS")},
     {S::ChiOption, [](GameState& g) { g.Scoring = ScoringOption::Chi; }, S::OptionLabel,
-     "PLAY CHI OPTION"},
+     QT_TRANSLATE_NOOP("DialogPanel", "PLAY CHI OPTION")},
     {S::SetOption, [](GameState& g) { g.Scoring = ScoringOption::Set; }, S::OptionLabel,
-     "PLAY SET OPTION"},
+     QT_TRANSLATE_NOOP("DialogPanel", "PLAY SET OPTION")},
 };
 
 // The point purchases.
@@ -66,7 +69,7 @@ MainWindow::MainWindow(CardLibrary& cards, int threads)
       cards_(cards),
       evaluator_(std::make_unique<Evaluator>(ListCapacity, threads)) {
     setObjectName("cards");
-    setWindowTitle(WindowTitle);
+    setWindowTitle(tr(WindowTitle));
     setFixedSize(800, 600);
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -109,7 +112,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::updateStartButton() {
     const int need = pointsNeeded(game_);
-    settings_->setControlText(S::PointsNeeded, QString::fromStdString(neededText(need)));
+    settings_->setControlText(S::PointsNeeded, gameText(neededText(need)));
     settings_->control(S::StartGame)->setVisible(need <= 0);
 }
 
@@ -124,7 +127,7 @@ void MainWindow::phaseChanged() {
 }
 
 void MainWindow::setPoints(int points) {
-    const QString text = QString::fromStdString(pointsLabel(points));
+    const QString text = gameText(pointsLabel(points));
     settings_->setControlText(S::Points, text);
     arrangement_->setControlText(ArrangementControl::Points, text);
 }
@@ -146,7 +149,7 @@ void MainWindow::onSettingsCommand(SettingsControl id) {
     for (const SettingChoice& c : SettingChoices)
         if (c.button == id) {
             c.apply(game_);
-            settings_->setControlText(c.label, c.text);
+            settings_->setControlText(c.label, QCoreApplication::translate("DialogPanel", c.text));
         }
     updateStartButton();
 }
@@ -176,13 +179,13 @@ void MainWindow::onArrangementCommand(ArrangementControl id) {
 void MainWindow::commit(int category) {
     const std::string refusal = commitRefusal(game_, category);
     if (!refusal.empty()) {
-        showMessage(QString::fromStdString(refusal));
+        showMessage(gameText(refusal));
         return;
     }
     commitArrangement(game_, category);
     view_ = showResults(game_);
     placed_ = placeResults(view_);
-    results_->setControlText(ResultsControl::Balance, QString::fromStdString(view_.balanceText));
+    results_->setControlText(ResultsControl::Balance, gameText(view_.balanceText));
     setPoints(game_.PendingPoints);
     phaseChanged();
 }
@@ -190,8 +193,7 @@ void MainWindow::commit(int category) {
 void MainWindow::onResultsCommand(ResultsControl id) {
     if (id != ResultsControl::Ok) return;
     acceptResults(game_);
-    results_->setControlText(ResultsControl::Balance,
-                             QString::fromStdString(pointsLabel(game_.PlayerPoints)));
+    results_->setControlText(ResultsControl::Balance, gameText(pointsLabel(game_.PlayerPoints)));
     phaseChanged();
 }
 
@@ -212,9 +214,11 @@ void MainWindow::paintEvent(QPaintEvent*) {
 }
 
 int runGame(CardLibrary& cards, const QStringList& libraryCandidates,
-            const std::function<void(const QString&)>& failureMessage) {
+            const std::function<void(const QString&, const QString&)>& failureMessage) {
     if (!cards.load(libraryCandidates)) {
-        failureMessage("Failed to load cards.dll");
+        failureMessage(
+            QCoreApplication::translate("kov::ui::MainWindow", "Failed to load cards.dll"),
+            cards.failureDetails());
         return 0;
     }
     int status;

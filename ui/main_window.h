@@ -14,8 +14,9 @@
 
 namespace kov::ui {
 
-// Window title: the program and its maker's web address.
-inline constexpr const char* WindowTitle = "KOVARIN32 by https://kovarin32.example.org";
+// Window title: the program and its maker's web address (translated as MainWindow's text).
+inline constexpr const char* WindowTitle =
+    QT_TRANSLATE_NOOP("kov::ui::MainWindow", "KOVARIN32 by https://kovarin32.example.org");
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -64,9 +65,10 @@ class MainWindow : public QWidget {
     bool terminated_ = false;
 };
 
-// The program's start: loads the card library (a message box and exit status 0 when it cannot),
-// then shows the window and runs the event loop.
+// The program's start: loads the card library (a message box and exit status 0 when it cannot:
+// the message, and in detail the files and folders looked in), then shows the window and runs
+// the event loop.
 int runGame(CardLibrary& cards, const QStringList& libraryCandidates,
-            const std::function<void(const QString&)>& failureMessage);
+            const std::function<void(const QString& text, const QString& details)>& failureMessage);
 
 }  // namespace kov::ui

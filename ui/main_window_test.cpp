@@ -9,8 +9,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QTest>
 
 #include "cards/card_text.h"
@@ -285,11 +287,35 @@ TEST(MainWindowUi, KeyboardPressesButtons) {
 
 TEST(CardLibraryLoading, MissingLibraryShowsTheMessageAndExitsZero) {
     CardLibrary lib;
-    QString shown;
-    const int status =
-        runGame(lib, {"/nonexistent/libcards.so"}, [&](const QString& t) { shown = t; });
+    QString shown, details;
+    const int status = runGame(lib, {"/nonexistent/libcards.so"},
+                               [&](const QString& t, const QString& d) { shown = t, details = d; });
     EXPECT_EQ(status, 0);
     EXPECT_EQ(shown, "Failed to load cards.dll");
+    EXPECT_TRUE(details.startsWith("The game looked for the card library in:\n"))
+        << details.toStdString();
+}
+
+// The message's details name every place looked in, in order, and why each failed: a file that
+// is not there, a library without the card-drawing calls, and a name left to the system's loader.
+TEST(CardLibraryLoading, DetailsNameEveryPlaceLookedIn) {
+    const QString notCards = QLibraryInfo::path(QLibraryInfo::LibrariesPath) + "/libQt6Core.so.6";
+    ASSERT_TRUE(QFileInfo::exists(notCards)) << notCards.toStdString();
+    qputenv("LD_LIBRARY_PATH", "/opt/cards/lib:/usr/local/games");
+    CardLibrary lib;
+    QString details;
+    runGame(lib, {"/nonexistent/games/../lib/libcards.so", notCards, "kovarin_no_such_cards"},
+            [&](const QString&, const QString& d) { details = d; });
+    qunsetenv("LD_LIBRARY_PATH");
+    const QStringList lines = details.split('\n');
+    ASSERT_EQ(lines.size(), 4) << details.toStdString();
+    EXPECT_EQ(lines[1], "/nonexistent/lib/libcards.so: not found");
+    EXPECT_EQ(lines[2], notCards + ": does not offer cdtInit, cdtDrawExt and cdtTerm");
+    EXPECT_TRUE(
+        lines[3].startsWith("libkovarin_no_such_cards.so in the system's library folders "
+                            "(/opt/cards/lib, /usr/local/games, /etc/ld.so.conf, /lib, "
+                            "/usr/lib): "))
+        << lines[3].toStdString();
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "ui/panel_layouts.h"
 
+#include <QtGlobal>
+
 namespace kov::ui {
 namespace {
 
@@ -13,6 +15,12 @@ ControlLayout label(Control id, const char* text, int x, int y, int width, int h
     return {static_cast<int>(id), ControlKind::Label, text, x, y, width, height};
 }
 
+// A control whose text says little when read out alone, with the name assistive technology reads.
+ControlLayout spoken(ControlLayout control, const char* accessibleName) {
+    control.accessibleName = accessibleName;
+    return control;
+}
+
 }  // namespace
 
 const PanelLayout& settingsLayout() {
@@ -22,24 +30,35 @@ const PanelLayout& settingsLayout() {
         539,
         349,
         {
-            button(C::Quit, "QUIT", 252, 226, 50, 14),
-            label(C::Points, "points 0", 23, 17, 85, 25),
+            button(C::Quit, QT_TRANSLATE_NOOP("DialogPanel", "QUIT"), 252, 226, 50, 14),
+            label(C::Points, QT_TRANSLATE_NOOP("DialogPanel", "points 0"), 23, 17, 85, 25),
             label(C::PointsNeeded, "", 125, 17, 160, 25),
-            button(C::OneOpponent, "1 OPPONENT", 153, 67, 77, 21),
-            button(C::TwoOpponents, "2 OPPONENTS", 240, 67, 77, 21),
-            button(C::ThreeOpponents, "3 OPPONENTS", 327, 67, 77, 21),
-            label(C::OpponentsLabel, "PLAY WITH 1 OPPONENT", 24, 67, 102, 25),
-            label(C::UnitsLabel, "PLAY 1 UNIT", 24, 99, 102, 25),
-            button(C::OneUnit, "1 UNIT", 153, 99, 77, 21),
-            button(C::TwoUnits, "2 UNITS", 240, 99, 77, 21),
-            button(C::AddOnePoint, "+1", 24, 226, 36, 21),
-            button(C::AddFivePoints, "+5", 77, 226, 36, 21),
-            button(C::AddTenPoints, "+10", 132, 226, 36, 21),
-            button(C::AddTwentyPoints, "+20", 182, 226, 36, 21),
-            button(C::StartGame, "START GAME", 153, 170, 151, 33, true),
-            label(C::OptionLabel, "PLAY CHI OPTION", 24, 132, 102, 25),
-            button(C::ChiOption, "PLAY CHI OPTION", 153, 132, 77, 21),
-            button(C::SetOption, "PLAY SET OPTION", 240, 132, 77, 21),
+            button(C::OneOpponent, QT_TRANSLATE_NOOP("DialogPanel", "1 OPPONENT"), 153, 67, 77, 21),
+            button(C::TwoOpponents, QT_TRANSLATE_NOOP("DialogPanel", "2 OPPONENTS"), 240, 67, 77,
+                   21),
+            button(C::ThreeOpponents, QT_TRANSLATE_NOOP("DialogPanel", "3 OPPONENTS"), 327, 67, 77,
+                   21),
+            label(C::OpponentsLabel, QT_TRANSLATE_NOOP("DialogPanel", "PLAY WITH 1 OPPONENT"), 24,
+                  67, 102, 25),
+            label(C::UnitsLabel, QT_TRANSLATE_NOOP("DialogPanel", "PLAY 1 UNIT"), 24, 99, 102, 25),
+            button(C::OneUnit, QT_TRANSLATE_NOOP("DialogPanel", "1 UNIT"), 153, 99, 77, 21),
+            button(C::TwoUnits, QT_TRANSLATE_NOOP("DialogPanel", "2 UNITS"), 240, 99, 77, 21),
+            spoken(button(C::AddOnePoint, "+1", 24, 226, 36, 21),
+                   QT_TRANSLATE_NOOP("DialogPanel", "add 1 point")),
+            spoken(button(C::AddFivePoints, "+5", 77, 226, 36, 21),
+                   QT_TRANSLATE_NOOP("DialogPanel", "add 5 points")),
+            spoken(button(C::AddTenPoints, "+10", 132, 226, 36, 21),
+                   QT_TRANSLATE_NOOP("DialogPanel", "add 10 points")),
+            spoken(button(C::AddTwentyPoints, "+20", 182, 226, 36, 21),
+                   QT_TRANSLATE_NOOP("DialogPanel", "add 20 points")),
+            button(C::StartGame, QT_TRANSLATE_NOOP("DialogPanel", "START GAME"), 153, 170, 151, 33,
+                   true),
+            label(C::OptionLabel, QT_TRANSLATE_NOOP("DialogPanel", "PLAY CHI OPTION"), 24, 132, 102,
+                  25),
+            button(C::ChiOption, QT_TRANSLATE_NOOP("DialogPanel", "PLAY CHI OPTION"), 153, 132, 77,
+                   21),
+            button(C::SetOption, QT_TRANSLATE_NOOP("DialogPanel", "PLAY SET OPTION"), 240, 132, 77,
+                   21),
         }};
     return layout;
 }
@@ -50,16 +69,20 @@ const PanelLayout& arrangementLayout() {
         104,
         195,
         285,
-        {button(C::SixPairs, "6 PAIRS", 7, 7, 84, 29),
-         button(C::FivePairsTriple, "5 PAIRS, 1TRIPLE", 104, 7, 84, 28),
-         button(C::ThreeStraight, "3 STRAIGHT", 7, 47, 84, 28),
-         button(C::ThreeFlush, "3 FLUSH", 105, 46, 83, 28),
-         button(C::ThirteenStraight, "13 STRAIGHT", 7, 93, 84, 27),
-         button(C::ThirteenStraightFlush, "13 STRAIGHT FLUSH", 104, 93, 84, 27),
-         button(C::Regular, "REGULAR", 7, 141, 181, 39),
-         label(C::Points, "points 20", 53, 199, 85, 25),
-         button(C::OrderBySuit, "order by suite", 7, 247, 79, 31),
-         button(C::OrderByCardNumber, "order by card number", 109, 248, 79, 30)}};
+        {button(C::SixPairs, QT_TRANSLATE_NOOP("DialogPanel", "6 PAIRS"), 7, 7, 84, 29),
+         button(C::FivePairsTriple, QT_TRANSLATE_NOOP("DialogPanel", "5 PAIRS, 1TRIPLE"), 104, 7,
+                84, 28),
+         button(C::ThreeStraight, QT_TRANSLATE_NOOP("DialogPanel", "3 STRAIGHT"), 7, 47, 84, 28),
+         button(C::ThreeFlush, QT_TRANSLATE_NOOP("DialogPanel", "3 FLUSH"), 105, 46, 83, 28),
+         button(C::ThirteenStraight, QT_TRANSLATE_NOOP("DialogPanel", "13 STRAIGHT"), 7, 93, 84,
+                27),
+         button(C::ThirteenStraightFlush, QT_TRANSLATE_NOOP("DialogPanel", "13 STRAIGHT FLUSH"),
+                104, 93, 84, 27),
+         button(C::Regular, QT_TRANSLATE_NOOP("DialogPanel", "REGULAR"), 7, 141, 181, 39),
+         label(C::Points, QT_TRANSLATE_NOOP("DialogPanel", "points 20"), 53, 199, 85, 25),
+         button(C::OrderBySuit, QT_TRANSLATE_NOOP("DialogPanel", "order by suite"), 7, 247, 79, 31),
+         button(C::OrderByCardNumber, QT_TRANSLATE_NOOP("DialogPanel", "order by card number"), 109,
+                248, 79, 30)}};
     return layout;
 }
 
@@ -69,7 +92,8 @@ const PanelLayout& resultsLayout() {
         105,
         211,
         33,
-        {button(C::Ok, "OK", 133, 7, 57, 14), label(C::Balance, "points 20", 7, 7, 107, 14)}};
+        {button(C::Ok, QT_TRANSLATE_NOOP("DialogPanel", "OK"), 133, 7, 57, 14),
+         label(C::Balance, QT_TRANSLATE_NOOP("DialogPanel", "points 20"), 7, 7, 107, 14)}};
     return layout;
 }
 

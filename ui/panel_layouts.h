@@ -1,6 +1,8 @@
 #pragma once
 // The three panels as data: each panel's controls by name (the numbers are the controls' ids),
 // and a table of controls (kind, text, rectangle in dialog units) that DialogPanel builds.
+// The texts are English source texts marked for translation in the "DialogPanel" context;
+// DialogPanel shows them in the player's language.
 
 #include <vector>
 
@@ -56,6 +58,7 @@ struct ControlLayout {
     const char* text;
     int x, y, width, height;  // dialog units
     bool hidden = false;
+    const char* accessibleName = nullptr;  // when the text alone says too little; else the text
 };
 
 struct PanelLayout {

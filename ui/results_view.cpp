@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "ui/translations.h"
+
 namespace kov::ui {
 namespace {
 
@@ -17,11 +19,9 @@ constexpr int TotalLine = 470;
 
 void placeTexts(PlacedResults& out, const SeatResult& seat, int left, const BlockLines& lines) {
     if (!seat.verdict.empty())
-        out.texts.push_back(
-            {left + TextIndent, lines.verdict, QString::fromStdString(seat.verdict)});
+        out.texts.push_back({left + TextIndent, lines.verdict, gameText(seat.verdict)});
     for (std::size_t k = 0; k < seat.handLines.size(); ++k)
-        out.texts.push_back(
-            {left + TextIndent, lines.text[k], QString::fromStdString(seat.handLines[k])});
+        out.texts.push_back({left + TextIndent, lines.text[k], gameText(seat.handLines[k])});
 }
 
 // One seat's 13 cards: the front hand on card line 1, the middle on 2, the back on 3.
@@ -45,7 +45,7 @@ PlacedResults placeResults(const ResultsView& view) {
         placeCards(out, view.opponents[s], left, OpponentLines);
     }
     placeTexts(out, view.player, 0, PlayerLines);
-    out.texts.push_back({TextIndent, TotalLine, QString::fromStdString(view.totalLine)});
+    out.texts.push_back({TextIndent, TotalLine, gameText(view.totalLine)});
     placeCards(out, view.player, 0, PlayerLines);
     return out;
 }

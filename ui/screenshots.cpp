@@ -3,16 +3,21 @@
 // results under each scoring option.
 //
 //   kovarin32-screenshots OUTPUT_FOLDER    (the folder is made when missing)
+//
+// The texts are in the language the game would pick, so `LANGUAGE=vi kovarin32-screenshots
+// docs/screenshots/vi` shows the Vietnamese game.
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QTest>
+#include <QTranslator>
 #include <cstdio>
 
 #include "game/table_clicks.h"
 #include "ui/main_window.h"
 #include "ui/table_view.h"
+#include "ui/translations.h"
 
 namespace {
 
@@ -50,6 +55,7 @@ int main(int argc, char** argv) {
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const auto translation = kov::ui::installTranslation();
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(out.path());
     kov::ui::CardLibrary cards;

@@ -12,6 +12,11 @@
 #include "ui/main_window.h"
 #include "ui/table_view.h"
 
+// Failed comparisons of texts print the text.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace kov::ui {
 
 inline CardLibrary& testCardLibrary() {

@@ -1,0 +1,141 @@
+// The Vietnamese translation: it loads from the program's resources, and the engine's English
+// texts come out in Vietnamese with their numbers in place, or unchanged without a translation.
+
+#include "ui/translations.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+#include "cards/hand.h"
+#include "game/game_flow.h"
+#include "ui/main_window.h"
+#include "ui/results_view.h"
+#include "ui/ui_test_support.h"
+
+namespace kov::ui {
+namespace {
+
+// The Vietnamese translation installed for one test.
+struct Vietnamese {
+    std::unique_ptr<QTranslator> translator = installTranslation(QLocale(QLocale::Vietnamese));
+    Vietnamese() { EXPECT_NE(translator, nullptr); }
+    ~Vietnamese() {
+        if (translator) QCoreApplication::removeTranslator(translator.get());
+    }
+};
+
+TEST(Translation, VietnameseLoadsFromTheResources) {
+    Vietnamese vi;
+    ASSERT_NE(vi.translator, nullptr);
+    EXPECT_EQ(vi.translator->language(), "vi_VN");
+    EXPECT_EQ(QCoreApplication::translate("DialogPanel", "QUIT"), "THOÁT");
+    EXPECT_EQ(QCoreApplication::translate("DialogPanel", "6 PAIRS"), "LỤC PHẾ BÔN");
+    EXPECT_EQ(QCoreApplication::translate("DialogPanel", "13 STRAIGHT"), "SẢNH RỒNG");
+    EXPECT_EQ(MainWindow::tr(WindowTitle), "KOVARIN32 của https://kovarin32.example.org");
+}
+
+TEST(Translation, OtherLanguagesKeepTheEnglishTexts) {
+    EXPECT_EQ(installTranslation(QLocale(QLocale::English, QLocale::UnitedStates)), nullptr);
+    EXPECT_EQ(installTranslation(QLocale(QLocale::French, QLocale::France)), nullptr);
+    EXPECT_EQ(QCoreApplication::translate("DialogPanel", "QUIT"), "QUIT");
+}
+
+// The engine's texts of every form, as the engine writes them.
+const char* const EngineTexts[] = {
+    "points 40",
+    "points -3",
+    "need 1 more point",
+    "need 17 more points",
+    "points 40 -6 = 34",
+    "points 5 +12 = 17",
+    "(3-1+2) x 2 points = +8",
+    "(-1) x 1 points = -1",
+    "win +2",
+    "win 1",
+    "lose -1",
+    "tie",
+    "a pair +1",
+    "ILLEGAL -3",
+    "13 straight flush +26",
+    "2 pairs",
+};
+
+TEST(Translation, EngineTextsStayEnglishWithoutATranslation) {
+    for (const char* text : EngineTexts)
+        EXPECT_EQ(gameText(text), QString::fromUtf8(text));
+}
+
+TEST(Translation, EngineTextsInVietnamese) {
+    Vietnamese vi;
+    const char* const expected[] = {
+        "điểm 40",
+        "điểm -3",
+        "cần thêm 1 điểm",
+        "cần thêm 17 điểm",
+        "điểm 40 -6 = 34",
+        "điểm 5 +12 = 17",
+        "(3-1+2) x 2 điểm = +8",
+        "(-1) x 1 điểm = -1",
+        "thắng +2",
+        "thắng 1",
+        "thua -1",
+        "hòa",
+        "đôi +1",
+        "binh lủng -3",
+        "rồng cuốn +26",
+        "thú",
+    };
+    static_assert(std::size(expected) == std::size(EngineTexts));
+    for (std::size_t i = 0; i < std::size(expected); ++i)
+        EXPECT_EQ(gameText(EngineTexts[i]), QString::fromUtf8(expected[i])) << EngineTexts[i];
+    // Texts the engine never writes are shown as they are.
+    EXPECT_EQ(gameText("13 of something +1"), "13 of something +1");
+}
+
+// Every category name the engine can put on the results screen has a Vietnamese name, so a
+// name changed in the engine shows up here rather than in English among Vietnamese texts.
+TEST(Translation, EveryHandCategoryHasAVietnameseName) {
+    Vietnamese vi;
+    for (std::size_t c = 0; c < CategoryNames.size(); ++c) {
+        if (c == cat::Reserved) continue;
+        const std::string name(CategoryNames[c]);
+        EXPECT_NE(gameText(name), QString::fromStdString(name)) << name;
+        EXPECT_NE(gameText(name + " -2"), QString::fromStdString(name + " -2")) << name;
+    }
+}
+
+TEST(Translation, EngineMessagesAndLabelsInVietnamese) {
+    Vietnamese vi;
+    GameState g;
+    g.HandCount = 5;
+    EXPECT_EQ(gameText(commitRefusal(g, RegularCommit)), "hãy xếp bài");
+    EXPECT_EQ(gameText(commitRefusal(g, cat::ThreeStraight)), "hãy xếp bài thành ba sảnh");
+    EXPECT_EQ(gameText(commitRefusal(g, cat::ThreeFlush)), "hãy xếp bài thành ba thùng");
+    EXPECT_EQ(gameText(neededText(18)), "cần thêm 18 điểm");
+    EXPECT_EQ(gameText(pointsLabel(-20)), "điểm -20");
+}
+
+TEST(Translation, ResultsViewShowsVietnameseTexts) {
+    Vietnamese vi;
+    ResultsView view;
+    view.option = ScoringOption::Set;
+    SeatResult opponent;
+    opponent.verdict = "lose -1";
+    opponent.handLines = {"triple", "flush", "full house"};
+    view.opponents.push_back(opponent);
+    view.player.verdict = "win +1";
+    view.player.handLines = {"trash", "straight", "quadruple"};
+    view.totalLine = "(1) x 2 points = +2";
+    std::vector<QString> texts;
+    for (const PlacedText& t : placeResults(view).texts)
+        texts.push_back(t.text);
+    const std::vector<QString> expected = {"thua -1", "sám cô",   "thùng",
+                                           "cù lũ",   "thắng +1", "mậu thầu",
+                                           "sảnh",    "tứ quý",   "(1) x 2 điểm = +2"};
+    EXPECT_EQ(texts, expected);
+}
+
+}  // namespace
+}  // namespace kov::ui
