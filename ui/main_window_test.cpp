@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "cards/card_text.h"
@@ -297,6 +298,7 @@ TEST(CardLibraryLoading, MissingLibraryShowsTheMessageAndExitsZero) {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);  // never the user's own folders
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
