@@ -248,6 +248,7 @@ int runGame(CardLibrary& cards, const QStringList& libraryCandidates,
     {
         GameWindow window(cards);
         window.show();
+        window.activateWindow();  // the keys work at once, with or without a window manager
         status = QApplication::exec();
     }
     cards.unload();

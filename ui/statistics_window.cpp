@@ -11,8 +11,8 @@
 namespace kov::ui {
 namespace {
 
-const char* const RowNames[8] = {"Deals played", "won",         "lost",      "tied",
-                                 "Points won",   "Points lost", "Best deal", "Worst deal"};
+const char* const RowNames[8] = {"Deals played", "Deals won",   "Deals lost", "Deals tied",
+                                 "Points won",   "Points lost", "Best deal",  "Worst deal"};
 const char* const ColumnNames[3] = {"Chi option", "Set option", "All"};
 
 QString signedText(int v) {
@@ -61,7 +61,8 @@ void BalanceChart::paintEvent(QPaintEvent*) {
         p.drawText(QRectF(0, yOf(v) - fm.height() / 2.0, labelWidth - 5, fm.height()),
                    Qt::AlignRight | Qt::AlignVCenter, QString::number(v));
     p.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), fm.height()), Qt::AlignCenter,
-               QString("balance after each of the last %1 deals").arg(n));
+               n == 1 ? QString("balance after the one deal played")
+                      : QString("balance after each of the last %1 deals").arg(n));
     p.setPen(QPen(Qt::gray, 1, Qt::DashLine));
     p.drawLine(QPointF(plot.left(), yOf(0)), QPointF(plot.right(), yOf(0)));
     p.setRenderHint(QPainter::Antialiasing);
