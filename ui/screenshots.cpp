@@ -74,11 +74,11 @@ void saveLongLines(const kov::ui::CardLibrary& cards, const QDir& dir) {
         return s;
     };
     view.opponents = {
-        seat(0, {"a pair -1", "2 pairs +1", "flush -1"}, {-1, 1, -1}),
-        seat(1, {"triple +3", "full house +2", "trash -1"}, {3, 2, -1}),
-        seat(2, {"straight +1", "straight flush +10", "straight flush +5"}, {1, 10, 5})};
-    view.player = seat(3, {"trash -5", "trash -13", "trash -3"}, {-5, -13, -3});
-    view.totalLine = "(-5-13-3) x 1 points = -21";
+        seat(0, {"trash -1", "2 pairs -1", "flush -1"}, {-1, -1, -1}),
+        seat(1, {"triple +3", "full house +2", "quadruple +4"}, {3, 2, 4}),
+        seat(2, {"a pair +1", "straight flush +10", "straight flush +5"}, {1, 10, 5})};
+    view.player = seat(3, {"a pair -3", "flush -11", "full house -8"}, {-3, -11, -8});
+    view.totalLine = "(-3-11-8) x 1 points = -22";
     QImage image(800, 600, QImage::Format_RGB32);
     image.fill(TableGrey);
     QPainter painter(&image);
