@@ -51,10 +51,6 @@ void simulateWithExtras(const Holding& holding, const std::vector<Arrangement>& 
     out.extraSet.assign(extras.size(), 0);
     out.pairings = 0;
 
-    ArrangementList extraList(static_cast<int>(extras.size()) + 1);
-    for (const Arrangement& a : extras)
-        extraList.append(a);
-
     std::vector<Deal> simulated(static_cast<std::size_t>(deals));
     for (Deal& d : simulated) {  // every draw first, in order, as the evaluation draws them
         redealUnseen(deal, rng);
@@ -63,6 +59,7 @@ void simulateWithExtras(const Holding& holding, const std::vector<Arrangement>& 
     std::array<ArrangementList, 3> opponents;
     std::array<std::vector<PairingKey>, 3> keys;
     std::vector<PairingKey> ownKeys;
+    ArrangementList single(1);  // one extra arrangement at a time
     pairingKeys(out.candidates, ownKeys);
     for (const Deal& d : simulated) {
         for (std::size_t seat = 1; seat <= 3; ++seat) {
@@ -79,10 +76,10 @@ void simulateWithExtras(const Holding& holding, const std::vector<Arrangement>& 
             if (extras[e].back.category == IllegalMarker) {
                 scoreIllegal(extras[e], lists, option, out.extraChi[e], out.extraSet[e]);
             } else {
-                ArrangementList one(1);
-                one.append(extras[e]);
+                single.clear();
+                single.append(extras[e]);
                 std::int64_t unused = 0;
-                scoreAgainst(one, lists, option, &out.extraChi[e], &out.extraSet[e], unused);
+                scoreAgainst(single, lists, option, &out.extraChi[e], &out.extraSet[e], unused);
             }
         }
         for (const ArrangementList* list : lists)
