@@ -16,14 +16,15 @@ std::string format(const char* fmt, Args... args) {
 }
 
 // A seat's hand lines under the chi option: one for a special, else front, middle, back, each
-// with its score.
-std::vector<std::string> chiLines(const ResultRows& rows, const Arrangement& a) {
+// with the seat's own score. The rows hold the player's view; `side` is +1 for the player and -1
+// for an opponent, whose own result is the player's negated.
+void chiLines(SeatResult& seat, const Arrangement& a, int side) {
     const int lines = isDeclaredOutright(a.front.category) ? 1 : 3;
-    std::vector<std::string> out;
-    for (int k = 0; k < lines; ++k)
-        out.push_back(format("%s %+d", rows.names[static_cast<std::size_t>(k)].c_str(),
-                             rows.points[static_cast<std::size_t>(k)]));
-    return out;
+    for (std::size_t k = 0; k < static_cast<std::size_t>(lines); ++k) {
+        const int score = side * seat.rows.points[k];
+        seat.lineScores.push_back(score);
+        seat.handLines.push_back(format("%s %+d", seat.rows.names[k].c_str(), score));
+    }
 }
 // Under the set option the hand lines are the three names alone.
 std::vector<std::string> setLines(const ResultRows& rows) {
@@ -32,13 +33,15 @@ std::vector<std::string> setLines(const ResultRows& rows) {
 
 SeatResult opponentResult(const GameState& g, int seat) {
     const Arrangement& a = g.Arrangements[static_cast<std::size_t>(seat)];
-    SeatResult result{resultRow(g.DealSettlement, a, seat, g.Scoring), {}, {}};
+    SeatResult result;
+    result.rows = resultRow(g.DealSettlement, a, seat, g.Scoring);
     if (g.Scoring == ScoringOption::Chi) {
-        result.handLines = chiLines(result.rows, a);
+        chiLines(result, a, -1);
     } else {
         // The opponent's verdict from its own side against the player.
         const int r = -result.rows.points[0];
         result.verdict = r == 0 ? "tie" : r > 0 ? "win 1" : "lose -1";
+        result.verdictScore = r;
         result.handLines = setLines(result.rows);
     }
     return result;
@@ -102,7 +105,7 @@ ResultsView showResults(GameState& g) {
     player.rows = resultRow(g.DealSettlement, a, 0, g.Scoring);
     const int f = player.rows.points[0], m = player.rows.points[1], b = player.rows.points[2];
     if (g.Scoring == ScoringOption::Chi) {
-        player.handLines = chiLines(player.rows, a);
+        chiLines(player, a, 1);
         if (isDeclaredOutright(a.front.category)) {
             view.gain = f * g.UnitStake;
             view.totalLine = format("(%d) x %d points = %+d", f, g.UnitStake, view.gain);
@@ -116,6 +119,7 @@ ResultsView showResults(GameState& g) {
         player.verdict = r == 0  ? format("%s", "tie")
                          : r > 0 ? format("%s %+d", "win", r)
                                  : format("%s %+d", "lose", r);
+        player.verdictScore = r;
         player.handLines = setLines(player.rows);
         view.gain = r * g.UnitStake;
         view.totalLine = format("(%d) x %d points = %+d", r, g.UnitStake, view.gain);

@@ -29,10 +29,16 @@ void commitArrangement(GameState& g, int category);
 // What the results view shows of one seat: under the set option its verdict, the lines that
 // name its hands (one for a special under the chi option, else front, middle, back) and its
 // 13 cards in display order.
+//
+// Every number shown beside a seat is that seat's own result: an opponent's hand scores and
+// verdict are its result against the player, the player's are the sum over the opponents. The
+// rows keep the settlement's view (the player's result against the seat).
 struct SeatResult {
     ResultRows rows;
-    std::string verdict;  // set option only
+    std::string verdict;   // set option only
+    int verdictScore = 0;  // the seat's own set result: > 0 won, 0 tied, < 0 lost
     std::vector<std::string> handLines;
+    std::vector<int> lineScores;  // chi option: the seat's own score of each hand line
 };
 struct ResultsView {
     ScoringOption option = ScoringOption::Chi;

@@ -112,10 +112,44 @@ TEST(ShowResults, ChiTotalsAndBalanceLabel) {
     EXPECT_EQ(view.player.verdict, "");
     EXPECT_EQ(view.balanceText, "points 10 +8 = 18");
     EXPECT_EQ(view.pointsText, "points 18");
-    // Seat 1 shows how the player fared against it.
+    EXPECT_EQ(view.player.lineScores, (std::vector<int>{1, -1, 4}));
+    // Seat 1 shows its own result against the player: it lost the front and the back and won
+    // the middle with its kings. The rows keep the player's view.
     ASSERT_EQ(view.opponents.size(), 1u);
-    EXPECT_EQ(view.opponents[0].handLines[0], "trash +1");
+    EXPECT_EQ(view.opponents[0].handLines,
+              (std::vector<std::string>{"trash -1", "a pair +1", "straight -4"}));
+    EXPECT_EQ(view.opponents[0].lineScores, (std::vector<int>{-1, 1, -4}));
     EXPECT_EQ(view.opponents[0].rows.points[2], 4);
+}
+
+// One sign convention under both options: a seat that wins shows a positive number, whether it
+// wins a hand (chi option) or the whole set (set option).
+TEST(ShowResults, OpponentThatWinsShowsPositiveUnderBothOptions) {
+    for (ScoringOption option : {ScoringOption::Chi, ScoringOption::Set}) {
+        GameState g;
+        g.Arrangements = fixedSeats(g);
+        g.Scoring = option;
+        // Every hand loses to seat 1 (Q-J-7, kings, a straight): a nine-high front, a pair of
+        // fives in the middle, a pair of jacks at the back.
+        placeAll(g, "9h 2c 3s  5s 5d 9c Ts 4d  Jh Jd As 7d 8d");
+        commitArrangement(g, RegularCommit);
+        const ResultsView view = showResults(g);
+        ASSERT_NE(g.Arrangements[0].back.category, IllegalMarker);
+        const SeatResult& opponent = view.opponents[0];
+        if (option == ScoringOption::Chi) {
+            for (int score : opponent.lineScores)
+                EXPECT_GT(score, 0);
+            EXPECT_EQ(opponent.handLines[1], "a pair +1");
+            for (int score : view.player.lineScores)
+                EXPECT_LT(score, 0);
+        } else {
+            EXPECT_EQ(opponent.verdict, "win 1");
+            EXPECT_EQ(opponent.verdictScore, 1);
+            EXPECT_EQ(view.player.verdictScore, -1);
+            EXPECT_EQ(view.player.verdict, "lose -1");
+        }
+        EXPECT_LT(view.gain, 0);
+    }
 }
 
 TEST(ShowResults, SetVerdicts) {

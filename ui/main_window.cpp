@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include "cards/hand.h"
+#include "ui/game_window.h"
 #include "ui/table_view.h"
 #include "ui/translations.h"
 
@@ -124,6 +125,29 @@ void MainWindow::phaseChanged() {
     arrangement_->setVisible(phase == Phase::Arranging);
     if (phase == Phase::Settings) updateStartButton();
     update();
+    emit phaseShown();
+}
+
+void MainWindow::restoreOptions(int opponents, int stake, ScoringOption scoring, HandOrder order,
+                                int points) {
+    const auto choose = [this](SettingsControl button) {
+        for (const SettingChoice& c : SettingChoices)
+            if (c.button == button) {
+                c.apply(game_);
+                settings_->setControlText(c.label, c.text);
+            }
+    };
+    if (opponents != game_.OpponentCount)
+        choose(opponents == 3   ? S::ThreeOpponents
+               : opponents == 2 ? S::TwoOpponents
+                                : S::OneOpponent);
+    if (stake != game_.UnitStake) choose(stake == 2 ? S::TwoUnits : S::OneUnit);
+    if (scoring != game_.Scoring)
+        choose(scoring == ScoringOption::Set ? S::SetOption : S::ChiOption);
+    game_.HandRowOrder = order;
+    game_.PlayerPoints = points;
+    setPoints(points);
+    updateStartButton();
 }
 
 void MainWindow::setPoints(int points) {
@@ -134,7 +158,7 @@ void MainWindow::setPoints(int points) {
 
 void MainWindow::onSettingsCommand(SettingsControl id) {
     if (id == S::Quit) {
-        close();
+        window()->close();  // the game window when this table sits inside one
         return;
     }
     if (id == S::StartGame) {
@@ -152,6 +176,7 @@ void MainWindow::onSettingsCommand(SettingsControl id) {
             settings_->setControlText(c.label, QCoreApplication::translate("DialogPanel", c.text));
         }
     updateStartButton();
+    emit optionsChanged();
 }
 
 void MainWindow::startGame() {
@@ -170,6 +195,7 @@ void MainWindow::onArrangementCommand(ArrangementControl id) {
         game_.SelectedCell = -1;
         sortHandRow(game_);
         update();
+        emit optionsChanged();
         return;
     }
     for (const Commit& c : Commits)
@@ -187,6 +213,7 @@ void MainWindow::commit(int category) {
     placed_ = placeResults(view_);
     results_->setControlText(ResultsControl::Balance, gameText(view_.balanceText));
     setPoints(game_.PendingPoints);
+    emit dealSettled();
     phaseChanged();
 }
 
@@ -223,8 +250,9 @@ int runGame(CardLibrary& cards, const QStringList& libraryCandidates,
     }
     int status;
     {
-        MainWindow window(cards);
+        GameWindow window(cards);
         window.show();
+        window.activateWindow();  // the keys work at once, with or without a window manager
         status = QApplication::exec();
     }
     cards.unload();

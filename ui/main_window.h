@@ -39,6 +39,19 @@ class MainWindow : public QWidget {
     // Recomputes the points still needed and shows or hides START GAME.
     void updateStartButton();
 
+    // Puts back the options and the balance of an earlier run, as if chosen on the settings
+    // panel: a choice that is already in force keeps its label as it stands.
+    void restoreOptions(int opponents, int stake, ScoringOption scoring, HandOrder order,
+                        int points);
+
+  signals:
+    // An option, the hand order or the points changed on a panel.
+    void optionsChanged();
+    // The player committed and the deal is settled: resultsView() and PendingPoints hold it.
+    void dealSettled();
+    // The view of another phase is shown.
+    void phaseShown();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "cards/card_text.h"
@@ -323,6 +324,7 @@ TEST(CardLibraryLoading, DetailsNameEveryPlaceLookedIn) {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);  // never the user's own folders
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

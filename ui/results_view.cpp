@@ -1,6 +1,7 @@
 #include "ui/results_view.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 #include "ui/translations.h"
 
@@ -17,11 +18,44 @@ constexpr BlockLines PlayerLines{310, {350, 390, 430}, {350, 380, 410}};
 constexpr int TextIndent = 170;
 constexpr int TotalLine = 470;
 
+constexpr int OpponentHeadingLine = 78;
+constexpr int PlayerHeadingLine = 328;
+constexpr int HeadingIndent = 10;
+
 void placeTexts(PlacedResults& out, const SeatResult& seat, int left, const BlockLines& lines) {
     if (!seat.verdict.empty())
-        out.texts.push_back({left + TextIndent, lines.verdict, gameText(seat.verdict)});
+        out.texts.push_back({left + TextIndent, lines.verdict, gameText(seat.verdict),
+                             markOf(seat.verdictScore)});
     for (std::size_t k = 0; k < seat.handLines.size(); ++k)
-        out.texts.push_back({left + TextIndent, lines.text[k], gameText(seat.handLines[k])});
+        out.texts.push_back({left + TextIndent, lines.text[k],
+                             gameText(seat.handLines[k]),
+                             k < seat.lineScores.size() ? markOf(seat.lineScores[k]) : Mark::None});
+}
+
+// The mark's shape in a MarkSize square at (x, y).
+QPainterPath markShape(Mark mark, int x, int y) {
+    QPainterPath path;
+    const double s = MarkSize;
+    if (mark == Mark::Won) {
+        path.moveTo(x, y + s);
+        path.lineTo(x + s / 2, y);
+        path.lineTo(x + s, y + s);
+        path.closeSubpath();
+    } else if (mark == Mark::Lost) {
+        path.moveTo(x, y);
+        path.lineTo(x + s, y);
+        path.lineTo(x + s / 2, y + s);
+        path.closeSubpath();
+    } else if (mark == Mark::Tied) {
+        path.addRect(x, y + s / 2 - 2, s, 4);
+    }
+    return path;
+}
+
+QColor markColour(Mark mark) {
+    return mark == Mark::Won    ? QColor(0, 128, 0)
+           : mark == Mark::Lost ? QColor(192, 0, 0)
+                                : QColor(96, 96, 96);
 }
 
 // One seat's 13 cards: the front hand on card line 1, the middle on 2, the back on 3.
@@ -36,27 +70,66 @@ void placeCards(PlacedResults& out, const SeatResult& seat, int left, const Bloc
 
 }  // namespace
 
+Mark markOf(int score) {
+    return score > 0 ? Mark::Won : score < 0 ? Mark::Lost : Mark::Tied;
+}
+
 PlacedResults placeResults(const ResultsView& view) {
     PlacedResults out;
     const int blockWidth = view.option == ScoringOption::Chi ? 270 : 280;
     for (std::size_t s = 0; s < view.opponents.size(); ++s) {
         const int left = blockWidth * static_cast<int>(s);
+        out.headings.push_back(
+            {left + HeadingIndent, OpponentHeadingLine, QString("Opponent %1").arg(s + 1)});
         placeTexts(out, view.opponents[s], left, OpponentLines);
         placeCards(out, view.opponents[s], left, OpponentLines);
     }
+    out.headings.push_back({HeadingIndent, PlayerHeadingLine, "You"});
     placeTexts(out, view.player, 0, PlayerLines);
     out.texts.push_back({TextIndent, TotalLine, gameText(view.totalLine)});
     placeCards(out, view.player, 0, PlayerLines);
     return out;
 }
 
+QFont fittedFont(const QFont& base, const QString& text, int room) {
+    QFont font = base;
+    if (QFontMetrics(font).horizontalAdvance(text) <= room) return font;
+    for (int stretch = 95; stretch >= 60; stretch -= 5) {
+        font.setStretch(stretch);
+        if (QFontMetrics(font).horizontalAdvance(text) <= room) return font;
+    }
+    // Still too wide: smaller, down to two thirds of the size.
+    const double points = base.pointSizeF() > 0 ? base.pointSizeF() : 9.0;
+    for (double p = points - 0.5; p >= points * 2 / 3; p -= 0.5) {
+        font.setPointSizeF(p);
+        if (QFontMetrics(font).horizontalAdvance(text) <= room) break;
+    }
+    return font;
+}
+
 void paintResults(QPainter& painter, const PlacedResults& placed, const CardLibrary& cards) {
+    const int right = painter.device() ? painter.device()->width() : 800;
+    painter.save();
+    QFont bold = painter.font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.setPen(Qt::black);
+    for (const PlacedText& t : placed.headings)
+        painter.drawText(QPoint(t.x, t.y + painter.fontMetrics().ascent()), t.text);
+    painter.restore();
     for (const PlacedText& t : placed.texts) {
         painter.save();
+        painter.setFont(fittedFont(painter.font(), t.text, right - 2 - t.x));
         painter.setBackgroundMode(Qt::OpaqueMode);
         painter.setBackground(Qt::white);
         painter.setPen(Qt::black);
-        painter.drawText(QPoint(t.x, t.y + painter.fontMetrics().ascent()), t.text);
+        const QFontMetrics metrics = painter.fontMetrics();
+        painter.drawText(QPoint(t.x, t.y + metrics.ascent()), t.text);
+        if (t.mark != Mark::None) {
+            painter.setRenderHint(QPainter::Antialiasing);
+            const int top = t.y + (metrics.height() - MarkSize) / 2;
+            painter.fillPath(markShape(t.mark, t.x - MarkOffset, top), markColour(t.mark));
+        }
         painter.restore();
     }
     for (const PlacedCard& c : placed.cards)

@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+
 namespace kov::ui {
 namespace {
 
@@ -112,6 +117,77 @@ TEST(ResultsPlacement, PlayerSpecialShowsOneLineAndTheTotal) {
                          {170, 180, "trash -1"},
                          {170, 350, "6 pairs +3"},
                          {170, 470, "(3) x 1 points = +3"}});
+}
+
+// Every block is named above its cards, and every number carries its mark: won, lost or tied
+// from the seat's own side.
+TEST(ResultsPlacement, SeatNamesAndMarks) {
+    ResultsView view;
+    view.option = ScoringOption::Set;
+    view.opponents = {seat(0, {"trash", "a pair", "flush"}, "win 1"),
+                      seat(13, {"trash", "trash", "trash"}, "tie"),
+                      seat(26, {"a pair", "trash", "trash"}, "lose -1")};
+    view.opponents[0].verdictScore = 1;
+    view.opponents[2].verdictScore = -1;
+    view.player = seat(39, {"a pair", "2 pairs", "triple"}, "tie");
+    const PlacedResults placed = placeResults(view);
+    ASSERT_EQ(placed.headings.size(), 4u);
+    EXPECT_EQ(placed.headings[0].text, "Opponent 1");
+    EXPECT_EQ(placed.headings[2].text, "Opponent 3");
+    EXPECT_EQ(placed.headings[2].x, 560 + 10);
+    EXPECT_EQ(placed.headings[3].text, "You");
+    EXPECT_EQ(placed.headings[3].y, 328);
+    // Headings sit between the results panel strip and the first card line, clear of the cards.
+    for (const PlacedText& h : placed.headings)
+        EXPECT_TRUE(h.y == 78 || h.y == 328);
+    EXPECT_EQ(placed.texts[0].mark, Mark::Won);   // opponent 1's verdict
+    EXPECT_EQ(placed.texts[1].mark, Mark::None);  // a hand name under the set option
+    EXPECT_EQ(placed.texts[4].mark, Mark::Tied);  // opponent 2's verdict
+    EXPECT_EQ(placed.texts[8].mark, Mark::Lost);  // opponent 3's verdict
+
+    ResultsView chi;
+    chi.opponents = {seat(0, {"trash -1", "a pair +1", "straight +0"})};
+    chi.opponents[0].lineScores = {-1, 1, 0};
+    chi.player = seat(13, {"a pair +1", "a pair -1", "straight +0"});
+    chi.player.lineScores = {1, -1, 0};
+    const PlacedResults marked = placeResults(chi);
+    const Mark expected[] = {Mark::Lost, Mark::Won,  Mark::Tied, Mark::Won,
+                             Mark::Lost, Mark::Tied, Mark::None};
+    ASSERT_EQ(marked.texts.size(), 7u);
+    for (std::size_t i = 0; i < 7; ++i)
+        EXPECT_EQ(marked.texts[i].mark, expected[i]) << i;
+}
+
+// The third opponent's lines start 90 px (chi option) or 70 px (set option) before the window's
+// right edge; the longest texts get a narrower font and fit, shorter ones keep the font.
+TEST(ResultsPlacement, LongLinesAtTheRightEdgeFit) {
+    const QFont base = QApplication::font();
+    for (const char* text :
+         {"straight flush +5", "13 straight flush -24", "5 pairs, 1 triple +6"}) {
+        const QFont fitted = fittedFont(base, text, 800 - 2 - 710);
+        EXPECT_LE(QFontMetrics(fitted).horizontalAdvance(text), 800 - 2 - 710) << text;
+    }
+    const QFont fitted = fittedFont(base, "13 straight flush", 800 - 2 - 730);
+    EXPECT_LE(QFontMetrics(fitted).horizontalAdvance("13 straight flush"), 800 - 2 - 730);
+    EXPECT_EQ(fittedFont(base, "trash", 68), base);
+
+    // Painted: nothing of the third block's text reaches the last column.
+    ResultsView view;
+    view.option = ScoringOption::Set;
+    view.opponents = {
+        seat(0, {"", "", ""}), seat(13, {"", "", ""}),
+        seat(26, {"13 straight flush", "13 straight flush", "13 straight flush"}, "lose -1")};
+    view.player = seat(39, {"", "", ""});
+    QImage image(800, 600, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    QPainter painter(&image);
+    CardLibrary noCards;
+    PlacedResults placed = placeResults(view);
+    placed.cards.clear();
+    paintResults(painter, placed, noCards);
+    painter.end();
+    for (int y = 100; y < 200; ++y)
+        EXPECT_EQ(image.pixelColor(799, y), QColor(Qt::gray)) << y;
 }
 
 }  // namespace

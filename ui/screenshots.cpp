@@ -1,6 +1,8 @@
-// Renders each phase of the game to PNG files with a fixed seed, for the README and for looking
-// at the game without a display: settings, a table with cards placed and one raised, and the
-// results under each scoring option.
+// Renders the game to PNG files with a fixed seed, for the README and for looking at the game
+// without a display: settings, a table with cards placed and one raised, the results under each
+// scoring option (with the review of the deal), the statistics after a series of deals, and the
+// results view's longest lines at the right edge. The game keeps its files in a temporary folder
+// that is removed at the end; the user's own files are never touched.
 //
 //   kovarin32-screenshots OUTPUT_FOLDER    (the folder is made when missing)
 //
@@ -10,17 +12,22 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QPainter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 #include <cstdio>
 
 #include "game/table_clicks.h"
-#include "ui/main_window.h"
+#include "ui/game_window.h"
+#include "ui/review_pane.h"
+#include "ui/statistics_window.h"
 #include "ui/table_view.h"
 #include "ui/translations.h"
 
 namespace {
 
+using kov::ui::GameWindow;
 using kov::ui::MainWindow;
 using kov::ui::Panel;
 
@@ -40,9 +47,49 @@ void place(MainWindow& w, int count) {
     kov::placeByClicks(w.state(), cards, [&](int row, int column) { clickCell(w, row, column); });
 }
 
-void save(MainWindow& w, const QDir& dir, const char* name) {
+void save(QWidget& w, const QDir& dir, const char* name) {
     QApplication::processEvents();
     w.grab().save(dir.filePath(name));
+}
+
+// A deal played with the computer's own arrangement for the player's cards (or the special it
+// holds), to the results.
+void playDeal(GameWindow& game) {
+    MainWindow& w = game.table();
+    using S = kov::ui::SettingsControl;
+    while (!w.settingsDialog()->control(S::StartGame)->isVisible())
+        press(w.settingsDialog(), S::AddTwentyPoints);
+    press(w.settingsDialog(), S::StartGame);
+    place(w, 13);
+    press(w.arrangementDialog(), kov::ui::ArrangementControl::Regular);
+}
+
+// The third opponent's lines are the ones that meet the right edge: a results view built by hand
+// with the longest texts there, drawn as the game draws it.
+void saveLongLines(const kov::ui::CardLibrary& cards, const QDir& dir) {
+    using namespace kov::ui;
+    kov::ResultsView view;
+    view.option = kov::ScoringOption::Chi;
+    const auto seat = [](int first, std::vector<std::string> lines, std::vector<int> scores) {
+        kov::SeatResult s;
+        for (int k = 0; k < 13; ++k)
+            s.rows.cards[static_cast<std::size_t>(k)] = first + 4 * k;
+        s.handLines = std::move(lines);
+        s.lineScores = std::move(scores);
+        return s;
+    };
+    view.opponents = {
+        seat(0, {"trash -1", "2 pairs -1", "flush -1"}, {-1, -1, -1}),
+        seat(1, {"triple +3", "full house +2", "quadruple +4"}, {3, 2, 4}),
+        seat(2, {"a pair +1", "straight flush +10", "straight flush +5"}, {1, 10, 5})};
+    view.player = seat(3, {"a pair -3", "flush -11", "full house -8"}, {-3, -11, -8});
+    view.totalLine = "(-3-11-8) x 1 points = -22";
+    QImage image(800, 600, QImage::Format_RGB32);
+    image.fill(TableGrey);
+    QPainter painter(&image);
+    paintResults(painter, placeResults(view), cards);
+    painter.end();
+    image.save(dir.filePath("results-long-lines.png"));
 }
 
 }  // namespace
@@ -60,30 +107,47 @@ int main(int argc, char** argv) {
     QDir().mkpath(out.path());
     kov::ui::CardLibrary cards;
     if (!cards.load()) return 1;
+    const QTemporaryDir files;
     using S = kov::ui::SettingsControl;
     for (kov::ScoringOption option : {kov::ScoringOption::Chi, kov::ScoringOption::Set}) {
         const bool chi = option == kov::ScoringOption::Chi;
-        MainWindow w(cards);
+        const QString folder = files.path() + (chi ? "/chi" : "/set");
+        GameWindow game(cards, kov::ui::Store(folder + "/config", folder + "/data"));
+        MainWindow& w = game.table();
         w.showMessage = [](const QString&) {};
         w.random().seedRandom(2026);
-        w.show();
-        press(w.settingsDialog(), S::TwoOpponents);
+        game.show();
+        press(w.settingsDialog(), S::ThreeOpponents);
         if (!chi) press(w.settingsDialog(), S::SetOption);
-        for (int i = 0; i < 2; ++i)
+        for (int i = 0; i < 3; ++i)
             press(w.settingsDialog(), S::AddTwentyPoints);
-        if (chi) save(w, out, "settings.png");
+        if (chi) save(game, out, "settings.png");
         press(w.settingsDialog(), S::StartGame);
         if (chi) {
             // A table in progress: ten cards placed, one of the others raised.
             place(w, 10);
             clickCell(w, kov::HandRow, 1);
-            save(w, out, "table.png");
+            save(game, out, "table.png");
             clickCell(w, kov::HandRow, 1);
         }
         place(w, 13);
         press(w.arrangementDialog(), kov::ui::ArrangementControl::Regular);
-        save(w, out, chi ? "results-chi.png" : "results-set.png");
+        save(game, out, chi ? "results-chi.png" : "results-set.png");
+        if (!chi) {
+            game.reviewPane()->review();
+            save(game, out, "results-review.png");
+        } else {
+            // A series of deals for the statistics and the balance chart.
+            for (int deal = 0; deal < 24; ++deal) {
+                press(w.resultsDialog(), kov::ui::ResultsControl::Ok);
+                playDeal(game);
+            }
+            game.statisticsWindow()->show();
+            save(*game.statisticsWindow(), out, "statistics.png");
+            game.statisticsWindow()->close();
+        }
     }
+    saveLongLines(cards, out);
     cards.unload();
     return 0;
 }

@@ -1,0 +1,61 @@
+#pragma once
+// The game's top-level window: the table (MainWindow, 800 x 600, its coordinates unchanged) with
+// a menu bar above it. It keeps the options, the balance and the statistics in the store, asks
+// before a deal in progress is abandoned, and opens the statistics, the rules and the review.
+
+#include <QMainWindow>
+#include <functional>
+
+#include "game/statistics.h"
+#include "ui/main_window.h"
+#include "ui/store.h"
+
+class QAction;
+
+namespace kov::ui {
+
+class ReviewPane;
+class RulesWindow;
+class StatisticsWindow;
+
+class GameWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    // `threads` for the simulation: 0 = one per hardware thread.
+    GameWindow(CardLibrary& cards, Store store = Store(), int threads = 0);
+    ~GameWindow() override;
+
+    MainWindow& table() { return *table_; }
+    const Statistics& statistics() const { return statistics_; }
+    StatisticsWindow* statisticsWindow() const { return statisticsWindow_; }
+    RulesWindow* rulesWindow() const { return rulesWindow_; }
+    ReviewPane* reviewPane() const { return review_; }
+    QAction* action(const QString& objectName) const;
+
+    // Asked before a deal in progress is abandoned; true quits. Tests replace it.
+    std::function<bool()> confirmQuit;
+
+    // The options as they stand on the table.
+    GameOptions currentOptions() const;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildMenus();
+    void onDealSettled();
+    void onPhaseShown();
+    void resetStatistics();
+    void showShortcuts();
+    void showAbout();
+
+    Store store_;
+    Statistics statistics_;
+    MainWindow* table_ = nullptr;
+    ReviewPane* review_ = nullptr;
+    StatisticsWindow* statisticsWindow_ = nullptr;
+    RulesWindow* rulesWindow_ = nullptr;
+    QAction* reviewAction_ = nullptr;
+};
+
+}  // namespace kov::ui

@@ -1,0 +1,240 @@
+// The game window around the table: the menu bar, the keys, the questions before a deal is
+// abandoned, what is remembered between runs, the review and the statistics. Every store lives
+// in a temporary folder.
+
+#include "ui/game_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+
+#include "ui/review_pane.h"
+#include "ui/rules_window.h"
+#include "ui/statistics_window.h"
+#include "ui/ui_test_support.h"
+
+namespace kov::ui {
+namespace {
+
+struct Session {
+    explicit Session(const QTemporaryDir& dir)
+        : window(testCardLibrary(), Store(dir.path() + "/config", dir.path() + "/data"), 2) {
+        window.confirmQuit = [this] {
+            ++questions;
+            return answer;
+        };
+        window.table().showMessage = [](const QString&) {};
+        window.table().random().seedRandom(99);
+        window.show();
+        QApplication::setActiveWindow(&window);
+    }
+    GameWindow window;
+    int questions = 0;
+    bool answer = false;
+
+    GameState& g() { return window.table().state(); }
+    SettingsPanel* settings() { return window.table().settingsDialog(); }
+    void startDeal() {
+        while (!settings()->control(SettingsControl::StartGame)->isVisible())
+            press(settings(), SettingsControl::AddTwentyPoints);
+        press(settings(), SettingsControl::StartGame);
+    }
+    // A deal to its results: the special claim settles whatever the cards are.
+    void playDeal() {
+        startDeal();
+        press(window.table().arrangementDialog(), ArrangementControl::SixPairs);
+        ASSERT_EQ(g().phase(), Phase::Results);
+    }
+    void ctrlQ() { QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier); }
+};
+
+TEST(GameWindow, MenuBarAboveTheTable) {
+    QTemporaryDir dir;
+    Session run(dir);
+    const int bar = run.window.menuBar()->height();
+    EXPECT_GT(bar, 0);
+    EXPECT_EQ(run.window.size(), QSize(800, 600 + bar));
+    EXPECT_EQ(run.window.table().geometry(), QRect(0, bar, 800, 600));
+    EXPECT_EQ(run.window.windowTitle().toStdString(), WindowTitle);
+    EXPECT_EQ(run.window.action("quit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(run.window.action("rules")->shortcut(), QKeySequence(Qt::Key_F1));
+    for (const char* name : {"statistics", "shortcuts", "about", "review"})
+        EXPECT_NE(run.window.action(name), nullptr) << name;
+}
+
+TEST(GameWindow, CtrlQOnTheSettingsPanelQuitsAtOnce) {
+    QTemporaryDir dir;
+    Session run(dir);
+    run.ctrlQ();
+    EXPECT_FALSE(run.window.isVisible());
+    EXPECT_EQ(run.questions, 0);
+}
+
+TEST(GameWindow, QuitButtonClosesTheGameWindow) {
+    QTemporaryDir dir;
+    Session run(dir);
+    press(run.settings(), SettingsControl::Quit);
+    EXPECT_FALSE(run.window.isVisible());
+}
+
+TEST(GameWindow, DuringADealQuittingAsksFirst) {
+    QTemporaryDir dir;
+    Session run(dir);
+    run.startDeal();
+    run.ctrlQ();  // No: the deal goes on
+    EXPECT_EQ(run.questions, 1);
+    EXPECT_TRUE(run.window.isVisible());
+    EXPECT_EQ(run.g().phase(), Phase::Arranging);
+    run.window.close();  // the title bar's close asks as well
+    EXPECT_EQ(run.questions, 2);
+    EXPECT_TRUE(run.window.isVisible());
+    run.answer = true;
+    run.ctrlQ();
+    EXPECT_EQ(run.questions, 3);
+    EXPECT_FALSE(run.window.isVisible());
+}
+
+// On the results the deal is decided and already kept: no question.
+TEST(GameWindow, OnTheResultsQuittingDoesNotAsk) {
+    QTemporaryDir dir;
+    Session run(dir);
+    run.playDeal();
+    run.ctrlQ();
+    EXPECT_EQ(run.questions, 0);
+    EXPECT_FALSE(run.window.isVisible());
+}
+
+TEST(GameWindow, F1ShowsTheRules) {
+    QTemporaryDir dir;
+    Session run(dir);
+    QTest::keyClick(&run.window, Qt::Key_F1);
+    ASSERT_TRUE(run.window.rulesWindow()->isVisible());
+    const QString text = run.window.rulesWindow()->browser()->toPlainText();
+    for (const char* words : {"back", "middle", "front", "ILLEGAL", "6 pairs", "13 straight flush",
+                              "chi option", "set option", "How the computer plays"})
+        EXPECT_TRUE(text.contains(words)) << words;
+}
+
+// Nothing stored: the game starts exactly as the rules start it.
+TEST(GameWindow, FirstRunStartsWithTheRulesStartValues) {
+    QTemporaryDir dir;
+    Session run(dir);
+    EXPECT_EQ(run.g().OpponentCount, 1);
+    EXPECT_EQ(run.g().UnitStake, 1);
+    EXPECT_EQ(run.g().Scoring, ScoringOption::Chi);
+    EXPECT_EQ(run.g().PlayerPoints, 0);
+    EXPECT_EQ(run.g().HandRowOrder, HandOrder::BySuit);
+    EXPECT_EQ(run.settings()->controlText(SettingsControl::OpponentsLabel), "PLAY WITH 1 OPPONENT");
+    EXPECT_EQ(run.settings()->controlText(SettingsControl::PointsNeeded), "need 18 more points");
+}
+
+TEST(GameWindow, OptionsBalanceAndStatisticsSurviveARestart) {
+    QTemporaryDir dir;
+    int balance = 0;
+    {
+        Session run(dir);
+        press(run.settings(), SettingsControl::TwoOpponents);
+        press(run.settings(), SettingsControl::TwoUnits);
+        press(run.settings(), SettingsControl::SetOption);
+        press(run.settings(), SettingsControl::AddTwentyPoints);
+        run.playDeal();
+        balance = run.g().PendingPoints;
+        EXPECT_EQ(run.window.statistics().of(ScoringOption::Set).played, 1);
+        run.window.close();  // quit on the results, before OK
+    }
+    Session again(dir);
+    EXPECT_EQ(again.g().OpponentCount, 2);
+    EXPECT_EQ(again.g().UnitStake, 2);
+    EXPECT_EQ(again.g().Scoring, ScoringOption::Set);
+    EXPECT_EQ(again.g().PlayerPoints, balance);
+    EXPECT_EQ(again.settings()->controlText(SettingsControl::OpponentsLabel), "PLAY 2 OPPONENTS");
+    EXPECT_EQ(again.settings()->controlText(SettingsControl::UnitsLabel), "PLAY 2 UNITS");
+    EXPECT_EQ(again.settings()->controlText(SettingsControl::OptionLabel), "PLAY SET OPTION");
+    EXPECT_EQ(again.settings()->controlText(SettingsControl::Points),
+              QString("points %1").arg(balance));
+    const Statistics& s = again.window.statistics();
+    EXPECT_EQ(s.of(ScoringOption::Set).played, 1);
+    EXPECT_EQ(s.balances, std::vector<int>{balance});
+    EXPECT_EQ(again.window.statisticsWindow()->cell(0, 1), "1");
+}
+
+// A deal abandoned while arranging counts for nothing.
+TEST(GameWindow, AnAbandonedDealIsNotCounted) {
+    QTemporaryDir dir;
+    {
+        Session run(dir);
+        run.startDeal();
+        run.answer = true;
+        run.window.close();
+    }
+    Session again(dir);
+    EXPECT_EQ(again.window.statistics().total().played, 0);
+    EXPECT_EQ(again.g().PlayerPoints, 20);  // the points bought, not a deal's result
+}
+
+// The review on R: the values of reviewDeal for the player's cards and arrangement, and nothing
+// in the game moves.
+TEST(GameWindow, ReviewOnTheResults) {
+    QTemporaryDir dir;
+    Session run(dir);
+    EXPECT_FALSE(run.window.action("review")->isEnabled());
+    EXPECT_FALSE(run.window.reviewPane()->isVisible());
+    run.playDeal();
+    ASSERT_TRUE(run.window.reviewPane()->isVisible());
+    const std::uint32_t rngBefore = run.window.table().random().state();
+    const int pending = run.g().PendingPoints;
+    QTest::keyClick(&run.window, Qt::Key_R);
+    ASSERT_TRUE(run.window.reviewPane()->shown().has_value());
+    const DealReview expected =
+        reviewDeal(run.g().Holdings.Rows[0], run.g().Arrangements[0], run.g().Scoring);
+    const DealReview& shown = *run.window.reviewPane()->shown();
+    EXPECT_EQ(shown.computer, expected.computer);
+    EXPECT_DOUBLE_EQ(shown.playerValue, expected.playerValue);
+    EXPECT_DOUBLE_EQ(shown.computerValue, expected.computerValue);
+    const QStringList lines = run.window.reviewPane()->lines();
+    if (expected.sameChoice)
+        EXPECT_TRUE(lines.contains("You played the computer's choice."));
+    else
+        EXPECT_TRUE(lines.join("\n").contains("Your arrangement: "));
+    EXPECT_EQ(run.window.table().random().state(), rngBefore);
+    EXPECT_EQ(run.g().PendingPoints, pending);
+    EXPECT_EQ(run.g().phase(), Phase::Results);
+    // OK leaves the results: the review goes with them.
+    press(run.window.table().resultsDialog(), ResultsControl::Ok);
+    EXPECT_FALSE(run.window.reviewPane()->isVisible());
+    EXPECT_FALSE(run.window.reviewPane()->shown().has_value());
+}
+
+TEST(GameWindow, ResetStatisticsAsksFirst) {
+    QTemporaryDir dir;
+    Session run(dir);
+    run.playDeal();
+    StatisticsWindow* stats = run.window.statisticsWindow();
+    int asked = 0;
+    bool yes = false;
+    stats->confirmReset = [&] {
+        ++asked;
+        return yes;
+    };
+    QTest::mouseClick(stats->resetButton(), Qt::LeftButton);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(run.window.statistics().total().played, 1);
+    yes = true;
+    QTest::mouseClick(stats->resetButton(), Qt::LeftButton);
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(run.window.statistics(), Statistics{});
+    EXPECT_EQ(stats->cell(0, 2), "0");
+    run.window.close();
+    Session again(dir);
+    EXPECT_EQ(again.window.statistics(), Statistics{});
+}
+
+}  // namespace
+}  // namespace kov::ui
