@@ -23,8 +23,15 @@ namespace {
 struct Game {
     MainWindow window{testCardLibrary(), 2};
     std::vector<QString> messages;
+    std::vector<QString> questions;
+    bool answer = true;  // Yes to every question, as the rules commit without asking
     Game() {
         window.showMessage = [this](const QString& text) { messages.push_back(text); };
+        window.askQuestion = [this](const QString& text) {
+            questions.push_back(text);
+            return answer;
+        };
+        window.setInputGuard(0);
         window.random().seedRandom(1234);
         window.show();
     }
@@ -235,9 +242,10 @@ TEST(MainWindowUi, RenderedTablePixels) {
     QApplication::processEvents();
     const QRect hand0 = cardRect(HandRow, 0);
     const QRect front0 = cardRect(ArrangementRow, 0);
-    // A card face is white inside; an empty cell shows the grey table.
+    // A card face is white inside; an empty cell shows a slot darker than the table.
     const QImage before = game.window.grab().toImage();
-    EXPECT_EQ(before.pixelColor(front0.center()), QColor(128, 128, 128));
+    EXPECT_EQ(before.pixelColor(front0.center()), SlotGrey);
+    EXPECT_EQ(before.pixelColor(front0.topLeft() - QPoint(2, 2)), TableGrey);
     EXPECT_EQ(before.pixelColor(hand0.topLeft() + QPoint(5, 40)), QColor(Qt::white));
     // Raised: drawn 3 px right and 6 px up, its cell erased first.
     game.clickCell(HandRow, 0);
