@@ -20,9 +20,9 @@ int firstEmptyCell(const GameState& g, TableSection section);
 
 struct TableMove {
     enum class Kind {
-        Click,      // the rules' click on `cell`: lifts its card, or drops the lifted one there
-        PutBack,    // the lifted card goes back to its cell
-        SendTo,     // the card in `cell` to the first empty cell of `section`
+        Click,         // the rules' click on `cell`: lifts its card, or drops the lifted one there
+        PutBack,       // the lifted card goes back to its cell
+        SendTo,        // the card in `cell` to the first empty cell of `section`
         ReturnToHand,  // the placed card in `cell` to the hand row
         Undo,          // the last change of the table is taken back
     };
