@@ -76,8 +76,8 @@ TableSection sectionOfKey(int key) {
                               : TableSection::Back;
 }
 
-const char* const KeysHelp =
-    "Drag or click cards. Keys: arrows, Space, 1 2 3, Backspace, Enter, Ctrl+Z, H.";
+const char* const KeysHelp[] = {"Drag or click cards. Ctrl+Z undoes, H suggests.",
+                                "Keys: arrows, Space, 1 2 3, Backspace, Enter."};
 
 }  // namespace
 
@@ -308,7 +308,8 @@ void MainWindow::refreshAids() {
     if (!aids_.notes.warning.empty())
         aids_.lines.push_back(QString::fromStdString(aids_.notes.warning));
     if (!suggestionNote_.isEmpty()) aids_.lines.push_back(suggestionNote_);
-    aids_.lines.push_back(KeysHelp);
+    for (const char* line : KeysHelp)
+        aids_.lines.push_back(line);
     aids_.pointAtX = -1;
     if (pointedSpecial_ != 0) {
         const QWidget* b = arrangement_->control(claimButton(pointedSpecial_));

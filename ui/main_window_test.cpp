@@ -492,7 +492,7 @@ TEST(ArrangingUi, QuestionsBeforeAnIllegalCommit) {
         game.placeByClicks(tableOrder(computer.front, computer.back, computer.middle));
         EXPECT_TRUE(game.window.tableAids().notes.middleOverBack);
         const std::size_t lines = game.window.tableAids().lines.size();
-        EXPECT_EQ(game.window.tableAids().lines[lines - 2],
+        EXPECT_EQ(game.window.tableAids().lines[lines - 3],
                   "Out of order: the middle outranks the back.");
         press(game.window.arrangementDialog(), ArrangementControl::Regular);
         ASSERT_EQ(game.questions.size(), 2u);

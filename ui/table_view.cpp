@@ -64,7 +64,7 @@ void drawSlot(QPainter& painter, const QRect& r) {
 
 void drawOutline(QPainter& painter, const QRect& r, const QColor& colour, Qt::PenStyle style) {
     painter.save();
-    painter.setPen(QPen(colour, 2, style));
+    painter.setPen(QPen(colour, 3, style));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(r.adjusted(-2, -2, 2, 2));
     painter.restore();
@@ -145,10 +145,13 @@ void paintTable(QPainter& painter, const GameState& g, const CardLibrary& cards,
     paintHandNotes(painter, aids.notes);
 
     painter.setPen(Qt::black);
-    int y = NotesTop + 16;
+    QFont notesFont = painter.font();
+    notesFont.setPixelSize(11);
+    painter.setFont(notesFont);
+    int y = NotesTop + 14;
     for (const QString& line : aids.lines) {
         painter.drawText(LinesLeft, y, line);
-        y += 18;
+        y += 16;
     }
     if (aids.pointAtX >= 0) {  // an arrow up towards the claim button above
         painter.save();
