@@ -231,7 +231,6 @@ void MainWindow::onSettingsCommand(SettingsControl id) {
 void MainWindow::startGame() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     kov::startGame(game_, rng_, *evaluator_);
-    specials_ = specialsMade(setOf(game_.Holdings.rows[0]));
     QApplication::restoreOverrideCursor();
     sortHandRow(game_);
     history_.clear();
@@ -301,6 +300,11 @@ void MainWindow::applyTableMove(const TableMove& move) {
 }
 
 void MainWindow::refreshAids() {
+    const CardSet holding = setOf(game_.Holdings.rows[0]);
+    if (!(holding == specialsOf_)) {  // a new holding: which specials its cards make
+        specials_ = specialsMade(holding);
+        specialsOf_ = holding;
+    }
     aids_.notes = arrangingNotes(game_);
     aids_.lines.clear();
     const std::string specials = specialsLine(specials_);
@@ -328,12 +332,11 @@ void MainWindow::suggest() {
     pointedSpecial_ = s.special;
     const QString claim = claimButtonText(s.special);
     if (s.special != 0 && s.placeable)
-        suggestionNote_ = QString("Suggested: %1, laid out; claim it with its button.").arg(claim);
+        suggestionNote_ = QString("Suggested: %1, laid out; claim it.").arg(claim);
     else if (s.special != 0)
-        suggestionNote_ =
-            QString("Suggested: your cards make %1; claim it with its button.").arg(claim);
+        suggestionNote_ = QString("Suggested: claim %1 with its button.").arg(claim);
     else
-        suggestionNote_ = QString("Suggested: front %1, middle %2, back %3. Ctrl+Z takes it back.")
+        suggestionNote_ = QString("Suggested front, middle, back: %1, %2, %3.")
                               .arg(CategoryNames[s.arrangement.front.category].data(),
                                    CategoryNames[s.arrangement.middle.category].data(),
                                    CategoryNames[s.arrangement.back.category].data());

@@ -96,6 +96,7 @@ class MainWindow : public QWidget {
     // Arranging: the moves to undo, the specials the cards make, the view's aids.
     TableHistory history_;
     std::vector<HandCategory> specials_;
+    CardSet specialsOf_;  // the holding that specials_ belongs to
     QString suggestionNote_;
     HandCategory pointedSpecial_ = 0;
     TableAids aids_;

@@ -469,6 +469,28 @@ TEST(ArrangingUi, SuggestionLaysOutTheComputersChoice) {
     FAIL() << "no seed gave an ordinary holding";
 }
 
+// Holding six pairs, the player is told so, and the suggestion points at the claim instead of
+// laying the cards out.
+TEST(ArrangingUi, SixPairsAreNamedAndPointedAt) {
+    Game game;
+    game.buyAndStart();
+    GameState& g = game.g();
+    g.Holdings.rows[0] = holdingOf(cardsFromText("Ah Ad 3c 3s 5h 5d 7c 7s 9h 9d Jc Js Kh"));
+    loadHandIntoTable(g);
+    sortHandRow(g);
+    QTest::keyClick(&game.window, Qt::Key_H);
+    EXPECT_EQ(g.HandCount, 13);
+    const TableAids& aids = game.window.tableAids();
+    ASSERT_GE(aids.lines.size(), 2u);
+    EXPECT_EQ(aids.lines[0], "Your cards make 6 PAIRS.");
+    EXPECT_EQ(aids.lines[1], "Suggested: claim 6 PAIRS with its button.");
+    const QWidget* claim = game.window.arrangementDialog()->control(ArrangementControl::SixPairs);
+    EXPECT_EQ(aids.pointAtX, claim->mapTo(&game.window, claim->rect().center()).x());
+    press(game.window.arrangementDialog(), ArrangementControl::SixPairs);
+    EXPECT_TRUE(game.questions.empty());
+    EXPECT_EQ(g.Arrangements[0].back.category, cat::SixPairs);
+}
+
 TEST(ArrangingUi, QuestionsBeforeAnIllegalCommit) {
     for (std::uint32_t seed = 1; seed < 30; ++seed) {
         Game game;
