@@ -25,6 +25,7 @@ std::vector<const DialogPanel*> panels(const MainWindow& w) {
 // Each control as assistive technology reaches it: through the panel's accessible children.
 TEST(PanelAccessibility, EveryControlHasAnAccessibleName) {
     MainWindow w(testCardLibrary(), 1);
+    w.setInputGuard(0);  // the presses follow each other at once
     for (const DialogPanel* panel : panels(w)) {
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(
             const_cast<DialogPanel*>(panel));  // the interface takes a non-const object
@@ -62,6 +63,7 @@ TEST(PanelAccessibility, EveryControlHasAnAccessibleName) {
 
 TEST(PanelAccessibility, ChangedTextsRenameTheControl) {
     MainWindow w(testCardLibrary(), 1);
+    w.setInputGuard(0);  // the presses follow each other at once
     w.show();
     SettingsPanel* s = w.settingsDialog();
     press(s, SettingsControl::ThreeOpponents);
@@ -109,6 +111,7 @@ void expectEverySettingFits(MainWindow& w, const char* language) {
 
 TEST(PanelTexts, EnglishTextsFitTheirControls) {
     MainWindow w(testCardLibrary(), 1);
+    w.setInputGuard(0);  // the presses follow each other at once
     w.show();
     expectEverySettingFits(w, "English");
 }
@@ -118,6 +121,7 @@ TEST(PanelTexts, VietnameseTextsFitAndDifferFromTheEnglish) {
     ASSERT_NE(vi, nullptr);
     {
         MainWindow w(testCardLibrary(), 1);
+        w.setInputGuard(0);  // the presses follow each other at once
         w.show();
         EXPECT_EQ(w.windowTitle(), "KOVARIN32 của https://kovarin32.example.org");
         // Every text but the point purchases' numbers differs from its English source.

@@ -3,11 +3,15 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 
 #include "cards/hand.h"
+#include "game/arranging_notes.h"
+#include "game/suggestion.h"
 #include "ui/game_window.h"
 #include "ui/table_view.h"
 #include "ui/translations.h"
@@ -62,13 +66,31 @@ const Commit Commits[] = {{A::SixPairs, cat::SixPairs},
                           {A::ThirteenStraight, cat::ThirteenStraight},
                           {A::Regular, RegularCommit}};
 
+// The claim button of a special holding.
+ArrangementControl claimButton(HandCategory special) {
+    for (const Commit& c : Commits)
+        if (c.category == special) return c.button;
+    return A::Regular;
+}
+
+// The table's keys that send a card to a hand.
+TableSection sectionOfKey(int key) {
+    return key == Qt::Key_1   ? TableSection::Front
+           : key == Qt::Key_2 ? TableSection::Middle
+                              : TableSection::Back;
+}
+
+const char* const KeysHelp[] = {"Drag or click cards. Ctrl+Z undoes, H suggests.",
+                                "Keys: arrows, Space, 1 2 3, Backspace, Enter."};
+
 }  // namespace
 
 MainWindow::MainWindow(CardLibrary& cards, int threads)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       cards_(cards),
-      evaluator_(std::make_unique<Evaluator>(ListCapacity, threads)) {
+      evaluator_(std::make_unique<Evaluator>(ListCapacity, threads)),
+      inputGuardMs_(QApplication::doubleClickInterval()) {
     setObjectName("cards");
     setWindowTitle(tr(WindowTitle));
     setFixedSize(800, 600);
@@ -94,6 +116,26 @@ MainWindow::MainWindow(CardLibrary& cards, int threads)
         QMessageBox box(QMessageBox::Information, "cards", text, QMessageBox::Ok, this);
         box.exec();
     };
+    askQuestion = [this](const QString& text) {
+        QMessageBox box(QMessageBox::Question, "cards", text, QMessageBox::Yes | QMessageBox::No,
+                        this);
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    };
+
+    // The table's own controls, below the hand rows and right of them; they never take the
+    // focus from the table.
+    setFocusPolicy(Qt::StrongFocus);
+    suggest_ = new QPushButton("SUGGEST (H)", this);
+    suggest_->setGeometry(NotesLeft, NotesTop + 8, 140, 32);
+    connect(suggest_, &QPushButton::clicked, this, [this] { suggest(); });
+    undo_ = new QPushButton("UNDO (Ctrl+Z)", this);
+    undo_->setGeometry(NotesLeft, NotesTop + 48, 140, 32);
+    connect(undo_, &QPushButton::clicked, this,
+            [this] { applyTableMove({TableMove::Kind::Undo}); });
+    for (QPushButton* b : {suggest_, undo_})
+        b->setFocusPolicy(Qt::NoFocus);
+    QApplication::instance()->installEventFilter(this);
 
     enterFirstPhase(game_, settings_ != nullptr);
     startUp(game_, rng_);  // thresholds, the seed from the clock, the hand order by suit
@@ -123,7 +165,24 @@ void MainWindow::phaseChanged() {
     settings_->setVisible(phase == Phase::Settings);
     results_->setVisible(phase == Phase::Results);
     arrangement_->setVisible(phase == Phase::Arranging);
-    if (phase == Phase::Settings) updateStartButton();
+    suggest_->setVisible(phase == Phase::Arranging);
+    undo_->setVisible(phase == Phase::Arranging);
+    endDrag();
+    // The focus goes where Enter does what the player expects: START GAME (never QUIT), the
+    // results' OK, or the table and its keys.
+    if (phase == Phase::Settings) {
+        updateStartButton();
+        QWidget* start = settings_->control(S::StartGame);
+        if (start->isVisible())
+            start->setFocus();
+        else
+            setFocus();
+    } else if (phase == Phase::Results) {
+        results_->control(ResultsControl::Ok)->setFocus();
+    } else {
+        setFocus();
+    }
+    sincePanelChange_.start();
     update();
     emit phaseShown();
 }
@@ -148,6 +207,24 @@ void MainWindow::restoreOptions(int opponents, int stake, ScoringOption scoring,
     game_.PlayerPoints = points;
     setPoints(points);
     updateStartButton();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            if (sincePanelChange_.isValid() && sincePanelChange_.elapsed() < inputGuardMs_) {
+                auto* w = qobject_cast<QWidget*>(watched);
+                if (w && (w == this || isAncestorOf(w))) return true;  // dropped
+            }
+            break;
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::setPoints(int points) {
@@ -184,6 +261,11 @@ void MainWindow::startGame() {
     kov::startGame(game_, rng_, *evaluator_);
     QApplication::restoreOverrideCursor();
     sortHandRow(game_);
+    history_.clear();
+    suggestionNote_.clear();
+    pointedSpecial_ = 0;
+    aids_.cursorCell = -1;
+    refreshAids();
     phaseChanged();
 }
 
@@ -194,6 +276,9 @@ void MainWindow::onArrangementCommand(ArrangementControl id) {
         game_.HandRowOrder = order;
         game_.SelectedCell = -1;
         sortHandRow(game_);
+        endDrag();
+        refreshAids();
+        setFocus();  // the table keeps its keys
         update();
         emit optionsChanged();
         return;
@@ -206,6 +291,13 @@ void MainWindow::commit(int category) {
     const std::string refusal = commitRefusal(game_, category);
     if (!refusal.empty()) {
         showMessage(gameText(refusal));
+        setFocus();
+        return;
+    }
+    // A commit that the rules would mark ILLEGAL is asked about first.
+    const std::string question = commitQuestion(game_, category);
+    if (!question.empty() && !askQuestion(QString::fromStdString(question))) {
+        setFocus();
         return;
     }
     commitArrangement(game_, category);
@@ -224,20 +316,159 @@ void MainWindow::onResultsCommand(ResultsControl id) {
     phaseChanged();
 }
 
+void MainWindow::applyTableMove(const TableMove& move) {
+    if (game_.SettledPhase != Phase::Arranging) return;
+    const int changes = history_.size();
+    applyMove(game_, history_, move);
+    if (history_.size() != changes) {  // the suggestion no longer stands as shown
+        suggestionNote_.clear();
+        pointedSpecial_ = 0;
+    }
+    refreshAids();
+    update();
+}
+
+void MainWindow::refreshAids() {
+    const CardSet holding = setOf(game_.Holdings.Rows[0]);
+    if (!(holding == specialsOf_)) {  // a new holding: which specials its cards make
+        specials_ = specialsMade(holding);
+        specialsOf_ = holding;
+    }
+    aids_.notes = arrangingNotes(game_);
+    aids_.lines.clear();
+    const std::string specials = specialsLine(specials_);
+    if (!specials.empty()) aids_.lines.push_back(QString::fromStdString(specials));
+    if (!aids_.notes.warning.empty())
+        aids_.lines.push_back(QString::fromStdString(aids_.notes.warning));
+    if (!suggestionNote_.isEmpty()) aids_.lines.push_back(suggestionNote_);
+    for (const char* line : KeysHelp)
+        aids_.lines.push_back(line);
+    aids_.pointAtX = -1;
+    if (pointedSpecial_ != 0) {
+        const QWidget* b = arrangement_->control(claimButton(pointedSpecial_));
+        aids_.pointAtX = arrangement_->x() + b->geometry().center().x();
+    }
+}
+
+void MainWindow::suggest() {
+    if (game_.SettledPhase != Phase::Arranging) return;
+    endDrag();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const Suggestion s =
+        suggestArrangement(setOf(game_.Holdings.Rows[0]), game_.Scoring, *evaluator_);
+    QApplication::restoreOverrideCursor();
+    if (s.placeable) placeArrangement(game_, history_, s.cells);
+    pointedSpecial_ = s.special;
+    const QString claim = claimButtonText(s.special);
+    if (s.special != 0 && s.placeable)
+        suggestionNote_ = QString("Suggested: %1, laid out; claim it.").arg(claim);
+    else if (s.special != 0)
+        suggestionNote_ = QString("Suggested: claim %1 with its button.").arg(claim);
+    else
+        suggestionNote_ = QString("Suggested front, middle, back: %1, %2, %3.")
+                              .arg(CategoryNames[s.arrangement.front.category].data(),
+                                   CategoryNames[s.arrangement.middle.category].data(),
+                                   CategoryNames[s.arrangement.back.category].data());
+    refreshAids();
+    update();
+}
+
+void MainWindow::endDrag() {
+    pressed_ = {};
+    aids_.dragCell = -1;
+    aids_.dropCell = -1;
+}
+
+// A press is the rules' click; a press that lifts a card may go on to drag it.
 void MainWindow::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || game_.SettledPhase != Phase::Arranging) return;
-    const CellHit hit = hitTestCell(event->position().toPoint());
+    const QPoint at = event->position().toPoint();
+    const CellHit hit = hitTestCell(at);
     if (!hit.hit) return;
-    clickCell(game_, hit.row, hit.column);
-    sortHandRow(game_);
+    const int cell = hit.cell();
+    const bool lifts =
+        game_.SelectedCell == -1 &&
+        game_.TableGrid[static_cast<std::size_t>(hit.row)][static_cast<std::size_t>(hit.column)] !=
+            EmptyCell;
+    endDrag();
+    if (aids_.cursorCell >= 0) aids_.cursorCell = cell;
+    applyTableMove({TableMove::Kind::Click, cell});
+    if (lifts && game_.SelectedCell == cell)
+        pressed_ = {cell, at, at - cellRect(cell).topLeft(), false};
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (pressed_.cell < 0 || !(event->buttons() & Qt::LeftButton)) return;
+    const QPoint at = event->position().toPoint();
+    if (!pressed_.dragging &&
+        (at - pressed_.at).manhattanLength() < QApplication::startDragDistance())
+        return;
+    pressed_.dragging = true;
+    aids_.dragCell = pressed_.cell;
+    aids_.dragTopLeft = at - pressed_.grabOffset;
+    const int over = hitTestCell(at).cell();
+    aids_.dropCell = over == pressed_.cell ? -1 : over;
     update();
+}
+
+// Releasing a dragged card drops it on the cell under the pointer (an empty cell takes it, a full
+// one swaps) or, anywhere else, puts it back. A release without a drag leaves the click as it is.
+void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || pressed_.cell < 0) return;
+    const bool dropped = pressed_.dragging && game_.SelectedCell == pressed_.cell;
+    const int source = pressed_.cell;
+    endDrag();
+    if (!dropped) return;
+    const int target = hitTestCell(event->position().toPoint()).cell();
+    if (target >= 0 && target != source)
+        applyTableMove({TableMove::Kind::Click, target});
+    else
+        applyTableMove({TableMove::Kind::PutBack});
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (game_.SettledPhase != Phase::Arranging) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    using K = TableMove::Kind;
+    const int key = event->key();
+    // The lifted card, else the one under the cursor.
+    const int card = game_.SelectedCell != -1 ? game_.SelectedCell : aids_.cursorCell;
+    if (key == Qt::Key_Z && (event->modifiers() & Qt::ControlModifier)) {
+        endDrag();
+        applyTableMove({K::Undo});
+    } else if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up ||
+               key == Qt::Key_Down) {
+        aids_.cursorCell = moveCursor(aids_.cursorCell, key);
+        update();
+    } else if (key == Qt::Key_Space) {
+        if (aids_.cursorCell < 0) aids_.cursorCell = moveCursor(-1, key);
+        endDrag();
+        applyTableMove({K::Click, aids_.cursorCell});
+    } else if (key == Qt::Key_1 || key == Qt::Key_2 || key == Qt::Key_3) {
+        endDrag();
+        if (card >= 0) applyTableMove({K::SendTo, card, sectionOfKey(key)});
+    } else if (key == Qt::Key_Backspace) {
+        endDrag();
+        if (card >= 0) applyTableMove({K::ReturnToHand, card});
+    } else if (key == Qt::Key_Escape) {
+        endDrag();
+        applyTableMove({K::PutBack});
+    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (game_.HandCount == 0) commit(RegularCommit);
+    } else if (key == Qt::Key_H && !(event->modifiers() & Qt::ControlModifier)) {
+        suggest();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), TableGrey);
     if (game_.SettledPhase == Phase::Results) paintResults(painter, placed_, cards_);
-    if (game_.SettledPhase == Phase::Arranging) paintTable(painter, game_, cards_);
+    if (game_.SettledPhase == Phase::Arranging) paintTable(painter, game_, cards_, aids_);
 }
 
 int runGame(CardLibrary& cards, const QStringList& libraryCandidates,

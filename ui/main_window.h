@@ -3,14 +3,19 @@
 // the panels' commands and the table's clicks to the game. The game's rules live in the engine;
 // where things go on the screen lives in table_view and results_view.
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
 
 #include "game/game_flow.h"
+#include "game/table_moves.h"
 #include "ui/card_library.h"
 #include "ui/dialog_panel.h"
 #include "ui/results_view.h"
+#include "ui/table_view.h"
+
+class QPushButton;
 
 namespace kov::ui {
 
@@ -33,8 +38,25 @@ class MainWindow : public QWidget {
     const ResultsView& resultsView() const { return view_; }
     const PlacedResults& placedResults() const { return placed_; }
 
+    QPushButton* suggestButton() const { return suggest_; }
+    QPushButton* undoButton() const { return undo_; }
+    const TableAids& tableAids() const { return aids_; }
+    const TableHistory& tableHistory() const { return history_; }
+
     // Shows a message box owned by this window (tests replace it so nothing blocks).
     std::function<void(const QString&)> showMessage;
+    // Asks a yes/no question before an irreversible step, No by default; true for Yes (tests
+    // replace it so nothing blocks).
+    std::function<bool(const QString&)> askQuestion;
+
+    // Mouse and key input that reaches the window within this many milliseconds after a panel
+    // was replaced is dropped, so that the second click of a double click (or a key pressed while
+    // a deal is being dealt) does not land on the new panel. The double-click interval by
+    // default; 0 turns it off.
+    void setInputGuard(int milliseconds) { inputGuardMs_ = milliseconds; }
+
+    // The computer's suggestion for the player's cards (the H key and the SUGGEST button).
+    void suggest();
 
     // Recomputes the points still needed and shows or hides START GAME.
     void updateStartButton();
@@ -55,7 +77,11 @@ class MainWindow : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void onSettingsCommand(SettingsControl id);
@@ -65,6 +91,10 @@ class MainWindow : public QWidget {
     void phaseChanged();
     void startGame();
     void commit(int category);
+    // The one way the table changes: applies the move, then refreshes the notes and repaints.
+    void applyTableMove(const TableMove& move);
+    void refreshAids();
+    void endDrag();
 
     CardLibrary& cards_;
     GameState game_;
@@ -76,6 +106,26 @@ class MainWindow : public QWidget {
     ResultsView view_;
     PlacedResults placed_;
     bool terminated_ = false;
+
+    // Arranging: the moves to undo, the specials the cards make, the view's aids.
+    TableHistory history_;
+    std::vector<HandCategory> specials_;
+    CardSet specialsOf_;  // the holding that specials_ belongs to
+    QString suggestionNote_;
+    HandCategory pointedSpecial_ = 0;
+    TableAids aids_;
+    QPushButton* suggest_ = nullptr;
+    QPushButton* undo_ = nullptr;
+    // A press on a card that lifted it: it may become a drag.
+    struct PressedCard {
+        int cell = -1;
+        QPoint at;          // where the press was
+        QPoint grabOffset;  // from the card's top-left to the pointer
+        bool dragging = false;
+    } pressed_;
+
+    int inputGuardMs_;
+    QElapsedTimer sincePanelChange_;
 };
 
 // The program's start: loads the card library (a message box and exit status 0 when it cannot:

@@ -13,11 +13,16 @@
 #include <QImage>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 
 #include "cards/card_text.h"
 #include "cards/compare.h"
+#include "game/arranging_notes.h"
+#include "game/suggestion.h"
 #include "game/table_clicks.h"
 
 namespace kov::ui {
@@ -26,8 +31,15 @@ namespace {
 struct Game {
     MainWindow window{testCardLibrary(), 2};
     std::vector<QString> messages;
+    std::vector<QString> questions;
+    bool answer = true;  // Yes to every question, as the rules commit without asking
     Game() {
         window.showMessage = [this](const QString& text) { messages.push_back(text); };
+        window.askQuestion = [this](const QString& text) {
+            questions.push_back(text);
+            return answer;
+        };
+        window.setInputGuard(0);
         window.random().seedRandom(1234);
         window.show();
     }
@@ -238,9 +250,10 @@ TEST(MainWindowUi, RenderedTablePixels) {
     QApplication::processEvents();
     const QRect hand0 = cardRect(HandRow, 0);
     const QRect front0 = cardRect(ArrangementRow, 0);
-    // A card face is white inside; an empty cell shows the grey table.
+    // A card face is white inside; an empty cell shows a slot darker than the table.
     const QImage before = game.window.grab().toImage();
-    EXPECT_EQ(before.pixelColor(front0.center()), QColor(128, 128, 128));
+    EXPECT_EQ(before.pixelColor(front0.center()), SlotGrey);
+    EXPECT_EQ(before.pixelColor(front0.topLeft() - QPoint(2, 2)), TableGrey);
     EXPECT_EQ(before.pixelColor(hand0.topLeft() + QPoint(5, 40)), QColor(Qt::white));
     // Raised: drawn 3 px right and 6 px up, its cell erased first.
     game.clickCell(HandRow, 0);
@@ -284,6 +297,321 @@ TEST(MainWindowUi, KeyboardPressesButtons) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_NE(QApplication::focusWidget(), plusOne);
     EXPECT_NE(qobject_cast<QAbstractButton*>(QApplication::focusWidget()), nullptr);
+}
+
+// The cells of the arrangement row, front to back.
+std::vector<int> arrangementFaces(const GameState& g) {
+    return {g.TableGrid[ArrangementRow].begin(), g.TableGrid[ArrangementRow].end()};
+}
+
+// Drags the card at `from` by press, moves and release to the point `to`.
+void drag(MainWindow& w, QPoint from, QPoint to) {
+    QTest::mousePress(&w, Qt::LeftButton, {}, from);
+    QTest::mouseMove(&w, from + (to - from) / 2);
+    QTest::mouseMove(&w, to);
+    QTest::mouseRelease(&w, Qt::LeftButton, {}, to);
+}
+
+TEST(ArrangingUi, DragAndDrop) {
+    Game game;
+    game.buyAndStart();
+    GameState& g = game.g();
+    const int first = g.TableGrid[HandRow][0];
+    // Under way: the card follows the pointer and the cell under it is marked.
+    const QPoint from = cardRect(HandRow, 0).center(), to = cardRect(ArrangementRow, 0).center();
+    QTest::mousePress(&game.window, Qt::LeftButton, {}, from);
+    QTest::mouseMove(&game.window, to);
+    EXPECT_EQ(game.window.tableAids().dragCell, 13);
+    EXPECT_EQ(game.window.tableAids().dropCell, 0);
+    const QImage moving = game.window.grab().toImage();
+    EXPECT_EQ(moving.pixelColor(cardRect(HandRow, 0).center()), SlotGrey);
+    EXPECT_EQ(moving.pixelColor(cardRect(ArrangementRow, 0).topLeft() + QPoint(5, 40)),
+              QColor(Qt::white));
+    QTest::mouseRelease(&game.window, Qt::LeftButton, {}, to);
+    EXPECT_EQ(g.TableGrid[ArrangementRow][0], first);
+    EXPECT_EQ(g.SelectedCell, -1);
+    EXPECT_EQ(g.ArrangedCount, 1);
+    EXPECT_EQ(game.window.tableAids().dragCell, -1);
+    // Onto a full cell: the two cards swap.
+    const int second = g.TableGrid[HandRow][0];
+    drag(game.window, cardRect(HandRow, 0).center(), to);
+    EXPECT_EQ(g.TableGrid[ArrangementRow][0], second);
+    EXPECT_NE(std::find(g.TableGrid[HandRow].begin(), g.TableGrid[HandRow].end(), first),
+              g.TableGrid[HandRow].end());
+    // Released anywhere else: it goes back.
+    const GameState before = g;
+    drag(game.window, to, QPoint(700, 300));
+    drag(game.window, to, QPoint(100, 500));
+    drag(game.window, to, to + QPoint(10, 10));  // its own cell
+    EXPECT_EQ(g.TableGrid, before.TableGrid);
+    EXPECT_EQ(g.SelectedCell, -1);
+    // A press and release on one spot stays the rules' click: the card is lifted.
+    game.clickCell(ArrangementRow, 0);
+    EXPECT_EQ(g.SelectedCell, 0);
+    game.clickCell(ArrangementRow, 1);
+    EXPECT_EQ(g.TableGrid[ArrangementRow][1], second);
+    EXPECT_EQ(tableFault(g), "");
+}
+
+TEST(ArrangingUi, KeysMoveTheCursorAndTheCards) {
+    Game game;
+    game.buyAndStart();
+    GameState& g = game.g();
+    QApplication::setActiveWindow(&game.window);
+    const GameState dealt = g;
+    MainWindow& w = game.window;
+    QTest::keyClick(&w, Qt::Key_Right);  // the cursor shows on the first hand card
+    EXPECT_EQ(w.tableAids().cursorCell, 13);
+    QTest::keyClick(&w, Qt::Key_Right);
+    QTest::keyClick(&w, Qt::Key_Down);
+    EXPECT_EQ(w.tableAids().cursorCell, 21);
+    QTest::keyClick(&w, Qt::Key_Up);
+    QTest::keyClick(&w, Qt::Key_Up);
+    EXPECT_EQ(w.tableAids().cursorCell, 9);  // the back hand's second cell
+    QTest::keyClick(&w, Qt::Key_Up);
+    QTest::keyClick(&w, Qt::Key_Up);
+    EXPECT_EQ(w.tableAids().cursorCell, 0);  // the front's first cell stands over the second
+    QTest::keyClick(&w, Qt::Key_Up);
+    EXPECT_EQ(w.tableAids().cursorCell, 0);
+    // Space lifts the card under the cursor, Space on another cell drops it there.
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(&w, Qt::Key_Down);
+    EXPECT_EQ(w.tableAids().cursorCell, 14);
+    const int card = g.TableGrid[HandRow][1];
+    QTest::keyClick(&w, Qt::Key_Space);
+    EXPECT_EQ(g.SelectedCell, 14);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(&w, Qt::Key_Up);
+    QTest::keyClick(&w, Qt::Key_Space);
+    EXPECT_EQ(g.TableGrid[ArrangementRow][0], card);
+    // 1, 2, 3 send the card under the cursor to the first empty cell of a hand.
+    QTest::keyClick(&w, Qt::Key_3);  // the placed front card on to the back
+    EXPECT_EQ(g.TableGrid[ArrangementRow][8], card);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(&w, Qt::Key_Down);  // back to the hand row
+    const int next = g.TableGrid[HandRow][0];
+    QTest::keyClick(&w, Qt::Key_Left);
+    QTest::keyClick(&w, Qt::Key_1);
+    EXPECT_EQ(g.TableGrid[ArrangementRow][0], next);
+    // A lifted card goes before the one under the cursor.
+    QTest::keyClick(&w, Qt::Key_Space);  // lifts the hand's new first card
+    const int lifted = g.TableGrid[HandRow][0];
+    QTest::keyClick(&w, Qt::Key_Right);
+    QTest::keyClick(&w, Qt::Key_2);
+    EXPECT_EQ(g.TableGrid[ArrangementRow][3], lifted);
+    EXPECT_EQ(g.ArrangedCount, 3);
+    // Backspace returns the placed card under the cursor.
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(&w, Qt::Key_Up);
+    ASSERT_EQ(sectionOf(w.tableAids().cursorCell), TableSection::Front);
+    w.setFocus();
+    const int cursor = w.tableAids().cursorCell;
+    const bool full = g.TableGrid[ArrangementRow][static_cast<std::size_t>(cursor)] != EmptyCell;
+    QTest::keyClick(&w, Qt::Key_Backspace);
+    EXPECT_EQ(g.ArrangedCount, full ? 2 : 3);
+    // Enter does nothing until all 13 are placed; Ctrl+Z undoes move by move to the deal.
+    QTest::keyClick(&w, Qt::Key_Return);
+    EXPECT_EQ(g.phase(), Phase::Arranging);
+    EXPECT_TRUE(game.messages.empty());
+    while (!w.tableHistory().empty())
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(g.TableGrid, dealt.TableGrid);
+    EXPECT_EQ(g.HandCount, 13);
+    // The table's keys work while a panel button has the focus (clicked or tabbed to).
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(&w, Qt::Key_Down);  // back to the hand row
+    press(w.arrangementDialog(), ArrangementControl::OrderByCardNumber);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_1);
+    EXPECT_EQ(g.ArrangedCount, 1);
+    w.arrangementDialog()->button(ArrangementControl::Regular)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_2);
+    EXPECT_EQ(g.ArrangedCount, 2);
+}
+
+// The suggestion is the computer's choice for the player's 13 cards, laid out in one move that
+// Ctrl+Z takes back; the game's generator is not touched, and Enter then commits it.
+TEST(ArrangingUi, SuggestionLaysOutTheComputersChoice) {
+    for (std::uint32_t seed = 1; seed < 20; ++seed) {
+        Game game;
+        game.window.random().seedRandom(seed);
+        game.buyAndStart();
+        GameState& g = game.g();
+        QApplication::setActiveWindow(&game.window);
+        const CardSet holding = setOf(g.Holdings.Rows[0]);
+        Evaluator computer(ListCapacity, 1);
+        Deal deal;
+        deal.Rows[0] = g.Holdings.Rows[0];
+        Random own(suggestionSeed(holding));
+        computer.evaluateHolding(deal, own, g.Scoring);
+        const Arrangement choice = computer.candidates(0)[0];
+        if (choice.back.category > cat::StraightFlush) continue;
+
+        const std::uint32_t dealSequence = game.window.random().state();
+        const TableGridType dealt = g.TableGrid;
+        QTest::keyClick(&game.window, Qt::Key_H);
+        EXPECT_EQ(game.window.random().state(), dealSequence);
+        EXPECT_EQ(g.HandCount, 0);
+        EXPECT_EQ(g.ArrangedCount, 13);
+        std::vector<int> expected;
+        for (CardIndex c : tableOrder(choice))
+            expected.push_back(toFaceNumber(c));
+        EXPECT_EQ(arrangementFaces(g), expected);
+        EXPECT_FALSE(game.window.tableAids().notes.outOfOrder());
+        QTest::keyClick(&game.window, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(g.TableGrid, dealt);
+        QTest::mouseClick(game.window.suggestButton(), Qt::LeftButton);
+        EXPECT_EQ(arrangementFaces(g), expected);
+        QTest::keyClick(&game.window, Qt::Key_Return);
+        EXPECT_TRUE(game.questions.empty());
+        EXPECT_TRUE(game.messages.empty());
+        ASSERT_EQ(g.phase(), Phase::Results);
+        EXPECT_EQ(g.Arrangements[0].back.category, choice.back.category);
+        return;
+    }
+    FAIL() << "no seed gave an ordinary holding";
+}
+
+// Holding six pairs, the player is told so, and the suggestion points at the claim instead of
+// laying the cards out.
+TEST(ArrangingUi, SixPairsAreNamedAndPointedAt) {
+    Game game;
+    game.buyAndStart();
+    GameState& g = game.g();
+    g.Holdings.Rows[0] = holdingOf(cardsFromText("Ah Ad 3c 3s 5h 5d 7c 7s 9h 9d Jc Js Kh"));
+    loadHandIntoTable(g);
+    sortHandRow(g);
+    QTest::keyClick(&game.window, Qt::Key_H);
+    EXPECT_EQ(g.HandCount, 13);
+    const TableAids& aids = game.window.tableAids();
+    ASSERT_GE(aids.lines.size(), 2u);
+    EXPECT_EQ(aids.lines[0], "Your cards make 6 PAIRS.");
+    EXPECT_EQ(aids.lines[1], "Suggested: claim 6 PAIRS with its button.");
+    const QWidget* claim = game.window.arrangementDialog()->control(ArrangementControl::SixPairs);
+    EXPECT_EQ(aids.pointAtX, claim->mapTo(&game.window, claim->rect().center()).x());
+    press(game.window.arrangementDialog(), ArrangementControl::SixPairs);
+    EXPECT_TRUE(game.questions.empty());
+    EXPECT_EQ(g.Arrangements[0].back.category, cat::SixPairs);
+}
+
+TEST(ArrangingUi, QuestionsBeforeAnIllegalCommit) {
+    for (std::uint32_t seed = 1; seed < 30; ++seed) {
+        Game game;
+        game.window.random().seedRandom(seed);
+        game.buyAndStart();
+        GameState& g = game.g();
+        const Arrangement computer = g.Arrangements[0];
+        if (computer.back.category > cat::StraightFlush ||
+            computer.back.category <= computer.middle.category ||
+            !specialsMade(setOf(g.Holdings.Rows[0])).empty())
+            continue;
+        // A claim the cards do not support: No leaves the table as it is.
+        game.answer = false;
+        press(game.window.arrangementDialog(), ArrangementControl::SixPairs);
+        ASSERT_EQ(game.questions.size(), 1u);
+        EXPECT_EQ(game.questions[0],
+                  "Your cards do not make 6 PAIRS. The claim is ILLEGAL and loses to every "
+                  "opponent. Claim anyway?");
+        EXPECT_EQ(g.phase(), Phase::Arranging);
+        // REGULAR out of order asks too; No keeps the table, Yes gives the rules' ILLEGAL.
+        game.placeByClicks(tableOrder(computer.front, computer.back, computer.middle));
+        EXPECT_TRUE(game.window.tableAids().notes.middleOverBack);
+        const std::size_t lines = game.window.tableAids().lines.size();
+        EXPECT_EQ(game.window.tableAids().lines[lines - 3],
+                  "Out of order: the middle outranks the back.");
+        press(game.window.arrangementDialog(), ArrangementControl::Regular);
+        ASSERT_EQ(game.questions.size(), 2u);
+        EXPECT_TRUE(game.questions[1].startsWith("Out of order: the middle outranks the back."));
+        EXPECT_EQ(g.phase(), Phase::Arranging);
+        game.answer = true;
+        press(game.window.arrangementDialog(), ArrangementControl::Regular);
+        ASSERT_EQ(g.phase(), Phase::Results);
+        EXPECT_EQ(g.Arrangements[0].back.category, IllegalMarker);
+        EXPECT_TRUE(game.messages.empty());
+        return;
+    }
+    FAIL() << "no seed gave a back stronger than its middle";
+}
+
+// The real question box: No is its default button, so Enter answers No.
+TEST(ArrangingUi, TheQuestionBoxDefaultsToNo) {
+    MainWindow window(testCardLibrary(), 2);
+    window.show();
+    bool defaultNo = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        defaultNo = box->defaultButton() == box->button(QMessageBox::No);
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_FALSE(window.askQuestion("Claim anyway?"));
+    EXPECT_TRUE(defaultNo);
+}
+
+// Input that reaches the window within the double-click interval after a panel changed is
+// dropped: the second click of a double click on START GAME does not press REGULAR beneath it,
+// nor does the second click on a claim press the results' OK.
+TEST(ArrangingUi, DoubleClicksDoNotLeakOntoTheNextPanel) {
+    Game game;
+    const int interval = QApplication::doubleClickInterval();
+    press(game.window.settingsDialog(), SettingsControl::AddTwentyPoints);
+    press(game.window.settingsDialog(), SettingsControl::StartGame);
+    game.window.setInputGuard(interval);  // from the change of panel on
+    press(game.window.arrangementDialog(), ArrangementControl::Regular);
+    game.clickCell(HandRow, 0);
+    QTest::keyClick(&game.window, Qt::Key_H);
+    EXPECT_TRUE(game.messages.empty());
+    EXPECT_EQ(game.g().SelectedCell, -1);
+    EXPECT_EQ(game.g().HandCount, 13);
+    game.window.setInputGuard(0);
+    press(game.window.arrangementDialog(), ArrangementControl::SixPairs);
+    ASSERT_EQ(game.g().phase(), Phase::Results);
+    game.window.setInputGuard(interval);
+    QTest::mouseClick(game.window.resultsDialog()->button(ResultsControl::Ok), Qt::LeftButton);
+    EXPECT_EQ(game.g().phase(), Phase::Results);
+}
+
+// After OK the focus is on START GAME, so Enter starts the next deal and never quits.
+TEST(ArrangingUi, EnterAfterOkStartsTheNextDeal) {
+    Game game;
+    QApplication::setActiveWindow(&game.window);
+    EXPECT_NE(QApplication::focusWidget(),
+              game.window.settingsDialog()->control(SettingsControl::Quit));
+    game.buyAndStart();
+    press(game.window.arrangementDialog(), ArrangementControl::SixPairs);
+    ASSERT_EQ(QApplication::focusWidget(),
+              game.window.resultsDialog()->control(ResultsControl::Ok));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_EQ(game.g().phase(), Phase::Settings);
+    EXPECT_TRUE(game.window.isVisible());
+    QWidget* focus = QApplication::focusWidget();
+    EXPECT_NE(focus, game.window.settingsDialog()->control(SettingsControl::Quit));
+    QTest::keyClick(focus, Qt::Key_Return);
+    EXPECT_TRUE(game.window.isVisible());
+    if (game.window.settingsDialog()->control(SettingsControl::StartGame)->isVisible()) {
+        EXPECT_EQ(game.g().phase(), Phase::Arranging);
+    } else {
+        EXPECT_EQ(game.g().phase(), Phase::Settings);
+    }
+}
+
+// Beside each full hand its name; the text stands right of the rows.
+TEST(ArrangingUi, HandNamesBesideTheRows) {
+    Game game;
+    game.buyAndStart();
+    for (int i = 0; i < 3; ++i) {
+        game.clickCell(HandRow, 0);
+        game.clickCell(ArrangementRow, i);
+    }
+    const std::string& front = game.window.tableAids().notes.handNames[0];
+    EXPECT_TRUE(front == "trash" || front == "a pair" || front == "triple") << front;
+    EXPECT_EQ(game.window.tableAids().notes.handNames[1], "");
+    const QImage image = game.window.grab().toImage();
+    int written = 0;
+    for (int y = cardRect(ArrangementRow, 0).top(); y < cardRect(ArrangementRow, 0).bottom(); ++y)
+        for (int x = NotesLeft; x < 800; ++x)
+            written += image.pixelColor(x, y) != TableGrey;
+    EXPECT_GT(written, 50);
 }
 
 TEST(CardLibraryLoading, MissingLibraryShowsTheMessageAndExitsZero) {

@@ -1,8 +1,9 @@
 // Renders the game to PNG files with a fixed seed, for the README and for looking at the game
-// without a display: settings, a table with cards placed and one raised, the results under each
-// scoring option (with the review of the deal), the statistics after a series of deals, and the
-// results view's longest lines at the right edge. The game keeps its files in a temporary folder
-// that is removed at the end; the user's own files are never touched.
+// without a display: settings, a table with cards placed and one raised, a table in progress with
+// a card being dragged, the results under each scoring option (with the review of the deal), the
+// statistics after a series of deals, and the results view's longest lines at the right edge. The
+// game keeps its files in a temporary folder that is removed at the end; the user's own files are
+// never touched.
 //
 //   kovarin32-screenshots OUTPUT_FOLDER    (the folder is made when missing)
 //
@@ -115,6 +116,8 @@ int main(int argc, char** argv) {
         GameWindow game(cards, kov::ui::Store(folder + "/config", folder + "/data"));
         MainWindow& w = game.table();
         w.showMessage = [](const QString&) {};
+        w.askQuestion = [](const QString&) { return true; };
+        w.setInputGuard(0);  // the presses follow each other at once
         w.random().seedRandom(2026);
         game.show();
         press(w.settingsDialog(), S::ThreeOpponents);
@@ -129,6 +132,20 @@ int main(int argc, char** argv) {
             clickCell(w, kov::HandRow, 1);
             save(game, out, "table.png");
             clickCell(w, kov::HandRow, 1);
+            // In progress: the front and the middle laid out and named, the keyboard cursor on
+            // the hand row, and a card dragged towards the back.
+            while (!w.tableHistory().empty())
+                QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+            place(w, 8);
+            QTest::keyClick(&w, Qt::Key_Right);
+            QTest::keyClick(&w, Qt::Key_Right);
+            const QPoint from = kov::ui::cardRect(kov::HandRow, 0).center();
+            const QPoint to = kov::ui::cardRect(kov::ArrangementRow, 9).center() + QPoint(9, 14);
+            QTest::mousePress(&w, Qt::LeftButton, {}, from);
+            QTest::mouseMove(&w, (from + to) / 2);
+            QTest::mouseMove(&w, to);
+            save(w, out, "table-in-progress.png");
+            QTest::mouseRelease(&w, Qt::LeftButton, {}, to);
         }
         place(w, 13);
         press(w.arrangementDialog(), kov::ui::ArrangementControl::Regular);

@@ -1,0 +1,139 @@
+#include "game/arranging_notes.h"
+
+#include <bit>
+
+#include "cards/card_text.h"
+#include "cards/classify.h"
+#include "cards/compare.h"
+#include "cards/special.h"
+#include "game/game_flow.h"
+
+namespace kov {
+namespace {
+
+// The player's table as card sets: front, middle, back, and the cards not yet placed.
+PlayerSetsType tableSets(const GameState& g) {
+    GameState copy = g;
+    buildPlayerSets(copy);
+    return copy.PlayerSets;
+}
+
+CardSet allCards(const PlayerSetsType& p) {
+    return unite(unite(p.front, p.middle), unite(p.back, p.leftover));
+}
+
+// Whether some split of the 13 cards into 3, 5 and 5 holds the three-hand special `category`
+// (3 flush or 3 straight), asked of the rules' own check for every such split that could.
+bool splitMakes(const CardSet& holding, HandCategory category) {
+    const std::vector<CardIndex> cards = cardsOf(holding);
+    const int n = static_cast<int>(cards.size());
+    if (n != 13) return false;
+    const auto fits3 = category == cat::ThreeFlush ? isFlush3 : isStraight3;
+    const auto fits5 = category == cat::ThreeFlush ? isFlush5 : isStraight5;
+    Arrangement scratch;
+    for (int a = 0; a < n; ++a)
+        for (int b = a + 1; b < n; ++b)
+            for (int c = b + 1; c < n; ++c) {
+                CardSet front;
+                for (int i : {a, b, c})
+                    addCard(front, cards[static_cast<std::size_t>(i)]);
+                if (!fits3(front)) continue;
+                const std::vector<CardIndex> rest = cardsOf(without(holding, front));
+                // Every middle of five from the ten left; the back is the other five.
+                for (unsigned pick = 0; pick < (1u << 10); ++pick) {
+                    if (std::popcount(pick) != 5) continue;
+                    CardSet middle;
+                    for (std::size_t i = 0; i < 10; ++i)
+                        if (pick & (1u << i)) addCard(middle, rest[i]);
+                    if (!fits5(middle)) continue;
+                    const CardSet back = without(without(holding, front), middle);
+                    if (declareSpecial(scratch, front, middle, back, CardSet{}, category))
+                        return true;
+                }
+            }
+    return false;
+}
+
+}  // namespace
+
+ArrangingNotes arrangingNotes(const GameState& g) {
+    ArrangingNotes notes;
+    const PlayerSetsType p = tableSets(g);
+    if (cardCount(p.front) == 3) notes.handNames[0] = CategoryNames[classifyFront(p.front)];
+    if (cardCount(p.middle) == 5) notes.handNames[1] = CategoryNames[classifyFive(p.middle)];
+    if (cardCount(p.back) == 5) notes.handNames[2] = CategoryNames[classifyFive(p.back)];
+    if (g.HandCount != 0 || g.ArrangedCount != 13) return notes;
+    // The order the rules ask for: back >= middle >= front.
+    const HandCategory f = classifyFront(p.front), m = classifyFive(p.middle),
+                       b = classifyFive(p.back);
+    notes.frontOverMiddle = m < f || (m == f && lessCoarse(p.middle, p.front, f));
+    notes.middleOverBack = b < m || (b == m && lessFive(p.back, p.middle, m));
+    if (notes.frontOverMiddle && notes.middleOverBack)
+        notes.warning = "Out of order: the front outranks the middle and the middle the back.";
+    else if (notes.frontOverMiddle)
+        notes.warning = "Out of order: the front outranks the middle.";
+    else if (notes.middleOverBack)
+        notes.warning = "Out of order: the middle outranks the back.";
+    return notes;
+}
+
+std::vector<HandCategory> specialsMade(const CardSet& holding) {
+    std::vector<HandCategory> out;
+    Arrangement scratch;
+    const CardSet none;
+    for (HandCategory c = cat::SixPairs; c <= cat::ThirteenStraightFlush; ++c) {
+        const bool made = c == cat::ThreeFlush || c == cat::ThreeStraight
+                              ? splitMakes(holding, c)
+                              : declareSpecial(scratch, none, none, none, holding, c);
+        if (made) out.push_back(c);
+    }
+    return out;
+}
+
+const char* claimButtonText(HandCategory special) {
+    switch (special) {
+        case cat::SixPairs:
+            return "6 PAIRS";
+        case cat::FivePairsTriple:
+            return "5 PAIRS, 1TRIPLE";
+        case cat::ThreeStraight:
+            return "3 STRAIGHT";
+        case cat::ThreeFlush:
+            return "3 FLUSH";
+        case cat::ThirteenStraight:
+            return "13 STRAIGHT";
+        case cat::ThirteenStraightFlush:
+            return "13 STRAIGHT FLUSH";
+        default:
+            return "";
+    }
+}
+
+std::string specialsLine(const std::vector<HandCategory>& specials) {
+    if (specials.empty()) return "";
+    std::string line = "Your cards make ";
+    for (std::size_t i = 0; i < specials.size(); ++i) {
+        if (i > 0) line += ", ";
+        line += claimButtonText(specials[i]);
+    }
+    return line + ".";
+}
+
+std::string commitQuestion(const GameState& g, int category) {
+    const PlayerSetsType p = tableSets(g);
+    Arrangement scratch;
+    if (category == RegularCommit) {
+        if (evaluateArrangement(scratch, p.front, p.middle, p.back)) return "";
+        return arrangingNotes(g).warning +
+               " REGULAR is then ILLEGAL and loses to every opponent. Commit anyway?";
+    }
+    if (declareSpecial(scratch, p.front, p.middle, p.back, p.leftover, category)) return "";
+    const auto special = static_cast<HandCategory>(category);
+    std::string question = std::string("Your cards do not make ") + claimButtonText(special);
+    if ((special == cat::ThreeFlush || special == cat::ThreeStraight) &&
+        splitMakes(allCards(p), special))
+        question += " as they are laid out";
+    return question + ". The claim is ILLEGAL and loses to every opponent. Claim anyway?";
+}
+
+}  // namespace kov

@@ -1,0 +1,55 @@
+#include "game/suggestion.h"
+
+#include "cards/card_text.h"
+#include "cards/special.h"
+
+namespace kov {
+
+std::uint32_t suggestionSeed(const CardSet& holding) {
+    // FNV-1a over the four suit masks.
+    std::uint32_t h = 2166136261u;
+    for (std::uint16_t m : holding.mask)
+        for (int shift : {0, 8}) {
+            h ^= static_cast<std::uint32_t>((m >> shift) & 0xFFu);
+            h *= 16777619u;
+        }
+    return h;
+}
+
+Suggestion suggestArrangement(const CardSet& holding, ScoringOption option, Evaluator& evaluator,
+                              int simulatedDeals) {
+    Random rng(suggestionSeed(holding));
+    Deal deal;
+    deal.Rows[0] = holdingOf(holding);
+    if (simulatedDeals == SimulatedDeals) {
+        evaluator.evaluateHolding(deal, rng, option);
+    } else {
+        // The same evaluation one simulated deal after the other, with its own number of deals.
+        SeatSearch search;
+        search.arrangeSeat(holding, evaluator.candidates(0));
+        evaluator.clearTallies();
+        for (int n = 0; n < simulatedDeals; ++n) {
+            redealUnseen(deal, rng);
+            for (int seat = 1; seat <= 3; ++seat)
+                search.arrangeSeat(setOf(deal.Rows[static_cast<std::size_t>(seat)]),
+                                   evaluator.candidates(seat));
+            evaluator.scorePairings(option);
+        }
+        evaluator.orderCandidates(option);
+    }
+
+    Suggestion s;
+    s.arrangement = evaluator.candidates(0)[0];
+    const HandCategory category = s.arrangement.back.category;
+    if (isSpecialCategory(category)) s.special = category;
+    s.placeable = !isDeclaredOutright(category);
+    if (s.placeable) {
+        std::size_t i = 0;
+        for (const Hand* hand : {&s.arrangement.front, &s.arrangement.middle, &s.arrangement.back})
+            for (CardIndex c : cardsOf(hand->cards))
+                s.cells[i++] = toFaceNumber(c);
+    }
+    return s;
+}
+
+}  // namespace kov

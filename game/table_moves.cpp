@@ -1,0 +1,101 @@
+#include "game/table_moves.h"
+
+namespace kov {
+
+TableSection sectionOf(int cell) {
+    if (cell < 3) return TableSection::Front;
+    if (cell < 8) return TableSection::Middle;
+    if (cell < 13) return TableSection::Back;
+    return TableSection::Hand;
+}
+
+int firstEmptyCell(const GameState& g, TableSection section) {
+    for (int cell = 0; cell < CellCount; ++cell)
+        if (sectionOf(cell) == section &&
+            g.TableGrid[static_cast<std::size_t>(cell / 13)][static_cast<std::size_t>(cell % 13)] ==
+                EmptyCell)
+            return cell;
+    return -1;
+}
+
+namespace {
+
+int cardAt(const GameState& g, int cell) {
+    if (cell < 0 || cell >= CellCount) return EmptyCell;
+    return g.TableGrid[static_cast<std::size_t>(cell / 13)][static_cast<std::size_t>(cell % 13)];
+}
+
+// Moves the card of `from` to `to` by the rules' two clicks.
+void moveCard(GameState& g, int from, int to) {
+    g.SelectedCell = -1;
+    clickCell(g, from / 13, from % 13);
+    clickCell(g, to / 13, to % 13);
+}
+
+}  // namespace
+
+bool applyMove(GameState& g, TableHistory& history, const TableMove& move) {
+    using K = TableMove::Kind;
+    if (move.kind == K::Undo) {
+        if (history.snapshots_.empty()) {  // only a lifted card to put back, if any
+            const bool lifted = g.SelectedCell != -1;
+            g.SelectedCell = -1;
+            return lifted;
+        }
+        const TableHistory::Snapshot& s = history.snapshots_.back();
+        g.TableGrid = s.grid;
+        g.ArrangedCount = s.arranged;
+        g.HandCount = s.hand;
+        history.snapshots_.pop_back();
+        g.SelectedCell = -1;
+        sortHandRow(g);
+        return true;
+    }
+    const TableHistory::Snapshot before{g.TableGrid, g.ArrangedCount, g.HandCount};
+    const int selectedBefore = g.SelectedCell;
+    switch (move.kind) {
+        case K::Click:
+            if (move.cell < 0 || move.cell >= CellCount) return false;
+            clickCell(g, move.cell / 13, move.cell % 13);
+            break;
+        case K::PutBack:
+            g.SelectedCell = -1;
+            break;
+        case K::SendTo: {
+            const int target = firstEmptyCell(g, move.section);
+            if (cardAt(g, move.cell) == EmptyCell || target == -1) return false;
+            moveCard(g, move.cell, target);
+            break;
+        }
+        case K::ReturnToHand: {
+            const int target = firstEmptyCell(g, TableSection::Hand);
+            if (sectionOf(move.cell) == TableSection::Hand || cardAt(g, move.cell) == EmptyCell ||
+                target == -1)
+                return false;
+            moveCard(g, move.cell, target);
+            break;
+        }
+        case K::Undo:
+            break;
+    }
+    sortHandRow(g);
+    const bool moved = g.TableGrid != before.grid;
+    if (moved) history.snapshots_.push_back(before);
+    return moved || g.SelectedCell != selectedBefore;
+}
+
+bool placeArrangement(GameState& g, TableHistory& history, const std::array<int, 13>& faces) {
+    const TableHistory::Snapshot before{g.TableGrid, g.ArrangedCount, g.HandCount};
+    for (std::size_t i = 0; i < 13; ++i) {
+        g.TableGrid[ArrangementRow][i] = faces[i];
+        g.TableGrid[HandRow][i] = EmptyCell;
+    }
+    g.ArrangedCount = 13;
+    g.HandCount = 0;
+    g.SelectedCell = -1;
+    if (g.TableGrid == before.grid) return false;
+    history.snapshots_.push_back(before);
+    return true;
+}
+
+}  // namespace kov

@@ -1,0 +1,59 @@
+#pragma once
+// Every change the player makes to the table, whatever the input: a click, a drag, a key or a
+// suggestion becomes one TableMove, and applyMove() is the one place that changes the table.
+// All moves go through the click-to-move rule (an empty cell takes the card, a full one swaps),
+// and every move that changes a cell is kept so it can be undone, back to the table as dealt.
+
+#include <array>
+#include <vector>
+
+#include "game/game_state.h"
+
+namespace kov {
+
+// Cells are numbered row * 13 + column: 0-2 front, 3-7 middle, 8-12 back, 13-25 the hand row.
+constexpr int CellCount = 26;
+enum class TableSection { Front, Middle, Back, Hand };
+TableSection sectionOf(int cell);
+// The first empty cell of a section, or -1 when it is full.
+int firstEmptyCell(const GameState& g, TableSection section);
+
+struct TableMove {
+    enum class Kind {
+        Click,         // the rules' click on `cell`: lifts its card, or drops the lifted one there
+        PutBack,       // the lifted card goes back to its cell
+        SendTo,        // the card in `cell` to the first empty cell of `section`
+        ReturnToHand,  // the placed card in `cell` to the hand row
+        Undo,          // the last change of the table is taken back
+    };
+    Kind kind = Kind::Click;
+    int cell = -1;
+    TableSection section = TableSection::Hand;
+};
+
+// The table as it stood before each change, newest last.
+class TableHistory {
+  public:
+    void clear() { snapshots_.clear(); }
+    bool empty() const { return snapshots_.empty(); }
+    int size() const { return static_cast<int>(snapshots_.size()); }
+
+  private:
+    struct Snapshot {
+        TableGridType grid;
+        int arranged, hand;
+    };
+    std::vector<Snapshot> snapshots_;
+    friend bool applyMove(GameState&, TableHistory&, const TableMove&);
+    friend bool placeArrangement(GameState&, TableHistory&, const std::array<int, 13>&);
+};
+
+// Applies one move and re-sorts the hand row. Answers whether anything (a card or the lifted
+// card) changed. A move that cannot apply (an empty cell, a full section) changes nothing.
+bool applyMove(GameState& g, TableHistory& history, const TableMove& move);
+
+// Lays out the whole arrangement row at once (face numbers, front, middle, back), the hand row
+// empty: one change, undone as one. The faces must be the player's 13 cards.
+bool placeArrangement(GameState& g, TableHistory& history, const std::array<int, 13>& faces);
+
+}  // namespace kov
