@@ -1,6 +1,7 @@
 #include "search/arrange.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "cards/classify.h"
 #include "cards/compare.h"
@@ -50,19 +51,53 @@ bool KeyedSteps::offersMiddleMaterial(const CardSet& rest, const RankPattern& pa
            longSuit;
 }
 
+KeyedSteps::KeyedSteps(int capacity)
+    : keys_(static_cast<std::size_t>(capacity)),
+      back_(keys_.size()),
+      middle_(keys_.size()),
+      front_(keys_.size()),
+      inexact_(keys_.size()) {}
+
+void KeyedSteps::store(int i, const ArrangementKey& k, bool special) {
+    const auto slot = static_cast<std::size_t>(i);
+    keys_[slot] = k;
+    if (special) {
+        // Neither side of the >= compares holds against any exact key: the back's fails one
+        // way, the middle's the other, as the rules never let a special dominate or be dominated.
+        back_[slot] = -1;
+        middle_[slot] = INT32_MAX;
+        front_[slot] = 0;
+    } else {
+        back_[slot] = static_cast<std::int32_t>(k.Less[0]);
+        middle_[slot] = static_cast<std::int32_t>(k.Less[1]);
+        front_[slot] = static_cast<std::int32_t>(k.Less[2]);
+    }
+    inexact_[slot] = !special && !k.Exact;
+    inexactCount_ += inexact_[slot];
+}
+
+void KeyedSteps::moveLastInto(int i, int last) {
+    const auto slot = static_cast<std::size_t>(i), from = static_cast<std::size_t>(last);
+    inexactCount_ -= inexact_[slot];
+    keys_[slot] = keys_[from];
+    back_[slot] = back_[from];
+    middle_[slot] = middle_[from];
+    front_[slot] = front_[from];
+    inexact_[slot] = inexact_[from];
+}
+
 void KeyedSteps::append(const Arrangement& a, ArrangementList& out) {
     if (out.count() < static_cast<int>(keys_.size()))
-        keys_[static_cast<std::size_t>(out.count())] = arrangementKey(a);
+        store(out.count(), arrangementKey(a), isSpecialCategory(a.back.category));
     out.append(a);
 }
 
-void KeyedSteps::offer(const Arrangement& a, ArrangementList& out) {
-    const ArrangementKey ka = arrangementKey(a);
+void KeyedSteps::offerEachCompared(const Arrangement& a, const ArrangementKey& ka,
+                                   ArrangementList& out) {
     for (int i = 0; i < out.count();) {
-        const auto slot = static_cast<std::size_t>(i);
-        if (dominatesKeyed(a, ka, out[i], keys_[slot])) {
+        if (dominatesKeyed(a, ka, out[i], keys_[static_cast<std::size_t>(i)])) {
             out.removeAt(i);
-            keys_[slot] = keys_[static_cast<std::size_t>(out.count())];
+            moveLastInto(i, out.count());
         } else {
             ++i;
         }
@@ -73,7 +108,58 @@ void KeyedSteps::offer(const Arrangement& a, ArrangementList& out) {
         if (dominatesKeyed(out[i], k, a, ka) || sameRankKeyed(out[i], k, a, ka)) return;
     }
     if (out.count() < static_cast<int>(keys_.size()))
-        keys_[static_cast<std::size_t>(out.count())] = ka;
+        store(out.count(), ka, isSpecialCategory(a.back.category));
+    out.append(a);
+}
+
+void KeyedSteps::offer(const Arrangement& a, ArrangementList& out) {
+    const ArrangementKey ka = arrangementKey(a);
+    const int n = std::min(out.count(), static_cast<int>(keys_.size()));
+    if (!ka.Exact || inexactCount_ > 0 || n < out.count()) {
+        offerEachCompared(a, ka, out);
+        return;
+    }
+    const auto a0 = static_cast<std::int32_t>(ka.Less[0]);
+    const auto a1 = static_cast<std::int32_t>(ka.Less[1]);
+    const auto a2 = static_cast<std::int32_t>(ka.Less[2]);
+    const std::int32_t* b0 = back_.data();
+    const std::int32_t* b1 = middle_.data();
+    const std::int32_t* b2 = front_.data();
+    // above: the entry dominates the offer; below: the offer dominates the entry.
+    const auto scan = [&](int from, int to, bool& anyBelow) {
+        bool strict = false, below = false;
+        for (int i = from; i < to; ++i) {
+            const bool ab = (b0[i] >= a0) & (b1[i] >= a1) & (b2[i] >= a2);
+            const bool be = (b0[i] <= a0) & (b1[i] <= a1) & (b2[i] <= a2);
+            strict |= ab & !be;
+            below |= be;
+        }
+        anyBelow = anyBelow || below;
+        return strict;
+    };
+    constexpr int Block = 8;
+    bool anyBelow = false;
+    int i = 0;
+    for (; i + Block <= n; i += Block)
+        if (scan(i, i + Block, anyBelow)) return;
+    if (scan(i, n, anyBelow)) return;
+    // No entry dominates the offer strictly; one it equals on every less key it removes.
+    if (anyBelow)
+        for (int j = 0; j < out.count();) {
+            if ((b0[j] <= a0) & (b1[j] <= a1) & (b2[j] <= a2)) {
+                out.removeAt(j);
+                moveLastInto(j, out.count());
+            } else {
+                ++j;
+            }
+        }
+    for (int j = 0; j < out.count(); ++j) {
+        const ArrangementKey& k = keys_[static_cast<std::size_t>(j)];
+        if (k.Equal[0] == ka.Equal[0] && k.Equal[1] == ka.Equal[1] && k.Equal[2] == ka.Equal[2] &&
+            k.Exact)
+            return;
+    }
+    if (out.count() < static_cast<int>(keys_.size())) store(out.count(), ka, false);
     out.append(a);
 }
 
@@ -87,6 +173,7 @@ BasicSeatSearch<Steps>::BasicSeatSearch(int capacity)
 template <typename Steps>
 void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out) {
     out.clear();
+    steps_.reset();
     backCandidates_.clear();
     straightsFlag_ = flushesFlag_ = false;
     overflowed_ = false;

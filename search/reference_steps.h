@@ -45,6 +45,7 @@ class ReferenceSteps {
     }
     static void fill(Arrangement& a, const CardSet& leftover) { fillHandsByRule(a, leftover); }
 
+    static void reset() {}
     static void append(const Arrangement& a, ArrangementList& out) { out.append(a); }
     static void offer(const Arrangement& a, ArrangementList& out) {
         for (int i = 0; i < out.count();) {
