@@ -1,5 +1,7 @@
 #include "deal/evaluate.h"
 
+#include <algorithm>
+#include <cstring>
 #include <mutex>
 
 #include "cards/payout.h"
@@ -91,39 +93,148 @@ std::int32_t keyedPoints(Position position, const PairingKey& a, const PairingKe
 
 }  // namespace
 
+namespace {
+
+// One pairing on keys where both are exact, else by the rules; specials and strong backs settle
+// as the pairing rules say.
+std::int32_t pairingOnKeys(const Arrangement& a, const PairingKey& ka, const Arrangement& b,
+                           const PairingKey& kb, bool chiOption) {
+    // Specials carry inexact keys: only ordinary hands are compared on keys.
+    const auto keyed = [&](Position p) { return keyedPoints(p, ka, kb); };
+    const auto byRules = [&](Position p) { return handPoints(a, b, p); };
+    const bool exact = ka.Exact && kb.Exact;
+    if (chiOption) {
+        const HandCategory ca = ka.Category[0], cb = kb.Category[0];
+        return (exact ? chiPairing(ca, ka.Special, cb, kb.Special, keyed)
+                      : chiPairing(ca, ka.Special, cb, kb.Special, byRules))
+            .total();
+    }
+    return exact ? setPairing(ka.Strong, kb.Strong, keyed)
+                 : setPairing(ka.Strong, kb.Strong, byRules);
+}
+
+bool answeredByKeys(const PairingKey& k) {
+    return k.Exact && !k.Special;
+}
+
+using Lanes = std::int32_t __attribute__((vector_size(16)));
+constexpr int LaneCount = 4;
+
+Lanes load(const std::int32_t* p) {
+    Lanes v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+void store(std::int32_t* p, const Lanes& v) {
+    std::memcpy(p, &v, sizeof v);
+}
+Lanes broadcast(std::int32_t x) {
+    return Lanes{x, x, x, x};
+}
+
+// Adds opponent arrangement kb's pairings against every own candidate the keys answer to
+// `sums` (kb answered by keys too). Compares give all ones where they hold, so a hand's sign
+// is (less) - (greater) of the masks.
+void addColumn(const OwnColumns& c, const PairingKey& kb, bool chiOption, std::int32_t* sums) {
+    const auto n = static_cast<int>(c.Keyed.size());
+    Lanes lb[3], winB[3];
+    for (int p = 0; p < 3; ++p) {
+        lb[p] = broadcast(static_cast<std::int32_t>(kb.Less[p]));
+        winB[p] = broadcast(payout(static_cast<Position>(2 - p), kb.Category[p]));
+    }
+    const Lanes zero = broadcast(0), one = broadcast(1);
+    for (int i = 0; i < n; i += LaneCount) {
+        Lanes sum = zero;
+        for (int p = 0; p < 3; ++p) {
+            const Lanes la = load(c.Less[p].data() + i);
+            const Lanes greater = la > lb[p], less = la < lb[p];
+            if (chiOption)
+                sum += (greater & load(c.Win[p].data() + i)) - (less & winB[p]);
+            else
+                sum += less - greater;
+        }
+        if (!chiOption) {
+            const Lanes strong = load(c.Strong.data() + i);
+            const Lanes sign = (sum < zero) - (sum > zero);
+            sum = kb.Strong ? ~strong : (strong & one) | (~strong & sign);
+        }
+        store(sums + i, load(sums + i) + (sum & load(c.Keyed.data() + i)));
+    }
+}
+
+}  // namespace
+
+void OwnColumns::build(const std::vector<PairingKey>& keys) {
+    const std::size_t n = keys.size(), padded = (n + LaneCount - 1) / LaneCount * LaneCount;
+    for (int p = 0; p < 3; ++p) {
+        Less[p].assign(padded, 0);
+        Win[p].assign(padded, 0);
+    }
+    Keyed.assign(padded, 0);
+    Strong.assign(padded, 0);
+    ByRules.clear();
+    for (std::size_t i = 0; i < n; ++i) {
+        const PairingKey& k = keys[i];
+        if (!answeredByKeys(k)) {
+            ByRules.push_back(static_cast<int>(i));
+            continue;
+        }
+        for (int p = 0; p < 3; ++p) {
+            Less[p][i] = static_cast<std::int32_t>(k.Less[p]);
+            Win[p][i] = payout(static_cast<Position>(2 - p), k.Category[p]);
+        }
+        Keyed[i] = -1;
+        Strong[i] = k.Strong ? -1 : 0;
+    }
+}
+
+void scoreColumns(const ArrangementList& own, const std::vector<PairingKey>& ownKeys,
+                  const OwnColumns& columns, const std::array<const ArrangementList*, 3>& opponents,
+                  const std::array<const std::vector<PairingKey>*, 3>& opponentKeys,
+                  ScoringOption option, std::int32_t* chiTotal, std::int32_t* setTotal,
+                  std::int64_t& pairingCount, std::vector<std::int32_t>& scratch) {
+    const bool chiOption = option == ScoringOption::Chi;
+    const int n = own.count();
+    scratch.assign(columns.Keyed.size(), 0);
+    std::int32_t* sums = scratch.data();
+    for (std::size_t j = 0; j < 3; ++j) {
+        const ArrangementList& list = *opponents[j];
+        const std::vector<PairingKey>& keys = *opponentKeys[j];
+        pairingCount += static_cast<std::int64_t>(n) * list.count();  // scored or not
+        for (int k = 0; k < list.count(); ++k) {
+            const PairingKey& kb = keys[static_cast<std::size_t>(k)];
+            if (answeredByKeys(kb)) {
+                addColumn(columns, kb, chiOption, sums);
+                continue;
+            }
+            for (int i = 0; i < n; ++i) {
+                const PairingKey& ka = ownKeys[static_cast<std::size_t>(i)];
+                if (answeredByKeys(ka))
+                    sums[i] += pairingOnKeys(own[i], ka, list[k], kb, chiOption);
+            }
+        }
+        for (int i : columns.ByRules) {
+            const PairingKey& ka = ownKeys[static_cast<std::size_t>(i)];
+            for (int k = 0; k < list.count(); ++k)
+                sums[i] += pairingOnKeys(own[i], ka, list[k], keys[static_cast<std::size_t>(k)],
+                                         chiOption);
+        }
+    }
+    std::int32_t* totals = chiOption ? chiTotal : setTotal;
+    for (int i = 0; i < n; ++i)
+        totals[i] += sums[i];
+}
+
 void scoreAgainstKeyed(const ArrangementList& own, const std::vector<PairingKey>& ownKeys,
                        const std::array<const ArrangementList*, 3>& opponents,
                        const std::array<const std::vector<PairingKey>*, 3>& opponentKeys,
                        ScoringOption option, std::int32_t* chiTotal, std::int32_t* setTotal,
                        std::int64_t& pairingCount) {
-    const bool chiOption = option == ScoringOption::Chi;
-    for (int i = 0; i < own.count(); ++i) {
-        const PairingKey& ka = ownKeys[static_cast<std::size_t>(i)];
-        std::int32_t chi = 0, set = 0;
-        for (std::size_t j = 0; j < 3; ++j) {
-            const ArrangementList& list = *opponents[j];
-            const std::vector<PairingKey>& keys = *opponentKeys[j];
-            pairingCount += list.count();  // every pairing counts, scored or not
-            for (int k = 0; k < list.count(); ++k) {
-                const PairingKey& kb = keys[static_cast<std::size_t>(k)];
-                // Specials carry inexact keys: only ordinary hands are compared on keys.
-                const auto keyed = [&](Position p) { return keyedPoints(p, ka, kb); };
-                const auto byRules = [&](Position p) { return handPoints(own[i], list[k], p); };
-                const bool exact = ka.Exact && kb.Exact;
-                if (chiOption) {
-                    const HandCategory ca = ka.Category[0], cb = kb.Category[0];
-                    chi += (exact ? chiPairing(ca, ka.Special, cb, kb.Special, keyed)
-                                  : chiPairing(ca, ka.Special, cb, kb.Special, byRules))
-                               .total();
-                } else {
-                    set += exact ? setPairing(ka.Strong, kb.Strong, keyed)
-                                 : setPairing(ka.Strong, kb.Strong, byRules);
-                }
-            }
-        }
-        chiTotal[i] += chi;
-        setTotal[i] += set;
-    }
+    OwnColumns columns;
+    columns.build(ownKeys);
+    std::vector<std::int32_t> scratch;
+    scoreColumns(own, ownKeys, columns, opponents, opponentKeys, option, chiTotal, setTotal,
+                 pairingCount, scratch);
 }
 
 namespace {
@@ -146,19 +257,24 @@ class ScoringWith : public SeatScoring {
 class KeyedScoring final : public ScoringWith<SeatSearch> {
   public:
     using ScoringWith::ScoringWith;
-    void setOwn(const ArrangementList& own) override { pairingKeys(own, ownKeys_); }
+    void setOwn(const ArrangementList& own) override {
+        pairingKeys(own, ownKeys_);
+        columns_.build(ownKeys_);
+    }
     void score(const ArrangementList& own, const std::array<const ArrangementList*, 3>& opponents,
                ScoringOption option, std::int32_t* chiTotal, std::int32_t* setTotal,
                std::int64_t& pairingCount) override {
         for (std::size_t j = 0; j < 3; ++j)
             pairingKeys(*opponents[j], keys_[j]);
-        scoreAgainstKeyed(own, ownKeys_, opponents, {&keys_[0], &keys_[1], &keys_[2]}, option,
-                          chiTotal, setTotal, pairingCount);
+        scoreColumns(own, ownKeys_, columns_, opponents, {&keys_[0], &keys_[1], &keys_[2]}, option,
+                     chiTotal, setTotal, pairingCount, scratch_);
     }
 
   private:
     std::vector<PairingKey> ownKeys_;
+    OwnColumns columns_;
     std::array<std::vector<PairingKey>, 3> keys_;
+    std::vector<std::int32_t> scratch_;
 };
 
 // The straightforward search, and pairings scored by the rules as written.
@@ -257,21 +373,69 @@ void Evaluator::scorePairings(ScoringOption option) {
                  setTotal_.data(), pairingCount_);
 }
 
-void Evaluator::orderCandidates(ScoringOption option) {
-    ArrangementList& own = seats_[0];
-    const std::vector<std::int32_t>& key = option == ScoringOption::Chi ? chiTotal_ : setTotal_;
-    const int n = own.count();
-    for (int p = 0; p + 1 < n; ++p) {
+void selectionExchanges(std::vector<std::int32_t>& totals, int n, std::vector<int>& partner) {
+    partner.resize(static_cast<std::size_t>(std::max(n, 0)));
+    for (int p = 0; p < n; ++p) {
         int m = p;
         for (int q = p + 1; q < n; ++q)
-            if (key[static_cast<std::size_t>(m)] < key[static_cast<std::size_t>(q)]) m = q;
-        if (m != p) {
-            std::swap(own[p], own[m]);
-            std::swap(chiTotal_[static_cast<std::size_t>(p)],
-                      chiTotal_[static_cast<std::size_t>(m)]);
-            std::swap(setTotal_[static_cast<std::size_t>(p)],
-                      setTotal_[static_cast<std::size_t>(m)]);
-        }
+            if (totals[static_cast<std::size_t>(m)] < totals[static_cast<std::size_t>(q)]) m = q;
+        std::swap(totals[static_cast<std::size_t>(p)], totals[static_cast<std::size_t>(m)]);
+        partner[static_cast<std::size_t>(p)] = m;
+    }
+}
+
+void tournamentExchanges(std::vector<std::int32_t>& totals, int n, std::vector<int>& partner,
+                         std::vector<int>& tree) {
+    partner.resize(static_cast<std::size_t>(std::max(n, 0)));
+    if (n <= 0) return;
+    int leaves = 1;
+    while (leaves < n)
+        leaves *= 2;
+    // tree[node] is a place, or -1 for none; node 1 is the root, leaf i sits at leaves + i.
+    tree.assign(static_cast<std::size_t>(2 * leaves), -1);
+    const auto at = [&](int node) -> int& { return tree[static_cast<std::size_t>(node)]; };
+    // The left child covers the earlier places, so it wins ties: the first highest.
+    const auto winner = [&](int left, int right) {
+        if (right < 0) return left;
+        if (left < 0) return right;
+        return totals[static_cast<std::size_t>(left)] < totals[static_cast<std::size_t>(right)]
+                   ? right
+                   : left;
+    };
+    for (int i = 0; i < n; ++i)
+        at(leaves + i) = i;
+    for (int node = leaves - 1; node >= 1; --node)
+        at(node) = winner(at(2 * node), at(2 * node + 1));
+    const auto replay = [&](int place) {
+        for (int node = (leaves + place) / 2; node >= 1; node /= 2)
+            at(node) = winner(at(2 * node), at(2 * node + 1));
+    };
+    for (int p = 0; p < n; ++p) {
+        const int m = at(1);
+        std::swap(totals[static_cast<std::size_t>(p)], totals[static_cast<std::size_t>(m)]);
+        partner[static_cast<std::size_t>(p)] = m;
+        at(leaves + p) = -1;  // place p is settled
+        replay(p);
+        if (m != p) replay(m);  // place m now holds the total that stood at p
+    }
+}
+
+void Evaluator::orderCandidates(ScoringOption option) {
+    ArrangementList& own = seats_[0];
+    const bool chi = option == ScoringOption::Chi;
+    std::vector<std::int32_t>& key = chi ? chiTotal_ : setTotal_;
+    std::vector<std::int32_t>& other = chi ? setTotal_ : chiTotal_;
+    const int n = own.count();
+    // Short lists take the plain selection; both give the same exchanges.
+    if (n > 32)
+        tournamentExchanges(key, n, partner_, tree_);
+    else
+        selectionExchanges(key, n, partner_);
+    for (int p = 0; p < n; ++p) {
+        const int m = partner_[static_cast<std::size_t>(p)];
+        if (m == p) continue;
+        std::swap(own[p], own[m]);
+        std::swap(other[static_cast<std::size_t>(p)], other[static_cast<std::size_t>(m)]);
     }
 }
 

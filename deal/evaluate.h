@@ -49,6 +49,37 @@ void scoreAgainstKeyed(const ArrangementList& own, const std::vector<PairingKey>
                        ScoringOption option, std::int32_t* chiTotal, std::int32_t* setTotal,
                        std::int64_t& pairingCount);
 
+// Seat 0's pairing keys laid out for scoring one opponent arrangement against every own
+// candidate in one pass: per hand slot (as in PairingKey) the less keys and what a win there
+// pays. The candidates the keys answer (exact and ordinary) are marked; the others are scored
+// pairing by pairing. The lists are padded to whole groups of four with unmarked entries.
+struct OwnColumns {
+    std::vector<std::int32_t> Less[3], Win[3];
+    std::vector<std::int32_t> Keyed;   // all ones for a candidate the keys answer, else 0
+    std::vector<std::int32_t> Strong;  // all ones for a strong back, else 0
+    std::vector<int> ByRules;          // the candidates scored pairing by pairing
+    void build(const std::vector<PairingKey>& keys);
+};
+
+// scoreAgainstKeyed() with the columns of `ownKeys` built beforehand; the sums are the same.
+// `scratch` is working storage.
+void scoreColumns(const ArrangementList& own, const std::vector<PairingKey>& ownKeys,
+                  const OwnColumns& columns, const std::array<const ArrangementList*, 3>& opponents,
+                  const std::array<const std::vector<PairingKey>*, 3>& opponentKeys,
+                  ScoringOption option, std::int32_t* chiTotal, std::int32_t* setTotal,
+                  std::int64_t& pairingCount, std::vector<std::int32_t>& scratch);
+
+// The exchanges of Evaluator::orderCandidates() over totals[0..n): step p (from the first place)
+// exchanges place p with the place of the first highest total among places p, p+1, ... as they
+// stand. Leaves the totals in their final order and partner[p] = the place step p exchanged with
+// (p itself when none). The selection sort as stated, comparison by comparison:
+void selectionExchanges(std::vector<std::int32_t>& totals, int n, std::vector<int>& partner);
+// The same exchanges in O(n log n): a tournament tree over the places still open holds at every
+// node the first highest of its range, and each exchange replays the two changed leaves' paths.
+// `tree` is working storage.
+void tournamentExchanges(std::vector<std::int32_t>& totals, int n, std::vector<int>& partner,
+                         std::vector<int>& tree);
+
 // How one thread arranges seats and scores the pairings of a simulated deal: the keyed search
 // and scoring of the game, or the straightforward ones (ReferenceSearch and scoreAgainst).
 class SeatScoring {
@@ -115,6 +146,7 @@ class Evaluator {
     bool overflowed_ = false;
     std::vector<std::unique_ptr<Worker>> workers_;
     std::vector<Deal> simulated_;
+    std::vector<int> partner_, tree_;  // orderCandidates' working storage
     TaskPool pool_;
 };
 
