@@ -45,11 +45,32 @@ HandCategory pairSpecialOf(const CardSet& holding) {
 }
 
 bool KeyedSteps::offersMiddleMaterial(const CardSet& rest, const RankPattern& pattern) {
-    bool longSuit = false;
+    if ((pattern.two | pattern.three | pattern.four) != 0 || fiveRunRanks(pattern.held) != 0)
+        return true;
     for (std::uint16_t m : rest.mask)
-        longSuit = longSuit || bitCount16(m) >= 5;
-    return (pattern.two | pattern.three | pattern.four) != 0 || fiveRunRanks(pattern.held) != 0 ||
-           longSuit;
+        if (bitCount16(m) >= 5) return true;
+    return false;
+}
+
+bool KeyedSteps::middleAboveBack(const HandKey& backKey, const CardSet& back, const CardSet& middle,
+                                 HandCategory k) {
+    const HandKey middleKey = fiveKey(middle, k);
+    if (!backKey.Exact || !middleKey.Exact) return lessFive(back, middle, k);
+    return backKey.Less < middleKey.Less;
+}
+
+bool KeyedSteps::middleBelowFront(const CardSet& middle, const CardSet& leftover, HandCategory f) {
+    const RankValues x = rankValues(rankPattern(middle)), y = rankValues(rankPattern(leftover));
+    switch (f) {
+        case cat::Trash:  // the top three ranks held, in order
+            return topValues(x.held, 3) < topValues(y.held, 3);
+        case cat::Pair:
+            return topValue(x.two) < topValue(y.two);
+        case cat::Triple:
+            return topValue(x.three | x.four) < topValue(y.three | y.four);
+        default:
+            return false;
+    }
 }
 
 KeyedSteps::KeyedSteps(int capacity)
@@ -229,6 +250,7 @@ template <typename Steps>
 void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const Hand& back) {
     middleCandidates_.clear();
     const RankPattern pattern = rankPattern(rest);
+    const auto backKey = Steps::backKey(back);
     for (HandCategory k : BackAndMiddleOrder) {
         if (k > back.category) continue;
         const CardSet m = categoryMaterial(rest, pattern, k, HandRole::Middle);
@@ -237,7 +259,7 @@ void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const Hand& back)
         generateCandidates(middleCandidates_, m, k, HandRole::Middle);
         if (k == back.category) {
             for (int i = first; i < middleCandidates_.count();) {
-                if (lessFive(back.cards, middleCandidates_[i].cards, k)) {
+                if (Steps::middleAboveBack(backKey, back.cards, middleCandidates_[i].cards, k)) {
                     middleCandidates_.removeAt(i);
                 } else {
                     ++i;
@@ -273,7 +295,8 @@ void BasicSeatSearch<Steps>::searchMiddles(const CardSet& h, const Hand& back,
             if (middle.category < cat::TwoPairs) continue;
             front = {steps_.firstFront(frontScratch_, leftover, cat::Pair), cat::Pair};
         } else {
-            if (middle.category == f && lessCoarse(middle.cards, leftover, f)) continue;
+            if (middle.category == f && Steps::middleBelowFront(middle.cards, leftover, f))
+                continue;
             front = {steps_.firstFront(frontScratch_, leftover, f), f};
         }
         minus(leftover, front.cards);

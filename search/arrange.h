@@ -44,6 +44,14 @@ class KeyedSteps {
         return firstFrontCandidate(leftover, k);
     }
     static void fill(Arrangement& a, const CardSet& leftover) { fillHands(a, leftover); }
+    // lessFive(back, middle, k) of a back core and a middle core of the back's category, on
+    // their keys when both are exact.
+    static bool middleAboveBack(const HandKey& backKey, const CardSet& back, const CardSet& middle,
+                                HandCategory k);
+    static HandKey backKey(const Hand& back) { return fiveKey(back.cards, back.category); }
+    // lessCoarse(middle, leftover, f) for the front categories 0, 1 and 3, read off the rank
+    // patterns.
+    static bool middleBelowFront(const CardSet& middle, const CardSet& leftover, HandCategory f);
 
     // A new search begins with an empty list.
     void reset() { inexactCount_ = 0; }

@@ -1,20 +1,29 @@
 #include "search/hand_keys.h"
 
+#include <array>
+#include <bit>
+
 #include "cards/compare.h"
 
 namespace kov {
 namespace {
 
-// The first `steps` values of a value mask from the top, 4 bits each (0 where none is left).
-std::uint32_t topValues(std::uint16_t vmask, int steps) {
-    std::uint32_t out = 0;
-    int below = 14;
-    for (int i = 0; i < steps; ++i) {
-        below = topValueBelow(vmask, below);
-        out = (out << 4) | static_cast<std::uint32_t>(below);
+// The first five values of every value mask from the top, 4 bits each with the highest first
+// (0 where none is left), built by the compiler.
+constexpr std::array<std::uint32_t, 8192> TopFive = [] {
+    std::array<std::uint32_t, 8192> t{};
+    for (unsigned m = 0; m < t.size(); ++m) {
+        std::uint32_t out = 0;
+        unsigned rest = m;
+        for (int i = 0; i < 5; ++i) {
+            const int v = rest ? std::bit_width(rest) : 0;
+            if (v) rest &= ~(1u << (v - 1));
+            out = (out << 4) | static_cast<std::uint32_t>(v);
+        }
+        t[m] = out;
     }
-    return out;
-}
+    return t;
+}();
 
 // straightKey() of a hand of exactly five single ranks is the start of its five-long run (0 for
 // A-2-3-4-5, 9 for 10-J-Q-K-A), or 0 without one. Other hands take the scan itself.
@@ -27,6 +36,10 @@ std::uint32_t fiveSinglesStraightKey(const CardSet& cards, const RankPattern& p)
 }
 
 }  // namespace
+
+std::uint32_t topValues(std::uint16_t vmask, int steps) {
+    return TopFive[vmask & 0x1FFFu] >> (4 * (5 - steps));
+}
 
 HandKey fiveKey(const CardSet& cards, HandCategory category) {
     HandKey key;

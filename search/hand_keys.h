@@ -26,6 +26,10 @@ struct HandKey {
     bool Exact = true;
 };
 
+// The first `steps` (1..5) values of a value mask from the top, 4 bits each with the highest
+// first (0 where none is left): comparing two such numbers compares the masks' top values in turn.
+std::uint32_t topValues(std::uint16_t vmask, int steps);
+
 HandKey fiveKey(const CardSet& cards, HandCategory category);
 HandKey frontKey(const CardSet& cards, HandCategory category);
 

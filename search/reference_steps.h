@@ -44,6 +44,15 @@ class ReferenceSteps {
         return takeFirstCandidate(scratch, leftover, k);
     }
     static void fill(Arrangement& a, const CardSet& leftover) { fillHandsByRule(a, leftover); }
+    // The rules' comparisons of a middle core with the back core, and with the front material.
+    static bool middleAboveBack(int /*backKey*/, const CardSet& back, const CardSet& middle,
+                                HandCategory k) {
+        return lessFive(back, middle, k);
+    }
+    static int backKey(const Hand&) { return 0; }
+    static bool middleBelowFront(const CardSet& middle, const CardSet& leftover, HandCategory f) {
+        return lessCoarse(middle, leftover, f);
+    }
 
     static void reset() {}
     static void append(const Arrangement& a, ArrangementList& out) { out.append(a); }
