@@ -20,18 +20,25 @@ int threadCount(int requested) {
 }  // namespace
 
 // One thread's working storage: its own search and scoring, the opponents' lists and partial
-// tallies.
+// tallies per holding of the batch.
 struct Evaluator::Worker {
     Worker(std::unique_ptr<SeatScoring> s, int capacity)
         : Scoring(std::move(s)),
           Opponents{ArrangementList(capacity), ArrangementList(capacity),
-                    ArrangementList(capacity)},
-          Chi(static_cast<std::size_t>(capacity)),
-          Set(static_cast<std::size_t>(capacity)) {}
+                    ArrangementList(capacity)} {}
+    struct Tally {
+        std::vector<std::int32_t> Chi, Set;
+        std::int64_t Pairings = 0;
+        bool Overflowed = false;
+    };
     std::unique_ptr<SeatScoring> Scoring;
     std::array<ArrangementList, 3> Opponents;
-    std::vector<std::int32_t> Chi, Set;
-    std::int64_t Pairings = 0;
+    std::vector<Tally> Tallies;
+};
+
+struct Evaluator::OwnSlot {
+    explicit OwnSlot(int capacity) : Own(capacity) {}
+    ArrangementList Own;
     bool Overflowed = false;
 };
 
@@ -257,22 +264,29 @@ class ScoringWith : public SeatScoring {
 class KeyedScoring final : public ScoringWith<SeatSearch> {
   public:
     using ScoringWith::ScoringWith;
-    void setOwn(const ArrangementList& own) override {
-        pairingKeys(own, ownKeys_);
-        columns_.build(ownKeys_);
+    void setOwn(int slot, const ArrangementList& own) override {
+        const auto s = static_cast<std::size_t>(slot);
+        if (own_.size() <= s) own_.resize(s + 1);
+        pairingKeys(own, own_[s].Keys);
+        own_[s].Columns.build(own_[s].Keys);
     }
-    void score(const ArrangementList& own, const std::array<const ArrangementList*, 3>& opponents,
-               ScoringOption option, std::int32_t* chiTotal, std::int32_t* setTotal,
+    void score(int slot, const ArrangementList& own,
+               const std::array<const ArrangementList*, 3>& opponents, ScoringOption option,
+               std::int32_t* chiTotal, std::int32_t* setTotal,
                std::int64_t& pairingCount) override {
         for (std::size_t j = 0; j < 3; ++j)
             pairingKeys(*opponents[j], keys_[j]);
-        scoreColumns(own, ownKeys_, columns_, opponents, {&keys_[0], &keys_[1], &keys_[2]}, option,
+        const OwnKeys& o = own_[static_cast<std::size_t>(slot)];
+        scoreColumns(own, o.Keys, o.Columns, opponents, {&keys_[0], &keys_[1], &keys_[2]}, option,
                      chiTotal, setTotal, pairingCount, scratch_);
     }
 
   private:
-    std::vector<PairingKey> ownKeys_;
-    OwnColumns columns_;
+    struct OwnKeys {
+        std::vector<PairingKey> Keys;
+        OwnColumns Columns;
+    };
+    std::vector<OwnKeys> own_;
     std::array<std::vector<PairingKey>, 3> keys_;
     std::vector<std::int32_t> scratch_;
 };
@@ -281,9 +295,10 @@ class KeyedScoring final : public ScoringWith<SeatSearch> {
 class ReferenceScoring final : public ScoringWith<ReferenceSearch> {
   public:
     using ScoringWith::ScoringWith;
-    void setOwn(const ArrangementList&) override {}
-    void score(const ArrangementList& own, const std::array<const ArrangementList*, 3>& opponents,
-               ScoringOption option, std::int32_t* chiTotal, std::int32_t* setTotal,
+    void setOwn(int, const ArrangementList&) override {}
+    void score(int, const ArrangementList& own,
+               const std::array<const ArrangementList*, 3>& opponents, ScoringOption option,
+               std::int32_t* chiTotal, std::int32_t* setTotal,
                std::int64_t& pairingCount) override {
         scoreAgainst(own, opponents, option, chiTotal, setTotal, pairingCount);
     }
@@ -294,6 +309,7 @@ class ReferenceScoring final : public ScoringWith<ReferenceSearch> {
 Evaluator::Evaluator(int capacity, int threads, bool reference)
     : seats_{ArrangementList(capacity), ArrangementList(capacity), ArrangementList(capacity),
              ArrangementList(capacity)},
+      capacity_(capacity),
       chiTotal_(static_cast<std::size_t>(capacity)),
       setTotal_(static_cast<std::size_t>(capacity)),
       simulated_(SimulatedDeals),
@@ -312,63 +328,107 @@ Evaluator::~Evaluator() = default;
 
 void Evaluator::evaluateHolding(Deal& deal, Random& rng, ScoringOption option,
                                 const std::function<void(int)>& progress) {
+    std::function<void(int, int)> step;
+    if (progress) step = [&](int, int done) { progress(done); };
+    std::vector<HoldingResult> results;
+    const Holding holding = deal.Rows[0];
+    evaluateHoldings(&holding, 1, deal, rng, option, results, step);
+}
+
+void Evaluator::evaluateHoldings(const Holding* holdings, int count, Deal& deal, Random& rng,
+                                 ScoringOption option, std::vector<HoldingResult>& results,
+                                 const std::function<void(int, int)>& progress) {
+    assert(count >= 1);
+    const auto slots = static_cast<std::size_t>(count);
+    while (slots_.size() < slots)
+        slots_.push_back(std::make_unique<OwnSlot>(capacity_));
+    if (simulated_.size() < slots * SimulatedDeals) simulated_.resize(slots * SimulatedDeals);
+    // Every holding's own list, then the draws, in order: 39 per simulated deal.
     SeatScoring& first = *workers_.front()->Scoring;
-    first.arrangeSeat(setOf(deal.Rows[0]), seats_[0]);
-    overflowed_ = first.overflowed();
-    clearTallies();
-    // The draws first, in order: 39 per simulated deal.
-    for (Deal& d : simulated_) {
-        redealUnseen(deal, rng);
-        d = deal;
+    for (std::size_t s = 0; s < slots; ++s) {
+        OwnSlot& slot = *slots_[s];
+        first.arrangeSeat(setOf(holdings[s]), slot.Own);
+        slot.Overflowed = first.overflowed();
+        deal.Rows[0] = holdings[s];
+        for (int k = 0; k < SimulatedDeals; ++k) {
+            redealUnseen(deal, rng);
+            simulated_[s * SimulatedDeals + static_cast<std::size_t>(k)] = deal;
+        }
     }
-    const int own = seats_[0].count();
     for (auto& w : workers_) {
-        std::fill(w->Chi.begin(), w->Chi.begin() + own, 0);
-        std::fill(w->Set.begin(), w->Set.begin() + own, 0);
-        w->Pairings = 0;
-        w->Overflowed = false;
-        w->Scoring->setOwn(seats_[0]);
+        if (w->Tallies.size() < slots) w->Tallies.resize(slots);
+        for (std::size_t s = 0; s < slots; ++s) {
+            Worker::Tally& t = w->Tallies[s];
+            const auto own = static_cast<std::size_t>(slots_[s]->Own.count());
+            t.Chi.assign(own, 0);
+            t.Set.assign(own, 0);
+            t.Pairings = 0;
+            t.Overflowed = false;
+            w->Scoring->setOwn(static_cast<int>(s), slots_[s]->Own);
+        }
     }
     std::mutex progressMutex;
-    int done = 0;
-    pool_.run(SimulatedDeals, [&](int participant, int n) {
+    std::vector<int> done(slots, 0);
+    pool_.run(count * SimulatedDeals, [&](int participant, int task) {
         Worker& w = *workers_[static_cast<std::size_t>(participant)];
+        const auto s = static_cast<std::size_t>(task / SimulatedDeals);
+        Worker::Tally& t = w.Tallies[s];
         // All three opponents are simulated, whatever the number in play.
         for (int seat = 1; seat <= 3; ++seat) {
-            w.Scoring->arrangeSeat(
-                setOf(simulated_[static_cast<std::size_t>(n)].Rows[static_cast<std::size_t>(seat)]),
-                w.Opponents[static_cast<std::size_t>(seat - 1)]);
-            w.Overflowed = w.Overflowed || w.Scoring->overflowed();
+            w.Scoring->arrangeSeat(setOf(simulated_[static_cast<std::size_t>(task)]
+                                             .Rows[static_cast<std::size_t>(seat)]),
+                                   w.Opponents[static_cast<std::size_t>(seat - 1)]);
+            t.Overflowed = t.Overflowed || w.Scoring->overflowed();
         }
-        w.Scoring->score(seats_[0], {&w.Opponents[0], &w.Opponents[1], &w.Opponents[2]}, option,
-                         w.Chi.data(), w.Set.data(), w.Pairings);
-        if (n == SimulatedDeals - 1)  // the lists of the last simulated deal stay visible
+        w.Scoring->score(static_cast<int>(s), slots_[s]->Own,
+                         {&w.Opponents[0], &w.Opponents[1], &w.Opponents[2]}, option, t.Chi.data(),
+                         t.Set.data(), t.Pairings);
+        if (task ==
+            count * SimulatedDeals - 1)  // the lists of the last simulated deal stay visible
             for (int seat = 1; seat <= 3; ++seat)
                 seats_[static_cast<std::size_t>(seat)].copyFrom(
                     w.Opponents[static_cast<std::size_t>(seat - 1)]);
         if (progress) {
             std::lock_guard lock(progressMutex);
-            progress(++done);
+            progress(static_cast<int>(s), ++done[s]);
         }
     });
-    for (const auto& w : workers_) {
-        for (int i = 0; i < own; ++i) {
-            chiTotal_[static_cast<std::size_t>(i)] += w->Chi[static_cast<std::size_t>(i)];
-            setTotal_[static_cast<std::size_t>(i)] += w->Set[static_cast<std::size_t>(i)];
+    results.resize(slots);
+    for (std::size_t s = 0; s < slots; ++s) {
+        seats_[0].copyFrom(slots_[s]->Own);
+        overflowed_ = slots_[s]->Overflowed;
+        clearTallies();
+        const int own = seats_[0].count();
+        talliesInUse_ = std::max(talliesInUse_, own);
+        for (const auto& w : workers_) {
+            const Worker::Tally& t = w->Tallies[s];
+            for (int i = 0; i < own; ++i) {
+                chiTotal_[static_cast<std::size_t>(i)] += t.Chi[static_cast<std::size_t>(i)];
+                setTotal_[static_cast<std::size_t>(i)] += t.Set[static_cast<std::size_t>(i)];
+            }
+            pairingCount_ += t.Pairings;
+            overflowed_ = overflowed_ || t.Overflowed;
         }
-        pairingCount_ += w->Pairings;
-        overflowed_ = overflowed_ || w->Overflowed;
+        orderCandidates(option);
+        HoldingResult& r = results[s];
+        r.Best = seats_[0][0];
+        r.BestTotal = option == ScoringOption::Chi ? chiTotal_[0] : setTotal_[0];
+        r.Pairings = pairingCount_;
+        r.Candidates = own;
+        r.Overflowed = overflowed_;
     }
-    orderCandidates(option);
 }
 
 void Evaluator::clearTallies() {
-    std::fill(chiTotal_.begin(), chiTotal_.end(), 0);
-    std::fill(setTotal_.begin(), setTotal_.end(), 0);
+    // Only the entries written since the last clearing can be other than zero.
+    std::fill(chiTotal_.begin(), chiTotal_.begin() + talliesInUse_, 0);
+    std::fill(setTotal_.begin(), setTotal_.begin() + talliesInUse_, 0);
+    talliesInUse_ = 0;
     pairingCount_ = 0;
 }
 
 void Evaluator::scorePairings(ScoringOption option) {
+    talliesInUse_ = std::max(talliesInUse_, seats_[0].count());
     scoreAgainst(seats_[0], {&seats_[1], &seats_[2], &seats_[3]}, option, chiTotal_.data(),
                  setTotal_.data(), pairingCount_);
 }
@@ -426,6 +486,7 @@ void Evaluator::orderCandidates(ScoringOption option) {
     std::vector<std::int32_t>& key = chi ? chiTotal_ : setTotal_;
     std::vector<std::int32_t>& other = chi ? setTotal_ : chiTotal_;
     const int n = own.count();
+    talliesInUse_ = std::max(talliesInUse_, n);
     // Short lists take the plain selection; both give the same exchanges.
     if (n > 32)
         tournamentExchanges(key, n, partner_, tree_);

@@ -88,10 +88,11 @@ class SeatScoring {
     virtual void arrangeSeat(const CardSet& holding, ArrangementList& out) = 0;
     // A list of the last search filled up.
     virtual bool overflowed() const = 0;
-    // Takes seat 0's list before its pairings are scored.
-    virtual void setOwn(const ArrangementList& own) = 0;
-    // scoreAgainst() of seat 0's list (the one given to setOwn) and the three opponents' lists.
-    virtual void score(const ArrangementList& own,
+    // Takes the own list of holding `slot` (0, 1, ...) before its pairings are scored.
+    virtual void setOwn(int slot, const ArrangementList& own) = 0;
+    // scoreAgainst() of the own list of `slot` (the one given to setOwn) and the three
+    // opponents' lists.
+    virtual void score(int slot, const ArrangementList& own,
                        const std::array<const ArrangementList*, 3>& opponents, ScoringOption option,
                        std::int32_t* chiTotal, std::int32_t* setTotal,
                        std::int64_t& pairingCount) = 0;
@@ -109,6 +110,23 @@ class Evaluator {
     // called with the number of simulated deals done (from any thread, one call at a time).
     void evaluateHolding(Deal& deal, Random& rng, ScoringOption option,
                          const std::function<void(int)>& progress = {});
+
+    // What evaluateHoldings() keeps of each holding's evaluation.
+    struct HoldingResult {
+        Arrangement Best;            // the candidate to play
+        std::int32_t BestTotal = 0;  // its total under the option
+        std::int64_t Pairings = 0;   // pairingCount()
+        int Candidates = 0;          // the length of the holding's list
+        bool Overflowed = false;     // overflowed()
+    };
+    // Evaluates holdings[0..count-1] exactly as evaluateHolding() would one after the other, each
+    // put into row 0 of `deal` in turn. The draws of every simulated deal of every holding come
+    // first, in that order; the simulated deals of all holdings then run as one batch of tasks.
+    // Afterwards row 0 holds the last holding and the evaluator shows that holding's evaluation.
+    // `progress` gets (holding, simulated deals of it done).
+    void evaluateHoldings(const Holding* holdings, int count, Deal& deal, Random& rng,
+                          ScoringOption option, std::vector<HoldingResult>& results,
+                          const std::function<void(int, int)>& progress = {});
 
     void clearTallies();
     // Scores the opponents' lists now in seats 1..3 against seat 0's.
@@ -139,9 +157,15 @@ class Evaluator {
   private:
     struct Worker;
 
+    // The own lists of the holdings of one batch, and what the batch found for each.
+    struct OwnSlot;
+
     std::array<ArrangementList, 4> seats_;
+    std::vector<std::unique_ptr<OwnSlot>> slots_;
+    int capacity_;
     std::vector<std::int32_t> chiTotal_;
     std::vector<std::int32_t> setTotal_;
+    int talliesInUse_ = 0;  // the tallies below this index may be other than zero
     std::int64_t pairingCount_ = 0;
     bool overflowed_ = false;
     std::vector<std::unique_ptr<Worker>> workers_;

@@ -283,5 +283,59 @@ TEST(EvaluateOracle, FastAndThreadedMatchTheStraightforwardEvaluation) {
                evaluateWith(reference, worst, 3, ScoringOption::Chi));
 }
 
+// One batch of four holdings gives what four evaluations one after the other give: the same
+// draws, lists, totals and deal, and the last holding's evaluation left in view.
+TEST(EvaluateOracle, BatchOfHoldingsMatchesOneByOne) {
+    Evaluator single(ListCapacity, 1), batch(ListCapacity, 2);
+    Random dealer(808);
+    for (int round = 0; round < scaled(3); ++round) {
+        Deal dealt;
+        dealAllSeats(dealt, dealer);
+        const auto option = round % 2 ? ScoringOption::Set : ScoringOption::Chi;
+        Deal deal = dealt;
+        Random rng(500u + round);
+        std::vector<EvaluationResult> expected;
+        for (int s = 0; s < 4; ++s) {
+            deal.Rows[0] = dealt.Rows[static_cast<std::size_t>(s)];
+            single.evaluateHolding(deal, rng, option);
+            EvaluationResult r{{}, {}, {}, single.pairingCount(), rng.state(), deal};
+            for (int i = 0; i < single.candidates(0).count(); ++i) {
+                r.candidates.push_back(single.candidates(0)[i]);
+                r.chi.push_back(single.chiTotal(i));
+                r.set.push_back(single.setTotal(i));
+            }
+            expected.push_back(r);
+        }
+        Deal batchDeal = dealt;
+        Random batchRng(500u + round);
+        std::vector<Evaluator::HoldingResult> results;
+        std::vector<int> progressed(4, 0);
+        batch.evaluateHoldings(
+            dealt.Rows.data(), 4, batchDeal, batchRng, option, results,
+            [&](int s, int done) { EXPECT_EQ(done, ++progressed[static_cast<std::size_t>(s)]); });
+        EXPECT_EQ(progressed, std::vector<int>(4, SimulatedDeals));
+        ASSERT_EQ(results.size(), 4u);
+        for (std::size_t s = 0; s < 4; ++s) {
+            EXPECT_EQ(results[s].Best, expected[s].candidates[0]);
+            EXPECT_EQ(results[s].BestTotal,
+                      option == ScoringOption::Chi ? expected[s].chi[0] : expected[s].set[0]);
+            EXPECT_EQ(results[s].Pairings, expected[s].pairings);
+            EXPECT_EQ(results[s].Candidates, static_cast<int>(expected[s].candidates.size()));
+        }
+        EvaluationResult last{{}, {}, {}, batch.pairingCount(), batchRng.state(), batchDeal};
+        for (int i = 0; i < batch.candidates(0).count(); ++i) {
+            last.candidates.push_back(batch.candidates(0)[i]);
+            last.chi.push_back(batch.chiTotal(i));
+            last.set.push_back(batch.setTotal(i));
+        }
+        expectSame(last, expected.back());
+        for (int seat = 1; seat <= 3; ++seat) {
+            ASSERT_EQ(batch.candidates(seat).count(), single.candidates(seat).count());
+            for (int i = 0; i < batch.candidates(seat).count(); ++i)
+                EXPECT_EQ(batch.candidates(seat)[i], single.candidates(seat)[i]);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kov
