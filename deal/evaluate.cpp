@@ -66,24 +66,23 @@ void scoreAgainst(const ArrangementList& own,
     }
 }
 
+PairingKey pairingKey(const Arrangement& a, const ArrangementKey& key) {
+    PairingKey k;
+    for (int p = 0; p < 3; ++p)
+        k.Less[p] = key.Less[p];
+    k.Category[0] = a.back.category;
+    k.Category[1] = a.middle.category;
+    k.Category[2] = a.front.category;
+    k.Exact = key.Exact;
+    k.Special = isSpecialCategory(a.back.category);
+    k.Strong = isStrongCategory(a.back.category);
+    return k;
+}
+
 void pairingKeys(const ArrangementList& list, std::vector<PairingKey>& out) {
     out.resize(static_cast<std::size_t>(list.count()));
-    for (int i = 0; i < list.count(); ++i) {
-        const Arrangement& a = list[i];
-        const HandKey back = fiveKey(a.back.cards, a.back.category);
-        const HandKey middle = fiveKey(a.middle.cards, a.middle.category);
-        const HandKey front = frontKey(a.front.cards, a.front.category);
-        PairingKey& k = out[static_cast<std::size_t>(i)];
-        k.Less[0] = back.Less;
-        k.Less[1] = middle.Less;
-        k.Less[2] = front.Less;
-        k.Category[0] = a.back.category;
-        k.Category[1] = a.middle.category;
-        k.Category[2] = a.front.category;
-        k.Exact = back.Exact && middle.Exact && front.Exact;
-        k.Special = isSpecialCategory(a.back.category);
-        k.Strong = isStrongCategory(a.back.category);
-    }
+    for (int i = 0; i < list.count(); ++i)
+        out[static_cast<std::size_t>(i)] = pairingKey(list[i], arrangementKey(list[i]));
 }
 
 namespace {
@@ -256,7 +255,7 @@ class ScoringWith : public SeatScoring {
     }
     bool overflowed() const override { return search_.overflowed(); }
 
-  private:
+  protected:
     Search search_;
 };
 
@@ -270,18 +269,44 @@ class KeyedScoring final : public ScoringWith<SeatSearch> {
         pairingKeys(own, own_[s].Keys);
         own_[s].Columns.build(own_[s].Keys);
     }
+    // The search's own keys of the list become its pairing keys, kept with the list's address
+    // for the scoring that follows.
+    void arrangeSeat(const CardSet& holding, ArrangementList& out) override {
+        search_.arrangeSeat(holding, out);
+        Arranged& a = arranged_[next_];
+        next_ = (next_ + 1) % arranged_.size();
+        a.List = &out;
+        a.Count = out.count();
+        a.Keys.resize(static_cast<std::size_t>(out.count()));
+        for (int i = 0; i < out.count(); ++i)
+            a.Keys[static_cast<std::size_t>(i)] = pairingKey(out[i], search_.steps().key(i));
+    }
     void score(int slot, const ArrangementList& own,
                const std::array<const ArrangementList*, 3>& opponents, ScoringOption option,
                std::int32_t* chiTotal, std::int32_t* setTotal,
                std::int64_t& pairingCount) override {
-        for (std::size_t j = 0; j < 3; ++j)
-            pairingKeys(*opponents[j], keys_[j]);
+        std::array<const std::vector<PairingKey>*, 3> keys{};
+        for (std::size_t j = 0; j < 3; ++j) {
+            for (const Arranged& a : arranged_)
+                if (a.List == opponents[j] && a.Count == opponents[j]->count()) keys[j] = &a.Keys;
+            if (!keys[j]) {  // a list this search did not build
+                pairingKeys(*opponents[j], keys_[j]);
+                keys[j] = &keys_[j];
+            }
+        }
         const OwnKeys& o = own_[static_cast<std::size_t>(slot)];
-        scoreColumns(own, o.Keys, o.Columns, opponents, {&keys_[0], &keys_[1], &keys_[2]}, option,
-                     chiTotal, setTotal, pairingCount, scratch_);
+        scoreColumns(own, o.Keys, o.Columns, opponents, keys, option, chiTotal, setTotal,
+                     pairingCount, scratch_);
     }
 
   private:
+    struct Arranged {
+        const ArrangementList* List = nullptr;
+        int Count = 0;
+        std::vector<PairingKey> Keys;
+    };
+    std::array<Arranged, 3> arranged_;  // the last three lists arranged
+    std::size_t next_ = 0;
     struct OwnKeys {
         std::vector<PairingKey> Keys;
         OwnColumns Columns;

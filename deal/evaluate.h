@@ -41,6 +41,8 @@ struct PairingKey {
     bool Strong;   // wins the set outright under the set option
 };
 void pairingKeys(const ArrangementList& list, std::vector<PairingKey>& out);
+// The pairing key of one arrangement from its search keys (arrangementKey()).
+PairingKey pairingKey(const Arrangement& a, const ArrangementKey& key);
 
 // The same scoring on precomputed keys: a pairing is a few integer compares and table lookups.
 void scoreAgainstKeyed(const ArrangementList& own, const std::vector<PairingKey>& ownKeys,

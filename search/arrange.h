@@ -98,6 +98,8 @@ class BasicSeatSearch {
         int Back = 0, Middle = 0, Arrangements = 0;
     };
     Peaks peaks() const { return peaks_; }
+    // The steps, with what they keep of the last search (the keyed steps: the list's keys).
+    const Steps& steps() const { return steps_; }
 
   private:
     void searchMiddles(const CardSet& holding, const Hand& back, ArrangementList& out);
