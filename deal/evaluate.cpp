@@ -138,33 +138,46 @@ Lanes broadcast(std::int32_t x) {
     return Lanes{x, x, x, x};
 }
 
-// Adds opponent arrangement kb's pairings against every own candidate the keys answer to
-// `sums` (kb answered by keys too). Compares give all ones where they hold, so a hand's sign
-// is (less) - (greater) of the masks.
-void addColumn(const OwnColumns& c, const PairingKey& kb, bool chiOption, std::int32_t* sums) {
+// Adds the pairings of G opponent arrangements (answered by keys) against every own candidate
+// the keys answer to `sums`. Compares give all ones where they hold, so a hand's sign is
+// (less) - (greater) of the masks. The own keys are read once for all G.
+template <int G>
+void addColumns(const OwnColumns& c, const PairingKey* const* kbs, bool chiOption,
+                std::int32_t* sums) {
     const auto n = static_cast<int>(c.Keyed.size());
-    Lanes lb[3], winB[3];
-    for (int p = 0; p < 3; ++p) {
-        lb[p] = broadcast(static_cast<std::int32_t>(kb.Less[p]));
-        winB[p] = broadcast(payout(static_cast<Position>(2 - p), kb.Category[p]));
+    Lanes lb[G][3], winB[G][3];
+    bool strongB[G];
+    for (int g = 0; g < G; ++g) {
+        for (int p = 0; p < 3; ++p) {
+            lb[g][p] = broadcast(static_cast<std::int32_t>(kbs[g]->Less[p]));
+            winB[g][p] = broadcast(payout(static_cast<Position>(2 - p), kbs[g]->Category[p]));
+        }
+        strongB[g] = kbs[g]->Strong;
     }
     const Lanes zero = broadcast(0), one = broadcast(1);
     for (int i = 0; i < n; i += LaneCount) {
-        Lanes sum = zero;
-        for (int p = 0; p < 3; ++p) {
-            const Lanes la = load(c.Less[p].data() + i);
-            const Lanes greater = la > lb[p], less = la < lb[p];
-            if (chiOption)
-                sum += (greater & load(c.Win[p].data() + i)) - (less & winB[p]);
-            else
-                sum += less - greater;
-        }
-        if (!chiOption) {
+        Lanes la[3];
+        for (int p = 0; p < 3; ++p)
+            la[p] = load(c.Less[p].data() + i);
+        Lanes total = zero;
+        if (chiOption) {
+            Lanes win[3];
+            for (int p = 0; p < 3; ++p)
+                win[p] = load(c.Win[p].data() + i);
+            for (int g = 0; g < G; ++g)
+                for (int p = 0; p < 3; ++p)
+                    total += ((la[p] > lb[g][p]) & win[p]) - ((la[p] < lb[g][p]) & winB[g][p]);
+        } else {
             const Lanes strong = load(c.Strong.data() + i);
-            const Lanes sign = (sum < zero) - (sum > zero);
-            sum = kb.Strong ? ~strong : (strong & one) | (~strong & sign);
+            for (int g = 0; g < G; ++g) {
+                Lanes sum = zero;
+                for (int p = 0; p < 3; ++p)
+                    sum += (la[p] < lb[g][p]) - (la[p] > lb[g][p]);
+                const Lanes sign = (sum < zero) - (sum > zero);
+                total += strongB[g] ? ~strong : (strong & one) | (~strong & sign);
+            }
         }
-        store(sums + i, load(sums + i) + (sum & load(c.Keyed.data() + i)));
+        store(sums + i, load(sums + i) + (total & load(c.Keyed.data() + i)));
     }
 }
 
@@ -198,11 +211,13 @@ void scoreColumns(const ArrangementList& own, const std::vector<PairingKey>& own
                   const OwnColumns& columns, const std::array<const ArrangementList*, 3>& opponents,
                   const std::array<const std::vector<PairingKey>*, 3>& opponentKeys,
                   ScoringOption option, std::int32_t* chiTotal, std::int32_t* setTotal,
-                  std::int64_t& pairingCount, std::vector<std::int32_t>& scratch) {
+                  std::int64_t& pairingCount, ColumnScratch& scratch) {
     const bool chiOption = option == ScoringOption::Chi;
     const int n = own.count();
-    scratch.assign(columns.Keyed.size(), 0);
-    std::int32_t* sums = scratch.data();
+    scratch.Sums.assign(columns.Keyed.size(), 0);
+    std::int32_t* sums = scratch.Sums.data();
+    std::vector<const PairingKey*>& keyed = scratch.Keyed;
+    keyed.clear();
     for (std::size_t j = 0; j < 3; ++j) {
         const ArrangementList& list = *opponents[j];
         const std::vector<PairingKey>& keys = *opponentKeys[j];
@@ -210,7 +225,7 @@ void scoreColumns(const ArrangementList& own, const std::vector<PairingKey>& own
         for (int k = 0; k < list.count(); ++k) {
             const PairingKey& kb = keys[static_cast<std::size_t>(k)];
             if (answeredByKeys(kb)) {
-                addColumn(columns, kb, chiOption, sums);
+                keyed.push_back(&kb);
                 continue;
             }
             for (int i = 0; i < n; ++i) {
@@ -226,6 +241,12 @@ void scoreColumns(const ArrangementList& own, const std::vector<PairingKey>& own
                                          chiOption);
         }
     }
+    // The opponents' arrangements answered by keys, four at a time.
+    std::size_t g = 0;
+    for (; g + 4 <= keyed.size(); g += 4)
+        addColumns<4>(columns, keyed.data() + g, chiOption, sums);
+    for (; g < keyed.size(); ++g)
+        addColumns<1>(columns, keyed.data() + g, chiOption, sums);
     std::int32_t* totals = chiOption ? chiTotal : setTotal;
     for (int i = 0; i < n; ++i)
         totals[i] += sums[i];
@@ -238,7 +259,7 @@ void scoreAgainstKeyed(const ArrangementList& own, const std::vector<PairingKey>
                        std::int64_t& pairingCount) {
     OwnColumns columns;
     columns.build(ownKeys);
-    std::vector<std::int32_t> scratch;
+    ColumnScratch scratch;
     scoreColumns(own, ownKeys, columns, opponents, opponentKeys, option, chiTotal, setTotal,
                  pairingCount, scratch);
 }
@@ -313,7 +334,7 @@ class KeyedScoring final : public ScoringWith<SeatSearch> {
     };
     std::vector<OwnKeys> own_;
     std::array<std::vector<PairingKey>, 3> keys_;
-    std::vector<std::int32_t> scratch_;
+    ColumnScratch scratch_;
 };
 
 // The straightforward search, and pairings scored by the rules as written.

@@ -63,13 +63,20 @@ struct OwnColumns {
     void build(const std::vector<PairingKey>& keys);
 };
 
+// The working storage of scoreColumns(): the sums of one scoring, and the opponents'
+// arrangements it takes by columns.
+struct ColumnScratch {
+    std::vector<std::int32_t> Sums;
+    std::vector<const PairingKey*> Keyed;
+};
+
 // scoreAgainstKeyed() with the columns of `ownKeys` built beforehand; the sums are the same.
-// `scratch` is working storage.
+// The opponents' arrangements the keys answer are taken four at a time against the columns.
 void scoreColumns(const ArrangementList& own, const std::vector<PairingKey>& ownKeys,
                   const OwnColumns& columns, const std::array<const ArrangementList*, 3>& opponents,
                   const std::array<const std::vector<PairingKey>*, 3>& opponentKeys,
                   ScoringOption option, std::int32_t* chiTotal, std::int32_t* setTotal,
-                  std::int64_t& pairingCount, std::vector<std::int32_t>& scratch);
+                  std::int64_t& pairingCount, ColumnScratch& scratch);
 
 // The exchanges of Evaluator::orderCandidates() over totals[0..n): step p (from the first place)
 // exchanges place p with the place of the first highest total among places p, p+1, ... as they
