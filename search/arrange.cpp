@@ -52,15 +52,15 @@ bool KeyedSteps::offersMiddleMaterial(const CardSet& rest, const RankPattern& pa
     return false;
 }
 
-bool KeyedSteps::middleAboveBack(const HandKey& backKey, const CardSet& back, const CardSet& middle,
-                                 HandCategory k) {
-    const HandKey middleKey = fiveKey(middle, k);
+bool KeyedSteps::middleAboveBack(const CardSet& back, const CardSet& middle, HandCategory k) {
+    const HandKey backKey = fiveKey(back, k), middleKey = fiveKey(middle, k);
     if (!backKey.Exact || !middleKey.Exact) return lessFive(back, middle, k);
     return backKey.Less < middleKey.Less;
 }
 
-bool KeyedSteps::middleBelowFront(const CardSet& middle, const CardSet& leftover, HandCategory f) {
-    const RankValues x = rankValues(rankPattern(middle)), y = rankValues(rankPattern(leftover));
+bool KeyedSteps::middleBelowFront(const CardSet& middle, const CardSet&, const RankPattern& pattern,
+                                  HandCategory f) {
+    const RankValues x = rankValues(rankPattern(middle)), y = rankValues(pattern);
     switch (f) {
         case cat::Trash:  // the top three ranks held, in order
             return topValues(x.held, 3) < topValues(y.held, 3);
@@ -250,7 +250,6 @@ template <typename Steps>
 void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const Hand& back) {
     middleCandidates_.clear();
     const RankPattern pattern = rankPattern(rest);
-    const auto backKey = Steps::backKey(back);
     for (HandCategory k : BackAndMiddleOrder) {
         if (k > back.category) continue;
         const CardSet m = categoryMaterial(rest, pattern, k, HandRole::Middle);
@@ -259,7 +258,7 @@ void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const Hand& back)
         generateCandidates(middleCandidates_, m, k, HandRole::Middle);
         if (k == back.category) {
             for (int i = first; i < middleCandidates_.count();) {
-                if (Steps::middleAboveBack(backKey, back.cards, middleCandidates_[i].cards, k)) {
+                if (Steps::middleAboveBack(back.cards, middleCandidates_[i].cards, k)) {
                     middleCandidates_.removeAt(i);
                 } else {
                     ++i;
@@ -288,16 +287,17 @@ void BasicSeatSearch<Steps>::searchMiddles(const CardSet& h, const Hand& back,
         CardSet leftover = without(rest, middle.cards);
 
         // The front: what the leftovers offer, never above the middle.
-        const HandCategory f = frontCategoryOf(leftover);
+        const RankPattern pattern = rankPattern(leftover);
+        const HandCategory f = Steps::frontCategory(leftover, pattern);
         if (f > middle.category) continue;
         Hand front;
         if (f == cat::TwoPairs) {
             if (middle.category < cat::TwoPairs) continue;
-            front = {steps_.firstFront(frontScratch_, leftover, cat::Pair), cat::Pair};
+            front = {steps_.firstFront(frontScratch_, leftover, pattern, cat::Pair), cat::Pair};
         } else {
-            if (middle.category == f && Steps::middleBelowFront(middle.cards, leftover, f))
+            if (middle.category == f && Steps::middleBelowFront(middle.cards, leftover, pattern, f))
                 continue;
-            front = {steps_.firstFront(frontScratch_, leftover, f), f};
+            front = {steps_.firstFront(frontScratch_, leftover, pattern, f), f};
         }
         minus(leftover, front.cards);
 

@@ -39,19 +39,23 @@ class KeyedSteps {
     // kind (two pairs, full houses within), a run of five ranks, or five cards of a suit
     // (straight flushes within).
     static bool offersMiddleMaterial(const CardSet& rest, const RankPattern& pattern);
+    // What the leftover cards (of rank pattern `pattern`) offer the front.
+    static HandCategory frontCategory(const CardSet&, const RankPattern& pattern) {
+        return frontCategoryOf(pattern);
+    }
     // The first front of category k in the leftover cards, read off the rank pattern.
-    static CardSet firstFront(CandidateList&, const CardSet& leftover, HandCategory k) {
-        return firstFrontCandidate(leftover, k);
+    static CardSet firstFront(CandidateList&, const CardSet& leftover, const RankPattern& pattern,
+                              HandCategory k) {
+        return firstFrontCandidate(leftover, pattern, k);
     }
     static void fill(Arrangement& a, const CardSet& leftover) { fillHands(a, leftover); }
     // lessFive(back, middle, k) of a back core and a middle core of the back's category, on
     // their keys when both are exact.
-    static bool middleAboveBack(const HandKey& backKey, const CardSet& back, const CardSet& middle,
-                                HandCategory k);
-    static HandKey backKey(const Hand& back) { return fiveKey(back.cards, back.category); }
+    static bool middleAboveBack(const CardSet& back, const CardSet& middle, HandCategory k);
     // lessCoarse(middle, leftover, f) for the front categories 0, 1 and 3, read off the rank
-    // patterns.
-    static bool middleBelowFront(const CardSet& middle, const CardSet& leftover, HandCategory f);
+    // patterns (`pattern` the leftover's).
+    static bool middleBelowFront(const CardSet& middle, const CardSet& leftover,
+                                 const RankPattern& pattern, HandCategory f);
 
     // A new search begins with an empty list.
     void reset() { inexactCount_ = 0; }

@@ -39,18 +39,21 @@ class ReferenceSteps {
             if (!isEmpty(categoryMaterial(rest, pattern, k, HandRole::Middle))) return true;
         return false;
     }
+    static HandCategory frontCategory(const CardSet& leftover, const RankPattern&) {
+        return frontCategoryOf(leftover);
+    }
     // The first entry of the full candidate list of category k.
-    static CardSet firstFront(CandidateList& scratch, const CardSet& leftover, HandCategory k) {
+    static CardSet firstFront(CandidateList& scratch, const CardSet& leftover, const RankPattern&,
+                              HandCategory k) {
         return takeFirstCandidate(scratch, leftover, k);
     }
     static void fill(Arrangement& a, const CardSet& leftover) { fillHandsByRule(a, leftover); }
     // The rules' comparisons of a middle core with the back core, and with the front material.
-    static bool middleAboveBack(int /*backKey*/, const CardSet& back, const CardSet& middle,
-                                HandCategory k) {
+    static bool middleAboveBack(const CardSet& back, const CardSet& middle, HandCategory k) {
         return lessFive(back, middle, k);
     }
-    static int backKey(const Hand&) { return 0; }
-    static bool middleBelowFront(const CardSet& middle, const CardSet& leftover, HandCategory f) {
+    static bool middleBelowFront(const CardSet& middle, const CardSet& leftover, const RankPattern&,
+                                 HandCategory f) {
         return lessCoarse(middle, leftover, f);
     }
 
