@@ -233,7 +233,9 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
     const RankPattern pattern = rankPattern(h);
     for (HandCategory k : BackAndMiddleOrder) {
         const CardSet m = categoryMaterial(h, pattern, k, HandRole::Back);
+        backSegment_[k][0] = backCandidates_.count();
         if (!isEmpty(m)) generateCandidates(backCandidates_, m, k, HandRole::Back);
+        backSegment_[k][1] = backCandidates_.count();
     }
     peaks_.Back = backCandidates_.count();
     for (int i = 0; i < backCandidates_.count(); ++i) {
@@ -245,6 +247,27 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
                   middleCandidates_.overflowed() || frontScratch_.overflowed() || overflowed_;
 }
 
+namespace {
+
+// The four masks of a card set in one word.
+std::uint64_t packed(const CardSet& s) {
+    std::uint64_t w;
+    static_assert(sizeof w == sizeof s.mask);
+    std::memcpy(&w, s.mask.data(), sizeof w);
+    return w;
+}
+
+// Categories whose candidates in a part of the holding are the holding's candidates that lie
+// within the part, in the same order: their enumerations (runs over rank windows with suits in
+// order, five-card subsets of a suit in the mask list's order, straight flushes by run and suit,
+// four of a kind by rank) never depend on the absent cards. Pairs, triples and full houses do:
+// a rank the back thins out changes what it offers.
+bool reusable(HandCategory k) {
+    return k == cat::StraightFlush || k == cat::Quadruple || k == cat::Flush || k == cat::Straight;
+}
+
+}  // namespace
+
 // The middles for one back: every category up to the back's, none that outranks the back.
 template <typename Steps>
 void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const Hand& back) {
@@ -252,10 +275,18 @@ void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const Hand& back)
     const RankPattern pattern = rankPattern(rest);
     for (HandCategory k : BackAndMiddleOrder) {
         if (k > back.category) continue;
-        const CardSet m = categoryMaterial(rest, pattern, k, HandRole::Middle);
-        if (isEmpty(m)) continue;
         const int first = middleCandidates_.count();
-        generateCandidates(middleCandidates_, m, k, HandRole::Middle);
+        if (Steps::ReusesHoldingCandidates && reusable(k) && !backCandidates_.overflowed()) {
+            // The holding's own candidates of k that the back leaves whole, in their order.
+            const std::uint64_t taken = packed(back.cards);
+            for (int i = backSegment_[k][0]; i < backSegment_[k][1]; ++i)
+                if ((packed(backCandidates_[i].cards) & taken) == 0)
+                    middleCandidates_.append(backCandidates_[i]);
+        } else {
+            const CardSet m = categoryMaterial(rest, pattern, k, HandRole::Middle);
+            if (isEmpty(m)) continue;
+            generateCandidates(middleCandidates_, m, k, HandRole::Middle);
+        }
         if (k == back.category) {
             for (int i = first; i < middleCandidates_.count();) {
                 if (Steps::middleAboveBack(back.cards, middleCandidates_[i].cards, k)) {

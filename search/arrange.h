@@ -33,6 +33,9 @@ HandCategory pairSpecialOf(const CardSet& holding);
 // list as it was. The scan reads the keys from parallel arrays, several entries at a time.
 class KeyedSteps {
   public:
+    // The middles of the straights, flushes, straight flushes and fours of a kind are taken from
+    // the holding's back candidates that the back leaves whole.
+    static constexpr bool ReusesHoldingCandidates = true;
     explicit KeyedSteps(int capacity);
 
     // Whether `rest` offers any category above trash to the middle: a pair, triple or four of a
@@ -110,6 +113,7 @@ class BasicSeatSearch {
     void buildMiddles(const CardSet& rest, const Hand& back);
 
     CandidateList backCandidates_;
+    int backSegment_[cat::StraightFlush + 1][2] = {};  // each category's back candidates
     CandidateList middleCandidates_;
     CandidateList frontScratch_;
     Steps steps_;

@@ -31,6 +31,8 @@ inline void fillHandsByRule(Arrangement& a, CardSet leftover) {
 
 class ReferenceSteps {
   public:
+    // Every middle candidate generated from the cards the back leaves.
+    static constexpr bool ReusesHoldingCandidates = false;
     explicit ReferenceSteps(int /*capacity*/) {}
 
     // Builds the material of every category and looks whether any is not empty.
