@@ -39,20 +39,20 @@ DealReport startDeal(int n, ScoringOption option, const ThresholdTable& threshol
     DealReport report;
     dealAllSeats(deal, rng);
     report.SavedDeal = deal;
+    // Every seat's holding in one batch: the simulated deals of all of them are drawn first,
+    // seat after seat, as evaluating them one by one would draw them.
+    std::vector<Evaluator::HoldingResult> results;
+    evaluator.evaluateHoldings(report.SavedDeal.Rows.data(), n, deal, rng, option, results,
+                               progress);
     for (int s = 0; s < n; ++s) {
-        deal.Rows[0] = report.SavedDeal.Rows[static_cast<std::size_t>(s)];
-        std::function<void(int)> step;
-        if (progress) step = [&](int done) { progress(s, done); };
-        evaluator.evaluateHolding(deal, rng, option, step);
-        report.Overflowed = report.Overflowed || evaluator.overflowed();
-        seats[static_cast<std::size_t>(s)] = evaluator.candidates(0)[0];
+        const Evaluator::HoldingResult& r = results[static_cast<std::size_t>(s)];
+        report.Overflowed = report.Overflowed || r.Overflowed;
+        seats[static_cast<std::size_t>(s)] = r.Best;
         // Every candidate played the same pairings; at least 300.
-        const std::int64_t pairings = evaluator.pairingCount() / evaluator.candidates(0).count();
+        const std::int64_t pairings = r.Pairings / r.Candidates;
         assert(pairings >= 300);
-        const std::int32_t total =
-            option == ScoringOption::Chi ? evaluator.chiTotal(0) : evaluator.setTotal(0);
         report.HoldingValue[static_cast<std::size_t>(s)] =
-            static_cast<double>(total) / static_cast<double>(pairings);
+            static_cast<double>(r.BestTotal) / static_cast<double>(pairings);
     }
     report.Order = rankSeats(report.HoldingValue, n);
 

@@ -41,6 +41,8 @@ struct PairingKey {
     bool Strong;   // wins the set outright under the set option
 };
 void pairingKeys(const ArrangementList& list, std::vector<PairingKey>& out);
+// The pairing key of one arrangement from its search keys (arrangementKey()).
+PairingKey pairingKey(const Arrangement& a, const ArrangementKey& key);
 
 // The same scoring on precomputed keys: a pairing is a few integer compares and table lookups.
 void scoreAgainstKeyed(const ArrangementList& own, const std::vector<PairingKey>& ownKeys,
@@ -48,6 +50,44 @@ void scoreAgainstKeyed(const ArrangementList& own, const std::vector<PairingKey>
                        const std::array<const std::vector<PairingKey>*, 3>& opponentKeys,
                        ScoringOption option, std::int32_t* chiTotal, std::int32_t* setTotal,
                        std::int64_t& pairingCount);
+
+// Seat 0's pairing keys laid out for scoring one opponent arrangement against every own
+// candidate in one pass: per hand slot (as in PairingKey) the less keys and what a win there
+// pays. The candidates the keys answer (exact and ordinary) are marked; the others are scored
+// pairing by pairing. The lists are padded to whole groups of four with unmarked entries.
+struct OwnColumns {
+    std::vector<std::int32_t> Less[3], Win[3];
+    std::vector<std::int32_t> Keyed;   // all ones for a candidate the keys answer, else 0
+    std::vector<std::int32_t> Strong;  // all ones for a strong back, else 0
+    std::vector<int> ByRules;          // the candidates scored pairing by pairing
+    void build(const std::vector<PairingKey>& keys);
+};
+
+// The working storage of scoreColumns(): the sums of one scoring, and the opponents'
+// arrangements it takes by columns.
+struct ColumnScratch {
+    std::vector<std::int32_t> Sums;
+    std::vector<const PairingKey*> Keyed;
+};
+
+// scoreAgainstKeyed() with the columns of `ownKeys` built beforehand; the sums are the same.
+// The opponents' arrangements the keys answer are taken four at a time against the columns.
+void scoreColumns(const ArrangementList& own, const std::vector<PairingKey>& ownKeys,
+                  const OwnColumns& columns, const std::array<const ArrangementList*, 3>& opponents,
+                  const std::array<const std::vector<PairingKey>*, 3>& opponentKeys,
+                  ScoringOption option, std::int32_t* chiTotal, std::int32_t* setTotal,
+                  std::int64_t& pairingCount, ColumnScratch& scratch);
+
+// The exchanges of Evaluator::orderCandidates() over totals[0..n): step p (from the first place)
+// exchanges place p with the place of the first highest total among places p, p+1, ... as they
+// stand. Leaves the totals in their final order and partner[p] = the place step p exchanged with
+// (p itself when none). The selection sort as stated, comparison by comparison:
+void selectionExchanges(std::vector<std::int32_t>& totals, int n, std::vector<int>& partner);
+// The same exchanges in O(n log n): a tournament tree over the places still open holds at every
+// node the first highest of its range, and each exchange replays the two changed leaves' paths.
+// `tree` is working storage.
+void tournamentExchanges(std::vector<std::int32_t>& totals, int n, std::vector<int>& partner,
+                         std::vector<int>& tree);
 
 // How one thread arranges seats and scores the pairings of a simulated deal: the keyed search
 // and scoring of the game, or the straightforward ones (ReferenceSearch and scoreAgainst).
@@ -57,10 +97,11 @@ class SeatScoring {
     virtual void arrangeSeat(const CardSet& holding, ArrangementList& out) = 0;
     // A list of the last search filled up.
     virtual bool overflowed() const = 0;
-    // Takes seat 0's list before its pairings are scored.
-    virtual void setOwn(const ArrangementList& own) = 0;
-    // scoreAgainst() of seat 0's list (the one given to setOwn) and the three opponents' lists.
-    virtual void score(const ArrangementList& own,
+    // Takes the own list of holding `slot` (0, 1, ...) before its pairings are scored.
+    virtual void setOwn(int slot, const ArrangementList& own) = 0;
+    // scoreAgainst() of the own list of `slot` (the one given to setOwn) and the three
+    // opponents' lists.
+    virtual void score(int slot, const ArrangementList& own,
                        const std::array<const ArrangementList*, 3>& opponents, ScoringOption option,
                        std::int32_t* chiTotal, std::int32_t* setTotal,
                        std::int64_t& pairingCount) = 0;
@@ -78,6 +119,23 @@ class Evaluator {
     // called with the number of simulated deals done (from any thread, one call at a time).
     void evaluateHolding(Deal& deal, Random& rng, ScoringOption option,
                          const std::function<void(int)>& progress = {});
+
+    // What evaluateHoldings() keeps of each holding's evaluation.
+    struct HoldingResult {
+        Arrangement Best;            // the candidate to play
+        std::int32_t BestTotal = 0;  // its total under the option
+        std::int64_t Pairings = 0;   // pairingCount()
+        int Candidates = 0;          // the length of the holding's list
+        bool Overflowed = false;     // overflowed()
+    };
+    // Evaluates holdings[0..count-1] exactly as evaluateHolding() would one after the other, each
+    // put into row 0 of `deal` in turn. The draws of every simulated deal of every holding come
+    // first, in that order; the simulated deals of all holdings then run as one batch of tasks.
+    // Afterwards row 0 holds the last holding and the evaluator shows that holding's evaluation.
+    // `progress` gets (holding, simulated deals of it done).
+    void evaluateHoldings(const Holding* holdings, int count, Deal& deal, Random& rng,
+                          ScoringOption option, std::vector<HoldingResult>& results,
+                          const std::function<void(int, int)>& progress = {});
 
     void clearTallies();
     // Scores the opponents' lists now in seats 1..3 against seat 0's.
@@ -108,13 +166,20 @@ class Evaluator {
   private:
     struct Worker;
 
+    // The own lists of the holdings of one batch, and what the batch found for each.
+    struct OwnSlot;
+
     std::array<ArrangementList, 4> seats_;
+    std::vector<std::unique_ptr<OwnSlot>> slots_;
+    int capacity_;
     std::vector<std::int32_t> chiTotal_;
     std::vector<std::int32_t> setTotal_;
+    int talliesInUse_ = 0;  // the tallies below this index may be other than zero
     std::int64_t pairingCount_ = 0;
     bool overflowed_ = false;
     std::vector<std::unique_ptr<Worker>> workers_;
     std::vector<Deal> simulated_;
+    std::vector<int> partner_, tree_;  // orderCandidates' working storage
     TaskPool pool_;
 };
 

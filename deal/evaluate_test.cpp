@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <random>
 
 #include "cards/card_text.h"
 #include "cards/compare.h"
 #include "cards/special.h"
+#include "cards/test_deck.h"
 #include "cards/test_soak.h"
 
 namespace kov {
@@ -90,6 +92,75 @@ TEST(OrderCandidates, HighestFirstAndSearchOrderAmongEquals) {
     EXPECT_EQ(e.candidates(0)[2], weak);
     EXPECT_EQ(e.chiTotal(0), 9);
     EXPECT_EQ(e.chiTotal(2), -9);  // totals move with their candidates
+}
+
+// The column scoring against the rules as written, under both options, on long lists of mixed
+// origin: the candidates of several holdings (long one-suit lists among them), specials, and a
+// trash middle whose filler paired up (keys inexact), on either side of the pairings.
+TEST(ScorePairings, ColumnsMatchTheRulesOnLongMixedLists) {
+    Arrangement pairedTrash = regular("2c 3c 4c 5c 6c", "Ah Kd 9c 7s 4h", "Qd Js 8d");
+    pairedTrash.middle.cards = cardsFromText("Ah Ad 9c 7s 4h");
+    const Arrangement extras[] = {special(Hearts, cat::ThirteenStraightFlush),
+                                  special(SixPairs, cat::SixPairs), pairedTrash};
+    std::mt19937 rng(2718);
+    SeatSearch search;
+    ArrangementList found;
+    const auto fillFrom = [&](ArrangementList& list, int holdings, bool oneSuit) {
+        list.clear();
+        for (int h = 0; h < holdings; ++h) {
+            CardSet cards = cardsAt(shuffledDeck(rng), 0, 13);
+            if (oneSuit && h == 0) cards = cardsFromText("Ad 2d 3d 5d 6d 7d 8d 9d Td Jd Qd Kd 9s");
+            if (h == 1 && rng() % 2)  // four of a kind: strong backs over weak hands
+                cards = cardsFromText("2s 2h 2c 2d 3h 5c 7d 8s 9h Jc Qd Ks 4h");
+            search.arrangeSeat(cards, found);
+            for (const Arrangement& a : found)
+                list.append(a);
+        }
+        for (const Arrangement& a : extras)
+            if (rng() % 2) list.append(a);
+    };
+    ArrangementList own, lists[3];
+    for (int round = 0; round < scaled(6); ++round) {
+        fillFrom(own, 4, round % 3 == 0);
+        for (ArrangementList& l : lists)
+            fillFrom(l, 2 + round % 3, false);
+        std::vector<PairingKey> ownKeys, keys[3];
+        pairingKeys(own, ownKeys);
+        for (int j = 0; j < 3; ++j)
+            pairingKeys(lists[j], keys[j]);
+        for (ScoringOption option : {ScoringOption::Chi, ScoringOption::Set}) {
+            const int n = own.count();
+            std::vector<std::int32_t> chiA(n), setA(n), chiB(n), setB(n);
+            std::int64_t pairingsA = 0, pairingsB = 0;
+            scoreAgainst(own, {&lists[0], &lists[1], &lists[2]}, option, chiA.data(), setA.data(),
+                         pairingsA);
+            scoreAgainstKeyed(own, ownKeys, {&lists[0], &lists[1], &lists[2]},
+                              {&keys[0], &keys[1], &keys[2]}, option, chiB.data(), setB.data(),
+                              pairingsB);
+            ASSERT_EQ(chiA, chiB) << "round " << round;
+            ASSERT_EQ(setA, setB) << "round " << round;
+            ASSERT_EQ(pairingsA, pairingsB);
+        }
+    }
+}
+
+// The tournament gives the selection sort's exchanges, ties included: random totals drawn from
+// few values (many ties), from many, and lists of one total, of every length up to a few hundred.
+TEST(OrderCandidates, TournamentExchangesMatchTheSelectionSort) {
+    std::mt19937 rng(1601);
+    std::vector<int> tree, partnerA, partnerB;
+    for (int round = 0; round < 600; ++round) {
+        const int n = round < 80 ? round : static_cast<int>(rng() % 400);
+        const int spread = std::array{1, 3, 7, 1000}[static_cast<std::size_t>(round % 4)];
+        std::vector<std::int32_t> a(static_cast<std::size_t>(n) + 5, 99);  // beyond n: untouched
+        for (int i = 0; i < n; ++i)
+            a[static_cast<std::size_t>(i)] = static_cast<std::int32_t>(rng() % spread) - spread / 2;
+        std::vector<std::int32_t> b = a;
+        selectionExchanges(a, n, partnerA);
+        tournamentExchanges(b, n, partnerB, tree);
+        ASSERT_EQ(partnerA, partnerB) << "n " << n << " spread " << spread;
+        ASSERT_EQ(a, b);
+    }
 }
 
 TEST(EvaluateHolding, PairingsAndDraws) {
@@ -210,6 +281,60 @@ TEST(EvaluateOracle, FastAndThreadedMatchTheStraightforwardEvaluation) {
     const Holding worst = holdingOf(cardsFromText("Ad 2d 3d 5d 6d 7d 8d 9d Td Jd Qd Kd 9s"));
     expectSame(evaluateWith(two, worst, 3, ScoringOption::Chi),
                evaluateWith(reference, worst, 3, ScoringOption::Chi));
+}
+
+// One batch of four holdings gives what four evaluations one after the other give: the same
+// draws, lists, totals and deal, and the last holding's evaluation left in view.
+TEST(EvaluateOracle, BatchOfHoldingsMatchesOneByOne) {
+    Evaluator single(ListCapacity, 1), batch(ListCapacity, 2);
+    Random dealer(808);
+    for (int round = 0; round < scaled(3); ++round) {
+        Deal dealt;
+        dealAllSeats(dealt, dealer);
+        const auto option = round % 2 ? ScoringOption::Set : ScoringOption::Chi;
+        Deal deal = dealt;
+        Random rng(500u + round);
+        std::vector<EvaluationResult> expected;
+        for (int s = 0; s < 4; ++s) {
+            deal.Rows[0] = dealt.Rows[static_cast<std::size_t>(s)];
+            single.evaluateHolding(deal, rng, option);
+            EvaluationResult r{{}, {}, {}, single.pairingCount(), rng.state(), deal};
+            for (int i = 0; i < single.candidates(0).count(); ++i) {
+                r.candidates.push_back(single.candidates(0)[i]);
+                r.chi.push_back(single.chiTotal(i));
+                r.set.push_back(single.setTotal(i));
+            }
+            expected.push_back(r);
+        }
+        Deal batchDeal = dealt;
+        Random batchRng(500u + round);
+        std::vector<Evaluator::HoldingResult> results;
+        std::vector<int> progressed(4, 0);
+        batch.evaluateHoldings(
+            dealt.Rows.data(), 4, batchDeal, batchRng, option, results,
+            [&](int s, int done) { EXPECT_EQ(done, ++progressed[static_cast<std::size_t>(s)]); });
+        EXPECT_EQ(progressed, std::vector<int>(4, SimulatedDeals));
+        ASSERT_EQ(results.size(), 4u);
+        for (std::size_t s = 0; s < 4; ++s) {
+            EXPECT_EQ(results[s].Best, expected[s].candidates[0]);
+            EXPECT_EQ(results[s].BestTotal,
+                      option == ScoringOption::Chi ? expected[s].chi[0] : expected[s].set[0]);
+            EXPECT_EQ(results[s].Pairings, expected[s].pairings);
+            EXPECT_EQ(results[s].Candidates, static_cast<int>(expected[s].candidates.size()));
+        }
+        EvaluationResult last{{}, {}, {}, batch.pairingCount(), batchRng.state(), batchDeal};
+        for (int i = 0; i < batch.candidates(0).count(); ++i) {
+            last.candidates.push_back(batch.candidates(0)[i]);
+            last.chi.push_back(batch.chiTotal(i));
+            last.set.push_back(batch.setTotal(i));
+        }
+        expectSame(last, expected.back());
+        for (int seat = 1; seat <= 3; ++seat) {
+            ASSERT_EQ(batch.candidates(seat).count(), single.candidates(seat).count());
+            for (int i = 0; i < batch.candidates(seat).count(); ++i)
+                EXPECT_EQ(batch.candidates(seat)[i], single.candidates(seat)[i]);
+        }
+    }
 }
 
 }  // namespace

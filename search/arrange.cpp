@@ -1,6 +1,8 @@
 #include "search/arrange.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 #include "cards/classify.h"
 #include "cards/compare.h"
@@ -43,26 +45,81 @@ HandCategory pairSpecialOf(const CardSet& holding) {
 }
 
 bool KeyedSteps::offersMiddleMaterial(const CardSet& rest, const RankPattern& pattern) {
-    bool longSuit = false;
+    if ((pattern.two | pattern.three | pattern.four) != 0 || fiveRunRanks(pattern.held) != 0)
+        return true;
     for (std::uint16_t m : rest.mask)
-        longSuit = longSuit || bitCount16(m) >= 5;
-    return (pattern.two | pattern.three | pattern.four) != 0 || fiveRunRanks(pattern.held) != 0 ||
-           longSuit;
+        if (bitCount16(m) >= 5) return true;
+    return false;
+}
+
+bool KeyedSteps::middleAboveBack(const CardSet& back, const CardSet& middle, HandCategory k) {
+    const HandKey backKey = fiveKey(back, k), middleKey = fiveKey(middle, k);
+    if (!backKey.Exact || !middleKey.Exact) return lessFive(back, middle, k);
+    return backKey.Less < middleKey.Less;
+}
+
+bool KeyedSteps::middleBelowFront(const CardSet& middle, const CardSet&, const RankPattern& pattern,
+                                  HandCategory f) {
+    const RankValues x = rankValues(rankPattern(middle)), y = rankValues(pattern);
+    switch (f) {
+        case cat::Trash:  // the top three ranks held, in order
+            return topValues(x.held, 3) < topValues(y.held, 3);
+        case cat::Pair:
+            return topValue(x.two) < topValue(y.two);
+        case cat::Triple:
+            return topValue(x.three | x.four) < topValue(y.three | y.four);
+        default:
+            return false;
+    }
+}
+
+KeyedSteps::KeyedSteps(int capacity)
+    : keys_(static_cast<std::size_t>(capacity)),
+      back_(keys_.size()),
+      middle_(keys_.size()),
+      front_(keys_.size()),
+      inexact_(keys_.size()) {}
+
+void KeyedSteps::store(int i, const ArrangementKey& k, bool special) {
+    const auto slot = static_cast<std::size_t>(i);
+    keys_[slot] = k;
+    if (special) {
+        // Neither side of the >= compares holds against any exact key: the back's fails one
+        // way, the middle's the other, as the rules never let a special dominate or be dominated.
+        back_[slot] = -1;
+        middle_[slot] = INT32_MAX;
+        front_[slot] = 0;
+    } else {
+        back_[slot] = static_cast<std::int32_t>(k.Less[0]);
+        middle_[slot] = static_cast<std::int32_t>(k.Less[1]);
+        front_[slot] = static_cast<std::int32_t>(k.Less[2]);
+    }
+    inexact_[slot] = !special && !k.Exact;
+    inexactCount_ += inexact_[slot];
+}
+
+void KeyedSteps::moveLastInto(int i, int last) {
+    const auto slot = static_cast<std::size_t>(i), from = static_cast<std::size_t>(last);
+    inexactCount_ -= inexact_[slot];
+    keys_[slot] = keys_[from];
+    back_[slot] = back_[from];
+    middle_[slot] = middle_[from];
+    front_[slot] = front_[from];
+    inexact_[slot] = inexact_[from];
 }
 
 void KeyedSteps::append(const Arrangement& a, ArrangementList& out) {
     if (out.count() < static_cast<int>(keys_.size()))
-        keys_[static_cast<std::size_t>(out.count())] = arrangementKey(a);
+        store(out.count(), arrangementKey(a), isSpecialCategory(a.back.category));
     out.append(a);
 }
 
-void KeyedSteps::offer(const Arrangement& a, ArrangementList& out) {
-    const ArrangementKey ka = arrangementKey(a);
+void KeyedSteps::offerEachCompared(const Arrangement& a, const ArrangementKey& ka,
+                                   ArrangementList& out) {
     for (int i = 0; i < out.count();) {
-        const auto slot = static_cast<std::size_t>(i);
-        if (dominatesKeyed(a, ka, out[i], keys_[slot])) {
+        if (dominatesKeyed(a, ka, out[i], keys_[static_cast<std::size_t>(i)])) {
             out.removeAt(i);
-            keys_[slot] = keys_[static_cast<std::size_t>(out.count())];
+            moveLastInto(i, out.count());
         } else {
             ++i;
         }
@@ -73,7 +130,67 @@ void KeyedSteps::offer(const Arrangement& a, ArrangementList& out) {
         if (dominatesKeyed(out[i], k, a, ka) || sameRankKeyed(out[i], k, a, ka)) return;
     }
     if (out.count() < static_cast<int>(keys_.size()))
-        keys_[static_cast<std::size_t>(out.count())] = ka;
+        store(out.count(), ka, isSpecialCategory(a.back.category));
+    out.append(a);
+}
+
+void KeyedSteps::offer(const Arrangement& a, ArrangementList& out) {
+    const ArrangementKey ka = arrangementKey(a);
+    const int n = std::min(out.count(), static_cast<int>(keys_.size()));
+    if (!ka.Exact || inexactCount_ > 0 || n < out.count()) {
+        offerEachCompared(a, ka, out);
+        return;
+    }
+    const auto a0 = static_cast<std::int32_t>(ka.Less[0]);
+    const auto a1 = static_cast<std::int32_t>(ka.Less[1]);
+    const auto a2 = static_cast<std::int32_t>(ka.Less[2]);
+    const std::int32_t* b0 = back_.data();
+    const std::int32_t* b1 = middle_.data();
+    const std::int32_t* b2 = front_.data();
+    // above: the entry dominates the offer; below: the offer dominates the entry. Four entries
+    // at a time in vector lanes (all ones where a compare holds).
+    using Lanes = std::int32_t __attribute__((vector_size(16)));
+    const auto load = [](const std::int32_t* p) {
+        Lanes v;
+        std::memcpy(&v, p, sizeof v);
+        return v;
+    };
+    const Lanes A0 = {a0, a0, a0, a0}, A1 = {a1, a1, a1, a1}, A2 = {a2, a2, a2, a2};
+    Lanes below = {0, 0, 0, 0};
+    int i = 0;
+    for (; i + 8 <= n; i += 8) {
+        Lanes strict = {0, 0, 0, 0};
+        for (int h = i; h < i + 8; h += 4) {
+            const Lanes e0 = load(b0 + h), e1 = load(b1 + h), e2 = load(b2 + h);
+            const Lanes be = (e0 <= A0) & (e1 <= A1) & (e2 <= A2);
+            strict |= (e0 >= A0) & (e1 >= A1) & (e2 >= A2) & ~be;
+            below |= be;
+        }
+        if ((strict[0] | strict[1] | strict[2] | strict[3]) != 0) return;
+    }
+    bool anyBelow = (below[0] | below[1] | below[2] | below[3]) != 0;
+    for (; i < n; ++i) {
+        const bool be = (b0[i] <= a0) & (b1[i] <= a1) & (b2[i] <= a2);
+        if ((b0[i] >= a0) & (b1[i] >= a1) & (b2[i] >= a2) & !be) return;
+        anyBelow = anyBelow || be;
+    }
+    // No entry dominates the offer strictly; one it equals on every less key it removes.
+    if (anyBelow)
+        for (int j = 0; j < out.count();) {
+            if ((b0[j] <= a0) & (b1[j] <= a1) & (b2[j] <= a2)) {
+                out.removeAt(j);
+                moveLastInto(j, out.count());
+            } else {
+                ++j;
+            }
+        }
+    for (int j = 0; j < out.count(); ++j) {
+        const ArrangementKey& k = keys_[static_cast<std::size_t>(j)];
+        if (k.Equal[0] == ka.Equal[0] && k.Equal[1] == ka.Equal[1] && k.Equal[2] == ka.Equal[2] &&
+            k.Exact)
+            return;
+    }
+    if (out.count() < static_cast<int>(keys_.size())) store(out.count(), ka, false);
     out.append(a);
 }
 
@@ -87,6 +204,7 @@ BasicSeatSearch<Steps>::BasicSeatSearch(int capacity)
 template <typename Steps>
 void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out) {
     out.clear();
+    steps_.reset();
     backCandidates_.clear();
     straightsFlag_ = flushesFlag_ = false;
     overflowed_ = false;
@@ -115,7 +233,9 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
     const RankPattern pattern = rankPattern(h);
     for (HandCategory k : BackAndMiddleOrder) {
         const CardSet m = categoryMaterial(h, pattern, k, HandRole::Back);
+        backSegment_[k][0] = backCandidates_.count();
         if (!isEmpty(m)) generateCandidates(backCandidates_, m, k, HandRole::Back);
+        backSegment_[k][1] = backCandidates_.count();
     }
     peaks_.Back = backCandidates_.count();
     for (int i = 0; i < backCandidates_.count(); ++i) {
@@ -127,6 +247,27 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
                   middleCandidates_.overflowed() || frontScratch_.overflowed() || overflowed_;
 }
 
+namespace {
+
+// The four masks of a card set in one word.
+std::uint64_t packed(const CardSet& s) {
+    std::uint64_t w;
+    static_assert(sizeof w == sizeof s.mask);
+    std::memcpy(&w, s.mask.data(), sizeof w);
+    return w;
+}
+
+// Categories whose candidates in a part of the holding are the holding's candidates that lie
+// within the part, in the same order: their enumerations (runs over rank windows with suits in
+// order, five-card subsets of a suit in the mask list's order, straight flushes by run and suit,
+// four of a kind by rank) never depend on the absent cards. Pairs, triples and full houses do:
+// a rank the back thins out changes what it offers.
+bool reusable(HandCategory k) {
+    return k == cat::StraightFlush || k == cat::Quadruple || k == cat::Flush || k == cat::Straight;
+}
+
+}  // namespace
+
 // The middles for one back: every category up to the back's, none that outranks the back.
 template <typename Steps>
 void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const Hand& back) {
@@ -134,13 +275,21 @@ void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const Hand& back)
     const RankPattern pattern = rankPattern(rest);
     for (HandCategory k : BackAndMiddleOrder) {
         if (k > back.category) continue;
-        const CardSet m = categoryMaterial(rest, pattern, k, HandRole::Middle);
-        if (isEmpty(m)) continue;
         const int first = middleCandidates_.count();
-        generateCandidates(middleCandidates_, m, k, HandRole::Middle);
+        if (Steps::ReusesHoldingCandidates && reusable(k) && !backCandidates_.overflowed()) {
+            // The holding's own candidates of k that the back leaves whole, in their order.
+            const std::uint64_t taken = packed(back.cards);
+            for (int i = backSegment_[k][0]; i < backSegment_[k][1]; ++i)
+                if ((packed(backCandidates_[i].cards) & taken) == 0)
+                    middleCandidates_.append(backCandidates_[i]);
+        } else {
+            const CardSet m = categoryMaterial(rest, pattern, k, HandRole::Middle);
+            if (isEmpty(m)) continue;
+            generateCandidates(middleCandidates_, m, k, HandRole::Middle);
+        }
         if (k == back.category) {
             for (int i = first; i < middleCandidates_.count();) {
-                if (lessFive(back.cards, middleCandidates_[i].cards, k)) {
+                if (Steps::middleAboveBack(back.cards, middleCandidates_[i].cards, k)) {
                     middleCandidates_.removeAt(i);
                 } else {
                     ++i;
@@ -169,15 +318,17 @@ void BasicSeatSearch<Steps>::searchMiddles(const CardSet& h, const Hand& back,
         CardSet leftover = without(rest, middle.cards);
 
         // The front: what the leftovers offer, never above the middle.
-        const HandCategory f = frontCategoryOf(leftover);
+        const RankPattern pattern = rankPattern(leftover);
+        const HandCategory f = Steps::frontCategory(leftover, pattern);
         if (f > middle.category) continue;
         Hand front;
         if (f == cat::TwoPairs) {
             if (middle.category < cat::TwoPairs) continue;
-            front = {steps_.firstFront(frontScratch_, leftover, cat::Pair), cat::Pair};
+            front = {steps_.firstFront(frontScratch_, leftover, pattern, cat::Pair), cat::Pair};
         } else {
-            if (middle.category == f && lessCoarse(middle.cards, leftover, f)) continue;
-            front = {steps_.firstFront(frontScratch_, leftover, f), f};
+            if (middle.category == f && Steps::middleBelowFront(middle.cards, leftover, pattern, f))
+                continue;
+            front = {steps_.firstFront(frontScratch_, leftover, pattern, f), f};
         }
         minus(leftover, front.cards);
 

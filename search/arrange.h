@@ -25,28 +25,65 @@ HandCategory pairSpecialOf(const CardSet& holding);
 
 // The steps of the game's search: the output list is kept free of dominated arrangements with
 // precomputed hand keys (integer compares); keys_[i] belongs to entry i of the list.
+//
+// The exactly keyed entries of the list never dominate one another (an entry that dominated
+// another would have removed it on entering, or been dropped), and dominance on exact keys is
+// componentwise >=, which is transitive. So an offer that an entry dominates strictly can dominate
+// no entry at all: one scan finds out, and such an offer (most of them in long lists) leaves the
+// list as it was. The scan reads the keys from parallel arrays, several entries at a time.
 class KeyedSteps {
   public:
-    explicit KeyedSteps(int capacity) : keys_(static_cast<std::size_t>(capacity)) {}
+    // The middles of the straights, flushes, straight flushes and fours of a kind are taken from
+    // the holding's back candidates that the back leaves whole.
+    static constexpr bool ReusesHoldingCandidates = true;
+    explicit KeyedSteps(int capacity);
 
     // Whether `rest` offers any category above trash to the middle: a pair, triple or four of a
     // kind (two pairs, full houses within), a run of five ranks, or five cards of a suit
     // (straight flushes within).
     static bool offersMiddleMaterial(const CardSet& rest, const RankPattern& pattern);
+    // What the leftover cards (of rank pattern `pattern`) offer the front.
+    static HandCategory frontCategory(const CardSet&, const RankPattern& pattern) {
+        return frontCategoryOf(pattern);
+    }
     // The first front of category k in the leftover cards, read off the rank pattern.
-    static CardSet firstFront(CandidateList&, const CardSet& leftover, HandCategory k) {
-        return firstFrontCandidate(leftover, k);
+    static CardSet firstFront(CandidateList&, const CardSet& leftover, const RankPattern& pattern,
+                              HandCategory k) {
+        return firstFrontCandidate(leftover, pattern, k);
     }
     static void fill(Arrangement& a, const CardSet& leftover) { fillHands(a, leftover); }
+    // lessFive(back, middle, k) of a back core and a middle core of the back's category, on
+    // their keys when both are exact.
+    static bool middleAboveBack(const CardSet& back, const CardSet& middle, HandCategory k);
+    // lessCoarse(middle, leftover, f) for the front categories 0, 1 and 3, read off the rank
+    // patterns (`pattern` the leftover's).
+    static bool middleBelowFront(const CardSet& middle, const CardSet& leftover,
+                                 const RankPattern& pattern, HandCategory f);
 
+    // A new search begins with an empty list.
+    void reset() { inexactCount_ = 0; }
     // Appends without comparing (the specials, which enter first).
     void append(const Arrangement& a, ArrangementList& out);
     // The new arrangement removes every entry it dominates, then enters unless an entry
     // dominates it or ranks exactly alike.
     void offer(const Arrangement& a, ArrangementList& out);
+    // The keys of entry i of the list the last search built (i below the capacity).
+    const ArrangementKey& key(int i) const { return keys_[static_cast<std::size_t>(i)]; }
 
   private:
+    // Writes the keys of list slot i.
+    void store(int i, const ArrangementKey& k, bool special);
+    // The rules' removal: the last entry's keys move into slot i.
+    void moveLastInto(int i, int last);
+    // Every comparison through dominatesKeyed() and sameRankKeyed(), entry by entry.
+    void offerEachCompared(const Arrangement& a, const ArrangementKey& ka, ArrangementList& out);
+
     std::vector<ArrangementKey> keys_;
+    // The less keys of back, middle and front, as signed numbers; a special holds keys that
+    // neither dominate nor are dominated by any exact key.
+    std::vector<std::int32_t> back_, middle_, front_;
+    std::vector<std::uint8_t> inexact_;  // an ordinary entry whose keys are not exact
+    int inexactCount_ = 0;               // such entries in the list
 };
 
 class ReferenceSteps;
@@ -68,12 +105,15 @@ class BasicSeatSearch {
         int Back = 0, Middle = 0, Arrangements = 0;
     };
     Peaks peaks() const { return peaks_; }
+    // The steps, with what they keep of the last search (the keyed steps: the list's keys).
+    const Steps& steps() const { return steps_; }
 
   private:
     void searchMiddles(const CardSet& holding, const Hand& back, ArrangementList& out);
     void buildMiddles(const CardSet& rest, const Hand& back);
 
     CandidateList backCandidates_;
+    int backSegment_[cat::StraightFlush + 1][2] = {};  // each category's back candidates
     CandidateList middleCandidates_;
     CandidateList frontScratch_;
     Steps steps_;

@@ -281,7 +281,10 @@ void enumerateFlushes(CandidateList& list, std::uint16_t m, int suit) {
 // The first of 3, 2, 1 whose front material is not empty, read off the rank pattern: a rank
 // held three or four times offers a triple, two ranks held twice two pairs, one a pair.
 HandCategory frontCategoryOf(const CardSet& leftover) {
-    const RankPattern p = rankPattern(leftover);
+    return frontCategoryOf(rankPattern(leftover));
+}
+
+HandCategory frontCategoryOf(const RankPattern& p) {
     if ((p.three | p.four) != 0) return cat::Triple;
     if (bitCount16(p.two) >= 2) return cat::TwoPairs;
     if (p.two != 0) return cat::Pair;
@@ -289,7 +292,10 @@ HandCategory frontCategoryOf(const CardSet& leftover) {
 }
 
 CardSet firstFrontCandidate(const CardSet& leftover, HandCategory k) {
-    const RankPattern p = rankPattern(leftover);
+    return firstFrontCandidate(leftover, rankPattern(leftover), k);
+}
+
+CardSet firstFrontCandidate(const CardSet& leftover, const RankPattern& p, HandCategory k) {
     switch (k) {
         case cat::Pair: {  // the highest pair
             const int v = topValue(valueMask(p.two));

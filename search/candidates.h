@@ -34,9 +34,13 @@ void enumerateFlushes(CandidateList& list, std::uint16_t m, int suit);
 std::uint16_t fiveRunRanks(std::uint16_t ranks);
 // What the leftover cards offer the front: 3, 2 (two pairs or more), 1 or 0.
 HandCategory frontCategoryOf(const CardSet& leftover);
+// The same from the leftover's rank pattern.
+HandCategory frontCategoryOf(const RankPattern& pattern);
 // The first front candidate of category k in the leftover cards (`scratch` is working storage).
 CardSet takeFirstCandidate(CandidateList& scratch, const CardSet& leftover, HandCategory k);
 // The same candidate read straight off the rank pattern, without building the list.
 CardSet firstFrontCandidate(const CardSet& leftover, HandCategory k);
+// The same with the leftover's rank pattern computed by the caller.
+CardSet firstFrontCandidate(const CardSet& leftover, const RankPattern& pattern, HandCategory k);
 
 }  // namespace kov

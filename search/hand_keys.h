@@ -13,6 +13,7 @@
 // rank twice (a trash hand whose filler paired up). Such keys are marked inexact, and callers
 // compare those hands with the rules themselves.
 
+#include <array>
 #include <cstdint>
 
 #include "cards/compare.h"
@@ -26,8 +27,103 @@ struct HandKey {
     bool Exact = true;
 };
 
-HandKey fiveKey(const CardSet& cards, HandCategory category);
-HandKey frontKey(const CardSet& cards, HandCategory category);
+// The first five values of every 13-bit value mask from the top, 4 bits each with the highest
+// first (0 where none is left).
+extern const std::array<std::uint32_t, 8192> TopFive;
+
+// The first `steps` (1..5) values of a value mask from the top, 4 bits each with the highest
+// first (0 where none is left): comparing two such numbers compares the masks' top values in turn.
+inline std::uint32_t topValues(std::uint16_t vmask, int steps) {
+    return TopFive[vmask & 0x1FFFu] >> (4 * (5 - steps));
+}
+
+// straightKey() of the cards with rank pattern p, quick for five single ranks.
+std::uint32_t straightKeyOf(const CardSet& cards, const RankPattern& p);
+
+inline HandKey fiveKey(const CardSet& cards, HandCategory category) {
+    HandKey key;
+    if (category > cat::StraightFlush) {
+        key.Exact = false;
+        return key;
+    }
+    const RankPattern p = rankPattern(cards);
+    const auto vm = [](std::uint16_t m) { return valueMask(m); };
+    // The whole rank pattern, for the equality tests that need every rank.
+    const auto pattern = [&p] {
+        return static_cast<std::uint64_t>(p.one) | static_cast<std::uint64_t>(p.two) << 13 |
+               static_cast<std::uint64_t>(p.three) << 26 | static_cast<std::uint64_t>(p.four) << 39;
+    };
+    std::uint32_t less = 0;
+    std::uint64_t equal = 0;
+    switch (category) {
+        case cat::Trash:
+            // With single cards only, the first rank from the top where two hands differ is held
+            // by one of them: a higher mask is the stronger hand.
+            key.Exact = p.held == p.one;
+            less = vm(p.held);
+            equal = pattern();
+            break;
+        case cat::Pair: {
+            const std::uint32_t pair = topValues(vm(p.two), 1);
+            less = pair << 12 | topValues(vm(p.one), 3);
+            equal = pair;
+            break;
+        }
+        case cat::TwoPairs: {
+            const std::uint32_t pairs = topValues(vm(p.two), 2);
+            less = pairs << 4 | topValues(vm(p.one), 1);
+            equal = pairs;
+            break;
+        }
+        case cat::Triple:
+            less = topValues(vm(p.three), 1);
+            equal = less;
+            break;
+        case cat::FullHouse:
+            less = topValues(vm(p.three), 1);
+            equal = less << 4 | topValues(vm(p.two), 1);
+            break;
+        case cat::Straight:
+        case cat::StraightFlush:
+            less = straightKeyOf(cards, p);
+            equal = pattern();
+            break;
+        case cat::Flush:
+            less = topValues(vm(p.held), 5);
+            equal = less;
+            break;
+        default:  // quadruple
+            less = topValues(vm(p.four), 1);
+            equal = less;
+            break;
+    }
+    key.Less = static_cast<std::uint32_t>(category) << 24 | less;
+    key.Equal = static_cast<std::uint64_t>(category) << 56 | equal;
+    return key;
+}
+
+inline HandKey frontKey(const CardSet& cards, HandCategory category) {
+    HandKey key;
+    const RankPattern p = rankPattern(cards);
+    std::uint32_t less;
+    switch (category) {
+        case cat::Trash:
+            less = topValues(valueMask(p.one), 3);
+            break;
+        case cat::Pair:
+            less = topValues(valueMask(p.two), 1) << 4 | topValues(valueMask(p.one), 1);
+            break;
+        case cat::Triple:
+            less = topValues(valueMask(p.three), 1);
+            break;
+        default:
+            key.Exact = false;
+            return key;
+    }
+    key.Less = static_cast<std::uint32_t>(category) << 24 | less;
+    key.Equal = key.Less;
+    return key;
+}
 
 // An arrangement's keys, compact for the dominance scans: back, middle, front.
 struct ArrangementKey {
@@ -36,7 +132,20 @@ struct ArrangementKey {
     std::uint64_t Equal[3] = {0, 0, 0};
 };
 
-ArrangementKey arrangementKey(const Arrangement& a);
+inline ArrangementKey arrangementKey(const Arrangement& a) {
+    ArrangementKey k;
+    const HandKey back = fiveKey(a.back.cards, a.back.category);
+    const HandKey middle = fiveKey(a.middle.cards, a.middle.category);
+    const HandKey front = frontKey(a.front.cards, a.front.category);
+    k.Less[0] = back.Less;
+    k.Less[1] = middle.Less;
+    k.Less[2] = front.Less;
+    k.Equal[0] = back.Equal;
+    k.Equal[1] = middle.Equal;
+    k.Equal[2] = front.Equal;
+    k.Exact = back.Exact && middle.Exact && front.Exact;
+    return k;
+}
 
 // dominates() and sameArrangementRank() of the hand rules, on precomputed keys. Hands whose keys
 // are inexact, and specials (whose keys are never exact), go to the rules themselves.

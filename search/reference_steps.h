@@ -31,6 +31,8 @@ inline void fillHandsByRule(Arrangement& a, CardSet leftover) {
 
 class ReferenceSteps {
   public:
+    // Every middle candidate generated from the cards the back leaves.
+    static constexpr bool ReusesHoldingCandidates = false;
     explicit ReferenceSteps(int /*capacity*/) {}
 
     // Builds the material of every category and looks whether any is not empty.
@@ -39,12 +41,25 @@ class ReferenceSteps {
             if (!isEmpty(categoryMaterial(rest, pattern, k, HandRole::Middle))) return true;
         return false;
     }
+    static HandCategory frontCategory(const CardSet& leftover, const RankPattern&) {
+        return frontCategoryOf(leftover);
+    }
     // The first entry of the full candidate list of category k.
-    static CardSet firstFront(CandidateList& scratch, const CardSet& leftover, HandCategory k) {
+    static CardSet firstFront(CandidateList& scratch, const CardSet& leftover, const RankPattern&,
+                              HandCategory k) {
         return takeFirstCandidate(scratch, leftover, k);
     }
     static void fill(Arrangement& a, const CardSet& leftover) { fillHandsByRule(a, leftover); }
+    // The rules' comparisons of a middle core with the back core, and with the front material.
+    static bool middleAboveBack(const CardSet& back, const CardSet& middle, HandCategory k) {
+        return lessFive(back, middle, k);
+    }
+    static bool middleBelowFront(const CardSet& middle, const CardSet& leftover, const RankPattern&,
+                                 HandCategory f) {
+        return lessCoarse(middle, leftover, f);
+    }
 
+    static void reset() {}
     static void append(const Arrangement& a, ArrangementList& out) { out.append(a); }
     static void offer(const Arrangement& a, ArrangementList& out) {
         for (int i = 0; i < out.count();) {

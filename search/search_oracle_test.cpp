@@ -53,9 +53,13 @@ TEST_F(SearchOracle, StressedHoldings) {
         }
         expectSameLists(h);
     }
+    // The longest list; specials entering first (the keys of a special never decide a
+    // dominance); three flushes and three straights; a lone pair of aces with its trash middle.
     for (const char* fixed :
          {"Ad 2d 3d 5d 6d 7d 8d 9d Td Jd Qd Kd 9s", "Ah 2h 3h 4h 5h 6h 7h 8h 9h Th Jh Qh Kh",
-          "Ah 2d 3h 4c 5h 6s 7h 8h 9d Th Jc Qh Ks"})
+          "Ah 2d 3h 4c 5h 6s 7h 8h 9d Th Jc Qh Ks", "Ac Ad 2c 2d 3c 3d 4c 4d 5c 5d 6c 6d Ks",
+          "Ac Ad 2c 2d 3c 3d 4c 4d 5c 5d 6c 6d 6h", "2h 5h 9h Jh Kh 3s 4s 7s 8s Qs 2d 6d 9d",
+          "2h 3d 4s 5c 6h 7d 8s 9c Th Jd Qh Kd As", "Ah Ad 3c 5s 7h 9d Jc Kh 2s 4d 8c Ts 6h"})
         expectSameLists(cardsFromText(fixed));
 }
 
