@@ -405,7 +405,7 @@
     </message>
     <message>
         <source>&lt;table&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Q&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Quit (asks first during a deal)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;The rules&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;On the results: review the deal&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next button on a panel&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Space, Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Press the focused button&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;table&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Q&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Thoát (hỏi trước khi đang chơi dở ván)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Luật chơi&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Ở màn kết quả: xem lại ván&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nút kế tiếp trên bảng&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Space, Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Bấm nút đang chọn&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+        <translation>&lt;table&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Q&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Thoát (hỏi trước nếu ván đang chơi dở)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Luật chơi&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Ở màn kết quả: xem lại ván&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nút kế tiếp trên bảng&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Space, Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Bấm nút đang chọn&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
         <source>About KOVARIN32</source>
@@ -413,7 +413,7 @@
     </message>
     <message>
         <source>&lt;b&gt;KOVARIN32&lt;/b&gt;&lt;p&gt;The Vietnamese thirteen-card arrangement game: split thirteen cards into three hands and play them against one to three computer opponents.&lt;/p&gt;&lt;p&gt;https://kovarin32.example.org&lt;/p&gt;</source>
-        <translation>&lt;b&gt;KOVARIN32&lt;/b&gt;&lt;p&gt;Trò chơi binh xập xám (mậu binh) của Việt Nam: chia mười ba lá bài thành ba chi và đấu với một đến ba đối thủ là máy.&lt;/p&gt;&lt;p&gt;https://kovarin32.example.org&lt;/p&gt;</translation>
+        <translation>&lt;b&gt;KOVARIN32&lt;/b&gt;&lt;p&gt;Trò chơi mậu binh (binh xập xám) của Việt Nam: chia mười ba lá bài thành ba chi và đấu với một đến ba đối thủ là máy.&lt;/p&gt;&lt;p&gt;https://kovarin32.example.org&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -514,7 +514,7 @@
     </message>
     <message>
         <source>Special</source>
-        <translation>Mậu binh đặc biệt</translation>
+        <translation>Bài ăn trắng</translation>
     </message>
     <message>
         <source>Pays</source>
@@ -530,11 +530,11 @@
     </message>
     <message>
         <source>&lt;h3&gt;ILLEGAL&lt;/h3&gt;&lt;p&gt;Hands out of order are ILLEGAL: the whole arrangement loses to every opponent, paying each opponent for every one of that opponent&apos;s hands (or losing the set, under the set option). A special you claim but do not hold is ILLEGAL too.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Binh lủng&lt;/h3&gt;&lt;p&gt;Các chi sai thứ tự là binh lủng: cả bài thua mọi đối thủ, phải trả cho mỗi đối thủ theo từng chi của đối thủ đó (hoặc thua ván, khi tính ván). Báo mậu binh mà bài không có cũng là binh lủng.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Binh lủng&lt;/h3&gt;&lt;p&gt;Các chi sai thứ tự là binh lủng: cả bài thua mọi đối thủ, phải trả cho mỗi đối thủ theo từng chi của đối thủ đó (hoặc thua ván, khi tính ván). Báo ăn trắng mà bài không có cũng là binh lủng.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Specials&lt;/h3&gt;&lt;p&gt;Six thirteen-card holdings are specials, claimed with their own buttons instead of REGULAR: 6 pairs (a quadruple counts as two pairs); 3 flush (each hand all of one suit); 3 straight (each hand a straight, the front three cards in a row); 5 pairs, 1 triple; 13 straight (one card of every rank); 13 straight flush (ace to king of one suit). A special settles as one block against each opponent and two specials tie. Under the chi option it pays:&lt;/p&gt;%1</source>
-        <translation>&lt;h3&gt;Mậu binh (bài đặc biệt)&lt;/h3&gt;&lt;p&gt;Sáu kiểu bài mười ba lá là mậu binh, báo bằng nút riêng thay cho BÀI THƯỜNG: lục phế bôn (sáu đôi; tứ quý tính là hai đôi); ba thùng (mỗi chi cùng một chất); ba sảnh (mỗi chi là sảnh, chi đầu ba lá liên tiếp); 5 đôi 1 sám; sảnh rồng (đủ mười ba số); rồng cuốn (từ át đến già cùng một chất). Mậu binh tính gộp một lần với mỗi đối thủ, hai mậu binh thì hòa. Khi tính chi, mậu binh ăn:&lt;/p&gt;%1</translation>
+        <translation>&lt;h3&gt;Bài ăn trắng&lt;/h3&gt;&lt;p&gt;Sáu kiểu bài mười ba lá là bài ăn trắng, báo bằng nút riêng thay cho BÀI THƯỜNG: lục phế bôn (sáu đôi; tứ quý tính là hai đôi); ba thùng (mỗi chi cùng một chất); ba sảnh (mỗi chi là sảnh, chi đầu ba lá liên tiếp); 5 đôi 1 sám; sảnh rồng (đủ mười ba số); rồng cuốn (từ át đến già cùng một chất). Bài ăn trắng tính gộp một lần với mỗi đối thủ, hai bài ăn trắng thì hòa. Khi tính chi, bài ăn trắng được:&lt;/p&gt;%1</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The chi option&lt;/h3&gt;&lt;p&gt;Each of your hands plays the hand in the same place of each opponent. The winner of a hand gets the units of its own hand in that place; equal hands pay nothing. A front won with three aces pays three times.&lt;/p&gt;%2</source>
@@ -542,7 +542,7 @@
     </message>
     <message>
         <source>&lt;h3&gt;The set option&lt;/h3&gt;&lt;p&gt;The whole arrangement plays each opponent: winning more hands than it loses wins 1, losing more loses 1, otherwise a tie. A back quadruple or straight flush, or a special, wins the set outright (two of them tie).&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Tính ván&lt;/h3&gt;&lt;p&gt;Cả bài đấu với từng đối thủ: thắng nhiều chi hơn thua thì ăn 1, thua nhiều hơn thì mất 1, còn lại là hòa. Tứ quý hoặc thùng phá sảnh ở chi cuối, hoặc mậu binh, thắng trắng ván (hai bên cùng có thì hòa).&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Tính ván&lt;/h3&gt;&lt;p&gt;Cả bài đấu với từng đối thủ: thắng nhiều chi hơn thua thì ăn 1, thua nhiều hơn thì mất 1, còn lại là hòa. Tứ quý hoặc thùng phá sảnh ở chi cuối, hoặc bài ăn trắng, thắng trắng ván (hai bên cùng có thì hòa).&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Points&lt;/h3&gt;&lt;p&gt;Your result against every opponent, added up, times the stake (1 or 2 units), moves your balance. Before a deal your points must cover the largest possible loss: 18 per opponent and unit under the chi option, 1 under the set option. The results show every seat&apos;s own result: a number beside an opponent is what that opponent won (+) or lost (&amp;minus;) against you, and yours is the sum over all opponents. &amp;#9650; marks a win, &amp;#9660; a loss, a bar a tie.&lt;/p&gt;</source>
