@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QPushButton>
 #include <QTranslator>
 
 #include "cards/card_text.h"
@@ -190,6 +191,26 @@ TEST(Translation, EverySpecialsLineInVietnamese) {
         buttons << button;
     }
     EXPECT_EQ(gameText(specialsLine(all)), "Bài của bạn có " + buttons.join(", ") + ".");
+}
+
+// The game window's own texts: options restored from an earlier session, the table's buttons
+// and its key help.
+TEST(Translation, GameWindowTextsInVietnamese) {
+    Vietnamese vi;
+    MainWindow window(testCardLibrary(), 1);
+    window.restoreOptions(3, 2, ScoringOption::Set, HandOrder::BySuit, 40);
+    const SettingsPanel* s = window.settingsDialog();
+    EXPECT_EQ(s->controlText(SettingsControl::OpponentsLabel), "CHƠI VỚI 3 ĐỐI THỦ");
+    EXPECT_EQ(s->controlText(SettingsControl::UnitsLabel), "CƯỢC 2 ĐƠN VỊ");
+    EXPECT_EQ(s->controlText(SettingsControl::OptionLabel), "CHƠI TÍNH VÁN");
+    EXPECT_EQ(window.suggestButton()->text(), "GỢI Ý (H)");
+    EXPECT_EQ(window.undoButton()->text(), "HOÀN TÁC (Ctrl+Z)");
+    window.setInputGuard(0);
+    window.show();
+    press(window.settingsDialog(), SettingsControl::StartGame);
+    ASSERT_EQ(window.state().phase(), Phase::Arranging);
+    ASSERT_FALSE(window.tableAids().lines.empty());
+    EXPECT_EQ(window.tableAids().lines.back(), "Phím: mũi tên, Space, 1 2 3, Backspace, Enter.");
 }
 
 TEST(Translation, ResultsViewShowsVietnameseTexts) {
