@@ -13,7 +13,7 @@
 namespace kov::ui {
 
 GameWindow::GameWindow(CardLibrary& cards, Store store, int threads) : store_(std::move(store)) {
-    setWindowTitle(WindowTitle);
+    setWindowTitle(MainWindow::tr(WindowTitle));
     table_ = new MainWindow(cards, threads);
     setCentralWidget(table_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);  // the table's 800 x 600 and the menus
@@ -25,7 +25,7 @@ GameWindow::GameWindow(CardLibrary& cards, Store store, int threads) : store_(st
 
     confirmQuit = [this] {
         return QMessageBox::question(
-                   this, "KOVARIN32", "A deal is in progress. Quit and abandon it?",
+                   this, "KOVARIN32", tr("A deal is in progress. Quit and abandon it?"),
                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
     };
 
@@ -67,22 +67,22 @@ void GameWindow::buildMenus() {
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    QMenu* game = menuBar()->addMenu("&Game");
-    reviewAction_ = add(game, "review", "&Review the deal", QKeySequence(Qt::Key_R),
+    QMenu* game = menuBar()->addMenu(tr("&Game"));
+    reviewAction_ = add(game, "review", tr("&Review the deal"), QKeySequence(Qt::Key_R),
                         [this] { review_->review(); });
-    add(game, "statistics", "&Statistics", QKeySequence(), [this] {
+    add(game, "statistics", tr("&Statistics"), QKeySequence(), [this] {
         statisticsWindow_->show();
         statisticsWindow_->raise();
     });
     game->addSeparator();
-    add(game, "quit", "&Quit", QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
-    QMenu* help = menuBar()->addMenu("&Help");
-    add(help, "rules", "&Rules", QKeySequence(Qt::Key_F1), [this] {
+    add(game, "quit", tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    add(help, "rules", tr("&Rules"), QKeySequence(Qt::Key_F1), [this] {
         rulesWindow_->show();
         rulesWindow_->raise();
     });
-    add(help, "shortcuts", "&Keyboard shortcuts", QKeySequence(), [this] { showShortcuts(); });
-    add(help, "about", "&About", QKeySequence(), [this] { showAbout(); });
+    add(help, "shortcuts", tr("&Keyboard shortcuts"), QKeySequence(), [this] { showShortcuts(); });
+    add(help, "about", tr("&About"), QKeySequence(), [this] { showAbout(); });
 }
 
 void GameWindow::onDealSettled() {
@@ -122,21 +122,21 @@ void GameWindow::closeEvent(QCloseEvent* event) {
 
 void GameWindow::showShortcuts() {
     QMessageBox::information(
-        this, "Keyboard shortcuts",
-        "<table>"
-        "<tr><td><b>Ctrl+Q</b></td><td>Quit (asks first during a deal)</td></tr>"
-        "<tr><td><b>F1</b></td><td>The rules</td></tr>"
-        "<tr><td><b>R</b></td><td>On the results: review the deal</td></tr>"
-        "<tr><td><b>Tab</b></td><td>Next button on a panel</td></tr>"
-        "<tr><td><b>Space, Enter</b></td><td>Press the focused button</td></tr>"
-        "</table>");
+        this, tr("Keyboard shortcuts"),
+        tr("<table>"
+           "<tr><td><b>Ctrl+Q</b></td><td>Quit (asks first during a deal)</td></tr>"
+           "<tr><td><b>F1</b></td><td>The rules</td></tr>"
+           "<tr><td><b>R</b></td><td>On the results: review the deal</td></tr>"
+           "<tr><td><b>Tab</b></td><td>Next button on a panel</td></tr>"
+           "<tr><td><b>Space, Enter</b></td><td>Press the focused button</td></tr>"
+           "</table>"));
 }
 
 void GameWindow::showAbout() {
-    QMessageBox::about(this, "About KOVARIN32",
-                       "<b>KOVARIN32</b><p>The Vietnamese thirteen-card arrangement game: split "
-                       "thirteen cards into three hands and play them against one to three "
-                       "computer opponents.</p><p>https://kovarin32.example.org</p>");
+    QMessageBox::about(this, tr("About KOVARIN32"),
+                       tr("<b>KOVARIN32</b><p>The Vietnamese thirteen-card arrangement game: "
+                          "split thirteen cards into three hands and play them against one to "
+                          "three computer opponents.</p><p>https://kovarin32.example.org</p>"));
 }
 
 }  // namespace kov::ui

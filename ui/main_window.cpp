@@ -80,8 +80,9 @@ TableSection sectionOfKey(int key) {
                               : TableSection::Back;
 }
 
-const char* const KeysHelp[] = {"Drag or click cards. Ctrl+Z undoes, H suggests.",
-                                "Keys: arrows, Space, 1 2 3, Backspace, Enter."};
+const char* const KeysHelp[] = {
+    QT_TRANSLATE_NOOP("kov::ui::MainWindow", "Drag or click cards. Ctrl+Z undoes, H suggests."),
+    QT_TRANSLATE_NOOP("kov::ui::MainWindow", "Keys: arrows, Space, 1 2 3, Backspace, Enter.")};
 
 }  // namespace
 
@@ -126,10 +127,10 @@ MainWindow::MainWindow(CardLibrary& cards, int threads)
     // The table's own controls, below the hand rows and right of them; they never take the
     // focus from the table.
     setFocusPolicy(Qt::StrongFocus);
-    suggest_ = new QPushButton("SUGGEST (H)", this);
+    suggest_ = new QPushButton(tr("SUGGEST (H)"), this);
     suggest_->setGeometry(NotesLeft, NotesTop + 8, 140, 32);
     connect(suggest_, &QPushButton::clicked, this, [this] { suggest(); });
-    undo_ = new QPushButton("UNDO (Ctrl+Z)", this);
+    undo_ = new QPushButton(tr("UNDO (Ctrl+Z)"), this);
     undo_->setGeometry(NotesLeft, NotesTop + 48, 140, 32);
     connect(undo_, &QPushButton::clicked, this,
             [this] { applyTableMove({TableMove::Kind::Undo}); });
@@ -193,7 +194,8 @@ void MainWindow::restoreOptions(int opponents, int stake, ScoringOption scoring,
         for (const SettingChoice& c : SettingChoices)
             if (c.button == button) {
                 c.apply(game_);
-                settings_->setControlText(c.label, c.text);
+                settings_->setControlText(c.label,
+                                          QCoreApplication::translate("DialogPanel", c.text));
             }
     };
     if (opponents != game_.OpponentCount)
@@ -296,7 +298,7 @@ void MainWindow::commit(int category) {
     }
     // A commit that the rules would mark ILLEGAL is asked about first.
     const std::string question = commitQuestion(game_, category);
-    if (!question.empty() && !askQuestion(QString::fromStdString(question))) {
+    if (!question.empty() && !askQuestion(gameText(question))) {
         setFocus();
         return;
     }
@@ -337,12 +339,11 @@ void MainWindow::refreshAids() {
     aids_.notes = arrangingNotes(game_);
     aids_.lines.clear();
     const std::string specials = specialsLine(specials_);
-    if (!specials.empty()) aids_.lines.push_back(QString::fromStdString(specials));
-    if (!aids_.notes.warning.empty())
-        aids_.lines.push_back(QString::fromStdString(aids_.notes.warning));
+    if (!specials.empty()) aids_.lines.push_back(gameText(specials));
+    if (!aids_.notes.warning.empty()) aids_.lines.push_back(gameText(aids_.notes.warning));
     if (!suggestionNote_.isEmpty()) aids_.lines.push_back(suggestionNote_);
     for (const char* line : KeysHelp)
-        aids_.lines.push_back(line);
+        aids_.lines.push_back(tr(line));
     aids_.pointAtX = -1;
     if (pointedSpecial_ != 0) {
         const QWidget* b = arrangement_->control(claimButton(pointedSpecial_));
@@ -359,16 +360,16 @@ void MainWindow::suggest() {
     QApplication::restoreOverrideCursor();
     if (s.placeable) placeArrangement(game_, history_, s.cells);
     pointedSpecial_ = s.special;
-    const QString claim = claimButtonText(s.special);
+    const QString claim = QCoreApplication::translate("DialogPanel", claimButtonText(s.special));
     if (s.special != 0 && s.placeable)
-        suggestionNote_ = QString("Suggested: %1, laid out; claim it.").arg(claim);
+        suggestionNote_ = tr("Suggested: %1, laid out; claim it.").arg(claim);
     else if (s.special != 0)
-        suggestionNote_ = QString("Suggested: claim %1 with its button.").arg(claim);
+        suggestionNote_ = tr("Suggested: claim %1 with its button.").arg(claim);
     else
-        suggestionNote_ = QString("Suggested front, middle, back: %1, %2, %3.")
-                              .arg(CategoryNames[s.arrangement.front.category].data(),
-                                   CategoryNames[s.arrangement.middle.category].data(),
-                                   CategoryNames[s.arrangement.back.category].data());
+        suggestionNote_ = tr("Suggested front, middle, back: %1, %2, %3.")
+                              .arg(gameText(CategoryNames[s.arrangement.front.category].data()),
+                                   gameText(CategoryNames[s.arrangement.middle.category].data()),
+                                   gameText(CategoryNames[s.arrangement.back.category].data()));
     refreshAids();
     update();
 }

@@ -1,5 +1,6 @@
 #include "ui/results_view.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -24,11 +25,10 @@ constexpr int HeadingIndent = 10;
 
 void placeTexts(PlacedResults& out, const SeatResult& seat, int left, const BlockLines& lines) {
     if (!seat.verdict.empty())
-        out.texts.push_back({left + TextIndent, lines.verdict, gameText(seat.verdict),
-                             markOf(seat.verdictScore)});
+        out.texts.push_back(
+            {left + TextIndent, lines.verdict, gameText(seat.verdict), markOf(seat.verdictScore)});
     for (std::size_t k = 0; k < seat.handLines.size(); ++k)
-        out.texts.push_back({left + TextIndent, lines.text[k],
-                             gameText(seat.handLines[k]),
+        out.texts.push_back({left + TextIndent, lines.text[k], gameText(seat.handLines[k]),
                              k < seat.lineScores.size() ? markOf(seat.lineScores[k]) : Mark::None});
 }
 
@@ -80,11 +80,13 @@ PlacedResults placeResults(const ResultsView& view) {
     for (std::size_t s = 0; s < view.opponents.size(); ++s) {
         const int left = blockWidth * static_cast<int>(s);
         out.headings.push_back(
-            {left + HeadingIndent, OpponentHeadingLine, QString("Opponent %1").arg(s + 1)});
+            {left + HeadingIndent, OpponentHeadingLine,
+             QCoreApplication::translate("ResultsView", "Opponent %1").arg(s + 1)});
         placeTexts(out, view.opponents[s], left, OpponentLines);
         placeCards(out, view.opponents[s], left, OpponentLines);
     }
-    out.headings.push_back({HeadingIndent, PlayerHeadingLine, "You"});
+    out.headings.push_back(
+        {HeadingIndent, PlayerHeadingLine, QCoreApplication::translate("ResultsView", "You")});
     placeTexts(out, view.player, 0, PlayerLines);
     out.texts.push_back({TextIndent, TotalLine, gameText(view.totalLine)});
     placeCards(out, view.player, 0, PlayerLines);

@@ -35,12 +35,13 @@ struct PlacedResults {
     std::vector<PlacedCard> cards;     // drawn after the texts, in this order
 };
 
-// Where the results go, their texts in the player's language. Each seat's block: its texts 170 px right of the block's left, then its
-// 13 cards 20 px apart (front, middle, back on three card lines). Opponent s's block starts at
-// 270 x (s - 1) under the chi option, 280 x (s - 1) under the set option; its card lines are
-// 100, 130, 160, its text lines 100, 140, 180, its verdict at 60. The player's block starts at 0:
-// card lines 350, 380, 410, text lines 350, 390, 430, verdict 310 and the total at 470.
-// Above each block its seat's name: "Opponent s" at (block left + 10, 78), "You" at (10, 328).
+// Where the results go, their texts in the player's language. Each seat's block: its texts 170 px
+// right of the block's left, then its 13 cards 20 px apart (front, middle, back on three card
+// lines). Opponent s's block starts at 270 x (s - 1) under the chi option, 280 x (s - 1) under the
+// set option; its card lines are 100, 130, 160, its text lines 100, 140, 180, its verdict at 60.
+// The player's block starts at 0: card lines 350, 380, 410, text lines 350, 390, 430, verdict 310
+// and the total at 470. Above each block its seat's name: "Opponent s" at (block left + 10, 78),
+// "You" at (10, 328), both in the player's language.
 PlacedResults placeResults(const ResultsView& view);
 
 // Leftmost column of a mark, left of its text.

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "settle/result_rows.h"
+#include "ui/translations.h"
 
 namespace kov::ui {
 namespace {
@@ -22,7 +23,7 @@ QString value(double v) {
 ReviewPane::ReviewPane(const GameState& game, const CardLibrary& cards, QWidget* parent)
     : QWidget(parent), game_(game), cards_(cards) {
     setGeometry(Area);
-    button_ = new QPushButton("Review (R)", this);
+    button_ = new QPushButton(tr("Review (R)"), this);
     button_->setObjectName("reviewButton");
     button_->setGeometry(0, 0, 110, 26);
     button_->setFocusPolicy(Qt::NoFocus);  // the panels keep the keyboard
@@ -46,18 +47,18 @@ QStringList ReviewPane::lines() const {
     if (!review_) return {};
     const DealReview& r = *review_;
     QStringList out;
-    out << "The computer would play:";
-    const QString unit = "points per opponent";
+    out << tr("The computer would play:");
+    const QString unit = tr("points per opponent");
     if (r.sameChoice) {
-        out << "You played the computer's choice.";
-        out << QString("Both: %1 %2").arg(value(r.computerValue), unit);
+        out << tr("You played the computer's choice.");
+        out << tr("Both: %1 %2").arg(value(r.computerValue), unit);
     } else {
-        out << QString("Computer's choice: %1 %2").arg(value(r.computerValue), unit);
-        out << QString("Your arrangement: %1 %2").arg(value(r.playerValue), unit);
+        out << tr("Computer's choice: %1 %2").arg(value(r.computerValue), unit);
+        out << tr("Your arrangement: %1 %2").arg(value(r.playerValue), unit);
     }
-    out << QString("on the same %1 simulated deals, %2 option")
-               .arg(r.deals)
-               .arg(r.option == ScoringOption::Chi ? "chi" : "set");
+    out << (r.option == ScoringOption::Chi ? tr("on the same %1 simulated deals, chi option")
+                                           : tr("on the same %1 simulated deals, set option"))
+               .arg(r.deals);
     return out;
 }
 
@@ -80,7 +81,7 @@ void ReviewPane::paintEvent(QPaintEvent*) {
     const bool block = rows.names[0] == rows.names[1] && rows.names[1] == rows.names[2];
     for (int k = 0; k < (block ? 1 : 3); ++k)
         painter.drawText(QPoint(NamesLeft, CardsTop + 40 * k + ascent),
-                         QString::fromStdString(rows.names[static_cast<std::size_t>(k)]));
+                         gameText(rows.names[static_cast<std::size_t>(k)]));
     static constexpr int First[] = {0, 3, 8}, Count[] = {3, 5, 5};
     for (int hand = 0; hand < 3; ++hand)
         for (int k = 0; k < Count[hand]; ++k) {

@@ -11,9 +11,21 @@
 namespace kov::ui {
 namespace {
 
-const char* const RowNames[8] = {"Deals played", "Deals won",   "Deals lost", "Deals tied",
-                                 "Points won",   "Points lost", "Best deal",  "Worst deal"};
-const char* const ColumnNames[3] = {"Chi option", "Set option", "All"};
+const char* const RowNames[8] = {
+    QT_TRANSLATE_NOOP("kov::ui::StatisticsWindow", "Deals played"),
+    QT_TRANSLATE_NOOP("kov::ui::StatisticsWindow", "Deals won"),
+    QT_TRANSLATE_NOOP("kov::ui::StatisticsWindow", "Deals lost"),
+    QT_TRANSLATE_NOOP("kov::ui::StatisticsWindow", "Deals tied"),
+    QT_TRANSLATE_NOOP("kov::ui::StatisticsWindow", "Points won"),
+    QT_TRANSLATE_NOOP("kov::ui::StatisticsWindow", "Points lost"),
+    QT_TRANSLATE_NOOP("kov::ui::StatisticsWindow", "Best deal"),
+    QT_TRANSLATE_NOOP("kov::ui::StatisticsWindow", "Worst deal"),
+};
+const char* const ColumnNames[3] = {
+    QT_TRANSLATE_NOOP("kov::ui::StatisticsWindow", "Chi option"),
+    QT_TRANSLATE_NOOP("kov::ui::StatisticsWindow", "Set option"),
+    QT_TRANSLATE_NOOP("kov::ui::StatisticsWindow", "All"),
+};
 
 QString signedText(int v) {
     return QString::asprintf("%+d", v);
@@ -38,7 +50,7 @@ void BalanceChart::paintEvent(QPaintEvent*) {
     const QFontMetrics fm = p.fontMetrics();
     if (balances_.empty()) {
         p.setPen(Qt::black);
-        p.drawText(rect(), Qt::AlignCenter, "No deals played yet");
+        p.drawText(rect(), Qt::AlignCenter, tr("No deals played yet"));
         return;
     }
     const auto [lo, hi] = std::minmax_element(balances_.begin(), balances_.end());
@@ -61,8 +73,8 @@ void BalanceChart::paintEvent(QPaintEvent*) {
         p.drawText(QRectF(0, yOf(v) - fm.height() / 2.0, labelWidth - 5, fm.height()),
                    Qt::AlignRight | Qt::AlignVCenter, QString::number(v));
     p.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), fm.height()), Qt::AlignCenter,
-               n == 1 ? QString("balance after the one deal played")
-                      : QString("balance after each of the last %1 deals").arg(n));
+               n == 1 ? tr("balance after the one deal played")
+                      : tr("balance after each of the last %1 deals").arg(n));
     p.setPen(QPen(Qt::gray, 1, Qt::DashLine));
     p.drawLine(QPointF(plot.left(), yOf(0)), QPointF(plot.right(), yOf(0)));
     p.setRenderHint(QPainter::Antialiasing);
@@ -77,15 +89,15 @@ void BalanceChart::paintEvent(QPaintEvent*) {
 }
 
 StatisticsWindow::StatisticsWindow(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Statistics");
+    setWindowTitle(tr("Statistics"));
     auto* grid = new QGridLayout;
     for (int c = 0; c < 3; ++c) {
-        auto* head = new QLabel(QString("<b>%1</b>").arg(ColumnNames[c]));
+        auto* head = new QLabel(QString("<b>%1</b>").arg(tr(ColumnNames[c])));
         head->setAlignment(Qt::AlignRight);
         grid->addWidget(head, 0, c + 1);
     }
     for (int r = 0; r < 8; ++r) {
-        grid->addWidget(new QLabel(RowNames[r]), r + 1, 0);
+        grid->addWidget(new QLabel(tr(RowNames[r])), r + 1, 0);
         for (int c = 0; c < 3; ++c) {
             cells_[r][c] = new QLabel;
             cells_[r][c]->setAlignment(Qt::AlignRight);
@@ -93,8 +105,8 @@ StatisticsWindow::StatisticsWindow(QWidget* parent) : QDialog(parent) {
         }
     }
     chart_ = new BalanceChart;
-    reset_ = new QPushButton("Reset statistics");
-    auto* close = new QPushButton("Close");
+    reset_ = new QPushButton(tr("Reset statistics"));
+    auto* close = new QPushButton(tr("Close"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(reset_);
     buttons->addStretch();
@@ -105,8 +117,8 @@ StatisticsWindow::StatisticsWindow(QWidget* parent) : QDialog(parent) {
     layout->addLayout(buttons);
 
     confirmReset = [this] {
-        return QMessageBox::question(this, "Reset statistics",
-                                     "Forget every deal counted so far and the balance chart?",
+        return QMessageBox::question(this, tr("Reset statistics"),
+                                     tr("Forget every deal counted so far and the balance chart?"),
                                      QMessageBox::Yes | QMessageBox::No,
                                      QMessageBox::No) == QMessageBox::Yes;
     };

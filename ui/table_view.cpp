@@ -1,8 +1,11 @@
 #include "ui/table_view.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <array>
 #include <cstdlib>
+
+#include "ui/translations.h"
 
 namespace kov::ui {
 
@@ -85,13 +88,14 @@ void paintHandNotes(QPainter& painter, const ArrangingNotes& notes) {
     for (std::size_t h = 0; h < 3; ++h) {
         painter.setFont(bold);
         painter.setPen(Qt::black);
-        painter.drawText(NotesLeft, tops[h] + 18, QString(TableHandNames[h]).toUpper());
+        painter.drawText(NotesLeft, tops[h] + 18, gameText(TableHandNames[h]).toUpper());
         painter.setFont(QFont(bold.family(), bold.pointSize()));
         painter.setPen(Qt::white);
-        painter.drawText(NotesLeft, tops[h] + 38, QString::fromStdString(notes.handNames[h]));
+        painter.drawText(NotesLeft, tops[h] + 38, gameText(notes.handNames[h]));
         if (outOfOrder[h]) {
             painter.setPen(WarningColour);
-            painter.drawText(NotesLeft, tops[h] + 58, "out of order");
+            painter.drawText(NotesLeft, tops[h] + 58,
+                             QCoreApplication::translate("TableView", "out of order"));
         }
     }
 }

@@ -20,7 +20,9 @@ std::unique_ptr<QTranslator> installTranslation(const QLocale& locale = QLocale:
 
 // One of the engine's texts in the player's language: the points labels ("points %d", "need %d
 // more points", "points %d %+d = %d"), the results' total line, verdicts and hand lines, the hand
-// categories and the messages refusing a commit. A text of no known form is returned as it is.
+// categories, the messages refusing a commit, and the arranging notes (the hands' names, the
+// notes on hands out of order, the specials the cards make, the questions before an ILLEGAL
+// commit). A text of no known form is returned as it is.
 QString gameText(const std::string& text);
 
 }  // namespace kov::ui

@@ -6,9 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QPushButton>
 #include <QTranslator>
 
+#include "cards/card_text.h"
 #include "cards/hand.h"
+#include "game/arranging_notes.h"
 #include "game/game_flow.h"
 #include "ui/main_window.h"
 #include "ui/results_view.h"
@@ -60,6 +63,14 @@ const char* const EngineTexts[] = {
     "ILLEGAL -3",
     "13 straight flush +26",
     "2 pairs",
+    "front",
+    "back",
+    "Your cards make 6 PAIRS, 5 PAIRS, 1TRIPLE, 13 STRAIGHT FLUSH, 13 STRAIGHT.",
+    "Your cards make 3 FLUSH.",
+    "Out of order: the middle outranks the back. REGULAR is then ILLEGAL and loses to every "
+    "opponent. Commit anyway?",
+    "Your cards do not make 13 STRAIGHT. The claim is ILLEGAL and loses to every opponent. "
+    "Claim anyway?",
 };
 
 TEST(Translation, EngineTextsStayEnglishWithoutATranslation) {
@@ -86,6 +97,13 @@ TEST(Translation, EngineTextsInVietnamese) {
         "binh lủng -3",
         "rồng cuốn +26",
         "thú",
+        "chi đầu",
+        "chi cuối",
+        "Bài của bạn có LỤC PHẾ BÔN, 5 ĐÔI 1 SÁM, RỒNG CUỐN, SẢNH RỒNG.",
+        "Bài của bạn có BA THÙNG.",
+        "Sai thứ tự: chi giữa lớn hơn chi cuối. Khi đó BÀI THƯỜNG bị binh lủng và thua mọi đối "
+        "thủ. Vẫn xếp như vậy?",
+        "Bài của bạn không thành SẢNH RỒNG. Báo sai là binh lủng và thua mọi đối thủ. Vẫn báo?",
     };
     static_assert(std::size(expected) == std::size(EngineTexts));
     for (std::size_t i = 0; i < std::size(expected); ++i)
@@ -115,6 +133,84 @@ TEST(Translation, EngineMessagesAndLabelsInVietnamese) {
     EXPECT_EQ(gameText(commitRefusal(g, cat::ThreeFlush)), "hãy xếp bài thành ba thùng");
     EXPECT_EQ(gameText(neededText(18)), "cần thêm 18 điểm");
     EXPECT_EQ(gameText(pointsLabel(-20)), "điểm -20");
+}
+
+// A table with the given front, middle and back laid out, nothing left in the hand row.
+GameState laidOut(const char* front, const char* middle, const char* back) {
+    GameState g;
+    std::size_t i = 0;
+    for (const char* hand : {front, middle, back})
+        for (CardIndex c : cardsOf(cardsFromText(hand)))
+            g.TableGrid[ArrangementRow][i++] = toFaceNumber(c);
+    g.ArrangedCount = static_cast<int>(i);
+    g.HandCount = 13 - g.ArrangedCount;
+    return g;
+}
+
+// Every arranging note the engine writes comes out in Vietnamese, read from real tables.
+TEST(Translation, ArrangingNotesInVietnamese) {
+    Vietnamese vi;
+    const QString names[] = {"chi đầu", "chi giữa", "chi cuối"};
+    for (std::size_t h = 0; h < TableHandNames.size(); ++h)
+        EXPECT_EQ(gameText(TableHandNames[h]), names[h]);
+
+    // Every hand out of order, and the question before committing it.
+    const GameState both = laidOut("Ah Ad As", "3h 3d 7c 9s Jh", "2h 4d 6c 8s Th");
+    ArrangingNotes notes = arrangingNotes(both);
+    EXPECT_EQ(gameText(notes.handNames[0]), "sám cô");
+    EXPECT_EQ(gameText(notes.handNames[1]), "đôi");
+    EXPECT_EQ(gameText(notes.handNames[2]), "mậu thầu");
+    EXPECT_EQ(gameText(notes.warning),
+              "Sai thứ tự: chi đầu lớn hơn chi giữa, chi giữa lớn hơn chi cuối.");
+    EXPECT_EQ(gameText(commitQuestion(both, RegularCommit)),
+              "Sai thứ tự: chi đầu lớn hơn chi giữa, chi giữa lớn hơn chi cuối. Khi đó BÀI "
+              "THƯỜNG bị binh lủng và thua mọi đối thủ. Vẫn xếp như vậy?");
+    const GameState front = laidOut("Ah Ad 2c", "3h 5d 7c 9s Jh", "Kh Kd 4c 4s 6h");
+    EXPECT_EQ(gameText(arrangingNotes(front).warning), "Sai thứ tự: chi đầu lớn hơn chi giữa.");
+
+    // A claim the cards do not support at all, and one they support laid out otherwise.
+    EXPECT_EQ(gameText(commitQuestion(front, cat::SixPairs)),
+              "Bài của bạn không thành LỤC PHẾ BÔN. Báo sai là binh lủng và thua mọi đối thủ. "
+              "Vẫn báo?");
+    const GameState flushes = laidOut("2h 9h 3d", "Kh 5d 7d 9d Jd", "2c 4c 6c 8c Tc");
+    EXPECT_EQ(gameText(commitQuestion(flushes, cat::ThreeFlush)),
+              "Bài như đang xếp không thành BA THÙNG. Báo sai là binh lủng và thua mọi đối thủ. "
+              "Vẫn báo?");
+}
+
+// Each special's claim, alone or listed with the others, is named as its button names it.
+TEST(Translation, EverySpecialsLineInVietnamese) {
+    Vietnamese vi;
+    std::vector<HandCategory> all;
+    QStringList buttons;
+    for (HandCategory c = cat::SixPairs; c <= cat::ThirteenStraightFlush; ++c) {
+        const QString button = QCoreApplication::translate("DialogPanel", claimButtonText(c));
+        EXPECT_NE(button, claimButtonText(c));
+        EXPECT_EQ(gameText(specialsLine({c})), "Bài của bạn có " + button + ".");
+        all.push_back(c);
+        buttons << button;
+    }
+    EXPECT_EQ(gameText(specialsLine(all)), "Bài của bạn có " + buttons.join(", ") + ".");
+}
+
+// The game window's own texts: options restored from an earlier session, the table's buttons
+// and its key help.
+TEST(Translation, GameWindowTextsInVietnamese) {
+    Vietnamese vi;
+    MainWindow window(testCardLibrary(), 1);
+    window.restoreOptions(3, 2, ScoringOption::Set, HandOrder::BySuit, 40);
+    const SettingsPanel* s = window.settingsDialog();
+    EXPECT_EQ(s->controlText(SettingsControl::OpponentsLabel), "CHƠI VỚI 3 ĐỐI THỦ");
+    EXPECT_EQ(s->controlText(SettingsControl::UnitsLabel), "CƯỢC 2 ĐƠN VỊ");
+    EXPECT_EQ(s->controlText(SettingsControl::OptionLabel), "CHƠI TÍNH VÁN");
+    EXPECT_EQ(window.suggestButton()->text(), "GỢI Ý (H)");
+    EXPECT_EQ(window.undoButton()->text(), "HOÀN TÁC (Ctrl+Z)");
+    window.setInputGuard(0);
+    window.show();
+    press(window.settingsDialog(), SettingsControl::StartGame);
+    ASSERT_EQ(window.state().phase(), Phase::Arranging);
+    ASSERT_FALSE(window.tableAids().lines.empty());
+    EXPECT_EQ(window.tableAids().lines.back(), "Phím: mũi tên, Space, 1 2 3, Backspace, Enter.");
 }
 
 TEST(Translation, ResultsViewShowsVietnameseTexts) {

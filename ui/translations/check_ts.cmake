@@ -3,13 +3,18 @@
 # unfinished and an entry whose text left the sources as vanished, then fails on either and on
 # any empty translation.
 #
-#   cmake -DLUPDATE=lupdate -DTS_FILE=x_vi.ts -DSOURCES_LIST=sources.lst -P check_ts.cmake
+#   cmake -DLUPDATE=lupdate -DTS_FILE=x_vi.ts -DSOURCES_LIST=sources.lst -DINCLUDE_DIR=src \
+#         -P check_ts.cmake
+#
+# INCLUDE_DIR is the folder the sources' includes start from: lupdate reads the class a tr() call
+# belongs to (and so its context, "kov::ui::MainWindow") from the class's header.
 
 get_filename_component(name "${TS_FILE}" NAME)
 get_filename_component(list_dir "${SOURCES_LIST}" DIRECTORY)
 set(copy "${list_dir}/${name}")
 file(COPY_FILE "${TS_FILE}" "${copy}")
-execute_process(COMMAND "${LUPDATE}" -silent -locations none -no-ui-lines "@${SOURCES_LIST}" -ts
+execute_process(COMMAND "${LUPDATE}" -silent -locations none -no-ui-lines "-I${INCLUDE_DIR}"
+                        "@${SOURCES_LIST}" -ts
                         "${copy}"
                 RESULT_VARIABLE status)
 if(NOT status EQUAL 0)

@@ -238,6 +238,46 @@
         <source>please arrange cards for &quot;thung&quot;</source>
         <translation>hãy xếp bài thành ba thùng</translation>
     </message>
+    <message>
+        <source>Your cards make %1.</source>
+        <translation>Bài của bạn có %1.</translation>
+    </message>
+    <message>
+        <source>%1 REGULAR is then ILLEGAL and loses to every opponent. Commit anyway?</source>
+        <translation>%1 Khi đó BÀI THƯỜNG bị binh lủng và thua mọi đối thủ. Vẫn xếp như vậy?</translation>
+    </message>
+    <message>
+        <source>Your cards do not make %1 as they are laid out. The claim is ILLEGAL and loses to every opponent. Claim anyway?</source>
+        <translation>Bài như đang xếp không thành %1. Báo sai là binh lủng và thua mọi đối thủ. Vẫn báo?</translation>
+    </message>
+    <message>
+        <source>Your cards do not make %1. The claim is ILLEGAL and loses to every opponent. Claim anyway?</source>
+        <translation>Bài của bạn không thành %1. Báo sai là binh lủng và thua mọi đối thủ. Vẫn báo?</translation>
+    </message>
+    <message>
+        <source>front</source>
+        <translation>chi đầu</translation>
+    </message>
+    <message>
+        <source>middle</source>
+        <translation>chi giữa</translation>
+    </message>
+    <message>
+        <source>back</source>
+        <translation>chi cuối</translation>
+    </message>
+    <message>
+        <source>Out of order: the front outranks the middle and the middle the back.</source>
+        <translation>Sai thứ tự: chi đầu lớn hơn chi giữa, chi giữa lớn hơn chi cuối.</translation>
+    </message>
+    <message>
+        <source>Out of order: the front outranks the middle.</source>
+        <translation>Sai thứ tự: chi đầu lớn hơn chi giữa.</translation>
+    </message>
+    <message>
+        <source>Out of order: the middle outranks the back.</source>
+        <translation>Sai thứ tự: chi giữa lớn hơn chi cuối.</translation>
+    </message>
 </context>
 <context>
     <name>QMessageBox</name>
@@ -255,6 +295,47 @@
     <message>
         <source>OK</source>
         <translation>Đồng ý</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Có</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Không</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsView</name>
+    <message>
+        <source>Opponent %1</source>
+        <translation>Đối thủ %1</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Bạn</translation>
+    </message>
+</context>
+<context>
+    <name>TableView</name>
+    <message>
+        <source>out of order</source>
+        <translation>sai thứ tự</translation>
+    </message>
+</context>
+<context>
+    <name>kov::ui::BalanceChart</name>
+    <message>
+        <source>No deals played yet</source>
+        <translation>Chưa chơi ván nào</translation>
+    </message>
+    <message>
+        <source>balance after the one deal played</source>
+        <translation>số điểm sau ván đã chơi</translation>
+    </message>
+    <message>
+        <source>balance after each of the last %1 deals</source>
+        <translation>số điểm sau mỗi ván trong %1 ván gần nhất</translation>
     </message>
 </context>
 <context>
@@ -281,6 +362,61 @@
     </message>
 </context>
 <context>
+    <name>kov::ui::GameWindow</name>
+    <message>
+        <source>A deal is in progress. Quit and abandon it?</source>
+        <translation>Ván bài đang chơi dở. Thoát và bỏ ván này?</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Trò chơi</translation>
+    </message>
+    <message>
+        <source>&amp;Review the deal</source>
+        <translation>&amp;Xem lại ván</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics</source>
+        <translation>Thống &amp;kê</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>T&amp;hoát</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Trợ &amp;giúp</translation>
+    </message>
+    <message>
+        <source>&amp;Rules</source>
+        <translation>&amp;Luật chơi</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard shortcuts</source>
+        <translation>&amp;Phím tắt</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Giới thiệu</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Phím tắt</translation>
+    </message>
+    <message>
+        <source>&lt;table&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Q&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Quit (asks first during a deal)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;The rules&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;On the results: review the deal&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next button on a panel&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Space, Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Press the focused button&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;table&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Q&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Thoát (hỏi trước nếu ván đang chơi dở)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Luật chơi&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Ở màn kết quả: xem lại ván&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nút kế tiếp trên bảng&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Space, Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Bấm nút đang chọn&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+    </message>
+    <message>
+        <source>About KOVARIN32</source>
+        <translation>Giới thiệu KOVARIN32</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;KOVARIN32&lt;/b&gt;&lt;p&gt;The Vietnamese thirteen-card arrangement game: split thirteen cards into three hands and play them against one to three computer opponents.&lt;/p&gt;&lt;p&gt;https://kovarin32.example.org&lt;/p&gt;</source>
+        <translation>&lt;b&gt;KOVARIN32&lt;/b&gt;&lt;p&gt;Trò chơi mậu binh (binh xập xám) của Việt Nam: chia mười ba lá bài thành ba chi và đấu với một đến ba đối thủ là máy.&lt;/p&gt;&lt;p&gt;https://kovarin32.example.org&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
     <name>kov::ui::MainWindow</name>
     <message>
         <source>Failed to load cards.dll</source>
@@ -289,6 +425,203 @@
     <message>
         <source>KOVARIN32 by https://kovarin32.example.org</source>
         <translation>KOVARIN32 của https://kovarin32.example.org</translation>
+    </message>
+    <message>
+        <source>Drag or click cards. Ctrl+Z undoes, H suggests.</source>
+        <translation>Kéo hoặc bấm vào lá bài. Ctrl+Z: hoàn tác, H: gợi ý.</translation>
+    </message>
+    <message>
+        <source>Keys: arrows, Space, 1 2 3, Backspace, Enter.</source>
+        <translation>Phím: mũi tên, Space, 1 2 3, Backspace, Enter.</translation>
+    </message>
+    <message>
+        <source>SUGGEST (H)</source>
+        <translation>GỢI Ý (H)</translation>
+    </message>
+    <message>
+        <source>UNDO (Ctrl+Z)</source>
+        <translation>HOÀN TÁC (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Suggested: %1, laid out; claim it.</source>
+        <translation>Gợi ý: %1, đã xếp sẵn; hãy báo.</translation>
+    </message>
+    <message>
+        <source>Suggested: claim %1 with its button.</source>
+        <translation>Gợi ý: báo %1 bằng nút của nó.</translation>
+    </message>
+    <message>
+        <source>Suggested front, middle, back: %1, %2, %3.</source>
+        <translation>Gợi ý chi đầu, chi giữa, chi cuối: %1, %2, %3.</translation>
+    </message>
+</context>
+<context>
+    <name>kov::ui::ReviewPane</name>
+    <message>
+        <source>Review (R)</source>
+        <translation>Xem lại (R)</translation>
+    </message>
+    <message>
+        <source>The computer would play:</source>
+        <translation>Máy sẽ xếp:</translation>
+    </message>
+    <message>
+        <source>points per opponent</source>
+        <translation>điểm mỗi đối thủ</translation>
+    </message>
+    <message>
+        <source>You played the computer&apos;s choice.</source>
+        <translation>Bạn đã xếp giống máy.</translation>
+    </message>
+    <message>
+        <source>Both: %1 %2</source>
+        <translation>Cả hai: %1 %2</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s choice: %1 %2</source>
+        <translation>Máy xếp: %1 %2</translation>
+    </message>
+    <message>
+        <source>Your arrangement: %1 %2</source>
+        <translation>Bạn xếp: %1 %2</translation>
+    </message>
+    <message>
+        <source>on the same %1 simulated deals, chi option</source>
+        <translation>trên cùng %1 ván giả lập, tính chi</translation>
+    </message>
+    <message>
+        <source>on the same %1 simulated deals, set option</source>
+        <translation>trên cùng %1 ván giả lập, tính ván</translation>
+    </message>
+</context>
+<context>
+    <name>kov::ui::RulesWindow</name>
+    <message>
+        <source>Hand</source>
+        <translation>Bài</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Chi cuối</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Chi giữa</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Chi đầu</translation>
+    </message>
+    <message>
+        <source>Special</source>
+        <translation>Bài ăn trắng</translation>
+    </message>
+    <message>
+        <source>Pays</source>
+        <translation>Ăn</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;KOVARIN32&lt;/h2&gt;&lt;p&gt;You play against one, two or three computer opponents. Every deal gives each of you thirteen cards, which you split into three hands:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;the &lt;b&gt;back&lt;/b&gt; hand of five cards,&lt;/li&gt;&lt;li&gt;the &lt;b&gt;middle&lt;/b&gt; hand of five cards,&lt;/li&gt;&lt;li&gt;the &lt;b&gt;front&lt;/b&gt; hand of three cards.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;The back must be at least as strong as the middle, and the middle at least as strong as the front. Put the cards on the table row (front on top, back at the bottom) and press REGULAR.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;KOVARIN32&lt;/h2&gt;&lt;p&gt;Bạn chơi với một, hai hoặc ba đối thủ là máy. Mỗi ván, mỗi người nhận mười ba lá bài và chia thành ba chi:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;b&gt;chi cuối&lt;/b&gt; năm lá,&lt;/li&gt;&lt;li&gt;&lt;b&gt;chi giữa&lt;/b&gt; năm lá,&lt;/li&gt;&lt;li&gt;&lt;b&gt;chi đầu&lt;/b&gt; ba lá.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Chi cuối phải mạnh ít nhất bằng chi giữa, chi giữa mạnh ít nhất bằng chi đầu. Đặt bài lên hàng trên bàn (chi đầu ở trên, chi cuối ở dưới) rồi bấm BÀI THƯỜNG.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The hands&lt;/h3&gt;&lt;p&gt;From weakest to strongest: trash (nothing), a pair, 2 pairs, triple, straight, flush, full house, quadruple, straight flush. A front hand is only ever trash, a pair or a triple. Between hands of one kind the higher cards win; the ace is the highest card, and in a straight it may also stand below the two (A-2-3-4-5).&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Các bộ bài&lt;/h3&gt;&lt;p&gt;Từ yếu đến mạnh: mậu thầu (không có gì), đôi, thú, sám cô, sảnh, thùng, cù lũ, tứ quý, thùng phá sảnh. Chi đầu chỉ có thể là mậu thầu, đôi hoặc sám cô. Giữa hai bộ cùng loại, bộ có lá lớn hơn thắng; át là lá lớn nhất, và trong sảnh át cũng có thể đứng dưới lá hai (A-2-3-4-5).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;ILLEGAL&lt;/h3&gt;&lt;p&gt;Hands out of order are ILLEGAL: the whole arrangement loses to every opponent, paying each opponent for every one of that opponent&apos;s hands (or losing the set, under the set option). A special you claim but do not hold is ILLEGAL too.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Binh lủng&lt;/h3&gt;&lt;p&gt;Các chi sai thứ tự là binh lủng: cả bài thua mọi đối thủ, phải trả cho mỗi đối thủ theo từng chi của đối thủ đó (hoặc thua ván, khi tính ván). Báo ăn trắng mà bài không có cũng là binh lủng.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Specials&lt;/h3&gt;&lt;p&gt;Six thirteen-card holdings are specials, claimed with their own buttons instead of REGULAR: 6 pairs (a quadruple counts as two pairs); 3 flush (each hand all of one suit); 3 straight (each hand a straight, the front three cards in a row); 5 pairs, 1 triple; 13 straight (one card of every rank); 13 straight flush (ace to king of one suit). A special settles as one block against each opponent and two specials tie. Under the chi option it pays:&lt;/p&gt;%1</source>
+        <translation>&lt;h3&gt;Bài ăn trắng&lt;/h3&gt;&lt;p&gt;Sáu kiểu bài mười ba lá là bài ăn trắng, báo bằng nút riêng thay cho BÀI THƯỜNG: lục phế bôn (sáu đôi; tứ quý tính là hai đôi); ba thùng (mỗi chi cùng một chất); ba sảnh (mỗi chi là sảnh, chi đầu ba lá liên tiếp); 5 đôi 1 sám; sảnh rồng (đủ mười ba số); rồng cuốn (từ át đến già cùng một chất). Bài ăn trắng tính gộp một lần với mỗi đối thủ, hai bài ăn trắng thì hòa. Khi tính chi, bài ăn trắng được:&lt;/p&gt;%1</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The chi option&lt;/h3&gt;&lt;p&gt;Each of your hands plays the hand in the same place of each opponent. The winner of a hand gets the units of its own hand in that place; equal hands pay nothing. A front won with three aces pays three times.&lt;/p&gt;%2</source>
+        <translation>&lt;h3&gt;Tính chi&lt;/h3&gt;&lt;p&gt;Mỗi chi của bạn đấu với chi cùng vị trí của từng đối thủ. Chi thắng ăn số đơn vị của bộ bài của nó ở vị trí đó; hai chi bằng nhau không ai ăn. Chi đầu thắng bằng sám cô át ăn gấp ba.&lt;/p&gt;%2</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The set option&lt;/h3&gt;&lt;p&gt;The whole arrangement plays each opponent: winning more hands than it loses wins 1, losing more loses 1, otherwise a tie. A back quadruple or straight flush, or a special, wins the set outright (two of them tie).&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Tính ván&lt;/h3&gt;&lt;p&gt;Cả bài đấu với từng đối thủ: thắng nhiều chi hơn thua thì ăn 1, thua nhiều hơn thì mất 1, còn lại là hòa. Tứ quý hoặc thùng phá sảnh ở chi cuối, hoặc bài ăn trắng, thắng trắng ván (hai bên cùng có thì hòa).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Points&lt;/h3&gt;&lt;p&gt;Your result against every opponent, added up, times the stake (1 or 2 units), moves your balance. Before a deal your points must cover the largest possible loss: 18 per opponent and unit under the chi option, 1 under the set option. The results show every seat&apos;s own result: a number beside an opponent is what that opponent won (+) or lost (&amp;minus;) against you, and yours is the sum over all opponents. &amp;#9650; marks a win, &amp;#9660; a loss, a bar a tie.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Điểm&lt;/h3&gt;&lt;p&gt;Kết quả của bạn với mọi đối thủ cộng lại, nhân với mức cược (1 hoặc 2 đơn vị), được cộng vào điểm của bạn. Trước mỗi ván, điểm của bạn phải đủ trả mức thua lớn nhất có thể: 18 cho mỗi đối thủ và đơn vị khi tính chi, 1 khi tính ván. Màn kết quả cho thấy kết quả riêng của từng người: số bên cạnh một đối thủ là số đối thủ đó thắng (+) hoặc thua (&amp;minus;) bạn, còn số của bạn là tổng với mọi đối thủ. &amp;#9650; là thắng, &amp;#9660; là thua, một gạch là hòa.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;How the computer plays&lt;/h3&gt;&lt;p&gt;The computer lists every arrangement of its cards that no other arrangement beats hand by hand. It then deals the cards it cannot see at random to three imaginary opponents, 100 times, arranges their cards the same way, and plays every candidate against every one of theirs; the candidate with the best total is the one it plays. The same measure ranks the dealt holdings, and a draw decides which of them you receive. On the results, Review (R) shows what the computer would have played with your cards and what both arrangements are worth on the same simulated deals.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Máy chơi thế nào&lt;/h3&gt;&lt;p&gt;Máy liệt kê mọi cách xếp bài của nó mà không cách xếp nào khác thắng được ở từng chi. Sau đó máy chia ngẫu nhiên các lá nó không thấy cho ba đối thủ tưởng tượng, 100 lần, xếp bài của họ theo cùng cách, và cho mỗi cách xếp của mình đấu với mọi cách xếp của họ; cách có tổng tốt nhất là cách máy chơi. Cũng thước đo đó xếp hạng các bộ bài được chia, và một lần rút thăm quyết định bạn nhận bộ nào. Ở màn kết quả, Xem lại (R) cho thấy máy sẽ xếp bài của bạn thế nào và hai cách xếp đáng giá bao nhiêu trên cùng các ván giả lập.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>KOVARIN32 rules</source>
+        <translation>Luật chơi KOVARIN32</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Đóng</translation>
+    </message>
+</context>
+<context>
+    <name>kov::ui::StatisticsWindow</name>
+    <message>
+        <source>Deals played</source>
+        <translation>Số ván đã chơi</translation>
+    </message>
+    <message>
+        <source>Deals won</source>
+        <translation>Ván thắng</translation>
+    </message>
+    <message>
+        <source>Deals lost</source>
+        <translation>Ván thua</translation>
+    </message>
+    <message>
+        <source>Deals tied</source>
+        <translation>Ván hòa</translation>
+    </message>
+    <message>
+        <source>Points won</source>
+        <translation>Điểm thắng</translation>
+    </message>
+    <message>
+        <source>Points lost</source>
+        <translation>Điểm thua</translation>
+    </message>
+    <message>
+        <source>Best deal</source>
+        <translation>Ván tốt nhất</translation>
+    </message>
+    <message>
+        <source>Worst deal</source>
+        <translation>Ván tệ nhất</translation>
+    </message>
+    <message>
+        <source>Chi option</source>
+        <translation>Tính chi</translation>
+    </message>
+    <message>
+        <source>Set option</source>
+        <translation>Tính ván</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tất cả</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Thống kê</translation>
+    </message>
+    <message>
+        <source>Reset statistics</source>
+        <translation>Xóa thống kê</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Đóng</translation>
+    </message>
+    <message>
+        <source>Forget every deal counted so far and the balance chart?</source>
+        <translation>Xóa mọi ván đã đếm đến nay và biểu đồ điểm?</translation>
     </message>
 </context>
 </TS>
