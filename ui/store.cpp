@@ -4,8 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
-#include <QSettings>
 #include <QStandardPaths>
 #include <algorithm>
 #include <cstdio>
@@ -24,20 +24,54 @@ constexpr qint64 PointsLimit = 1000000000;  // |points| beyond this is damage, n
 
 const char* const OptionGroups[] = {"chi", "set"};
 
-std::optional<qint64> number(const QSettings& s, const QString& key, qint64 low, qint64 high) {
+// The settings file's keys ("group/name") and values, as read.
+class Settings {
+  public:
+    bool contains(const QString& key) const { return values_.contains(key); }
+    QString value(const QString& key) const { return values_.value(key); }
+
+    // The INI form QSettings writes and reads, as far as the store uses it: "[group]" lines,
+    // "name=value" lines (a "\\" in a name separates groups), blank lines and ";" comments;
+    // "[General]" is no group. Anything else, or a name given twice, is not ours.
+    static std::optional<Settings> parse(const QByteArray& bytes) {
+        Settings s;
+        QString group;
+        for (const QByteArray& raw : bytes.split('\n')) {
+            const QString line = QString::fromUtf8(raw).trimmed();
+            if (line.isEmpty() || line.startsWith(';')) continue;
+            if (line.startsWith('[') && line.endsWith(']')) {
+                group = line.mid(1, line.size() - 2).trimmed();
+                if (group == "General") group.clear();
+                continue;
+            }
+            const qsizetype eq = line.indexOf('=');
+            if (eq <= 0) return std::nullopt;
+            QString key = line.left(eq).trimmed().replace('\\', '/');
+            if (!group.isEmpty()) key = group + '/' + key;
+            if (s.values_.contains(key)) return std::nullopt;
+            s.values_.insert(key, line.mid(eq + 1).trimmed());
+        }
+        return s;
+    }
+
+  private:
+    QHash<QString, QString> values_;
+};
+
+std::optional<qint64> number(const Settings& s, const QString& key, qint64 low, qint64 high) {
     bool ok = false;
-    const qint64 v = s.value(key).toString().toLongLong(&ok);
+    const qint64 v = s.value(key).toLongLong(&ok);
     if (!ok || v < low || v > high) return std::nullopt;
     return v;
 }
 
 // Options from the settings file; "bad" when present but not sound.
-std::optional<GameOptions> readOptions(const QSettings& s, bool& bad) {
+std::optional<GameOptions> readOptions(const Settings& s, bool& bad) {
     if (!s.contains("options/opponents")) return std::nullopt;
     const auto opponents = number(s, "options/opponents", 1, 3);
     const auto stake = number(s, "options/stake", 1, 2);
-    const QString scoring = s.value("options/scoring").toString();
-    const QString order = s.value("options/handOrder").toString();
+    const QString scoring = s.value("options/scoring");
+    const QString order = s.value("options/handOrder");
     const auto points = number(s, "options/points", -PointsLimit, PointsLimit);
     if (!opponents || !stake || !points || (scoring != "chi" && scoring != "set") ||
         (order != "suit" && order != "number")) {
@@ -53,7 +87,7 @@ std::optional<GameOptions> readOptions(const QSettings& s, bool& bad) {
     return o;
 }
 
-bool readOptionStatistics(const QSettings& s, const QString& group, OptionStatistics& out) {
+bool readOptionStatistics(const Settings& s, const QString& group, OptionStatistics& out) {
     const qint64 most = std::numeric_limits<qint32>::max();
     const auto played = number(s, group + "/played", 0, most);
     const auto won = number(s, group + "/won", 0, most);
@@ -156,9 +190,12 @@ Store::Loaded Store::load() {
             complain(settingsPath_, "cannot be read; using the defaults");
             break;
         case FileState::Usable: {
-            const QSettings s(settingsPath_, QSettings::IniFormat);
-            bool bad = s.status() != QSettings::NoError ||
-                       number(s, "version", FormatVersion, FormatVersion) == std::nullopt;
+            QFile file(settingsPath_);
+            std::optional<Settings> parsed;
+            if (file.open(QIODevice::ReadOnly)) parsed = Settings::parse(file.readAll());
+            const Settings s = parsed.value_or(Settings{});
+            bool bad =
+                !parsed || number(s, "version", FormatVersion, FormatVersion) == std::nullopt;
             if (!bad) options_ = readOptions(s, bad);
             for (std::size_t k = 0; k < 2 && !bad; ++k) {
                 const QString group = QString("statistics/") + OptionGroups[k];
@@ -257,8 +294,10 @@ void Store::stop(const QString& path) {
                 .arg(QDir::toNativeSeparators(path)));
 }
 
-// The settings in the INI form QSettings reads, written whole by the store itself (QSettings
-// would write it the same way, beside and renamed over, but with a lock file beside it).
+// The settings in the INI form QSettings writes, written whole like the history. (QSettings
+// itself writes atomically too, but leaves a lock file beside it, and in a process that reads the
+// file again its cache can answer with the old contents when the new file has the same size and
+// time to the millisecond; so the store reads and writes the file itself.)
 bool Store::writeSettings() {
     QByteArray t = "version=" + QByteArray::number(FormatVersion) + "\n";
     const auto line = [&t](const QByteArray& key, auto value) {

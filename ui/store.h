@@ -8,9 +8,10 @@
 //
 // Both files are replaced whole on every change (written beside and renamed over), so a crash
 // loses at most the change in hand. The settings file holds everything that must agree (the
-// balance, the statistics, and the count and last balance of the history); the history file is
-// written after it and carries its count of deals, so a history one deal behind (killed between
-// the two files) is completed from the settings and one from before a reset is dropped. A file
+// balance, the statistics, which count the deals, and the last balance of the history); the
+// history file is written after it and carries its own count of deals, so a history one deal
+// behind (killed between the two files) is completed from the settings, and written at once, and
+// one from before a reset is dropped. A file
 // that cannot be read or holds anything unexpected gives the defaults and one line on stderr; the
 // next change writes a sound file again. The first write that fails stops all saving for the
 // session: one line on stderr, one message for the player, and the game goes on.
