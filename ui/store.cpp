@@ -31,7 +31,7 @@ class Settings {
     QString value(const QString& key) const { return values_.value(key); }
 
     // The INI form QSettings writes and reads, as far as the store uses it: "[group]" lines,
-    // "name=value" lines (a "\\" in a name separates groups), blank lines and ";" comments;
+    // "name=value" lines (a backslash in a name separates groups), blank lines and ";" comments;
     // "[General]" is no group. Anything else, or a name given twice, is not ours.
     static std::optional<Settings> parse(const QByteArray& bytes) {
         Settings s;

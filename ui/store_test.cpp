@@ -367,7 +367,7 @@ TEST(Store, SurvivesBeingKilledWhileSaving) {
     Folders f;
     QRandomGenerator random(23);
     int onDisk = 0;
-    const int rounds = scaled(80);
+    const int rounds = scaled(120);
     for (int round = 0; round < rounds; ++round) {
         QProcess saver;
         saver.start(STORE_SAVER_PATH, {f.config(), f.data()});
