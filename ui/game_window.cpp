@@ -29,6 +29,15 @@ GameWindow::GameWindow(CardLibrary& cards, Store store, int threads) : store_(st
                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
     };
 
+    showStoreProblem = [this](const QString& text) {
+        auto* box = new QMessageBox(QMessageBox::Warning, "KOVARIN32", text, QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();  // the game goes on behind it
+    };
+    store_.savingStopped = [this](const QString& text) {
+        if (showStoreProblem) showStoreProblem(text);
+    };
+
     const Store::Loaded loaded = store_.load();
     statistics_ = loaded.statistics;
     if (loaded.options) {
@@ -92,8 +101,7 @@ void GameWindow::onDealSettled() {
     // nothing.
     GameOptions options = currentOptions();
     options.points = g.PendingPoints;
-    store_.saveOptions(options);
-    store_.saveStatistics(statistics_);
+    store_.saveDeal(options, statistics_);
     statisticsWindow_->setStatistics(statistics_);
 }
 

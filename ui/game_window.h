@@ -34,6 +34,8 @@ class GameWindow : public QMainWindow {
 
     // Asked before a deal in progress is abandoned; true quits. Tests replace it.
     std::function<bool()> confirmQuit;
+    // Shows the player why nothing more is saved (once, when saving stops). Tests replace it.
+    std::function<void(const QString&)> showStoreProblem;
 
     // The options as they stand on the table.
     GameOptions currentOptions() const;

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -165,6 +166,25 @@ TEST(GameWindow, OptionsBalanceAndStatisticsSurviveARestart) {
     EXPECT_EQ(s.of(ScoringOption::Set).played, 1);
     EXPECT_EQ(s.balances, std::vector<int>{balance});
     EXPECT_EQ(again.window.statisticsWindow()->cell(0, 1), "1");
+}
+
+// A config folder that cannot be made (a regular file where its parent should be): one message
+// for the player when saving first fails, and the game plays and counts its deals all the same.
+TEST(GameWindow, AnUnwritableStoreShowsOneMessageAndTheGamePlays) {
+    QTemporaryDir dir;
+    QFile blocker(dir.path() + "/config");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    Session run(dir);
+    QStringList shown;
+    run.window.showStoreProblem = [&shown](const QString& text) { shown.push_back(text); };
+    run.playDeal();
+    EXPECT_EQ(run.window.statistics().total().played, 1);
+    press(run.window.table().resultsDialog(), ResultsControl::Ok);
+    run.playDeal();
+    EXPECT_EQ(run.window.statistics().total().played, 2);
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].contains(dir.path() + "/config/kovarin32.conf")) << shown[0].toStdString();
 }
 
 // A deal abandoned while arranging counts for nothing.

@@ -1,37 +1,77 @@
 #include "ui/store.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
-#include <QSettings>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cstdio>
+#include <type_traits>
 
 namespace kov::ui {
 namespace {
 
 constexpr int FormatVersion = 1;
 constexpr qint64 LargestFile = 1 << 20;  // anything larger is not ours
-constexpr const char* HistoryHeader = "kovarin32 balance history 1";
+// The history's first line; version 2 adds a second, "deals N", the deals counted when it was
+// written. A version 1 history is read as it stands.
+constexpr const char* HistoryHeader = "kovarin32 balance history 2";
+constexpr const char* FirstHistoryHeader = "kovarin32 balance history 1";
 constexpr qint64 PointsLimit = 1000000000;  // |points| beyond this is damage, not play
 
 const char* const OptionGroups[] = {"chi", "set"};
 
-std::optional<qint64> number(const QSettings& s, const QString& key, qint64 low, qint64 high) {
+// The settings file's keys ("group/name") and values, as read.
+class Settings {
+  public:
+    bool contains(const QString& key) const { return values_.contains(key); }
+    QString value(const QString& key) const { return values_.value(key); }
+
+    // The INI form QSettings writes and reads, as far as the store uses it: "[group]" lines,
+    // "name=value" lines (a backslash in a name separates groups), blank lines and ";" comments;
+    // "[General]" is no group. Anything else, or a name given twice, is not ours.
+    static std::optional<Settings> parse(const QByteArray& bytes) {
+        Settings s;
+        QString group;
+        for (const QByteArray& raw : bytes.split('\n')) {
+            const QString line = QString::fromUtf8(raw).trimmed();
+            if (line.isEmpty() || line.startsWith(';')) continue;
+            if (line.startsWith('[') && line.endsWith(']')) {
+                group = line.mid(1, line.size() - 2).trimmed();
+                if (group == "General") group.clear();
+                continue;
+            }
+            const qsizetype eq = line.indexOf('=');
+            if (eq <= 0) return std::nullopt;
+            QString key = line.left(eq).trimmed().replace('\\', '/');
+            if (!group.isEmpty()) key = group + '/' + key;
+            if (s.values_.contains(key)) return std::nullopt;
+            s.values_.insert(key, line.mid(eq + 1).trimmed());
+        }
+        return s;
+    }
+
+  private:
+    QHash<QString, QString> values_;
+};
+
+std::optional<qint64> number(const Settings& s, const QString& key, qint64 low, qint64 high) {
     bool ok = false;
-    const qint64 v = s.value(key).toString().toLongLong(&ok);
+    const qint64 v = s.value(key).toLongLong(&ok);
     if (!ok || v < low || v > high) return std::nullopt;
     return v;
 }
 
 // Options from the settings file; "bad" when present but not sound.
-std::optional<GameOptions> readOptions(const QSettings& s, bool& bad) {
+std::optional<GameOptions> readOptions(const Settings& s, bool& bad) {
     if (!s.contains("options/opponents")) return std::nullopt;
     const auto opponents = number(s, "options/opponents", 1, 3);
     const auto stake = number(s, "options/stake", 1, 2);
-    const QString scoring = s.value("options/scoring").toString();
-    const QString order = s.value("options/handOrder").toString();
+    const QString scoring = s.value("options/scoring");
+    const QString order = s.value("options/handOrder");
     const auto points = number(s, "options/points", -PointsLimit, PointsLimit);
     if (!opponents || !stake || !points || (scoring != "chi" && scoring != "set") ||
         (order != "suit" && order != "number")) {
@@ -47,7 +87,7 @@ std::optional<GameOptions> readOptions(const QSettings& s, bool& bad) {
     return o;
 }
 
-bool readOptionStatistics(const QSettings& s, const QString& group, OptionStatistics& out) {
+bool readOptionStatistics(const Settings& s, const QString& group, OptionStatistics& out) {
     const qint64 most = std::numeric_limits<qint32>::max();
     const auto played = number(s, group + "/played", 0, most);
     const auto won = number(s, group + "/won", 0, most);
@@ -81,6 +121,46 @@ FileState fileState(const QString& path) {
     return FileState::Usable;
 }
 
+bool saveFile(const QString& path, const QByteArray& bytes) {
+    if (!QDir().mkpath(QFileInfo(path).path())) return false;
+    QSaveFile file(path);  // written beside the file, renamed over it on commit
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+// The history as read: its balances and, from version 2 on, the deals it counted.
+struct History {
+    std::vector<int> balances;
+    std::optional<qint64> deals;
+};
+
+std::optional<History> readHistory(const QByteArray& bytes) {
+    const QList<QByteArray> lines = bytes.split('\n');
+    History h;
+    qsizetype first = 1;
+    if (lines[0] == HistoryHeader) {
+        bool ok = false;
+        const qint64 deals = lines.size() > 1 && lines[1].startsWith("deals ")
+                                 ? lines[1].mid(6).toLongLong(&ok)
+                                 : -1;
+        if (!ok || deals < 0) return std::nullopt;
+        h.deals = deals;
+        first = 2;
+    } else if (lines[0] != FirstHistoryHeader) {
+        return std::nullopt;
+    }
+    for (qsizetype i = first; i < lines.size(); ++i) {
+        if (lines[i].isEmpty() && i == lines.size() - 1) break;  // the final newline
+        bool ok = false;
+        const qint64 v = lines[i].toLongLong(&ok);
+        if (!ok || v < -PointsLimit || v > PointsLimit || h.balances.size() >= BalanceHistoryLimit)
+            return std::nullopt;
+        h.balances.push_back(static_cast<int>(v));
+    }
+    // Fewer lines than deals is a history begun afresh after damage; more is damage.
+    if (h.deals && static_cast<qint64>(h.balances.size()) > *h.deals) return std::nullopt;
+    return h;
+}
+
 }  // namespace
 
 Store::Store()
@@ -91,6 +171,7 @@ Store::Store(const QString& configFolder, const QString& dataFolder)
     : settingsPath_(configFolder + "/kovarin32.conf"),
       historyPath_(dataFolder + "/balance-history") {
     warn = [](const QString& line) { std::fprintf(stderr, "%s\n", qPrintable(line)); };
+    writeFile = saveFile;
 }
 
 void Store::complain(const QString& path, const char* what) {
@@ -100,6 +181,7 @@ void Store::complain(const QString& path, const char* what) {
 Store::Loaded Store::load() {
     options_.reset();
     statistics_ = Statistics{};
+    std::optional<qint64> last;  // the balance of the last deal counted, from the settings
 
     switch (fileState(settingsPath_)) {
         case FileState::Absent:
@@ -108,111 +190,160 @@ Store::Loaded Store::load() {
             complain(settingsPath_, "cannot be read; using the defaults");
             break;
         case FileState::Usable: {
-            const QSettings s(settingsPath_, QSettings::IniFormat);
-            bool bad = s.status() != QSettings::NoError ||
-                       number(s, "version", FormatVersion, FormatVersion) == std::nullopt;
+            QFile file(settingsPath_);
+            std::optional<Settings> parsed;
+            if (file.open(QIODevice::ReadOnly)) parsed = Settings::parse(file.readAll());
+            const Settings s = parsed.value_or(Settings{});
+            bool bad =
+                !parsed || number(s, "version", FormatVersion, FormatVersion) == std::nullopt;
             if (!bad) options_ = readOptions(s, bad);
             for (std::size_t k = 0; k < 2 && !bad; ++k) {
                 const QString group = QString("statistics/") + OptionGroups[k];
                 if (s.contains(group + "/played"))
                     bad = !readOptionStatistics(s, group, statistics_.byOption[k]);
             }
+            if (!bad && s.contains("history/last")) {
+                last = number(s, "history/last", -PointsLimit, PointsLimit);
+                bad = !last;
+            }
             if (bad) {
                 options_.reset();
                 statistics_ = Statistics{};
+                last.reset();
                 complain(settingsPath_, "is damaged; using the defaults");
             }
             break;
         }
     }
 
-    switch (fileState(historyPath_)) {
+    std::optional<History> h;
+    const FileState historyState = fileState(historyPath_);
+    switch (historyState) {
         case FileState::Absent:
+            h = History{{}, 0};
             break;
         case FileState::Unusable:
             complain(historyPath_, "cannot be read; starting an empty history");
             break;
         case FileState::Usable: {
             QFile file(historyPath_);
-            bool bad = !file.open(QIODevice::ReadOnly);
-            const QList<QByteArray> lines = bad ? QList<QByteArray>{} : file.readAll().split('\n');
-            bad = bad || lines.isEmpty() || lines[0] != HistoryHeader;
-            std::vector<int> balances;
-            for (qsizetype i = 1; i < lines.size() && !bad; ++i) {
-                if (lines[i].isEmpty() && i == lines.size() - 1) break;  // the final newline
-                bool ok = false;
-                const qint64 v = lines[i].toLongLong(&ok);
-                bad = !ok || v < -PointsLimit || v > PointsLimit ||
-                      balances.size() >= BalanceHistoryLimit;
-                balances.push_back(static_cast<int>(v));
-            }
-            if (bad)
-                complain(historyPath_, "is damaged; starting an empty history");
-            else
-                statistics_.balances = std::move(balances);
+            if (file.open(QIODevice::ReadOnly)) h = readHistory(file.readAll());
+            if (!h) complain(historyPath_, "is damaged; starting an empty history");
             break;
         }
     }
+    // The settings are written first: a history one deal behind them lacks the deal whose
+    // balance the settings hold, and one of deals when the settings count none predates a reset.
+    // Such a history is mended and written at once, before any later save can move the
+    // settings further on.
+    bool mended = false;
+    const qint64 played = statistics_.total().played;
+    if (h && h->deals && *h->deals != played) {
+        mended = true;
+        if (played == 0) {
+            h->balances.clear();
+        } else if (*h->deals + 1 == played && last) {
+            h->balances.push_back(static_cast<int>(*last));
+            if (h->balances.size() > BalanceHistoryLimit) h->balances.erase(h->balances.begin());
+        } else {
+            if (historyState == FileState::Usable)
+                complain(historyPath_, "does not match the statistics; starting an empty history");
+            h.reset();
+            mended = false;
+        }
+    }
+    if (h) statistics_.balances = std::move(h->balances);
+    if (mended && saving_ && !writeHistory()) stop(historyPath_);
     return {options_, statistics_};
 }
 
 void Store::saveOptions(const GameOptions& options) {
     options_ = options;
-    writeSettings();
+    write(false);
 }
 
 void Store::saveStatistics(const Statistics& statistics) {
     statistics_ = statistics;
-    writeSettings();
-    writeHistory();
+    write(true);
 }
 
-void Store::writeSettings() {
-    QDir().mkpath(QFileInfo(settingsPath_).path());
-    QSettings s(settingsPath_, QSettings::IniFormat);
-    s.setAtomicSyncRequired(true);  // written beside the file and renamed over it
-    s.clear();                      // whatever the file held before, damaged or not
-    s.setValue("version", FormatVersion);
+void Store::saveDeal(const GameOptions& options, const Statistics& statistics) {
+    options_ = options;
+    statistics_ = statistics;
+    write(true);
+}
+
+// The settings first: they hold what must agree, and loading mends a history left behind them.
+void Store::write(bool history) {
+    if (!saving_) return;
+    if (!writeSettings())
+        stop(settingsPath_);
+    else if (history && !writeHistory())
+        stop(historyPath_);
+}
+
+void Store::stop(const QString& path) {
+    saving_ = false;
+    complain(path, "cannot be written; nothing more is saved this session");
+    if (savingStopped)
+        savingStopped(
+            QCoreApplication::translate(
+                "kov::ui::Store",
+                "Your options, balance and statistics cannot be saved: %1 cannot be "
+                "written. The game goes on, but nothing more is kept until the next start.")
+                .arg(QDir::toNativeSeparators(path)));
+}
+
+// The settings in the INI form QSettings writes, written whole like the history. (QSettings
+// itself writes atomically too, but leaves a lock file beside it, and in a process that reads the
+// file again its cache can answer with the old contents when the new file has the same size and
+// time to the millisecond; so the store reads and writes the file itself.)
+bool Store::writeSettings() {
+    QByteArray t = "version=" + QByteArray::number(FormatVersion) + "\n";
+    const auto line = [&t](const QByteArray& key, auto value) {
+        t += key;
+        t += '=';
+        if constexpr (std::is_same_v<decltype(value), const char*>)
+            t += value;
+        else
+            t += QByteArray::number(value);
+        t += '\n';
+    };
     if (options_) {
-        s.setValue("options/opponents", options_->opponents);
-        s.setValue("options/stake", options_->stake);
-        s.setValue("options/scoring", options_->scoring == ScoringOption::Chi ? "chi" : "set");
-        s.setValue("options/handOrder",
-                   options_->handOrder == HandOrder::BySuit ? "suit" : "number");
-        s.setValue("options/points", options_->points);
+        t += "[options]\n";
+        line("opponents", options_->opponents);
+        line("stake", options_->stake);
+        line("scoring", options_->scoring == ScoringOption::Chi ? "chi" : "set");
+        line("handOrder", options_->handOrder == HandOrder::BySuit ? "suit" : "number");
+        line("points", options_->points);
     }
+    if (statistics_.total().played > 0) t += "[statistics]\n";
     for (std::size_t k = 0; k < 2; ++k) {
         const OptionStatistics& o = statistics_.byOption[k];
         if (o.played == 0) continue;
-        const QString group = QString("statistics/") + OptionGroups[k] + "/";
-        s.setValue(group + "played", qint64{o.played});
-        s.setValue(group + "won", qint64{o.won});
-        s.setValue(group + "lost", qint64{o.lost});
-        s.setValue(group + "tied", qint64{o.tied});
-        s.setValue(group + "pointsWon", qint64{o.pointsWon});
-        s.setValue(group + "pointsLost", qint64{o.pointsLost});
-        s.setValue(group + "best", o.best);
-        s.setValue(group + "worst", o.worst);
+        const QByteArray group = QByteArray(OptionGroups[k]) + "\\";
+        line(group + "played", qint64{o.played});
+        line(group + "won", qint64{o.won});
+        line(group + "lost", qint64{o.lost});
+        line(group + "tied", qint64{o.tied});
+        line(group + "pointsWon", qint64{o.pointsWon});
+        line(group + "pointsLost", qint64{o.pointsLost});
+        line(group + "best", o.best);
+        line(group + "worst", o.worst);
     }
-    s.sync();
-    if (s.status() != QSettings::NoError && !settingsFailed_) {
-        settingsFailed_ = true;
-        complain(settingsPath_, "cannot be written; this session's changes are not kept");
+    if (!statistics_.balances.empty()) {
+        t += "[history]\n";
+        line("last", statistics_.balances.back());
     }
+    return writeFile && writeFile(settingsPath_, t);
 }
 
-void Store::writeHistory() {
-    QDir().mkpath(QFileInfo(historyPath_).path());
+bool Store::writeHistory() {
     QByteArray bytes = QByteArray(HistoryHeader) + '\n';
+    bytes += "deals " + QByteArray::number(statistics_.total().played) + '\n';
     for (int b : statistics_.balances)
         bytes += QByteArray::number(b) + '\n';
-    QSaveFile file(historyPath_);
-    const bool ok =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-    if (!ok && !historyFailed_) {
-        historyFailed_ = true;
-        complain(historyPath_, "cannot be written; this session's history is not kept");
-    }
+    return writeFile && writeFile(historyPath_, bytes);
 }
 
 }  // namespace kov::ui

@@ -7,9 +7,16 @@
 //   $XDG_DATA_HOME/kovarin32/balance-history    the balance after each deal, one a line
 //
 // Both files are replaced whole on every change (written beside and renamed over), so a crash
-// loses at most the change in hand. A file that cannot be read or holds anything unexpected gives
-// the defaults and one line on stderr; the next change writes a sound file again.
+// loses at most the change in hand. The settings file holds everything that must agree (the
+// balance, the statistics, which count the deals, and the last balance of the history); the
+// history file is written after it and carries its own count of deals, so a history one deal
+// behind (killed between the two files) is completed from the settings, and written at once, and
+// one from before a reset is dropped. A file
+// that cannot be read or holds anything unexpected gives the defaults and one line on stderr; the
+// next change writes a sound file again. The first write that fails stops all saving for the
+// session: one line on stderr, one message for the player, and the game goes on.
 
+#include <QByteArray>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -42,6 +49,13 @@ class Store {
     // Receives each complaint, one line; the default writes it to stderr.
     std::function<void(const QString&)> warn;
 
+    // Told once, with a sentence for the player, when saving stops (the first failed write).
+    std::function<void(const QString&)> savingStopped;
+
+    // Writes one whole file in place of the old one; false when it cannot. The default writes
+    // beside the file and renames over it (QSaveFile); tests replace it to fail like a full disk.
+    std::function<bool(const QString& path, const QByteArray& bytes)> writeFile;
+
     struct Loaded {
         std::optional<GameOptions> options;  // nothing when nothing sound is stored
         Statistics statistics;
@@ -49,19 +63,26 @@ class Store {
     // Reads both files. At most one complaint per file.
     Loaded load();
 
-    // Replace the stored options or statistics (and write both files as they stand).
+    // Replace the stored options or statistics.
     void saveOptions(const GameOptions& options);
     void saveStatistics(const Statistics& statistics);
+    // A finished deal: the options with the balance it left and the statistics that count it.
+    void saveDeal(const GameOptions& options, const Statistics& statistics);
+
+    // False once a write has failed: nothing more is written this session.
+    bool saving() const { return saving_; }
 
   private:
-    void writeSettings();
-    void writeHistory();
+    void write(bool history);
+    bool writeSettings();
+    bool writeHistory();
+    void stop(const QString& path);
     void complain(const QString& path, const char* what);
 
     QString settingsPath_, historyPath_;
     std::optional<GameOptions> options_;
     Statistics statistics_;
-    bool settingsFailed_ = false, historyFailed_ = false;  // complain once
+    bool saving_ = true;
 };
 
 }  // namespace kov::ui

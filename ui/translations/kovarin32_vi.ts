@@ -624,4 +624,11 @@
         <translation>Xóa mọi ván đã đếm đến nay và biểu đồ điểm?</translation>
     </message>
 </context>
+<context>
+    <name>kov::ui::Store</name>
+    <message>
+        <source>Your options, balance and statistics cannot be saved: %1 cannot be written. The game goes on, but nothing more is kept until the next start.</source>
+        <translation>Không lưu được cài đặt, số điểm và thống kê của bạn: không ghi được %1. Trò chơi vẫn tiếp tục, nhưng từ giờ đến lần mở sau sẽ không lưu gì nữa.</translation>
+    </message>
+</context>
 </TS>
