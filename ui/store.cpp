@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
+#include <QMap>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
@@ -55,7 +55,7 @@ class Settings {
     }
 
   private:
-    QHash<QString, QString> values_;
+    QMap<QString, QString> values_;
 };
 
 std::optional<qint64> number(const Settings& s, const QString& key, qint64 low, qint64 high) {
