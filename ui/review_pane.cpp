@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "settle/result_rows.h"
+#include "ui/zoom.h"
 
 namespace kov::ui {
 namespace {
@@ -64,6 +65,10 @@ QStringList ReviewPane::lines() const {
 void ReviewPane::paintEvent(QPaintEvent*) {
     if (!review_) return;
     QPainter painter(this);
+    // The pane paints on the table's grid: scaled as the table is, in the table's own font.
+    const double zoom = width() / static_cast<double>(Area.width());
+    if (zoom != 1.0) painter.scale(zoom, zoom);
+    painter.setFont(logicalFont(this));
     const QStringList text = lines();
     const int ascent = painter.fontMetrics().ascent();
     painter.setPen(Qt::black);

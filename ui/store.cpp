@@ -8,6 +8,8 @@
 #include <QStandardPaths>
 #include <cstdio>
 
+#include "ui/zoom.h"
+
 namespace kov::ui {
 namespace {
 
@@ -33,8 +35,10 @@ std::optional<GameOptions> readOptions(const QSettings& s, bool& bad) {
     const QString scoring = s.value("options/scoring").toString();
     const QString order = s.value("options/handOrder").toString();
     const auto points = number(s, "options/points", -PointsLimit, PointsLimit);
-    if (!opponents || !stake || !points || (scoring != "chi" && scoring != "set") ||
-        (order != "suit" && order != "number")) {
+    // Files written before the zoom was kept have none: 100 %.
+    const auto zoom = s.contains("options/zoom") ? number(s, "options/zoom", 100, 200) : 100;
+    if (!opponents || !stake || !points || !zoom || !isZoomStep(static_cast<int>(*zoom)) ||
+        (scoring != "chi" && scoring != "set") || (order != "suit" && order != "number")) {
         bad = true;
         return std::nullopt;
     }
@@ -44,6 +48,7 @@ std::optional<GameOptions> readOptions(const QSettings& s, bool& bad) {
     o.scoring = scoring == "chi" ? ScoringOption::Chi : ScoringOption::Set;
     o.handOrder = order == "suit" ? HandOrder::BySuit : HandOrder::ByCardNumber;
     o.points = static_cast<int>(*points);
+    o.zoom = static_cast<int>(*zoom);
     return o;
 }
 
@@ -180,6 +185,7 @@ void Store::writeSettings() {
         s.setValue("options/handOrder",
                    options_->handOrder == HandOrder::BySuit ? "suit" : "number");
         s.setValue("options/points", options_->points);
+        s.setValue("options/zoom", options_->zoom);
     }
     for (std::size_t k = 0; k < 2; ++k) {
         const OptionStatistics& o = statistics_.byOption[k];
