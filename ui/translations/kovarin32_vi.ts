@@ -281,6 +281,17 @@
     </message>
 </context>
 <context>
+    <name>kov::ui::GameWindow</name>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Xem</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %</source>
+        <translation>Thu phóng %1 %</translation>
+    </message>
+</context>
+<context>
     <name>kov::ui::MainWindow</name>
     <message>
         <source>Failed to load cards.dll</source>
@@ -289,6 +300,77 @@
     <message>
         <source>KOVARIN32 by https://kovarin32.example.org</source>
         <translation>KOVARIN32 của https://kovarin32.example.org</translation>
+    </message>
+</context>
+<context>
+    <name>kov::ui::TableAccessible</name>
+    <message>
+        <source>Ace</source>
+        <translation>Át</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>Hai</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Ba</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Bốn</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Năm</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Sáu</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Bảy</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Tám</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Chín</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Mười</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Bồi</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Đầm</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>Già</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>nhép</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>rô</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>cơ</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>bích</translation>
     </message>
 </context>
 </TS>
