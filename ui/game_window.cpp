@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -80,14 +81,17 @@ void GameWindow::buildMenus() {
     });
     game->addSeparator();
     add(game, "quit", "&Quit", QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
-    // The zooms: the whole table larger, every position on it scaled alike.
-    QMenu* view = menuBar()->addMenu(tr("&View"));
+    // The zooms: the whole table larger, every position on it scaled alike. (Texts carry their
+    // context in full, so that lupdate finds it without reading the headers.)
+    QMenu* view = menuBar()->addMenu(QCoreApplication::translate("kov::ui::GameWindow", "&View"));
     zoomActions_ = new QActionGroup(this);
     for (const int percent : ZoomSteps) {
-        QAction* a = add(view, "", tr("Zoom %1 %").arg(percent), QKeySequence(), [this, percent] {
-            setZoom(percent);
-            store_.saveOptions(currentOptions());
-        });
+        QAction* a = add(
+            view, "", QCoreApplication::translate("kov::ui::GameWindow", "Zoom %1 %").arg(percent),
+            QKeySequence(), [this, percent] {
+                setZoom(percent);
+                store_.saveOptions(currentOptions());
+            });
         a->setObjectName(QString("zoom%1").arg(percent));
         a->setCheckable(true);
         a->setChecked(percent == table_->zoom());
