@@ -252,6 +252,14 @@ void MainWindow::cursorMoved() {
     }
 }
 
+void MainWindow::cursorCellChanged() {
+    if (aids_.cursorCell < 0) return;
+    if (QAccessibleInterface* cell = tableCellAccessible(this, aids_.cursorCell)) {
+        QAccessibleEvent event(cell, QAccessible::NameChanged);
+        notifyAccessibility(&event);
+    }
+}
+
 void MainWindow::setPoints(int points) {
     const QString text = gameText(pointsLabel(points));
     settings_->setControlText(S::Points, text);
@@ -350,6 +358,7 @@ void MainWindow::applyTableMove(const TableMove& move) {
         pointedSpecial_ = 0;
     }
     refreshAids();
+    cursorCellChanged();
     update();
 }
 
@@ -416,11 +425,10 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
         game_.TableGrid[static_cast<std::size_t>(hit.row)][static_cast<std::size_t>(hit.column)] !=
             EmptyCell;
     endDrag();
+    const bool cursorShown = aids_.cursorCell >= 0;
+    if (cursorShown) aids_.cursorCell = cell;
     applyTableMove({TableMove::Kind::Click, cell});
-    if (aids_.cursorCell >= 0) {
-        aids_.cursorCell = cell;
-        cursorMoved();
-    }
+    if (cursorShown) cursorMoved();
     if (lifts && game_.SelectedCell == cell)
         pressed_ = {cell, at, at - cellRect(cell).topLeft(), false};
 }

@@ -109,6 +109,8 @@ class MainWindow : public QWidget {
     void endDrag();
     // Tells assistive technology that the keyboard cursor is on its cell.
     void cursorMoved();
+    // Tells it that the cell under the cursor may hold another card (its name changed).
+    void cursorCellChanged();
 
     CardLibrary& cards_;
     GameState game_;

@@ -104,9 +104,10 @@ TEST(TableAccessibility, TheAccessibleFocusFollowsTheKeyboardCursor) {
     Table t;
     t.start();
     QAccessibleInterface* table = t.table();
-    std::vector<QAccessibleInterface*> focus;
-    t.window.notifyAccessibility = [&focus](QAccessibleEvent* e) {
+    std::vector<QAccessibleInterface*> focus, renamed;
+    t.window.notifyAccessibility = [&focus, &renamed](QAccessibleEvent* e) {
         if (e->type() == QAccessible::Focus) focus.push_back(e->accessibleInterface());
+        if (e->type() == QAccessible::NameChanged) renamed.push_back(e->accessibleInterface());
     };
     EXPECT_EQ(table->focusChild(), nullptr);  // no cursor yet
     QTest::keyClick(&t.window, Qt::Key_Right);
@@ -130,12 +131,19 @@ TEST(TableAccessibility, TheAccessibleFocusFollowsTheKeyboardCursor) {
     EXPECT_TRUE(table->child(onCard)->state().selected);
     EXPECT_EQ(table->indexOfChild(focus.back()), onCard);
 
+    // Sent to the front row, the card leaves the cell under the cursor: its new name is told.
+    renamed.clear();
+    QTest::keyClick(&t.window, Qt::Key_1);
+    ASSERT_EQ(renamed.size(), 1u);
+    EXPECT_EQ(renamed.back(), table->child(onCard));
+    EXPECT_EQ(table->child(0)->text(QAccessible::Name), cellName(t.g(), 0));
+    EXPECT_NE(table->child(0)->text(QAccessible::Name), "empty front cell");
+
     // A click while the cursor is shown takes the cursor, and the focus, with it.
-    clickTableCell(t.window, ArrangementRow, 1);
-    EXPECT_EQ(t.window.tableAids().cursorCell, 1);
-    EXPECT_EQ(table->indexOfChild(focus.back()), 1);
-    EXPECT_EQ(table->child(1)->text(QAccessible::Name), cellName(t.g(), 1));
-    EXPECT_NE(table->child(1)->text(QAccessible::Name), "empty front cell");
+    clickTableCell(t.window, ArrangementRow, 0);
+    EXPECT_EQ(t.window.tableAids().cursorCell, 0);
+    EXPECT_EQ(table->indexOfChild(focus.back()), 0);
+    EXPECT_TRUE(table->child(0)->state().selected);  // the click lifted its card
 }
 
 TEST(TableAccessibility, CellsSitWhereTheZoomedTableShowsThem) {
