@@ -79,7 +79,21 @@ void CardLibrary::unload() {
 }
 
 void CardLibrary::drawCard(QPainter& painter, QPoint topLeft, int face) const {
-    cdtDrawExt(&painter, topLeft.x(), topLeft.y(), 60, 80, face, 0, 0);
+    // On a zoomed table or a screen of more pixels than logical ones, the card is drawn at the
+    // size it covers in device pixels, so that its lines and letters are laid out for that size
+    // rather than stretched.
+    const QTransform& t = painter.worldTransform();
+    const double ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+    const double scale = t.m11() * ratio;
+    if (t.type() > QTransform::TxScale || t.m11() != t.m22() || scale == 1.0) {
+        cdtDrawExt(&painter, topLeft.x(), topLeft.y(), 60, 80, face, 0, 0);
+        return;
+    }
+    const QRect device = QRectF(t.map(QPointF(topLeft)) * ratio, QSizeF(60, 80) * scale).toRect();
+    painter.save();
+    painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    cdtDrawExt(&painter, device.x(), device.y(), device.width(), device.height(), face, 0, 0);
+    painter.restore();
 }
 
 }  // namespace kov::ui

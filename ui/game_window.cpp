@@ -1,7 +1,9 @@
 #include "ui/game_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -9,6 +11,7 @@
 #include "ui/review_pane.h"
 #include "ui/rules_window.h"
 #include "ui/statistics_window.h"
+#include "ui/zoom.h"
 
 namespace kov::ui {
 
@@ -43,6 +46,7 @@ GameWindow::GameWindow(CardLibrary& cards, Store store, int threads) : store_(st
     if (loaded.options) {
         const GameOptions& o = *loaded.options;
         table_->restoreOptions(o.opponents, o.stake, o.scoring, o.handOrder, o.points);
+        setZoom(o.zoom);
     }
     statisticsWindow_->setStatistics(statistics_);
 
@@ -63,7 +67,8 @@ QAction* GameWindow::action(const QString& objectName) const {
 
 GameOptions GameWindow::currentOptions() const {
     const GameState& g = table_->state();
-    return {g.OpponentCount, g.UnitStake, g.Scoring, g.HandRowOrder, g.PlayerPoints};
+    return {g.OpponentCount, g.UnitStake,    g.Scoring,
+            g.HandRowOrder,  g.PlayerPoints, table_->zoom()};
 }
 
 void GameWindow::buildMenus() {
@@ -85,6 +90,19 @@ void GameWindow::buildMenus() {
     });
     game->addSeparator();
     add(game, "quit", tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
+    // The zooms: the whole table larger, every position on it scaled alike.
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    zoomActions_ = new QActionGroup(this);
+    for (const int percent : ZoomSteps) {
+        QAction* a = add(view, "", tr("Zoom %1 %").arg(percent), QKeySequence(), [this, percent] {
+            setZoom(percent);
+            store_.saveOptions(currentOptions());
+        });
+        a->setObjectName(QString("zoom%1").arg(percent));
+        a->setCheckable(true);
+        a->setChecked(percent == table_->zoom());
+        zoomActions_->addAction(a);
+    }
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     add(help, "rules", tr("&Rules"), QKeySequence(Qt::Key_F1), [this] {
         rulesWindow_->show();
@@ -92,6 +110,11 @@ void GameWindow::buildMenus() {
     });
     add(help, "shortcuts", tr("&Keyboard shortcuts"), QKeySequence(), [this] { showShortcuts(); });
     add(help, "about", tr("&About"), QKeySequence(), [this] { showAbout(); });
+}
+
+void GameWindow::setZoom(int percent) {
+    table_->setZoom(percent);
+    if (QAction* a = action(QString("zoom%1").arg(table_->zoom()))) a->setChecked(true);
 }
 
 void GameWindow::onDealSettled() {

@@ -11,6 +11,7 @@
 #include "ui/store.h"
 
 class QAction;
+class QActionGroup;
 
 namespace kov::ui {
 
@@ -50,6 +51,8 @@ class GameWindow : public QMainWindow {
     void resetStatistics();
     void showShortcuts();
     void showAbout();
+    // Zooms the table and ticks its menu entry.
+    void setZoom(int percent);
 
     Store store_;
     Statistics statistics_;
@@ -58,6 +61,7 @@ class GameWindow : public QMainWindow {
     StatisticsWindow* statisticsWindow_ = nullptr;
     RulesWindow* rulesWindow_ = nullptr;
     QAction* reviewAction_ = nullptr;
+    QActionGroup* zoomActions_ = nullptr;
 };
 
 }  // namespace kov::ui

@@ -187,6 +187,29 @@ TEST(GameWindow, AnUnwritableStoreShowsOneMessageAndTheGamePlays) {
     EXPECT_TRUE(shown[0].contains(dir.path() + "/config/kovarin32.conf")) << shown[0].toStdString();
 }
 
+// View -> Zoom: the window grows with the table, one entry is ticked, and the zoom is remembered.
+TEST(GameWindow, ZoomFromTheViewMenuIsRemembered) {
+    QTemporaryDir dir;
+    {
+        Session run(dir);
+        EXPECT_EQ(run.window.table().zoom(), 100);
+        EXPECT_TRUE(run.window.action("zoom100")->isChecked());
+        run.window.action("zoom200")->trigger();
+        EXPECT_EQ(run.window.table().size(), QSize(1600, 1200));
+        EXPECT_TRUE(run.window.action("zoom200")->isChecked());
+        EXPECT_FALSE(run.window.action("zoom100")->isChecked());
+        run.window.adjustSize();
+        EXPECT_GE(run.window.width(), 1600);
+        run.window.action("zoom150")->trigger();
+        EXPECT_EQ(run.window.table().size(), QSize(1200, 900));
+        run.window.close();
+    }
+    Session again(dir);
+    EXPECT_EQ(again.window.table().zoom(), 150);
+    EXPECT_TRUE(again.window.action("zoom150")->isChecked());
+    EXPECT_EQ(again.window.currentOptions().zoom, 150);
+}
+
 // A deal abandoned while arranging counts for nothing.
 TEST(GameWindow, AnAbandonedDealIsNotCounted) {
     QTemporaryDir dir;

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -13,8 +14,10 @@
 #include "game/arranging_notes.h"
 #include "game/suggestion.h"
 #include "ui/game_window.h"
+#include "ui/table_accessible.h"
 #include "ui/table_view.h"
 #include "ui/translations.h"
+#include "ui/zoom.h"
 
 namespace kov::ui {
 namespace {
@@ -92,6 +95,7 @@ MainWindow::MainWindow(CardLibrary& cards, int threads)
       cards_(cards),
       evaluator_(std::make_unique<Evaluator>(ListCapacity, threads)),
       inputGuardMs_(QApplication::doubleClickInterval()) {
+    installTableAccessibility();
     setObjectName("cards");
     setWindowTitle(tr(WindowTitle));
     setFixedSize(800, 600);
@@ -117,6 +121,7 @@ MainWindow::MainWindow(CardLibrary& cards, int threads)
         QMessageBox box(QMessageBox::Information, "cards", text, QMessageBox::Ok, this);
         box.exec();
     };
+    notifyAccessibility = [](QAccessibleEvent* event) { QAccessible::updateAccessibility(event); };
     askQuestion = [this](const QString& text) {
         QMessageBox box(QMessageBox::Question, "cards", text, QMessageBox::Yes | QMessageBox::No,
                         this);
@@ -229,6 +234,34 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+void MainWindow::setZoom(int percent) {
+    if (!isZoomStep(percent) || percent == zoom_) return;
+    zoom_ = percent;
+    setFixedSize(scaledRect(QRect(0, 0, 800, 600), scale()).size());
+    zoomChildWidgets(this, scale());
+    update();
+}
+
+QPoint MainWindow::tablePoint(QPointF position) const {
+    return logicalPoint(position, scale());
+}
+
+void MainWindow::cursorMoved() {
+    if (aids_.cursorCell < 0) return;
+    if (QAccessibleInterface* cell = tableCellAccessible(this, aids_.cursorCell)) {
+        QAccessibleEvent event(cell, QAccessible::Focus);
+        notifyAccessibility(&event);
+    }
+}
+
+void MainWindow::cursorCellChanged() {
+    if (aids_.cursorCell < 0) return;
+    if (QAccessibleInterface* cell = tableCellAccessible(this, aids_.cursorCell)) {
+        QAccessibleEvent event(cell, QAccessible::NameChanged);
+        notifyAccessibility(&event);
+    }
+}
+
 void MainWindow::setPoints(int points) {
     const QString text = gameText(pointsLabel(points));
     settings_->setControlText(S::Points, text);
@@ -327,6 +360,7 @@ void MainWindow::applyTableMove(const TableMove& move) {
         pointedSpecial_ = 0;
     }
     refreshAids();
+    cursorCellChanged();
     update();
 }
 
@@ -347,7 +381,7 @@ void MainWindow::refreshAids() {
     aids_.pointAtX = -1;
     if (pointedSpecial_ != 0) {
         const QWidget* b = arrangement_->control(claimButton(pointedSpecial_));
-        aids_.pointAtX = arrangement_->x() + b->geometry().center().x();
+        aids_.pointAtX = logicalGeometry(arrangement_).x() + logicalGeometry(b).center().x();
     }
 }
 
@@ -383,7 +417,7 @@ void MainWindow::endDrag() {
 // A press is the rules' click; a press that lifts a card may go on to drag it.
 void MainWindow::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || game_.SettledPhase != Phase::Arranging) return;
-    const QPoint at = event->position().toPoint();
+    const QPoint at = tablePoint(event->position());
     const CellHit hit = hitTestCell(at);
     if (!hit.hit) return;
     const int cell = hit.cell();
@@ -392,17 +426,19 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
         game_.TableGrid[static_cast<std::size_t>(hit.row)][static_cast<std::size_t>(hit.column)] !=
             EmptyCell;
     endDrag();
-    if (aids_.cursorCell >= 0) aids_.cursorCell = cell;
+    const bool cursorShown = aids_.cursorCell >= 0;
+    if (cursorShown) aids_.cursorCell = cell;
     applyTableMove({TableMove::Kind::Click, cell});
+    if (cursorShown) cursorMoved();
     if (lifts && game_.SelectedCell == cell)
         pressed_ = {cell, at, at - cellRect(cell).topLeft(), false};
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     if (pressed_.cell < 0 || !(event->buttons() & Qt::LeftButton)) return;
-    const QPoint at = event->position().toPoint();
+    const QPoint at = tablePoint(event->position());
     if (!pressed_.dragging &&
-        (at - pressed_.at).manhattanLength() < QApplication::startDragDistance())
+        (at - pressed_.at).manhattanLength() * scale() < QApplication::startDragDistance())
         return;
     pressed_.dragging = true;
     aids_.dragCell = pressed_.cell;
@@ -420,7 +456,7 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
     const int source = pressed_.cell;
     endDrag();
     if (!dropped) return;
-    const int target = hitTestCell(event->position().toPoint()).cell();
+    const int target = hitTestCell(tablePoint(event->position())).cell();
     if (target >= 0 && target != source)
         applyTableMove({TableMove::Kind::Click, target});
     else
@@ -442,9 +478,13 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     } else if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up ||
                key == Qt::Key_Down) {
         aids_.cursorCell = moveCursor(aids_.cursorCell, key);
+        cursorMoved();
         update();
     } else if (key == Qt::Key_Space) {
-        if (aids_.cursorCell < 0) aids_.cursorCell = moveCursor(-1, key);
+        if (aids_.cursorCell < 0) {
+            aids_.cursorCell = moveCursor(-1, key);
+            cursorMoved();
+        }
         endDrag();
         applyTableMove({K::Click, aids_.cursorCell});
     } else if (key == Qt::Key_1 || key == Qt::Key_2 || key == Qt::Key_3) {
@@ -468,6 +508,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), TableGrey);
+    if (zoom_ != 100) painter.scale(scale(), scale());  // the table's coordinates stay 800 x 600
     if (game_.SettledPhase == Phase::Results) paintResults(painter, placed_, cards_);
     if (game_.SettledPhase == Phase::Arranging) paintTable(painter, game_, cards_, aids_);
 }

@@ -15,6 +15,7 @@
 #include "ui/results_view.h"
 #include "ui/table_view.h"
 
+class QAccessibleEvent;
 class QPushButton;
 
 namespace kov::ui {
@@ -48,6 +49,9 @@ class MainWindow : public QWidget {
     // Asks a yes/no question before an irreversible step, No by default; true for Yes (tests
     // replace it so nothing blocks).
     std::function<bool(const QString&)> askQuestion;
+    // Passes a change on to assistive technology (QAccessible::updateAccessibility; tests
+    // replace it to see the events, which Qt passes on only while a reader listens).
+    std::function<void(QAccessibleEvent*)> notifyAccessibility;
 
     // Mouse and key input that reaches the window within this many milliseconds after a panel
     // was replaced is dropped, so that the second click of a double click (or a key pressed while
@@ -65,6 +69,14 @@ class MainWindow : public QWidget {
     // panel: a choice that is already in force keeps its label as it stands.
     void restoreOptions(int opponents, int stake, ScoringOption scoring, HandOrder order,
                         int points);
+
+    // The zoom in per cent (100, 150 or 200): the window is 800 x 600 times it, everything on it
+    // scaled alike, and input positions are mapped back to the table's 800 x 600 grid.
+    void setZoom(int percent);
+    int zoom() const { return zoom_; }
+    double scale() const { return zoom_ / 100.0; }
+    // The logical pixel of the table under a position on the window.
+    QPoint tablePoint(QPointF position) const;
 
   signals:
     // An option, the hand order or the points changed on a panel.
@@ -95,6 +107,10 @@ class MainWindow : public QWidget {
     void applyTableMove(const TableMove& move);
     void refreshAids();
     void endDrag();
+    // Tells assistive technology that the keyboard cursor is on its cell.
+    void cursorMoved();
+    // Tells it that the cell under the cursor may hold another card (its name changed).
+    void cursorCellChanged();
 
     CardLibrary& cards_;
     GameState game_;
@@ -124,6 +140,7 @@ class MainWindow : public QWidget {
         bool dragging = false;
     } pressed_;
 
+    int zoom_ = 100;
     int inputGuardMs_;
     QElapsedTimer sincePanelChange_;
 };

@@ -5,6 +5,7 @@
 
 #include "settle/result_rows.h"
 #include "ui/translations.h"
+#include "ui/zoom.h"
 
 namespace kov::ui {
 namespace {
@@ -65,6 +66,10 @@ QStringList ReviewPane::lines() const {
 void ReviewPane::paintEvent(QPaintEvent*) {
     if (!review_) return;
     QPainter painter(this);
+    // The pane paints on the table's grid: scaled as the table is, in the table's own font.
+    const double zoom = width() / static_cast<double>(Area.width());
+    if (zoom != 1.0) painter.scale(zoom, zoom);
+    painter.setFont(logicalFont(this));
     const QStringList text = lines();
     const int ascent = painter.fontMetrics().ascent();
     painter.setPen(Qt::black);

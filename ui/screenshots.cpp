@@ -1,9 +1,9 @@
 // Renders the game to PNG files with a fixed seed, for the README and for looking at the game
-// without a display: settings, a table with cards placed and one raised, a table in progress with
-// a card being dragged, the results under each scoring option (with the review of the deal), the
-// statistics after a series of deals, and the results view's longest lines at the right edge. The
-// game keeps its files in a temporary folder that is removed at the end; the user's own files are
-// never touched.
+// without a display: settings, a table with cards placed and one raised (also at 200 %), a table
+// in progress with a card being dragged, the results under each scoring option (with the review of
+// the deal), the statistics after a series of deals, and the results view's longest lines at the
+// right edge. The game keeps its files in a temporary folder that is removed at the end; the user's
+// own files are never touched.
 //
 //   kovarin32-screenshots OUTPUT_FOLDER    (the folder is made when missing)
 //
@@ -131,6 +131,12 @@ int main(int argc, char** argv) {
             place(w, 10);
             clickCell(w, kov::HandRow, 1);
             save(game, out, "table.png");
+            // The same table at 200 %: every card, line and letter drawn for the larger size.
+            game.action("zoom200")->trigger();
+            game.adjustSize();
+            save(game, out, "table-200.png");
+            game.action("zoom100")->trigger();
+            game.adjustSize();
             clickCell(w, kov::HandRow, 1);
             // In progress: the front and the middle laid out and named, the keyboard cursor on
             // the hand row, and a card dragged towards the back.

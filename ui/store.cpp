@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <type_traits>
 
+#include "ui/zoom_steps.h"
+
 namespace kov::ui {
 namespace {
 
@@ -73,8 +75,10 @@ std::optional<GameOptions> readOptions(const Settings& s, bool& bad) {
     const QString scoring = s.value("options/scoring");
     const QString order = s.value("options/handOrder");
     const auto points = number(s, "options/points", -PointsLimit, PointsLimit);
-    if (!opponents || !stake || !points || (scoring != "chi" && scoring != "set") ||
-        (order != "suit" && order != "number")) {
+    // Files written before the zoom was kept have none: 100 %.
+    const auto zoom = s.contains("options/zoom") ? number(s, "options/zoom", 100, 200) : 100;
+    if (!opponents || !stake || !points || !zoom || !isZoomStep(static_cast<int>(*zoom)) ||
+        (scoring != "chi" && scoring != "set") || (order != "suit" && order != "number")) {
         bad = true;
         return std::nullopt;
     }
@@ -84,6 +88,7 @@ std::optional<GameOptions> readOptions(const Settings& s, bool& bad) {
     o.scoring = scoring == "chi" ? ScoringOption::Chi : ScoringOption::Set;
     o.handOrder = order == "suit" ? HandOrder::BySuit : HandOrder::ByCardNumber;
     o.points = static_cast<int>(*points);
+    o.zoom = static_cast<int>(*zoom);
     return o;
 }
 
@@ -316,6 +321,7 @@ bool Store::writeSettings() {
         line("scoring", options_->scoring == ScoringOption::Chi ? "chi" : "set");
         line("handOrder", options_->handOrder == HandOrder::BySuit ? "suit" : "number");
         line("points", options_->points);
+        line("zoom", options_->zoom);
     }
     if (statistics_.total().played > 0) t += "[statistics]\n";
     for (std::size_t k = 0; k < 2; ++k) {

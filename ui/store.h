@@ -26,13 +26,14 @@
 
 namespace kov::ui {
 
-// The settings panel's choices and the balance, as the player left them.
+// The settings panel's choices, the balance and the zoom, as the player left them.
 struct GameOptions {
     int opponents = 1;
     int stake = 1;
     ScoringOption scoring = ScoringOption::Chi;
     HandOrder handOrder = HandOrder::BySuit;
     int points = 0;
+    int zoom = 100;  // the table's zoom in per cent (View menu)
     bool operator==(const GameOptions&) const = default;
 };
 

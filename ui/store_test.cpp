@@ -71,7 +71,7 @@ TEST(Store, NothingStoredGivesNothingAndNoComplaint) {
 
 TEST(Store, RoundTrip) {
     Folders f;
-    const GameOptions options{3, 2, ScoringOption::Set, HandOrder::ByCardNumber, -17};
+    const GameOptions options{3, 2, ScoringOption::Set, HandOrder::ByCardNumber, -17, 150};
     {
         Store store = f.store();
         store.load();
@@ -124,6 +124,8 @@ TEST(Store, ImpossibleValuesGiveDefaults) {
         "chi\\pointsWon=1\nchi\\pointsLost=1\nchi\\best=1\nchi\\worst=-1\n",
         "version=1\n[options]\nopponents=1\nstake=1\nscoring=chi\nhandOrder=suit\n"
         "points=99999999999\n",
+        "version=1\n[options]\nopponents=1\nstake=1\nscoring=chi\nhandOrder=suit\npoints=0\n"
+        "zoom=125\n",
     };
     for (const char* text : files) {
         Folders f;
@@ -137,6 +139,19 @@ TEST(Store, ImpossibleValuesGiveDefaults) {
     writeBytes(f.data() + "/balance-history", "kovarin32 balance history 1\n12\n-3\nx\n");
     EXPECT_TRUE(f.store().load().statistics.balances.empty());
     EXPECT_EQ(f.complaints.size(), 1);
+}
+
+// Options written before the zoom was kept load at 100 %.
+TEST(Store, OptionsWithoutAZoomLoadAtOneHundredPerCent) {
+    Folders f;
+    writeBytes(f.config() + "/kovarin32.conf",
+               "version=1\n[options]\nopponents=2\nstake=1\nscoring=chi\nhandOrder=suit\n"
+               "points=7\n");
+    const Store::Loaded loaded = f.store().load();
+    ASSERT_TRUE(loaded.options.has_value());
+    EXPECT_EQ(loaded.options->zoom, 100);
+    EXPECT_EQ(loaded.options->points, 7);
+    EXPECT_TRUE(f.complaints.isEmpty());
 }
 
 // A folder where a file should be can be neither read nor replaced: defaults, one line when

@@ -415,6 +415,14 @@
         <source>&lt;b&gt;KOVARIN32&lt;/b&gt;&lt;p&gt;The Vietnamese thirteen-card arrangement game: split thirteen cards into three hands and play them against one to three computer opponents.&lt;/p&gt;&lt;p&gt;https://kovarin32.example.org&lt;/p&gt;</source>
         <translation>&lt;b&gt;KOVARIN32&lt;/b&gt;&lt;p&gt;Trò chơi mậu binh (binh xập xám) của Việt Nam: chia mười ba lá bài thành ba chi và đấu với một đến ba đối thủ là máy.&lt;/p&gt;&lt;p&gt;https://kovarin32.example.org&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Xem</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %</source>
+        <translation>Thu phóng %1 %</translation>
+    </message>
 </context>
 <context>
     <name>kov::ui::MainWindow</name>
@@ -629,6 +637,77 @@
     <message>
         <source>Your options, balance and statistics cannot be saved: %1 cannot be written. The game goes on, but nothing more is kept until the next start.</source>
         <translation>Không lưu được cài đặt, số điểm và thống kê của bạn: không ghi được %1. Trò chơi vẫn tiếp tục, nhưng từ giờ đến lần mở sau sẽ không lưu gì nữa.</translation>
+    </message>
+</context>
+<context>
+    <name>kov::ui::TableAccessible</name>
+    <message>
+        <source>Ace</source>
+        <translation>Át</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>Hai</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Ba</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Bốn</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Năm</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Sáu</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Bảy</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Tám</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Chín</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Mười</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Bồi</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Đầm</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>Già</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>nhép</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>rô</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>cơ</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>bích</translation>
     </message>
 </context>
 </TS>
