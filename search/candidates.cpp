@@ -72,8 +72,7 @@ void generateStraights(CandidateList& list, const CardSet& s) {
     }
 }
 
-void generateFullHouses(CandidateList& list, const CardSet& s) {
-    const RankPattern pat = rankPattern(s);
+void generateFullHouses(CandidateList& list, const CardSet& s, const RankPattern& pat) {
     for (int r1 = 0; r1 < RankCount; ++r1) {
         if (!((pat.three >> r1) & 1)) continue;
         const CardSet triple = cardsOfRank(s, r1);
@@ -155,7 +154,11 @@ CardSet categoryMaterial(const CardSet& s, const RankPattern& pat, HandCategory 
 }
 
 void generateCandidates(CandidateList& list, const CardSet& s, HandCategory k, HandRole role) {
-    const RankPattern pat = rankPattern(s);
+    generateCandidates(list, s, rankPattern(s), k, role);
+}
+
+void generateCandidates(CandidateList& list, const CardSet& s, const RankPattern& pat,
+                        HandCategory k, HandRole role) {
     switch (k) {
         case cat::Trash:
             generateTrash(list, s, role);
@@ -194,7 +197,7 @@ void generateCandidates(CandidateList& list, const CardSet& s, HandCategory k, H
                 if (bitCount16(s.mask[suit]) >= 5) enumerateFlushes(list, s.mask[suit], suit);
             return;
         case cat::FullHouse:
-            generateFullHouses(list, s);
+            generateFullHouses(list, s, pat);
             return;
         case cat::Quadruple:
             for (int r = 0; r < RankCount; ++r)
