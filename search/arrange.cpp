@@ -271,7 +271,9 @@ namespace {
 // four of a kind by rank) never depend on the absent cards. Pairs, triples and full houses do:
 // a rank the back thins out changes what it offers.
 bool reusable(HandCategory k) {
-    return k == cat::StraightFlush || k == cat::Quadruple || k == cat::Flush || k == cat::Straight;
+    constexpr unsigned Reusable =
+        1u << cat::StraightFlush | 1u << cat::Quadruple | 1u << cat::Flush | 1u << cat::Straight;
+    return (Reusable >> k) & 1u;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "search/candidates.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "cards/classify.h"
 
@@ -15,8 +16,9 @@ CardSet cardsOfRanks(const CardSet& s, std::uint16_t ranks) {
     return out;
 }
 
+// r is a rank, or the ace's value 13.
 CardSet cardsOfRank(const CardSet& s, int r) {
-    return cardsOfRanks(s, static_cast<std::uint16_t>(1u << (r % RankCount)));
+    return cardsOfRanks(s, static_cast<std::uint16_t>(1u << (r == RankCount ? 0 : r)));
 }
 
 void appendHand(CandidateList& list, const CardSet& cards, HandCategory k) {
@@ -178,15 +180,14 @@ void generateCandidates(CandidateList& list, const CardSet& s, const RankPattern
                                cat::TwoPairs);
             }
             return;
-        case cat::Triple:
-            for (int r = 0; r < RankCount; ++r) {
-                if ((pat.three >> r) & 1) {
-                    appendHand(list, cardsOfRank(s, r), cat::Triple);
-                } else if (role == HandRole::Front && ((pat.four >> r) & 1)) {
-                    CardSet three = cardsOfRank(s, r);
-                    three.mask[3] = 0;  // a four of a kind offers its hearts, diamonds and clubs
-                    appendHand(list, three, cat::Triple);
-                }
+        case cat::Triple:  // in rank order
+            for (unsigned ranks = pat.three | (role == HandRole::Front ? pat.four : 0u); ranks != 0;
+                 ranks &= ranks - 1) {
+                const int r = std::countr_zero(ranks);
+                CardSet three = cardsOfRank(s, r);
+                // A four of a kind offers its hearts, diamonds and clubs.
+                if ((pat.four >> r) & 1) three.mask[3] = 0;
+                appendHand(list, three, cat::Triple);
             }
             return;
         case cat::Straight:
@@ -200,8 +201,8 @@ void generateCandidates(CandidateList& list, const CardSet& s, const RankPattern
             generateFullHouses(list, s, pat);
             return;
         case cat::Quadruple:
-            for (int r = 0; r < RankCount; ++r)
-                if ((pat.four >> r) & 1) appendHand(list, cardsOfRank(s, r), cat::Quadruple);
+            for (unsigned ranks = pat.four; ranks != 0; ranks &= ranks - 1)
+                appendHand(list, cardsOfRank(s, std::countr_zero(ranks)), cat::Quadruple);
             return;
         case cat::StraightFlush:
             for (std::uint16_t straight : StraightMasks)
