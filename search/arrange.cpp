@@ -377,11 +377,12 @@ void fillHands(Arrangement& a, CardSet leftover) {
     int h = 0, need = target[0] - cardCount(a.front.cards);
     const unsigned m0 = leftover.mask[0], m1 = leftover.mask[1], m2 = leftover.mask[2],
                    m3 = leftover.mask[3];
-    const std::uint16_t held = valueMask(static_cast<std::uint16_t>(m0 | m1 | m2 | m3));
-    for (unsigned values = held; values != 0;) {
-        const int v = std::bit_width(values);
-        values &= ~(1u << (v - 1));
-        const int rank = v % 13;
+    const unsigned held = m0 | m1 | m2 | m3;
+    // Ranks from the ace (rank 0) down: the ace first, then the king (rank 12) downward.
+    for (unsigned ranks = (held & 1u) << 13 | (held & 0x1FFEu); ranks != 0;) {
+        const int top = std::bit_width(ranks) - 1;
+        ranks &= ~(1u << top);
+        const int rank = top == 13 ? 0 : top;
         // The rank's suits, lowest first.
         unsigned suits = ((m0 >> rank) & 1u) | ((m1 >> rank) & 1u) << 1 | ((m2 >> rank) & 1u) << 2 |
                          ((m3 >> rank) & 1u) << 3;

@@ -40,8 +40,7 @@ inline std::uint32_t topValues(std::uint16_t vmask, int steps) {
 // straightKey() of the cards with rank pattern p, quick for five single ranks.
 std::uint32_t straightKeyOf(const CardSet& cards, const RankPattern& p);
 
-// Inlined into every caller: the arrangement keys of the search call it for every offer.
-[[gnu::always_inline]] inline HandKey fiveKey(const CardSet& cards, HandCategory category) {
+inline HandKey fiveKey(const CardSet& cards, HandCategory category) {
     HandKey key;
     if (category > cat::StraightFlush) {
         key.Exact = false;
