@@ -265,6 +265,14 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
 
 namespace {
 
+// without(s, t) on the four masks as one word.
+CardSet withoutPacked(const CardSet& s, const CardSet& t) {
+    const std::uint64_t w = packed(s) & ~packed(t);
+    CardSet out;
+    std::memcpy(out.mask.data(), &w, sizeof w);
+    return out;
+}
+
 // Categories whose candidates in a part of the holding are the holding's candidates that lie
 // within the part, in the same order: their enumerations (runs over rank windows with suits in
 // order, five-card subsets of a suit in the mask list's order, straight flushes by run and suit,
@@ -332,7 +340,7 @@ void BasicSeatSearch<Steps>::searchMiddles(const CardSet& h, const Hand& back,
     buildMiddles(rest, back);
     for (int i = 0; i < middleCandidates_.count(); ++i) {
         const Hand& middle = middleCandidates_[i];
-        CardSet leftover = without(rest, middle.cards);
+        CardSet leftover = withoutPacked(rest, middle.cards);
 
         // The front: what the leftovers offer, never above the middle.
         const RankPattern pattern = rankPattern(leftover);

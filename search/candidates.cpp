@@ -314,10 +314,15 @@ CardSet firstFrontCandidate(const CardSet& leftover, const RankPattern& p, HandC
             return three;
         }
         case cat::Trash: {  // the three highest ranks with all their cards
-            std::uint16_t held = valueMask(p.held), taken = 0;
-            for (int i = 0, v = 14; i < 3 && (v = topValueBelow(held, v)) != 0; ++i)
-                taken = static_cast<std::uint16_t>(taken | (1u << (v % 13)));
-            return cardsOfRanks(leftover, taken);
+            unsigned values = valueMask(p.held), taken = 0;
+            for (int i = 0; i < 3 && values != 0; ++i) {
+                const unsigned top = 1u << (std::bit_width(values) - 1);
+                taken |= top;
+                values &= ~top;
+            }
+            // Back from values (bit v - 1) to ranks: the ace's value 13 is rank 0.
+            return cardsOfRanks(
+                leftover, static_cast<std::uint16_t>(((taken << 1) & 0x1FFEu) | (taken >> 12)));
         }
         default: {
             CandidateList scratch(4);
