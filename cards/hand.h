@@ -49,7 +49,8 @@ struct Arrangement {
 struct RankPattern {
     std::uint16_t held, one, two, three, four;
 };
-inline RankPattern rankPattern(const CardSet& s) {
+// Inlined everywhere: the search reads it for every hand it keys.
+[[gnu::always_inline]] inline RankPattern rankPattern(const CardSet& s) {
     const unsigned a = s.mask[0], b = s.mask[1], c = s.mask[2], d = s.mask[3];
     const unsigned any = a | b | c | d;
     const unsigned atLeast2 = (a & b) | (a & c) | (a & d) | (b & c) | (b & d) | (c & d);

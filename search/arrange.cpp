@@ -1,6 +1,7 @@
 #include "search/arrange.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -10,6 +11,14 @@
 
 namespace kov {
 namespace {
+
+// The four masks of a card set in one word.
+std::uint64_t packed(const CardSet& s) {
+    std::uint64_t w;
+    static_assert(sizeof w == sizeof s.mask);
+    std::memcpy(&w, s.mask.data(), sizeof w);
+    return w;
+}
 
 // All thirteen ranks held once: 15 when one suit holds them all, else 14; 0 otherwise.
 HandCategory thirteenStraightOf(const CardSet& h) {
@@ -53,7 +62,14 @@ bool KeyedSteps::offersMiddleMaterial(const CardSet& rest, const RankPattern& pa
 }
 
 bool KeyedSteps::middleAboveBack(const CardSet& back, const CardSet& middle, HandCategory k) {
-    const HandKey backKey = fiveKey(back, k), middleKey = fiveKey(middle, k);
+    const std::uint64_t backWord = packed(back);
+    if (backWord != lastBack_ || k != lastBackCategory_) {
+        lastBack_ = backWord;
+        lastBackCategory_ = k;
+        lastBackKey_ = fiveKey(back, k);
+    }
+    const HandKey& backKey = lastBackKey_;
+    const HandKey middleKey = fiveKey(middle, k);
     if (!backKey.Exact || !middleKey.Exact) return lessFive(back, middle, k);
     return backKey.Less < middleKey.Less;
 }
@@ -249,12 +265,12 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
 
 namespace {
 
-// The four masks of a card set in one word.
-std::uint64_t packed(const CardSet& s) {
-    std::uint64_t w;
-    static_assert(sizeof w == sizeof s.mask);
-    std::memcpy(&w, s.mask.data(), sizeof w);
-    return w;
+// without(s, t) on the four masks as one word.
+CardSet withoutPacked(const CardSet& s, const CardSet& t) {
+    const std::uint64_t w = packed(s) & ~packed(t);
+    CardSet out;
+    std::memcpy(out.mask.data(), &w, sizeof w);
+    return out;
 }
 
 // Categories whose candidates in a part of the holding are the holding's candidates that lie
@@ -263,7 +279,9 @@ std::uint64_t packed(const CardSet& s) {
 // four of a kind by rank) never depend on the absent cards. Pairs, triples and full houses do:
 // a rank the back thins out changes what it offers.
 bool reusable(HandCategory k) {
-    return k == cat::StraightFlush || k == cat::Quadruple || k == cat::Flush || k == cat::Straight;
+    constexpr unsigned Reusable =
+        1u << cat::StraightFlush | 1u << cat::Quadruple | 1u << cat::Flush | 1u << cat::Straight;
+    return (Reusable >> k) & 1u;
 }
 
 }  // namespace
@@ -271,10 +289,14 @@ bool reusable(HandCategory k) {
 // The middles for one back: every category up to the back's, none that outranks the back.
 template <typename Steps>
 void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const Hand& back) {
+    static_assert(BackAndMiddleOrder[0] == cat::StraightFlush &&
+                  BackAndMiddleOrder[7] == cat::Pair);
     middleCandidates_.clear();
     const RankPattern pattern = rankPattern(rest);
-    for (HandCategory k : BackAndMiddleOrder) {
-        if (k > back.category) continue;
+    // The order runs from the straight flush down one category at a time: the back's category
+    // sits at 8 - category.
+    for (int at = cat::StraightFlush - back.category; at < 8; ++at) {
+        const HandCategory k = BackAndMiddleOrder[at];
         const int first = middleCandidates_.count();
         if (Steps::ReusesHoldingCandidates && reusable(k) && !backCandidates_.overflowed()) {
             // The holding's own candidates of k that the back leaves whole, in their order.
@@ -282,6 +304,9 @@ void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const Hand& back)
             for (int i = backSegment_[k][0]; i < backSegment_[k][1]; ++i)
                 if ((packed(backCandidates_[i].cards) & taken) == 0)
                     middleCandidates_.append(backCandidates_[i]);
+        } else if (Steps::ReusesHoldingCandidates && !reusable(k)) {
+            // Pairs, two pairs, triples and full houses straight from the rest's rank pattern.
+            generateCandidates(middleCandidates_, rest, pattern, k, HandRole::Middle);
         } else {
             const CardSet m = categoryMaterial(rest, pattern, k, HandRole::Middle);
             if (isEmpty(m)) continue;
@@ -289,7 +314,7 @@ void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const Hand& back)
         }
         if (k == back.category) {
             for (int i = first; i < middleCandidates_.count();) {
-                if (Steps::middleAboveBack(back.cards, middleCandidates_[i].cards, k)) {
+                if (steps_.middleAboveBack(back.cards, middleCandidates_[i].cards, k)) {
                     middleCandidates_.removeAt(i);
                 } else {
                     ++i;
@@ -315,7 +340,7 @@ void BasicSeatSearch<Steps>::searchMiddles(const CardSet& h, const Hand& back,
     buildMiddles(rest, back);
     for (int i = 0; i < middleCandidates_.count(); ++i) {
         const Hand& middle = middleCandidates_[i];
-        CardSet leftover = without(rest, middle.cards);
+        CardSet leftover = withoutPacked(rest, middle.cards);
 
         // The front: what the leftovers offer, never above the middle.
         const RankPattern pattern = rankPattern(leftover);
@@ -358,12 +383,19 @@ void fillHands(Arrangement& a, CardSet leftover) {
     Hand* order[3] = {&a.front, &a.middle, &a.back};
     const int target[3] = {3, 5, 5};
     int h = 0, need = target[0] - cardCount(a.front.cards);
-    const std::uint16_t held = valueMask(static_cast<std::uint16_t>(
-        leftover.mask[0] | leftover.mask[1] | leftover.mask[2] | leftover.mask[3]));
-    for (int v = topValue(held); v != 0; v = topValueBelow(held, v)) {
-        const int rank = v % 13;
-        for (int suit = 0; suit < SuitCount; ++suit) {
-            if (!((leftover.mask[suit] >> rank) & 1)) continue;
+    const unsigned m0 = leftover.mask[0], m1 = leftover.mask[1], m2 = leftover.mask[2],
+                   m3 = leftover.mask[3];
+    const unsigned held = m0 | m1 | m2 | m3;
+    // Ranks from the ace (rank 0) down: the ace first, then the king (rank 12) downward.
+    for (unsigned ranks = (held & 1u) << 13 | (held & 0x1FFEu); ranks != 0;) {
+        const int top = std::bit_width(ranks) - 1;
+        ranks &= ~(1u << top);
+        const int rank = top == 13 ? 0 : top;
+        // The rank's suits, lowest first.
+        unsigned suits = ((m0 >> rank) & 1u) | ((m1 >> rank) & 1u) << 1 | ((m2 >> rank) & 1u) << 2 |
+                         ((m3 >> rank) & 1u) << 3;
+        for (; suits != 0; suits &= suits - 1) {
+            const int suit = std::countr_zero(suits);
             while (need <= 0) {
                 if (++h == 3) return;
                 need = target[h] - cardCount(order[h]->cards);

@@ -53,15 +53,18 @@ class KeyedSteps {
     }
     static void fill(Arrangement& a, const CardSet& leftover) { fillHands(a, leftover); }
     // lessFive(back, middle, k) of a back core and a middle core of the back's category, on
-    // their keys when both are exact.
-    static bool middleAboveBack(const CardSet& back, const CardSet& middle, HandCategory k);
+    // their keys when both are exact. The back's key is kept while the same back asks again.
+    bool middleAboveBack(const CardSet& back, const CardSet& middle, HandCategory k);
     // lessCoarse(middle, leftover, f) for the front categories 0, 1 and 3, read off the rank
     // patterns (`pattern` the leftover's).
     static bool middleBelowFront(const CardSet& middle, const CardSet& leftover,
                                  const RankPattern& pattern, HandCategory f);
 
     // A new search begins with an empty list.
-    void reset() { inexactCount_ = 0; }
+    void reset() {
+        inexactCount_ = 0;
+        lastBackCategory_ = cat::Reserved;
+    }
     // Appends without comparing (the specials, which enter first).
     void append(const Arrangement& a, ArrangementList& out);
     // The new arrangement removes every entry it dominates, then enters unless an entry
@@ -84,6 +87,10 @@ class KeyedSteps {
     std::vector<std::int32_t> back_, middle_, front_;
     std::vector<std::uint8_t> inexact_;  // an ordinary entry whose keys are not exact
     int inexactCount_ = 0;               // such entries in the list
+    // The back middleAboveBack() last keyed: its masks in one word, category and key.
+    std::uint64_t lastBack_ = 0;
+    HandCategory lastBackCategory_ = cat::Reserved;
+    HandKey lastBackKey_;
 };
 
 class ReferenceSteps;

@@ -1,6 +1,7 @@
 #include "search/candidates.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "cards/classify.h"
 
@@ -15,8 +16,9 @@ CardSet cardsOfRanks(const CardSet& s, std::uint16_t ranks) {
     return out;
 }
 
+// r is a rank, or the ace's value 13.
 CardSet cardsOfRank(const CardSet& s, int r) {
-    return cardsOfRanks(s, static_cast<std::uint16_t>(1u << (r % RankCount)));
+    return cardsOfRanks(s, static_cast<std::uint16_t>(1u << (r == RankCount ? 0 : r)));
 }
 
 void appendHand(CandidateList& list, const CardSet& cards, HandCategory k) {
@@ -72,8 +74,7 @@ void generateStraights(CandidateList& list, const CardSet& s) {
     }
 }
 
-void generateFullHouses(CandidateList& list, const CardSet& s) {
-    const RankPattern pat = rankPattern(s);
+void generateFullHouses(CandidateList& list, const CardSet& s, const RankPattern& pat) {
     for (int r1 = 0; r1 < RankCount; ++r1) {
         if (!((pat.three >> r1) & 1)) continue;
         const CardSet triple = cardsOfRank(s, r1);
@@ -155,7 +156,11 @@ CardSet categoryMaterial(const CardSet& s, const RankPattern& pat, HandCategory 
 }
 
 void generateCandidates(CandidateList& list, const CardSet& s, HandCategory k, HandRole role) {
-    const RankPattern pat = rankPattern(s);
+    generateCandidates(list, s, rankPattern(s), k, role);
+}
+
+void generateCandidates(CandidateList& list, const CardSet& s, const RankPattern& pat,
+                        HandCategory k, HandRole role) {
     switch (k) {
         case cat::Trash:
             generateTrash(list, s, role);
@@ -175,15 +180,14 @@ void generateCandidates(CandidateList& list, const CardSet& s, HandCategory k, H
                                cat::TwoPairs);
             }
             return;
-        case cat::Triple:
-            for (int r = 0; r < RankCount; ++r) {
-                if ((pat.three >> r) & 1) {
-                    appendHand(list, cardsOfRank(s, r), cat::Triple);
-                } else if (role == HandRole::Front && ((pat.four >> r) & 1)) {
-                    CardSet three = cardsOfRank(s, r);
-                    three.mask[3] = 0;  // a four of a kind offers its hearts, diamonds and clubs
-                    appendHand(list, three, cat::Triple);
-                }
+        case cat::Triple:  // in rank order
+            for (unsigned ranks = pat.three | (role == HandRole::Front ? pat.four : 0u); ranks != 0;
+                 ranks &= ranks - 1) {
+                const int r = std::countr_zero(ranks);
+                CardSet three = cardsOfRank(s, r);
+                // A four of a kind offers its hearts, diamonds and clubs.
+                if ((pat.four >> r) & 1) three.mask[3] = 0;
+                appendHand(list, three, cat::Triple);
             }
             return;
         case cat::Straight:
@@ -194,11 +198,11 @@ void generateCandidates(CandidateList& list, const CardSet& s, HandCategory k, H
                 if (bitCount16(s.mask[suit]) >= 5) enumerateFlushes(list, s.mask[suit], suit);
             return;
         case cat::FullHouse:
-            generateFullHouses(list, s);
+            generateFullHouses(list, s, pat);
             return;
         case cat::Quadruple:
-            for (int r = 0; r < RankCount; ++r)
-                if ((pat.four >> r) & 1) appendHand(list, cardsOfRank(s, r), cat::Quadruple);
+            for (unsigned ranks = pat.four; ranks != 0; ranks &= ranks - 1)
+                appendHand(list, cardsOfRank(s, std::countr_zero(ranks)), cat::Quadruple);
             return;
         case cat::StraightFlush:
             for (std::uint16_t straight : StraightMasks)
@@ -310,10 +314,15 @@ CardSet firstFrontCandidate(const CardSet& leftover, const RankPattern& p, HandC
             return three;
         }
         case cat::Trash: {  // the three highest ranks with all their cards
-            std::uint16_t held = valueMask(p.held), taken = 0;
-            for (int i = 0, v = 14; i < 3 && (v = topValueBelow(held, v)) != 0; ++i)
-                taken = static_cast<std::uint16_t>(taken | (1u << (v % 13)));
-            return cardsOfRanks(leftover, taken);
+            unsigned values = valueMask(p.held), taken = 0;
+            for (int i = 0; i < 3 && values != 0; ++i) {
+                const unsigned top = 1u << (std::bit_width(values) - 1);
+                taken |= top;
+                values &= ~top;
+            }
+            // Back from values (bit v - 1) to ranks: the ace's value 13 is rank 0.
+            return cardsOfRanks(
+                leftover, static_cast<std::uint16_t>(((taken << 1) & 0x1FFEu) | (taken >> 12)));
         }
         default: {
             CandidateList scratch(4);

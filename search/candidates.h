@@ -24,6 +24,11 @@ CardSet categoryMaterial(const CardSet& s, HandCategory k, HandRole role);
 CardSet categoryMaterial(const CardSet& s, const RankPattern& pattern, HandCategory k,
                          HandRole role);
 void generateCandidates(CandidateList& list, const CardSet& s, HandCategory k, HandRole role);
+// The same with the rank pattern of s computed once by the caller. For pairs, two pairs, triples
+// (not the front's) and full houses, s itself gives the list its material gives: those
+// enumerations read only the ranks the material keeps.
+void generateCandidates(CandidateList& list, const CardSet& s, const RankPattern& pattern,
+                        HandCategory k, HandRole role);
 // Every choice of one card per rank of the window t, t+1, ..., (t+4) mod 13 that is not a
 // straight flush; outermost loop over rank t, suits ascending.
 void enumerateStraights(CandidateList& list, const CardSet& window, int t);

@@ -40,7 +40,8 @@ inline std::uint32_t topValues(std::uint16_t vmask, int steps) {
 // straightKey() of the cards with rank pattern p, quick for five single ranks.
 std::uint32_t straightKeyOf(const CardSet& cards, const RankPattern& p);
 
-inline HandKey fiveKey(const CardSet& cards, HandCategory category) {
+// Both key functions are inlined into their callers: the search keys every hand it offers.
+[[gnu::always_inline]] inline HandKey fiveKey(const CardSet& cards, HandCategory category) {
     HandKey key;
     if (category > cat::StraightFlush) {
         key.Exact = false;
@@ -102,7 +103,7 @@ inline HandKey fiveKey(const CardSet& cards, HandCategory category) {
     return key;
 }
 
-inline HandKey frontKey(const CardSet& cards, HandCategory category) {
+[[gnu::always_inline]] inline HandKey frontKey(const CardSet& cards, HandCategory category) {
     HandKey key;
     const RankPattern p = rankPattern(cards);
     std::uint32_t less;
