@@ -175,12 +175,13 @@ class ReferenceScoring final : public ScoringWith<ReferenceSearch> {
 
 }  // namespace
 
-Evaluator::Evaluator(int capacity, int threads, bool reference)
+Evaluator::Evaluator(int capacity, int threads, bool reference, int simulatedDeals)
     : seats_{ArrangementList(capacity), ArrangementList(capacity), ArrangementList(capacity),
              ArrangementList(capacity)},
       chiTotal_(static_cast<std::size_t>(capacity)),
       setTotal_(static_cast<std::size_t>(capacity)),
-      simulated_(SimulatedDeals),
+      simulatedDeals_(simulatedDeals),
+      simulated_(static_cast<std::size_t>(simulatedDeals)),
       pool_(threadCount(threads)) {
     for (int t = 0; t < pool_.participants(); ++t) {
         std::unique_ptr<SeatScoring> scoring;
@@ -215,7 +216,7 @@ void Evaluator::evaluateHolding(Deal& deal, Random& rng, ScoringOption option,
     }
     std::mutex progressMutex;
     int done = 0;
-    pool_.run(SimulatedDeals, [&](int participant, int n) {
+    pool_.run(simulatedDeals_, [&](int participant, int n) {
         Worker& w = *workers_[static_cast<std::size_t>(participant)];
         // All three opponents are simulated, whatever the number in play.
         for (int seat = 1; seat <= 3; ++seat) {
@@ -226,7 +227,7 @@ void Evaluator::evaluateHolding(Deal& deal, Random& rng, ScoringOption option,
         }
         w.Scoring->score(seats_[0], {&w.Opponents[0], &w.Opponents[1], &w.Opponents[2]}, option,
                          w.Chi.data(), w.Set.data(), w.Pairings);
-        if (n == SimulatedDeals - 1)  // the lists of the last simulated deal stay visible
+        if (n == simulatedDeals_ - 1)  // the lists of the last simulated deal stay visible
             for (int seat = 1; seat <= 3; ++seat)
                 seats_[static_cast<std::size_t>(seat)].copyFrom(
                     w.Opponents[static_cast<std::size_t>(seat - 1)]);
