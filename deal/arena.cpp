@@ -1,5 +1,6 @@
 #include "deal/arena.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cmath>
 #include <mutex>
@@ -45,7 +46,7 @@ ArenaChoices playArena(const std::vector<StrategyKind>& kinds, int deals, std::u
                        const std::function<void(int)>& progress) {
     assert(deals >= 0 && threads >= 1);
     ArenaChoices choices(kinds, deals);
-    TaskPool pool(threads);
+    TaskPool pool(std::max(1, std::min(threads, deals)));  // no thread without a deal to play
     // Each thread its own strategies: their searches and evaluators are working storage.
     std::vector<std::vector<Strategy>> strategies(static_cast<std::size_t>(pool.participants()));
     for (auto& own : strategies) {
