@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "deal/driver.h"
@@ -22,23 +23,56 @@ TEST(Strategy, NamesAndLevels) {
     EXPECT_EQ(strengthName(AdvisorStrength), "Hard");
 }
 
-// An evaluation draws 39 cards per simulated deal and nothing else: the generator's state after
-// it tells how many deals were simulated, at every level.
-TEST(Strategy, EachLevelSimulatesItsNumberOfDeals) {
+// Normal leaves a START GAME as the deal driver made it; the other levels re-arrange each
+// computer seat's own cards with their strategy, from the game's generator, and leave the
+// human's seat alone.
+TEST(Strategy, PlayAtStrength) {
+    Random rng(12);
+    Deal deal;
+    SeatArrangements seats;
+    Evaluator evaluator;
+    startDeal(3, ScoringOption::Chi, DefaultDealChoiceThreshold, deal, seats, rng, evaluator);
+    Strategy normal(strategyOf(Strength::Normal)), easy(strategyOf(Strength::Easy));
+    SeatArrangements played = seats;
+    Random untouched = rng;
+    playAtStrength(normal, 3, played, ScoringOption::Chi, untouched);
+    EXPECT_EQ(played, seats);
+    EXPECT_EQ(untouched.state(), rng.state());
+
+    Random game = rng, replay = rng;
+    playAtStrength(easy, 3, played, ScoringOption::Chi, game);
+    EXPECT_EQ(played[0], seats[0]);
+    EXPECT_EQ(played[3], seats[3]);
+    for (std::size_t s = 1; s < 3; ++s) {
+        const auto cards = [](const Arrangement& a) {
+            return unite(unite(a.back.cards, a.middle.cards), a.front.cards);
+        };
+        EXPECT_EQ(played[s], easy.choose(cards(seats[s]), ScoringOption::Chi, replay));
+    }
+    EXPECT_EQ(game.state(), replay.state());
+}
+
+// An evaluation draws 39 cards per simulated deal and nothing else, random two numbers, first
+// none: the generator's state afterwards tells what each strategy drew. Every choice is one of
+// the seat's own candidates, and the same generator state gives the same choice.
+TEST(Strategy, DrawsAndChoicesOfEveryKind) {
     const CardSet holding = dealtHoldings(1, 77)[0];
-    for (Strength level : {Strength::Easy, Strength::Normal, Strength::Hard}) {
-        const auto evaluator = evaluatorFor(level);
-        const int deals = simulatedDealsOf(strategyOf(level));
-        EXPECT_EQ(evaluator->simulatedDeals(), deals);
-        Deal deal;
-        deal.Rows[0] = holdingOf(holding);
-        Random rng(5), expected(5);
-        evaluator->evaluateHolding(deal, rng, ScoringOption::Chi);
-        for (int i = 0; i < 39 * deals; ++i)
-            expected.nextRandom();
-        EXPECT_EQ(rng.state(), expected.state()) << strengthName(level);
-        // Every candidate met three opponents' lists in every simulated deal.
-        EXPECT_GE(evaluator->pairingCount() / evaluator->candidates(0).count(), 3 * deals);
+    SeatSearch search;
+    ArrangementList list;
+    search.arrangeSeat(holding, list);
+    for (StrategyKind kind : AllStrategies) {
+        Strategy strategy(kind);
+        for (ScoringOption option : {ScoringOption::Chi, ScoringOption::Set}) {
+            Random rng(5), expected(5), again(5);
+            const Arrangement a = strategy.choose(holding, option, rng);
+            const int draws = kind == StrategyKind::Random ? 2 : 39 * simulatedDealsOf(kind);
+            for (int i = 0; i < draws; ++i)
+                expected.nextRandom();
+            EXPECT_EQ(rng.state(), expected.state()) << strategyName(kind);
+            EXPECT_EQ(strategy.choose(holding, option, again), a) << strategyName(kind);
+            EXPECT_TRUE(std::find(list.begin(), list.end(), a) != list.end())
+                << strategyName(kind);
+        }
     }
     EXPECT_EQ(Evaluator().simulatedDeals(), SimulatedDeals);
     EXPECT_EQ(simulatedDealsOf(StrategyKind::Normal), SimulatedDeals);

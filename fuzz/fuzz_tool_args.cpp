@@ -12,15 +12,17 @@
 
 #include "tools/engine_tool.h"
 
-// The arenas play as many deals as they are asked (1,000 by default), and strong evaluates every
-// holding over 1,000 simulated deals: only arenas of one or two deals without strong are run, so
-// every input stays quick. Values that are no number at all are run: the tool refuses them.
+// The arenas play as many deals as they are asked (1,000 by default), and deep and strong
+// evaluate every holding over 1,000 simulated deals: only arenas of one or two deals without
+// either are run, so every input stays quick. Values that are no number at all are run: the tool
+// refuses them.
 static bool smallArena(const std::vector<std::string>& words) {
     bool arena = false, strong = false, small = false, large = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& w = words[i];
         arena = arena || w == "arena" || w == "arena-table";
-        strong = strong || w.find("strong") != std::string::npos;
+        strong =
+            strong || w.find("strong") != std::string::npos || w.find("deep") != std::string::npos;
         std::string value;
         if (w == "--deals" && i + 1 < words.size())
             value = words[i + 1];

@@ -25,7 +25,7 @@ std::uint64_t numberArg(const std::string& text, const char* option, std::uint64
 StrategyKind strategyArg(const std::string& text, const char* option) {
     if (const auto kind = strategyNamed(text)) return *kind;
     throw InputError{std::string("bad value for ") + option + ": '" + text +
-                     "' (expected random, first, easy, normal or strong)"};
+                     "' (expected random, first, easy, normal, deep or strong)"};
 }
 
 struct Common {
@@ -83,7 +83,7 @@ ArenaCommands addArenaCommands(CLI::App& app, ArenaArgs& args) {
     auto* arena = app.add_subcommand(
         "arena",
         "Play duplicate heads-up deals between two strategies (random, first, easy, "
-        "normal, strong); A's points per deal");
+        "normal, deep, strong); A's points per deal");
     arena->add_option("--a", args.a, "strategy A")->required();
     arena->add_option("--b", args.b, "strategy B")->required();
     common(arena);
@@ -92,7 +92,7 @@ ArenaCommands addArenaCommands(CLI::App& app, ArenaArgs& args) {
                            "Every pairing of several strategies over the same deals, each holding "
                            "chosen once per strategy");
     table->add_option("--strategies", args.strategies,
-                      "two or more of random, first, easy, normal, strong, comma separated");
+                      "two or more of random, first, easy, normal, deep, strong, comma separated");
     common(table);
     return {arena, table};
 }
