@@ -70,8 +70,7 @@ TEST(Strategy, DrawsAndChoicesOfEveryKind) {
                 expected.nextRandom();
             EXPECT_EQ(rng.state(), expected.state()) << strategyName(kind);
             EXPECT_EQ(strategy.choose(holding, option, again), a) << strategyName(kind);
-            EXPECT_TRUE(std::find(list.begin(), list.end(), a) != list.end())
-                << strategyName(kind);
+            EXPECT_TRUE(std::find(list.begin(), list.end(), a) != list.end()) << strategyName(kind);
         }
     }
     EXPECT_EQ(Evaluator().simulatedDeals(), SimulatedDeals);

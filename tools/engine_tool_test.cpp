@@ -341,12 +341,10 @@ TEST(BenchDigest, PinnedAndIndependentOfThreadsAndImplementation) {
 }
 
 // The evaluation as the computer's seats play it beats random choices by a margin 300 duplicate
-// deals resolve; the document has its fixed form, whatever the thread count.
+// deals resolve; the document has its fixed form.
 TEST(EngineTool, ArenaNormalBeatsRandom) {
-    const std::vector<std::string> args = {"arena",  "--a",      "normal", "--b",
-                                           "random", "--deals",  "300",    "--seed",
-                                           "11",     "--option", "chi"};
-    const ToolRun r = run(args);
+    const ToolRun r = run({"arena", "--a", "normal", "--b", "random", "--deals", "300", "--seed",
+                           "11", "--option", "chi"});
     ASSERT_EQ(r.status, 0) << r.err;
     const Json j = r.json();
     std::vector<std::string> keys;
@@ -362,14 +360,10 @@ TEST(EngineTool, ArenaNormalBeatsRandom) {
     EXPECT_GT(low, 0.0);
     EXPECT_NEAR(high - mean, 1.96 * stddev / std::sqrt(300.0), 1e-12);
     EXPECT_NEAR(mean - low, high - mean, 1e-12);
-
-    std::vector<std::string> threaded = args;
-    threaded.insert(threaded.end(), {"--threads", "3"});
-    EXPECT_EQ(run(threaded).out, r.out);
 }
 
 // A table settles every pairing from one set of choices: each of its entries is what the arena
-// of that pairing prints, and the pairing of a strategy with itself is even.
+// of that pairing prints (on another number of threads), and a strategy against itself is even.
 TEST(EngineTool, ArenaTableAgreesWithTheArena) {
     const ToolRun t = run({"arena-table", "--strategies", "first,easy,random", "--deals", "30",
                            "--seed", "4", "--option", "set", "--threads", "2"});
