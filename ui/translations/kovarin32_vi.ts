@@ -127,6 +127,30 @@
         <source>OK</source>
         <translation>ĐỒNG Ý</translation>
     </message>
+    <message>
+        <source>COMPUTER PLAYS EASY</source>
+        <translation>MÁY CHƠI DỄ</translation>
+    </message>
+    <message>
+        <source>COMPUTER PLAYS NORMAL</source>
+        <translation>MÁY CHƠI VỪA</translation>
+    </message>
+    <message>
+        <source>COMPUTER PLAYS HARD</source>
+        <translation>MÁY CHƠI KHÓ</translation>
+    </message>
+    <message>
+        <source>EASY</source>
+        <translation>DỄ</translation>
+    </message>
+    <message>
+        <source>NORMAL</source>
+        <translation>VỪA</translation>
+    </message>
+    <message>
+        <source>HARD</source>
+        <translation>KHÓ</translation>
+    </message>
 </context>
 <context>
     <name>GameText</name>
