@@ -116,6 +116,50 @@ TEST(MainWindowUi, SettingsButtonsAndPointsNeeded) {
     EXPECT_FALSE(s->control(SettingsControl::StartGame)->isVisible());
 }
 
+TEST(MainWindowUi, ComputerLevelButtons) {
+    Game game;
+    SettingsPanel* s = game.window.settingsDialog();
+    EXPECT_EQ(game.window.strength(), Strength::Normal);
+    EXPECT_EQ(s->controlText(SettingsControl::StrengthLabel), "COMPUTER PLAYS NORMAL");
+    press(s, SettingsControl::HardStrength);
+    EXPECT_EQ(game.window.strength(), Strength::Hard);
+    EXPECT_EQ(s->controlText(SettingsControl::StrengthLabel), "COMPUTER PLAYS HARD");
+    press(s, SettingsControl::EasyStrength);
+    EXPECT_EQ(game.window.strength(), Strength::Easy);
+    EXPECT_EQ(s->controlText(SettingsControl::StrengthLabel), "COMPUTER PLAYS EASY");
+    press(s, SettingsControl::NormalStrength);
+    EXPECT_EQ(game.window.strength(), Strength::Normal);
+    EXPECT_EQ(s->controlText(SettingsControl::StrengthLabel), "COMPUTER PLAYS NORMAL");
+}
+
+// At normal the computer's seats play what the deal driver chose, and the game's generator ends
+// where the rules leave it; at another level the seats choose with a generator of their own, so
+// the game's generator, and every later deal, is the same as at normal.
+TEST(MainWindowUi, TheComputersLevelLeavesTheGamesGeneratorAlone) {
+    Game normal;
+    GameState rules = normal.g();
+    Random rulesRng = normal.window.random();
+    normal.buyAndStart();
+    rules.OpponentCount = 1;
+    rules.PlayerPoints = normal.g().PlayerPoints;
+    Evaluator evaluator(ListCapacity, 2);
+    kov::startGame(rules, rulesRng, evaluator);
+    EXPECT_EQ(normal.g().Holdings, rules.Holdings);
+    EXPECT_EQ(normal.g().Arrangements, rules.Arrangements);
+    EXPECT_EQ(normal.window.random().state(), rulesRng.state());
+
+    Game easy;
+    press(easy.window.settingsDialog(), SettingsControl::EasyStrength);
+    easy.buyAndStart();
+    EXPECT_EQ(easy.g().Holdings, rules.Holdings);
+    EXPECT_EQ(easy.window.random().state(), rulesRng.state());
+    // The seat still plays its own 13 cards.
+    const auto cardsOf = [](const Arrangement& a) {
+        return unite(unite(a.back.cards, a.middle.cards), a.front.cards);
+    };
+    EXPECT_EQ(cardsOf(easy.g().Arrangements[1]), cardsOf(rules.Arrangements[1]));
+}
+
 TEST(MainWindowUi, WholeGameCycleByClicks) {
     Game game;
     game.buyAndStart();
