@@ -429,8 +429,7 @@ void MainWindow::suggest() {
     if (game_.SettledPhase != Phase::Arranging) return;
     endDrag();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const Suggestion s =
-        suggestArrangement(setOf(game_.Holdings.Rows[0]), game_.Scoring, *evaluator_);
+    const Suggestion s = suggestArrangement(setOf(game_.Holdings.Rows[0]), game_.Scoring, advisor_);
     QApplication::restoreOverrideCursor();
     if (s.placeable) placeArrangement(game_, history_, s.cells);
     pointedSpecial_ = s.special;

@@ -60,7 +60,8 @@ class MainWindow : public QWidget {
     // default; 0 turns it off.
     void setInputGuard(int milliseconds) { inputGuardMs_ = milliseconds; }
 
-    // The computer's suggestion for the player's cards (the H key and the SUGGEST button).
+    // The computer's suggestion for the player's cards (the H key and the SUGGEST button), at
+    // AdvisorStrength.
     void suggest();
 
     // Recomputes the points still needed and shows or hides START GAME.
@@ -148,6 +149,7 @@ class MainWindow : public QWidget {
 
     Strength strength_ = DefaultStrength;
     Strategy strategy_{strategyOf(DefaultStrength)};  // the computer's seats at strength_
+    Strategy advisor_{strategyOf(AdvisorStrength)};   // the suggestion (H)
 
     int zoom_ = 100;
     int inputGuardMs_;

@@ -473,7 +473,7 @@ TEST(ArrangingUi, KeysMoveTheCursorAndTheCards) {
     EXPECT_EQ(g.ArrangedCount, 2);
 }
 
-// The suggestion is the computer's choice for the player's 13 cards, laid out in one move that
+// The suggestion is the Hard level's choice for the player's 13 cards, laid out in one move that
 // Ctrl+Z takes back; the game's generator is not touched, and Enter then commits it.
 TEST(ArrangingUi, SuggestionLaysOutTheComputersChoice) {
     for (std::uint32_t seed = 1; seed < 20; ++seed) {
@@ -483,12 +483,9 @@ TEST(ArrangingUi, SuggestionLaysOutTheComputersChoice) {
         GameState& g = game.g();
         QApplication::setActiveWindow(&game.window);
         const CardSet holding = setOf(g.Holdings.Rows[0]);
-        Evaluator computer(ListCapacity, 1);
-        Deal deal;
-        deal.Rows[0] = g.Holdings.Rows[0];
+        Strategy advisor(strategyOf(AdvisorStrength));
         Random own(suggestionSeed(holding));
-        computer.evaluateHolding(deal, own, g.Scoring);
-        const Arrangement choice = computer.candidates(0)[0];
+        const Arrangement choice = advisor.choose(holding, g.Scoring, own);
         if (choice.back.category > cat::StraightFlush) continue;
 
         const std::uint32_t dealSequence = game.window.random().state();
