@@ -148,16 +148,18 @@ TEST(MainWindowUi, TheComputersLevelLeavesTheGamesGeneratorAlone) {
     EXPECT_EQ(normal.g().Arrangements, rules.Arrangements);
     EXPECT_EQ(normal.window.random().state(), rulesRng.state());
 
-    Game easy;
-    press(easy.window.settingsDialog(), SettingsControl::EasyStrength);
-    easy.buyAndStart();
-    EXPECT_EQ(easy.g().Holdings, rules.Holdings);
-    EXPECT_EQ(easy.window.random().state(), rulesRng.state());
-    // The seat still plays its own 13 cards.
-    const auto cardsOf = [](const Arrangement& a) {
-        return unite(unite(a.back.cards, a.middle.cards), a.front.cards);
-    };
-    EXPECT_EQ(cardsOf(easy.g().Arrangements[1]), cardsOf(rules.Arrangements[1]));
+    for (SettingsControl level : {SettingsControl::EasyStrength, SettingsControl::HardStrength}) {
+        Game other;
+        press(other.window.settingsDialog(), level);
+        other.buyAndStart();
+        EXPECT_EQ(other.g().Holdings, rules.Holdings);
+        EXPECT_EQ(other.window.random().state(), rulesRng.state());
+        // The seat still plays its own 13 cards.
+        const auto cardsOf = [](const Arrangement& a) {
+            return unite(unite(a.back.cards, a.middle.cards), a.front.cards);
+        };
+        EXPECT_EQ(cardsOf(other.g().Arrangements[1]), cardsOf(rules.Arrangements[1]));
+    }
 }
 
 TEST(MainWindowUi, WholeGameCycleByClicks) {
