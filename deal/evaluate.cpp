@@ -352,13 +352,14 @@ class ReferenceScoring final : public ScoringWith<ReferenceSearch> {
 
 }  // namespace
 
-Evaluator::Evaluator(int capacity, int threads, bool reference)
+Evaluator::Evaluator(int capacity, int threads, bool reference, int simulatedDeals)
     : seats_{ArrangementList(capacity), ArrangementList(capacity), ArrangementList(capacity),
              ArrangementList(capacity)},
       capacity_(capacity),
       chiTotal_(static_cast<std::size_t>(capacity)),
       setTotal_(static_cast<std::size_t>(capacity)),
-      simulated_(SimulatedDeals),
+      simulatedDeals_(simulatedDeals),
+      simulated_(static_cast<std::size_t>(simulatedDeals)),
       pool_(threadCount(threads)) {
     for (int t = 0; t < pool_.participants(); ++t) {
         std::unique_ptr<SeatScoring> scoring;
@@ -388,7 +389,7 @@ void Evaluator::evaluateHoldings(const Holding* holdings, int count, Deal& deal,
     const auto slots = static_cast<std::size_t>(count);
     while (slots_.size() < slots)
         slots_.push_back(std::make_unique<OwnSlot>(capacity_));
-    if (simulated_.size() < slots * SimulatedDeals) simulated_.resize(slots * SimulatedDeals);
+    if (simulated_.size() < slots * simulatedDeals_) simulated_.resize(slots * simulatedDeals_);
     // Every holding's own list, then the draws, in order: 39 per simulated deal.
     SeatScoring& first = *workers_.front()->Scoring;
     for (std::size_t s = 0; s < slots; ++s) {
@@ -396,9 +397,9 @@ void Evaluator::evaluateHoldings(const Holding* holdings, int count, Deal& deal,
         first.arrangeSeat(setOf(holdings[s]), slot.Own);
         slot.Overflowed = first.overflowed();
         deal.Rows[0] = holdings[s];
-        for (int k = 0; k < SimulatedDeals; ++k) {
+        for (int k = 0; k < simulatedDeals_; ++k) {
             redealUnseen(deal, rng);
-            simulated_[s * SimulatedDeals + static_cast<std::size_t>(k)] = deal;
+            simulated_[s * simulatedDeals_ + static_cast<std::size_t>(k)] = deal;
         }
     }
     for (auto& w : workers_) {
@@ -415,9 +416,9 @@ void Evaluator::evaluateHoldings(const Holding* holdings, int count, Deal& deal,
     }
     std::mutex progressMutex;
     std::vector<int> done(slots, 0);
-    pool_.run(count * SimulatedDeals, [&](int participant, int task) {
+    pool_.run(count * simulatedDeals_, [&](int participant, int task) {
         Worker& w = *workers_[static_cast<std::size_t>(participant)];
-        const auto s = static_cast<std::size_t>(task / SimulatedDeals);
+        const auto s = static_cast<std::size_t>(task / simulatedDeals_);
         Worker::Tally& t = w.Tallies[s];
         // All three opponents are simulated, whatever the number in play.
         for (int seat = 1; seat <= 3; ++seat) {
@@ -430,7 +431,7 @@ void Evaluator::evaluateHoldings(const Holding* holdings, int count, Deal& deal,
                          {&w.Opponents[0], &w.Opponents[1], &w.Opponents[2]}, option, t.Chi.data(),
                          t.Set.data(), t.Pairings);
         if (task ==
-            count * SimulatedDeals - 1)  // the lists of the last simulated deal stay visible
+            count * simulatedDeals_ - 1)  // the lists of the last simulated deal stay visible
             for (int seat = 1; seat <= 3; ++seat)
                 seats_[static_cast<std::size_t>(seat)].copyFrom(
                     w.Opponents[static_cast<std::size_t>(seat - 1)]);

@@ -110,13 +110,16 @@ class SeatScoring {
 class Evaluator {
   public:
     // threads = 0: one per hardware thread. reference = true: the straightforward search and
-    // scoring (the oracle of the tests); the results are the same.
-    explicit Evaluator(int capacity = ListCapacity, int threads = 1, bool reference = false);
+    // scoring (the oracle of the tests); the results are the same. simulatedDeals: how many deals
+    // each evaluation simulates (the computer's seats play with SimulatedDeals).
+    explicit Evaluator(int capacity = ListCapacity, int threads = 1, bool reference = false,
+                       int simulatedDeals = SimulatedDeals);
     ~Evaluator();
 
-    // Arranges row 0, re-deals rows 1..3 100 times (39 draws each), arranges and scores them,
-    // and orders the candidates so the one to play stands first. `progress`, when given, is
-    // called with the number of simulated deals done (from any thread, one call at a time).
+    // Arranges row 0, re-deals rows 1..3 simulatedDeals() times (39 draws each), arranges and
+    // scores them, and orders the candidates so the one to play stands first. `progress`, when
+    // given, is called with the number of simulated deals done (from any thread, one call at a
+    // time).
     void evaluateHolding(Deal& deal, Random& rng, ScoringOption option,
                          const std::function<void(int)>& progress = {});
 
@@ -162,6 +165,7 @@ class Evaluator {
     // A list of this evaluation filled up (the results stand on what the lists held).
     bool overflowed() const { return overflowed_; }
     int threads() const { return pool_.participants(); }
+    int simulatedDeals() const { return simulatedDeals_; }
 
   private:
     struct Worker;
@@ -177,6 +181,7 @@ class Evaluator {
     int talliesInUse_ = 0;  // the tallies below this index may be other than zero
     std::int64_t pairingCount_ = 0;
     bool overflowed_ = false;
+    int simulatedDeals_ = SimulatedDeals;
     std::vector<std::unique_ptr<Worker>> workers_;
     std::vector<Deal> simulated_;
     std::vector<int> partner_, tree_;  // orderCandidates' working storage

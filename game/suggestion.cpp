@@ -4,6 +4,25 @@
 #include "cards/special.h"
 
 namespace kov {
+namespace {
+
+// The advice as the table shows it.
+Suggestion suggestionOf(const Arrangement& chosen) {
+    Suggestion s;
+    s.arrangement = chosen;
+    const HandCategory category = s.arrangement.back.category;
+    if (isSpecialCategory(category)) s.special = category;
+    s.placeable = !isDeclaredOutright(category);
+    if (s.placeable) {
+        std::size_t i = 0;
+        for (const Hand* hand : {&s.arrangement.front, &s.arrangement.middle, &s.arrangement.back})
+            for (CardIndex c : cardsOf(hand->cards))
+                s.cells[i++] = toFaceNumber(c);
+    }
+    return s;
+}
+
+}  // namespace
 
 std::uint32_t suggestionSeed(const CardSet& holding) {
     // FNV-1a over the four suit masks.
@@ -37,19 +56,12 @@ Suggestion suggestArrangement(const CardSet& holding, ScoringOption option, Eval
         }
         evaluator.orderCandidates(option);
     }
+    return suggestionOf(evaluator.candidates(0)[0]);
+}
 
-    Suggestion s;
-    s.arrangement = evaluator.candidates(0)[0];
-    const HandCategory category = s.arrangement.back.category;
-    if (isSpecialCategory(category)) s.special = category;
-    s.placeable = !isDeclaredOutright(category);
-    if (s.placeable) {
-        std::size_t i = 0;
-        for (const Hand* hand : {&s.arrangement.front, &s.arrangement.middle, &s.arrangement.back})
-            for (CardIndex c : cardsOf(hand->cards))
-                s.cells[i++] = toFaceNumber(c);
-    }
-    return s;
+Suggestion suggestArrangement(const CardSet& holding, ScoringOption option, Strategy& strategy) {
+    Random rng(suggestionSeed(holding));
+    return suggestionOf(strategy.choose(holding, option, rng));
 }
 
 }  // namespace kov

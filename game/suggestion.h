@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "deal/evaluate.h"
+#include "deal/strategy.h"
 #include "game/game_state.h"
 
 namespace kov {
@@ -33,5 +34,9 @@ std::uint32_t suggestionSeed(const CardSet& holding);
 // use SimulatedDeals) and answers the first candidate. `evaluator` is working storage only.
 Suggestion suggestArrangement(const CardSet& holding, ScoringOption option, Evaluator& evaluator,
                               int simulatedDeals = SimulatedDeals);
+
+// The arrangement `strategy` chooses for `holding`, drawing from the suggestion's own generator
+// (the game suggests at AdvisorStrength).
+Suggestion suggestArrangement(const CardSet& holding, ScoringOption option, Strategy& strategy);
 
 }  // namespace kov

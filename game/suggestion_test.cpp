@@ -54,6 +54,23 @@ TEST(Suggestion, TheComputersChoiceForTheHolding) {
         }
 }
 
+// At a strength: what that level's strategy chooses from the holding's own seed, placeable as
+// the table needs it, and the same when asked again.
+TEST(Suggestion, TheAdvisorsChoiceForTheHolding) {
+    std::mt19937 rng(5);
+    Strategy advisor(strategyOf(AdvisorStrength)), hard(strategyOf(Strength::Hard));
+    for (ScoringOption option : {ScoringOption::Chi, ScoringOption::Set})
+        for (int k = 0; k < 2; ++k) {
+            const CardSet holding = cardsAt(shuffledDeck(rng), 0, 13);
+            const Suggestion s = suggestArrangement(holding, option, advisor);
+            Random own(suggestionSeed(holding));
+            EXPECT_EQ(s.arrangement, hard.choose(holding, option, own));
+            ASSERT_TRUE(s.placeable);
+            expectTheHoldingsCards(s, holding);
+            EXPECT_EQ(suggestArrangement(holding, option, advisor).arrangement, s.arrangement);
+        }
+}
+
 TEST(Suggestion, SeedDependsOnTheCardsOnly) {
     const CardSet a = cardsFromText("Ah 2d 4c 6s 8h Td Qc Ks 3h 5d 7c 9s Jh");
     const CardSet b = cardsFromText("Ah 2d 4c 6s 8h Td Qc Ks 3h 5d 7c 9s Js");

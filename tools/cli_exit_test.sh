@@ -27,6 +27,16 @@ check_refused settle --option chi "$work/in.json"
 mixed='["As","2h","3c","4c","5d","6s","7h","8h","9s","Th","Jd","Qs","Kd"]'
 printf '{"seats":[%s,{"back":{"cards":%s,"category":15},"middle":{"cards":%s,"category":15},"front":{"cards":%s,"category":15}}]}' "$honest" "$mixed" "$mixed" "$mixed" > "$work/in.json"
 check_refused settle --option set "$work/in.json"
+check_refused arena --a normal --b hard --deals 2
+check_refused arena --a first --b random --deals 0
+check_refused arena --a first --b random --deals 2 --threads 0
+check_refused arena-table --strategies first,first --deals 2
+out=$("$tool" arena --a first --b random --deals 20 --seed 3 --option set 2>"$work/err") || fail=1
+case "$out" in
+  '{"a":"first","b":"random","option":"set","deals":20,"mean":'*) ;;
+  *) echo "arena gave '$out'"; fail=1 ;;
+esac
+[ -s "$work/err" ] && { echo "arena wrote to standard error"; fail=1; }
 out=$("$tool" rng --seed 1 --count 5) || fail=1
 [ "$out" = "[41,18467,6334,26500,19169]" ] || { echo "rng gave $out"; fail=1; }
 [ "$fail" -eq 0 ] && echo "1 passed, 0 failed" || echo "0 passed, 1 failed"

@@ -13,6 +13,7 @@
 #include "cards/special.h"
 #include "deal/driver.h"
 #include "settle/result_rows.h"
+#include "tools/arena_command.h"
 #include "tools/bench_command.h"
 #include "tools/json_forms.h"
 #include "tools/whole_number.h"
@@ -309,6 +310,7 @@ int runEngineTool(int argc, const char* const* argv, std::istream& in, std::ostr
     std::string seed = "1", count = "10", holding, option = "chi", opponents = "1", file;
     CheckArgs check;
     BenchArgs bench;
+    ArenaArgs arenaArgs;
 
     auto* rng = app.add_subcommand("rng", "Print the generator's numbers as a JSON array");
     rng->add_option("--seed", seed, "seed (0..4294967295)")->required();
@@ -343,6 +345,7 @@ int runEngineTool(int argc, const char* const* argv, std::istream& in, std::ostr
     se->add_option("file", file, "JSON file (standard input when absent)");
 
     auto* be = addBenchCommand(app, bench);
+    const ArenaCommands arena = addArenaCommands(app, arenaArgs);
 
     try {
         app.parse(argc, argv);
@@ -378,8 +381,14 @@ int runEngineTool(int argc, const char* const* argv, std::istream& in, std::ostr
             cmdSettle(buffered, option, file);
         else if (be->parsed())
             runBench(buffered.out, bench);
+        else if (arena.arena->parsed())
+            runArena(buffered.out, arenaArgs, progressToTerminal);
+        else if (arena.table->parsed())
+            runArenaTable(buffered.out, arenaArgs, progressToTerminal);
     } catch (const InputError& e) {
-        err << "kovarin-engine: " << e.message << '\n';
+        std::string message = e.message;  // a value with a line break stays on one line
+        std::replace(message.begin(), message.end(), '\n', ' ');
+        err << "kovarin-engine: " << message << '\n';
         return 2;
     }
     out << buffer.str();

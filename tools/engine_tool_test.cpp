@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <random>
 #include <sstream>
 
@@ -197,6 +198,22 @@ TEST(EngineTool, RefusesBadInput) {
         {{"check", "--front", "Qh Qd 4c", "--middle", "Jh Jd Ac Ks 9h", "--back", "2h 3h 5h 7h 9d",
           "--claim", "9"},
          ""},
+        {{"arena", "--a", "normal", "--b", "hard", "--deals", "2"}, ""},
+        {{"arena", "--a", "Normal", "--b", "random", "--deals", "2"}, ""},
+        {{"arena", "--a", "normal", "--deals", "2"}, ""},
+        {{"arena", "--a", "first", "--b", "random", "--deals", "0"}, ""},
+        {{"arena", "--a", "first", "--b", "random", "--deals", "100001"}, ""},
+        {{"arena", "--a", "first", "--b", "random", "--deals", "-5"}, ""},
+        {{"arena", "--a", "first", "--b", "random", "--deals", "2", "--seed", "4294967296"}, ""},
+        {{"arena", "--a", "first", "--b", "random", "--deals", "2", "--option", "both"}, ""},
+        {{"arena", "--a", "first", "--b", "random", "--deals", "2", "--threads", "0"}, ""},
+        {{"arena", "--a", "first", "--b", "random", "--deals", "2", "--threads", "65"}, ""},
+        {{"arena", "--a", "first\nsecond", "--b", "random", "--deals", "2"}, ""},
+        {{"arena-table", "--strategies", "normal", "--deals", "2"}, ""},
+        {{"arena-table", "--strategies", "first,random,first", "--deals", "2"}, ""},
+        {{"arena-table", "--strategies", "first,,random", "--deals", "2"}, ""},
+        {{"arena-table", "--strategies", "first,random,", "--deals", "2"}, ""},
+        {{"arena-table", "--strategies", "first,random", "--deals", "x"}, ""},
     };
     for (const auto& [args, input] : cases) {
         const ToolRun r = run(args, input);
@@ -297,8 +314,8 @@ TEST(EngineTool, ErrorsNameTheOffendingToken) {
 }
 
 TEST(EngineTool, HelpOnEverySubcommand) {
-    for (const char* sub :
-         {"rng", "deal", "check", "arrange", "evaluate", "start", "settle", "bench"}) {
+    for (const char* sub : {"rng", "deal", "check", "arrange", "evaluate", "start", "settle",
+                            "bench", "arena", "arena-table"}) {
         const ToolRun r = run({sub, "--help"});
         EXPECT_EQ(r.status, 0) << sub;
         EXPECT_NE(r.out.find(sub), std::string::npos) << sub;
@@ -321,6 +338,47 @@ TEST(BenchDigest, PinnedAndIndependentOfThreadsAndImplementation) {
     EXPECT_EQ(benchDigest(40, 2, 2), pinned);
     EXPECT_EQ(benchDigest(40, 2, 4), pinned);
     EXPECT_EQ(benchDigest(40, 2, 1, true), pinned);
+}
+
+// The evaluation as the computer's seats play it beats random choices by a margin 300 duplicate
+// deals resolve; the document has its fixed form.
+TEST(EngineTool, ArenaNormalBeatsRandom) {
+    const ToolRun r = run({"arena", "--a", "normal", "--b", "random", "--deals", "300", "--seed",
+                           "11", "--option", "chi"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Json j = r.json();
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : j.items())
+        keys.push_back(key);
+    EXPECT_EQ(keys,
+              (std::vector<std::string>{"a", "b", "option", "deals", "mean", "stddev", "ci95"}));
+    EXPECT_EQ(j["a"], "normal");
+    EXPECT_EQ(j["b"], "random");
+    EXPECT_EQ(j["option"], "chi");
+    EXPECT_EQ(j["deals"], 300);
+    const double mean = j["mean"], stddev = j["stddev"], low = j["ci95"][0], high = j["ci95"][1];
+    EXPECT_GT(low, 0.0);
+    EXPECT_NEAR(high - mean, 1.96 * stddev / std::sqrt(300.0), 1e-12);
+    EXPECT_NEAR(mean - low, high - mean, 1e-12);
+}
+
+// A table settles every pairing from one set of choices: each of its entries is what the arena
+// of that pairing prints (on another number of threads), and a strategy against itself is even.
+TEST(EngineTool, ArenaTableAgreesWithTheArena) {
+    const ToolRun t = run({"arena-table", "--strategies", "first,easy,random", "--deals", "30",
+                           "--seed", "4", "--option", "set", "--threads", "2"});
+    ASSERT_EQ(t.status, 0) << t.err;
+    const Json pairs = t.json()["pairs"];
+    ASSERT_EQ(pairs.size(), 3u);
+    for (const Json& p : pairs) {
+        const ToolRun a = run({"arena", "--a", p["a"], "--b", p["b"], "--deals", "30", "--seed",
+                               "4", "--option", "set"});
+        ASSERT_EQ(a.status, 0) << a.err;
+        EXPECT_EQ(a.json(), p);
+    }
+    const Json self = run({"arena", "--a", "easy", "--b", "easy", "--deals", "10"}).json();
+    EXPECT_EQ(self["mean"], 0.0);
+    EXPECT_EQ(self["ci95"], Json::parse("[0.0,0.0]"));
 }
 
 TEST(EngineTool, BenchPrintsOneDocument) {

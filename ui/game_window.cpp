@@ -47,6 +47,7 @@ GameWindow::GameWindow(CardLibrary& cards, Store store, int threads) : store_(st
         const GameOptions& o = *loaded.options;
         table_->restoreOptions(o.opponents, o.stake, o.scoring, o.handOrder, o.points);
         setZoom(o.zoom);
+        table_->setStrength(o.strength);
     }
     statisticsWindow_->setStatistics(statistics_);
 
@@ -67,8 +68,8 @@ QAction* GameWindow::action(const QString& objectName) const {
 
 GameOptions GameWindow::currentOptions() const {
     const GameState& g = table_->state();
-    return {g.OpponentCount, g.UnitStake,    g.Scoring,
-            g.HandRowOrder,  g.PlayerPoints, table_->zoom()};
+    return {g.OpponentCount, g.UnitStake,    g.Scoring,         g.HandRowOrder,
+            g.PlayerPoints,  table_->zoom(), table_->strength()};
 }
 
 void GameWindow::buildMenus() {

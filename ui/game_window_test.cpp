@@ -168,6 +168,20 @@ TEST(GameWindow, OptionsBalanceAndStatisticsSurviveARestart) {
     EXPECT_EQ(again.window.statisticsWindow()->cell(0, 1), "1");
 }
 
+// The computer's level chosen on the settings panel is in force again after a restart.
+TEST(GameWindow, TheComputersLevelSurvivesARestart) {
+    QTemporaryDir dir;
+    {
+        Session run(dir);
+        EXPECT_EQ(run.window.table().strength(), Strength::Normal);
+        press(run.settings(), SettingsControl::HardStrength);
+        EXPECT_EQ(run.window.currentOptions().strength, Strength::Hard);
+    }
+    Session again(dir);
+    EXPECT_EQ(again.window.table().strength(), Strength::Hard);
+    EXPECT_EQ(again.settings()->controlText(SettingsControl::StrengthLabel), "COMPUTER PLAYS HARD");
+}
+
 // A config folder that cannot be made (a regular file where its parent should be): one message
 // for the player when saving first fails, and the game plays and counts its deals all the same.
 TEST(GameWindow, AnUnwritableStoreShowsOneMessageAndTheGamePlays) {

@@ -47,6 +47,32 @@ const SettingChoice SettingChoices[] = {
      QT_TRANSLATE_NOOP("DialogPanel", "PLAY SET OPTION")},
 };
 
+// The computer's levels: the button and the label that says the level is in force.
+struct StrengthChoice {
+    SettingsControl button;
+    Strength strength;
+    const char* text;
+};
+const StrengthChoice StrengthChoices[] = {
+    {S::EasyStrength, Strength::Easy, QT_TRANSLATE_NOOP("DialogPanel", "COMPUTER PLAYS EASY")},
+    {S::NormalStrength, Strength::Normal,
+     QT_TRANSLATE_NOOP("DialogPanel", "COMPUTER PLAYS NORMAL")},
+    {S::HardStrength, Strength::Hard, QT_TRANSLATE_NOOP("DialogPanel", "COMPUTER PLAYS HARD")},
+};
+
+// The generator the computer's seats choose with at a level other than normal: seeded from the
+// dealt cards, so that the game's own generator, and with it every later deal, is the same
+// whatever the level.
+Random strengthRandom(const Deal& deal) {
+    std::uint32_t h = 2166136261u;  // FNV-1a over the four rows
+    for (const Holding& row : deal.Rows)
+        for (CardIndex c : row) {
+            h ^= static_cast<std::uint32_t>(c);
+            h *= 16777619u;
+        }
+    return Random(h);
+}
+
 // The point purchases.
 struct PointPurchase {
     SettingsControl button;
@@ -287,13 +313,27 @@ void MainWindow::onSettingsCommand(SettingsControl id) {
             c.apply(game_);
             settings_->setControlText(c.label, QCoreApplication::translate("DialogPanel", c.text));
         }
+    for (const StrengthChoice& c : StrengthChoices)
+        if (c.button == id) setStrength(c.strength);
     updateStartButton();
     emit optionsChanged();
+}
+
+void MainWindow::setStrength(Strength strength) {
+    for (const StrengthChoice& c : StrengthChoices)
+        if (c.strength == strength)
+            settings_->setControlText(S::StrengthLabel,
+                                      QCoreApplication::translate("DialogPanel", c.text));
+    if (strength == strength_) return;
+    strength_ = strength;
+    strategy_ = Strategy(strategyOf(strength));
 }
 
 void MainWindow::startGame() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     kov::startGame(game_, rng_, *evaluator_);
+    Random strengthRng = strengthRandom(game_.Holdings);
+    playAtStrength(strategy_, game_.seatsInPlay(), game_.Arrangements, game_.Scoring, strengthRng);
     QApplication::restoreOverrideCursor();
     sortHandRow(game_);
     history_.clear();
@@ -389,8 +429,7 @@ void MainWindow::suggest() {
     if (game_.SettledPhase != Phase::Arranging) return;
     endDrag();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const Suggestion s =
-        suggestArrangement(setOf(game_.Holdings.Rows[0]), game_.Scoring, *evaluator_);
+    const Suggestion s = suggestArrangement(setOf(game_.Holdings.Rows[0]), game_.Scoring, advisor_);
     QApplication::restoreOverrideCursor();
     if (s.placeable) placeArrangement(game_, history_, s.cells);
     pointedSpecial_ = s.special;

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "deal/strategy.h"
 #include "game/game_flow.h"
 #include "game/table_moves.h"
 #include "ui/card_library.h"
@@ -59,7 +60,8 @@ class MainWindow : public QWidget {
     // default; 0 turns it off.
     void setInputGuard(int milliseconds) { inputGuardMs_ = milliseconds; }
 
-    // The computer's suggestion for the player's cards (the H key and the SUGGEST button).
+    // The computer's suggestion for the player's cards (the H key and the SUGGEST button), at
+    // AdvisorStrength.
     void suggest();
 
     // Recomputes the points still needed and shows or hides START GAME.
@@ -69,6 +71,11 @@ class MainWindow : public QWidget {
     // panel: a choice that is already in force keeps its label as it stands.
     void restoreOptions(int opponents, int stake, ScoringOption scoring, HandOrder order,
                         int points);
+
+    // How well the computer's seats play from the next START GAME on (the settings panel's
+    // level buttons); the label names the level in force.
+    void setStrength(Strength strength);
+    Strength strength() const { return strength_; }
 
     // The zoom in per cent (100, 150 or 200): the window is 800 x 600 times it, everything on it
     // scaled alike, and input positions are mapped back to the table's 800 x 600 grid.
@@ -139,6 +146,10 @@ class MainWindow : public QWidget {
         QPoint grabOffset;  // from the card's top-left to the pointer
         bool dragging = false;
     } pressed_;
+
+    Strength strength_ = DefaultStrength;
+    Strategy strategy_{strategyOf(DefaultStrength)};  // the computer's seats at strength_
+    Strategy advisor_{strategyOf(AdvisorStrength)};   // the suggestion (H)
 
     int zoom_ = 100;
     int inputGuardMs_;

@@ -116,6 +116,52 @@ TEST(MainWindowUi, SettingsButtonsAndPointsNeeded) {
     EXPECT_FALSE(s->control(SettingsControl::StartGame)->isVisible());
 }
 
+TEST(MainWindowUi, ComputerLevelButtons) {
+    Game game;
+    SettingsPanel* s = game.window.settingsDialog();
+    EXPECT_EQ(game.window.strength(), Strength::Normal);
+    EXPECT_EQ(s->controlText(SettingsControl::StrengthLabel), "COMPUTER PLAYS NORMAL");
+    press(s, SettingsControl::HardStrength);
+    EXPECT_EQ(game.window.strength(), Strength::Hard);
+    EXPECT_EQ(s->controlText(SettingsControl::StrengthLabel), "COMPUTER PLAYS HARD");
+    press(s, SettingsControl::EasyStrength);
+    EXPECT_EQ(game.window.strength(), Strength::Easy);
+    EXPECT_EQ(s->controlText(SettingsControl::StrengthLabel), "COMPUTER PLAYS EASY");
+    press(s, SettingsControl::NormalStrength);
+    EXPECT_EQ(game.window.strength(), Strength::Normal);
+    EXPECT_EQ(s->controlText(SettingsControl::StrengthLabel), "COMPUTER PLAYS NORMAL");
+}
+
+// At normal the computer's seats play what the deal driver chose, and the game's generator ends
+// where the rules leave it; at another level the seats choose with a generator of their own, so
+// the game's generator, and every later deal, is the same as at normal.
+TEST(MainWindowUi, TheComputersLevelLeavesTheGamesGeneratorAlone) {
+    Game normal;
+    GameState rules = normal.g();
+    Random rulesRng = normal.window.random();
+    normal.buyAndStart();
+    rules.OpponentCount = 1;
+    rules.PlayerPoints = normal.g().PlayerPoints;
+    Evaluator evaluator(ListCapacity, 2);
+    kov::startGame(rules, rulesRng, evaluator);
+    EXPECT_EQ(normal.g().Holdings, rules.Holdings);
+    EXPECT_EQ(normal.g().Arrangements, rules.Arrangements);
+    EXPECT_EQ(normal.window.random().state(), rulesRng.state());
+
+    for (SettingsControl level : {SettingsControl::EasyStrength, SettingsControl::HardStrength}) {
+        Game other;
+        press(other.window.settingsDialog(), level);
+        other.buyAndStart();
+        EXPECT_EQ(other.g().Holdings, rules.Holdings);
+        EXPECT_EQ(other.window.random().state(), rulesRng.state());
+        // The seat still plays its own 13 cards.
+        const auto cardsOf = [](const Arrangement& a) {
+            return unite(unite(a.back.cards, a.middle.cards), a.front.cards);
+        };
+        EXPECT_EQ(cardsOf(other.g().Arrangements[1]), cardsOf(rules.Arrangements[1]));
+    }
+}
+
 TEST(MainWindowUi, WholeGameCycleByClicks) {
     Game game;
     game.buyAndStart();
@@ -429,7 +475,7 @@ TEST(ArrangingUi, KeysMoveTheCursorAndTheCards) {
     EXPECT_EQ(g.ArrangedCount, 2);
 }
 
-// The suggestion is the computer's choice for the player's 13 cards, laid out in one move that
+// The suggestion is the Hard level's choice for the player's 13 cards, laid out in one move that
 // Ctrl+Z takes back; the game's generator is not touched, and Enter then commits it.
 TEST(ArrangingUi, SuggestionLaysOutTheComputersChoice) {
     for (std::uint32_t seed = 1; seed < 20; ++seed) {
@@ -439,12 +485,9 @@ TEST(ArrangingUi, SuggestionLaysOutTheComputersChoice) {
         GameState& g = game.g();
         QApplication::setActiveWindow(&game.window);
         const CardSet holding = setOf(g.Holdings.Rows[0]);
-        Evaluator computer(ListCapacity, 1);
-        Deal deal;
-        deal.Rows[0] = g.Holdings.Rows[0];
+        Strategy advisor(strategyOf(AdvisorStrength));
         Random own(suggestionSeed(holding));
-        computer.evaluateHolding(deal, own, g.Scoring);
-        const Arrangement choice = computer.candidates(0)[0];
+        const Arrangement choice = advisor.choose(holding, g.Scoring, own);
         if (choice.back.category > cat::StraightFlush) continue;
 
         const std::uint32_t dealSequence = game.window.random().state();

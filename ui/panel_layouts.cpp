@@ -59,6 +59,12 @@ const PanelLayout& settingsLayout() {
                    21),
             button(C::SetOption, QT_TRANSLATE_NOOP("DialogPanel", "PLAY SET OPTION"), 240, 132, 77,
                    21),
+            // The computer's level, in the free rows under the point purchases.
+            label(C::StrengthLabel, QT_TRANSLATE_NOOP("DialogPanel", "COMPUTER PLAYS NORMAL"), 24,
+                  262, 102, 25),
+            button(C::EasyStrength, QT_TRANSLATE_NOOP("DialogPanel", "EASY"), 153, 262, 77, 21),
+            button(C::NormalStrength, QT_TRANSLATE_NOOP("DialogPanel", "NORMAL"), 240, 262, 77, 21),
+            button(C::HardStrength, QT_TRANSLATE_NOOP("DialogPanel", "HARD"), 327, 262, 77, 21),
         }};
     return layout;
 }

@@ -28,6 +28,10 @@ enum class SettingsControl : int {
     OptionLabel = 1016,
     ChiOption = 1017,
     SetOption = 1018,
+    StrengthLabel = 1019,  // label: the computer's level in force
+    EasyStrength = 1020,
+    NormalStrength = 1021,
+    HardStrength = 1022,
 };
 
 // The arrangement panel beside the player's table: the commits and the hand row's order.

@@ -123,6 +123,17 @@ QString rulesText() {
             "dealt holdings, and a draw decides which of them you receive. On the results, "
             "Review (R) shows what the computer would have played with your cards and what "
             "both arrangements are worth on the same simulated deals.</p>"),
+        QT_TRANSLATE_NOOP(
+            "kov::ui::RulesWindow",
+            "<h3>The computer's level</h3><p>The settings panel chooses how well the computer's "
+            "opponents play. Normal, the default, is the play described above. Easy simulates "
+            "10 deals instead of 100; measured over 20,000 duplicate deals it loses only 0.02 "
+            "points per deal to Normal under the chi option and 0.006 sets under the set "
+            "option. Hard simulates 1,000 deals against imaginary opponents who each play "
+            "their best arrangement; over 1,000 deals it wins 0.037 points per deal from Normal "
+            "under the chi option, while under the set option the difference (+0.003 sets) is "
+            "too small to measure. The suggestion (H) is Hard's choice; the review measures "
+            "as Normal does.</p>"),
     };
     QString text;
     for (const char* section : sections)

@@ -67,6 +67,24 @@ std::optional<qint64> number(const Settings& s, const QString& key, qint64 low, 
     return v;
 }
 
+// The computer's level as the settings file writes it, and back.
+const char* strengthKey(Strength strength) {
+    switch (strength) {
+        case Strength::Easy:
+            return "easy";
+        case Strength::Hard:
+            return "hard";
+        case Strength::Normal:
+            break;
+    }
+    return "normal";
+}
+std::optional<Strength> strengthNamed(const QString& key) {
+    for (Strength s : {Strength::Easy, Strength::Normal, Strength::Hard})
+        if (key == strengthKey(s)) return s;
+    return std::nullopt;
+}
+
 // Options from the settings file; "bad" when present but not sound.
 std::optional<GameOptions> readOptions(const Settings& s, bool& bad) {
     if (!s.contains("options/opponents")) return std::nullopt;
@@ -77,8 +95,13 @@ std::optional<GameOptions> readOptions(const Settings& s, bool& bad) {
     const auto points = number(s, "options/points", -PointsLimit, PointsLimit);
     // Files written before the zoom was kept have none: 100 %.
     const auto zoom = s.contains("options/zoom") ? number(s, "options/zoom", 100, 200) : 100;
+    // Files written before the computer's level was kept have none: normal.
+    const QString strength =
+        s.contains("options/strength") ? s.value("options/strength") : QStringLiteral("normal");
+    const auto level = strengthNamed(strength);
     if (!opponents || !stake || !points || !zoom || !isZoomStep(static_cast<int>(*zoom)) ||
-        (scoring != "chi" && scoring != "set") || (order != "suit" && order != "number")) {
+        !level || (scoring != "chi" && scoring != "set") ||
+        (order != "suit" && order != "number")) {
         bad = true;
         return std::nullopt;
     }
@@ -89,6 +112,7 @@ std::optional<GameOptions> readOptions(const Settings& s, bool& bad) {
     o.handOrder = order == "suit" ? HandOrder::BySuit : HandOrder::ByCardNumber;
     o.points = static_cast<int>(*points);
     o.zoom = static_cast<int>(*zoom);
+    o.strength = *level;
     return o;
 }
 
@@ -322,6 +346,7 @@ bool Store::writeSettings() {
         line("handOrder", options_->handOrder == HandOrder::BySuit ? "suit" : "number");
         line("points", options_->points);
         line("zoom", options_->zoom);
+        line("strength", strengthKey(options_->strength));
     }
     if (statistics_.total().played > 0) t += "[statistics]\n";
     for (std::size_t k = 0; k < 2; ++k) {

@@ -21,6 +21,7 @@
 #include <functional>
 #include <optional>
 
+#include "deal/strategy.h"
 #include "game/game_state.h"
 #include "game/statistics.h"
 
@@ -33,7 +34,8 @@ struct GameOptions {
     ScoringOption scoring = ScoringOption::Chi;
     HandOrder handOrder = HandOrder::BySuit;
     int points = 0;
-    int zoom = 100;  // the table's zoom in per cent (View menu)
+    int zoom = 100;                       // the table's zoom in per cent (View menu)
+    Strength strength = DefaultStrength;  // how well the computer's seats play
     bool operator==(const GameOptions&) const = default;
 };
 

@@ -71,7 +71,8 @@ TEST(Store, NothingStoredGivesNothingAndNoComplaint) {
 
 TEST(Store, RoundTrip) {
     Folders f;
-    const GameOptions options{3, 2, ScoringOption::Set, HandOrder::ByCardNumber, -17, 150};
+    const GameOptions options{3,   2,   ScoringOption::Set, HandOrder::ByCardNumber,
+                              -17, 150, Strength::Hard};
     {
         Store store = f.store();
         store.load();
@@ -89,6 +90,20 @@ TEST(Store, RoundTrip) {
 }
 
 // Random bytes in both files, many times over: the defaults and exactly one line per file.
+// Each level is written and read back as itself.
+TEST(Store, EveryComputerLevelRoundTrips) {
+    for (Strength level : {Strength::Easy, Strength::Normal, Strength::Hard}) {
+        Folders f;
+        GameOptions options;
+        options.strength = level;
+        f.store().saveOptions(options);
+        const Store::Loaded loaded = f.store().load();
+        ASSERT_TRUE(loaded.options.has_value());
+        EXPECT_EQ(loaded.options->strength, level);
+        EXPECT_TRUE(f.complaints.isEmpty());
+    }
+}
+
 TEST(Store, GarbageGivesDefaultsAndOneLineEach) {
     QRandomGenerator random(14);
     for (int round = 0; round < 16; ++round) {
@@ -126,6 +141,8 @@ TEST(Store, ImpossibleValuesGiveDefaults) {
         "points=99999999999\n",
         "version=1\n[options]\nopponents=1\nstake=1\nscoring=chi\nhandOrder=suit\npoints=0\n"
         "zoom=125\n",
+        "version=1\n[options]\nopponents=1\nstake=1\nscoring=chi\nhandOrder=suit\npoints=0\n"
+        "strength=strong\n",
     };
     for (const char* text : files) {
         Folders f;
@@ -141,7 +158,7 @@ TEST(Store, ImpossibleValuesGiveDefaults) {
     EXPECT_EQ(f.complaints.size(), 1);
 }
 
-// Options written before the zoom was kept load at 100 %.
+// Options written before the zoom and the computer's level were kept load at 100 % and normal.
 TEST(Store, OptionsWithoutAZoomLoadAtOneHundredPerCent) {
     Folders f;
     writeBytes(f.config() + "/kovarin32.conf",
@@ -150,6 +167,7 @@ TEST(Store, OptionsWithoutAZoomLoadAtOneHundredPerCent) {
     const Store::Loaded loaded = f.store().load();
     ASSERT_TRUE(loaded.options.has_value());
     EXPECT_EQ(loaded.options->zoom, 100);
+    EXPECT_EQ(loaded.options->strength, Strength::Normal);
     EXPECT_EQ(loaded.options->points, 7);
     EXPECT_TRUE(f.complaints.isEmpty());
 }

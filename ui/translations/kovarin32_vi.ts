@@ -127,6 +127,30 @@
         <source>OK</source>
         <translation>ĐỒNG Ý</translation>
     </message>
+    <message>
+        <source>COMPUTER PLAYS EASY</source>
+        <translation>MÁY CHƠI DỄ</translation>
+    </message>
+    <message>
+        <source>COMPUTER PLAYS NORMAL</source>
+        <translation>MÁY CHƠI VỪA</translation>
+    </message>
+    <message>
+        <source>COMPUTER PLAYS HARD</source>
+        <translation>MÁY CHƠI KHÓ</translation>
+    </message>
+    <message>
+        <source>EASY</source>
+        <translation>DỄ</translation>
+    </message>
+    <message>
+        <source>NORMAL</source>
+        <translation>VỪA</translation>
+    </message>
+    <message>
+        <source>HARD</source>
+        <translation>KHÓ</translation>
+    </message>
 </context>
 <context>
     <name>GameText</name>
@@ -567,6 +591,10 @@
     <message>
         <source>Close</source>
         <translation>Đóng</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The computer&apos;s level&lt;/h3&gt;&lt;p&gt;The settings panel chooses how well the computer&apos;s opponents play. Normal, the default, is the play described above. Easy simulates 10 deals instead of 100; measured over 20,000 duplicate deals it loses only 0.02 points per deal to Normal under the chi option and 0.006 sets under the set option. Hard simulates 1,000 deals against imaginary opponents who each play their best arrangement; over 1,000 deals it wins 0.037 points per deal from Normal under the chi option, while under the set option the difference (+0.003 sets) is too small to measure. The suggestion (H) is Hard&apos;s choice; the review measures as Normal does.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Mức chơi của máy&lt;/h3&gt;&lt;p&gt;Bảng thiết lập chọn máy chơi giỏi đến đâu. Vừa, mức mặc định, là cách chơi mô tả ở trên. Dễ chỉ giả lập 10 ván thay vì 100; đo trên 20.000 ván đấu lặp, nó chỉ thua Vừa 0,02 điểm mỗi ván khi tính chi và 0,006 ván khi tính ván. Khó giả lập 1.000 ván với các đối thủ tưởng tượng luôn xếp bài tốt nhất; trên 1.000 ván, nó thắng Vừa 0,037 điểm mỗi ván khi tính chi, còn khi tính ván chênh lệch (+0,003 ván) quá nhỏ để đo được. Gợi ý (H) là lựa chọn của mức Khó; phần xem lại đo như mức Vừa.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

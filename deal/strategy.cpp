@@ -1,0 +1,171 @@
+#include "deal/strategy.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace kov {
+
+std::string_view strategyName(StrategyKind kind) {
+    switch (kind) {
+        case StrategyKind::Random:
+            return "random";
+        case StrategyKind::First:
+            return "first";
+        case StrategyKind::Easy:
+            return "easy";
+        case StrategyKind::Normal:
+            return "normal";
+        case StrategyKind::Deep:
+            return "deep";
+        case StrategyKind::Strong:
+            return "strong";
+    }
+    return "";
+}
+
+std::optional<StrategyKind> strategyNamed(std::string_view name) {
+    for (StrategyKind kind : AllStrategies)
+        if (strategyName(kind) == name) return kind;
+    return std::nullopt;
+}
+
+int simulatedDealsOf(StrategyKind kind) {
+    switch (kind) {
+        case StrategyKind::Easy:
+            return 10;
+        case StrategyKind::Normal:
+            return SimulatedDeals;
+        case StrategyKind::Deep:
+        case StrategyKind::Strong:
+            return 1000;
+        default:
+            return 0;
+    }
+}
+
+std::string_view strengthName(Strength strength) {
+    switch (strength) {
+        case Strength::Easy:
+            return "Easy";
+        case Strength::Normal:
+            return "Normal";
+        case Strength::Hard:
+            return "Hard";
+    }
+    return "";
+}
+
+StrategyKind strategyOf(Strength strength) {
+    switch (strength) {
+        case Strength::Easy:
+            return StrategyKind::Easy;
+        case Strength::Hard:
+            return StrategyKind::Strong;
+        default:
+            return StrategyKind::Normal;
+    }
+}
+
+struct Strategy::Searching {
+    SeatSearch Search;
+    ArrangementList List;
+};
+
+// The index of the first highest total: the candidate the evaluation's ordering puts first.
+static int firstHighest(const std::vector<std::int32_t>& total) {
+    return static_cast<int>(std::max_element(total.begin(), total.end()) - total.begin());
+}
+
+// strong: every simulated deal is dealt and searched as in the plain evaluation; then each
+// imaginary opponent picks its candidate with the best total against the other three seats'
+// whole lists (the own list included), and the own candidates meet those three picks.
+struct Strategy::OpponentsChoosing {
+    SeatSearch Search;
+    ArrangementList Own;
+    std::array<ArrangementList, 3> Opponents;
+    std::array<ArrangementList, 3> Picks{ArrangementList(1), ArrangementList(1),
+                                         ArrangementList(1)};
+    std::vector<PairingKey> OwnKeys;
+    std::array<std::vector<PairingKey>, 3> OpponentKeys, PickKeys;
+    std::vector<std::int32_t> Chi, Set, OpponentChi, OpponentSet;
+
+    Arrangement choose(const CardSet& holding, ScoringOption option, Random& rng, int deals) {
+        Search.arrangeSeat(holding, Own);
+        pairingKeys(Own, OwnKeys);
+        Chi.assign(static_cast<std::size_t>(Own.count()), 0);
+        Set.assign(static_cast<std::size_t>(Own.count()), 0);
+        Deal deal;
+        deal.Rows[0] = holdingOf(holding);
+        std::int64_t pairings = 0;
+        for (int d = 0; d < deals; ++d) {
+            redealUnseen(deal, rng);
+            for (std::size_t j = 0; j < 3; ++j) {
+                Search.arrangeSeat(setOf(deal.Rows[j + 1]), Opponents[j]);
+                pairingKeys(Opponents[j], OpponentKeys[j]);
+            }
+            for (std::size_t j = 0; j < 3; ++j) {
+                const std::size_t k = (j + 1) % 3, l = (j + 2) % 3;
+                OpponentChi.assign(static_cast<std::size_t>(Opponents[j].count()), 0);
+                OpponentSet.assign(static_cast<std::size_t>(Opponents[j].count()), 0);
+                scoreAgainstKeyed(Opponents[j], OpponentKeys[j],
+                                  {&Own, &Opponents[k], &Opponents[l]},
+                                  {&OwnKeys, &OpponentKeys[k], &OpponentKeys[l]}, option,
+                                  OpponentChi.data(), OpponentSet.data(), pairings);
+                Picks[j].clear();
+                Picks[j].append(Opponents[j][firstHighest(
+                    option == ScoringOption::Chi ? OpponentChi : OpponentSet)]);
+                pairingKeys(Picks[j], PickKeys[j]);
+            }
+            scoreAgainstKeyed(Own, OwnKeys, {&Picks[0], &Picks[1], &Picks[2]},
+                              {&PickKeys[0], &PickKeys[1], &PickKeys[2]}, option, Chi.data(),
+                              Set.data(), pairings);
+        }
+        return Own[firstHighest(option == ScoringOption::Chi ? Chi : Set)];
+    }
+};
+
+Strategy::Strategy(StrategyKind kind) : kind_(kind) {
+    if (kind == StrategyKind::Strong)
+        strong_ = std::make_unique<OpponentsChoosing>();
+    else if (const int deals = simulatedDealsOf(kind); deals > 0)
+        evaluator_ = std::make_unique<Evaluator>(ListCapacity, 1, false, deals);
+    else
+        search_ = std::make_unique<Searching>();
+}
+
+Strategy::~Strategy() = default;
+Strategy::Strategy(Strategy&&) noexcept = default;
+Strategy& Strategy::operator=(Strategy&&) noexcept = default;
+
+Arrangement Strategy::choose(const CardSet& holding, ScoringOption option, Random& rng) {
+    assert(cardCount(holding) == 13);
+    if (strong_) return strong_->choose(holding, option, rng, simulatedDealsOf(kind_));
+    if (evaluator_) {
+        Deal deal;
+        deal.Rows[0] = holdingOf(holding);
+        evaluator_->evaluateHolding(deal, rng, option);
+        return evaluator_->candidates(0)[0];
+    }
+    search_->Search.arrangeSeat(holding, search_->List);
+    const ArrangementList& list = search_->List;
+    assert(list.count() > 0);
+    if (kind_ == StrategyKind::First) return list[0];
+    // Two draws make 30 bits: every index of even the longest list is reachable, with a bias
+    // far below anything an arena can measure.
+    const int high = rng.nextRandom();
+    const int low = rng.nextRandom();
+    const auto draw = (static_cast<std::uint32_t>(high) << 15) | static_cast<std::uint32_t>(low);
+    return list[static_cast<int>(draw % static_cast<std::uint32_t>(list.count()))];
+}
+
+void playAtStrength(Strategy& strategy, int n, SeatArrangements& seats, ScoringOption option,
+                    Random& rng) {
+    assert(n >= 2 && n <= 4);
+    if (strategy.kind() == StrategyKind::Normal) return;
+    for (int s = 1; s < n; ++s) {
+        Arrangement& a = seats[static_cast<std::size_t>(s)];
+        a = strategy.choose(unite(unite(a.back.cards, a.middle.cards), a.front.cards), option, rng);
+    }
+}
+
+}  // namespace kov

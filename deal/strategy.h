@@ -1,0 +1,78 @@
+#pragma once
+// Ways to choose a seat's arrangement, all among the seat's own candidate list: a random one,
+// the list's first, or the one an evaluation by simulated deals ranks first. The game offers
+// three of them as its strength levels.
+//
+//   random  a uniformly random candidate;
+//   first   the list's first candidate;
+//   easy    the computer's evaluation with 10 simulated deals;
+//   normal  the computer's evaluation as its seats play: 100 simulated deals;
+//   deep    the same evaluation with 1,000 simulated deals;
+//   strong  1,000 simulated deals against imaginary opponents who choose well: in each simulated
+//           deal every imaginary opponent plays the one candidate that scores best against the
+//           other three seats' lists, and the own candidates are scored against those three
+//           arrangements. The plain evaluation scores against every candidate of every opponent
+//           alike, careless ones included; measured in the arena, more simulated deals alone
+//           (deep) do not play better than normal, this does.
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+#include "deal/evaluate.h"
+
+namespace kov {
+
+enum class StrategyKind : int { Random, First, Easy, Normal, Deep, Strong };
+inline constexpr std::array<StrategyKind, 6> AllStrategies = {
+    StrategyKind::Random, StrategyKind::First, StrategyKind::Easy,
+    StrategyKind::Normal, StrategyKind::Deep,  StrategyKind::Strong};
+
+// "random", "first", "easy", "normal", "deep", "strong"; and back (nothing for an unknown name).
+std::string_view strategyName(StrategyKind kind);
+std::optional<StrategyKind> strategyNamed(std::string_view name);
+// The simulated deals of an evaluating strategy (10, 100, 1000, 1000); 0 for random and first.
+int simulatedDealsOf(StrategyKind kind);
+
+// The game's strength levels. Normal is the computer's seats as the rules have them play.
+enum class Strength : int { Easy, Normal, Hard };
+inline constexpr Strength DefaultStrength = Strength::Normal;
+// The suggestion and the review of a deal choose at this level.
+inline constexpr Strength AdvisorStrength = Strength::Hard;
+// "Easy", "Normal", "Hard": the level's name as the settings show it.
+std::string_view strengthName(Strength strength);
+StrategyKind strategyOf(Strength strength);  // easy, normal, strong
+
+// One strategy with its working storage; one object per thread.
+class Strategy {
+  public:
+    explicit Strategy(StrategyKind kind);
+    ~Strategy();
+    Strategy(Strategy&&) noexcept;
+    Strategy& operator=(Strategy&&) noexcept;
+    StrategyKind kind() const { return kind_; }
+
+    // The arrangement this strategy plays with the 13 cards `holding`. `rng` is the strategy's
+    // generator: random draws its candidate from it; the evaluating strategies re-deal the
+    // unseen cards with it, 39 draws per simulated deal, exactly as the computer's seats do
+    // (normal then picks what the deal driver picks from the same generator state); first
+    // leaves it alone.
+    Arrangement choose(const CardSet& holding, ScoringOption option, Random& rng);
+
+  private:
+    struct Searching;
+    struct OpponentsChoosing;
+    StrategyKind kind_;
+    std::unique_ptr<Searching> search_;          // random and first
+    std::unique_ptr<Evaluator> evaluator_;       // easy, normal, deep
+    std::unique_ptr<OpponentsChoosing> strong_;  // strong
+};
+
+// After START GAME (startDeal), the computer's seats 1..n-1 play at the level of `strategy`
+// (one of strategyOf's): normal keeps the deal driver's arrangements, the rules exactly, and
+// draws nothing; easy and strong choose again from each seat's holding, drawing from `rng`.
+void playAtStrength(Strategy& strategy, int n, SeatArrangements& seats, ScoringOption option,
+                    Random& rng);
+
+}  // namespace kov
