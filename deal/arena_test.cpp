@@ -5,16 +5,10 @@
 #include <cmath>
 
 #include "cards/card_text.h"
+#include "cards/test_arrangement.h"
 
 namespace kov {
 namespace {
-
-Arrangement regular(const char* back, const char* middle, const char* front) {
-    Arrangement a;
-    EXPECT_TRUE(
-        evaluateArrangement(a, cardsFromText(front), cardsFromText(middle), cardsFromText(back)));
-    return a;
-}
 
 TEST(Arena, HeadsUpPointsAreTheSettlementsBetweenTwoSeats) {
     const Arrangement a = regular("7h 7d 7s 7c 8d", "Qh Qd 2c 3s 4d", "9d 9c Ah");

@@ -9,18 +9,12 @@
 #include "cards/card_text.h"
 #include "cards/compare.h"
 #include "cards/special.h"
+#include "cards/test_arrangement.h"
 #include "cards/test_deck.h"
 #include "cards/test_soak.h"
 
 namespace kov {
 namespace {
-
-Arrangement regular(const char* back, const char* middle, const char* front) {
-    Arrangement a;
-    EXPECT_TRUE(
-        evaluateArrangement(a, cardsFromText(front), cardsFromText(middle), cardsFromText(back)));
-    return a;
-}
 
 Arrangement special(const char* cards, int category) {
     Arrangement a;

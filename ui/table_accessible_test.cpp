@@ -27,12 +27,7 @@ struct Table {
         QApplication::setActiveWindow(&window);
     }
     GameState& g() { return window.state(); }
-    void start() {
-        SettingsPanel* s = window.settingsDialog();
-        while (!s->control(SettingsControl::StartGame)->isVisible())
-            press(s, SettingsControl::AddTwentyPoints);
-        press(s, SettingsControl::StartGame);
-    }
+    void start() { startDealByPresses(window); }
     // The table among the window's accessible children.
     QAccessibleInterface* table() {
         QAccessibleInterface* w = QAccessible::queryAccessibleInterface(&window);

@@ -35,6 +35,14 @@ void press(Panel<Control>* panel, Control id) {
     QTest::mouseClick(b, Qt::LeftButton);
 }
 
+// Buys points until START GAME shows, then starts a deal.
+inline void startDealByPresses(MainWindow& window) {
+    SettingsPanel* s = window.settingsDialog();
+    while (!s->control(SettingsControl::StartGame)->isVisible())
+        press(s, SettingsControl::AddTwentyPoints);
+    press(s, SettingsControl::StartGame);
+}
+
 // Clicks the middle of a table cell.
 inline void clickTableCell(MainWindow& window, int row, int column) {
     QTest::mouseClick(&window, Qt::LeftButton, {}, cardRect(row, column).center());

@@ -29,12 +29,7 @@ struct ZoomedGame {
         window.show();
     }
     GameState& g() { return window.state(); }
-    void start() {
-        SettingsPanel* s = window.settingsDialog();
-        while (!s->control(SettingsControl::StartGame)->isVisible())
-            press(s, SettingsControl::AddTwentyPoints);
-        press(s, SettingsControl::StartGame);
-    }
+    void start() { startDealByPresses(window); }
     // Where a logical point of the table is on the zoomed window.
     QPoint at(QPoint logical) const {
         return QPoint(static_cast<int>(logical.x() * window.scale()),
