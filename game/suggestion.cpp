@@ -35,27 +35,11 @@ std::uint32_t suggestionSeed(const CardSet& holding) {
     return h;
 }
 
-Suggestion suggestArrangement(const CardSet& holding, ScoringOption option, Evaluator& evaluator,
-                              int simulatedDeals) {
+Suggestion suggestArrangement(const CardSet& holding, ScoringOption option, Evaluator& evaluator) {
     Random rng(suggestionSeed(holding));
     Deal deal;
     deal.Rows[0] = holdingOf(holding);
-    if (simulatedDeals == SimulatedDeals) {
-        evaluator.evaluateHolding(deal, rng, option);
-    } else {
-        // The same evaluation one simulated deal after the other, with its own number of deals.
-        SeatSearch search;
-        search.arrangeSeat(holding, evaluator.candidates(0));
-        evaluator.clearTallies();
-        for (int n = 0; n < simulatedDeals; ++n) {
-            redealUnseen(deal, rng);
-            for (int seat = 1; seat <= 3; ++seat)
-                search.arrangeSeat(setOf(deal.Rows[static_cast<std::size_t>(seat)]),
-                                   evaluator.candidates(seat));
-            evaluator.scorePairings(option);
-        }
-        evaluator.orderCandidates(option);
-    }
+    evaluator.evaluateHolding(deal, rng, option);
     return suggestionOf(evaluator.candidates(0)[0]);
 }
 

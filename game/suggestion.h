@@ -30,10 +30,9 @@ struct Suggestion {
 // The seed of the suggestion's own generator: a function of the holding alone.
 std::uint32_t suggestionSeed(const CardSet& holding);
 
-// Evaluates the 13 cards `holding` with `simulatedDeals` simulated deals (the computer's seats
-// use SimulatedDeals) and answers the first candidate. `evaluator` is working storage only.
-Suggestion suggestArrangement(const CardSet& holding, ScoringOption option, Evaluator& evaluator,
-                              int simulatedDeals = SimulatedDeals);
+// Evaluates the 13 cards `holding` with as many simulated deals as `evaluator` runs (the
+// computer's seats use SimulatedDeals) and answers the first candidate.
+Suggestion suggestArrangement(const CardSet& holding, ScoringOption option, Evaluator& evaluator);
 
 // The arrangement `strategy` chooses for `holding`, drawing from the suggestion's own generator
 // (the game suggests at AdvisorStrength).

@@ -99,9 +99,9 @@ TEST(Suggestion, SpecialHoldings) {
 // With fewer simulated deals the advice is still a complete, legal arrangement of the cards.
 TEST(Suggestion, FewerSimulatedDeals) {
     std::mt19937 rng(8);
-    Evaluator evaluator(ListCapacity, 1);
+    Evaluator evaluator(ListCapacity, 1, false, 5);
     const CardSet holding = cardsAt(shuffledDeck(rng), 13, 13);
-    const Suggestion s = suggestArrangement(holding, ScoringOption::Chi, evaluator, 5);
+    const Suggestion s = suggestArrangement(holding, ScoringOption::Chi, evaluator);
     if (!s.placeable) GTEST_SKIP() << "special holding";
     expectTheHoldingsCards(s, holding);
     Arrangement placed;
