@@ -45,7 +45,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i <= size; ++i) {
         const char ch = i < size ? static_cast<char>(data[i]) : '\n';
         if (ch == '\n') {
-            words.push_back(word);  // empty words too: "" is a card list of its own
+            // The program sees each word only up to its first NUL, as a real argv would hold
+            // it; the checks below must look at that same word.
+            words.push_back(word.substr(0, word.find('\0')));  // empty words too
             word.clear();
         } else {
             word += ch;
