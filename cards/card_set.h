@@ -76,25 +76,34 @@ inline CardSet without(CardSet a, const CardSet& b) {
     return a;
 }
 
-// Set bits among the low 16 bits, counted in parallel within the word: pairs, then nibbles,
-// then bytes.
+// Set bits among the low 16 bits. With the processor's population count (x86-64 builds enable
+// it, see CMakeLists.txt) one instruction; otherwise counted in parallel within the word: pairs,
+// then nibbles, then bytes.
 constexpr int bitCount16(std::uint32_t v) {
     v &= 0xFFFFu;
+#if defined(__POPCNT__)
+    return std::popcount(v);
+#else
     v = v - ((v >> 1) & 0x5555u);
     v = (v & 0x3333u) + ((v >> 2) & 0x3333u);
     v = (v + (v >> 4)) & 0x0F0Fu;
     return static_cast<int>((v + (v >> 8)) & 0x1Fu);
+#endif
 }
 
-// The four masks side by side in one 64-bit word, counted in parallel like bitCount16.
+// The four masks side by side in one 64-bit word, counted like bitCount16.
 inline int cardCount(const CardSet& s) {
     std::uint64_t v =
         static_cast<std::uint64_t>(s.mask[0]) | static_cast<std::uint64_t>(s.mask[1]) << 16 |
         static_cast<std::uint64_t>(s.mask[2]) << 32 | static_cast<std::uint64_t>(s.mask[3]) << 48;
+#if defined(__POPCNT__)
+    return std::popcount(v);
+#else
     v = v - ((v >> 1) & 0x5555555555555555ull);
     v = (v & 0x3333333333333333ull) + ((v >> 2) & 0x3333333333333333ull);
     v = (v + (v >> 4)) & 0x0F0F0F0F0F0F0F0Full;
     return static_cast<int>((v * 0x0101010101010101ull) >> 56);
+#endif
 }
 
 // Suits holding rank r (taken modulo 13, so 13 counts aces).

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cards/card_text.h"
+#include "cards/hand.h"
 
 namespace kov {
 namespace {
@@ -85,6 +86,31 @@ TEST(CardSetOps, CardCountMatchesTheCardsHeld) {
         addCard(full, static_cast<CardIndex>(c));
     EXPECT_EQ(cardCount(full), 52);
     EXPECT_EQ(cardCount(CardSet{}), 0);
+}
+
+// Every rank is counted on its own, so four ranks side by side with every suit mask over them
+// (2^16 sets) meet every count of every rank in every suit combination.
+TEST(CardSetOps, RankPatternSortsRanksByHowManySuitsHoldThem) {
+    for (int r0 : {0, 4, 9}) {
+        for (unsigned x = 0; x < (1u << 16); ++x) {
+            CardSet s;
+            for (int suit = 0; suit < SuitCount; ++suit)
+                s.mask[static_cast<std::size_t>(suit)] =
+                    static_cast<std::uint16_t>(((x >> (4 * suit)) & 0xFu) << r0);
+            const RankPattern p = rankPattern(s);
+            std::uint16_t expected[5] = {};
+            for (int r = 0; r < RankCount; ++r) {
+                const int n = rankCount(s, r);
+                if (n > 0) expected[0] = static_cast<std::uint16_t>(expected[0] | 1u << r);
+                if (n > 0) expected[n] = static_cast<std::uint16_t>(expected[n] | 1u << r);
+            }
+            ASSERT_EQ(p.held, expected[0]) << x;
+            ASSERT_EQ(p.one, expected[1]) << x;
+            ASSERT_EQ(p.two, expected[2]) << x;
+            ASSERT_EQ(p.three, expected[3]) << x;
+            ASSERT_EQ(p.four, expected[4]) << x;
+        }
+    }
 }
 
 TEST(CardSetOps, SetAlgebra) {

@@ -50,15 +50,18 @@ struct RankPattern {
     std::uint16_t held, one, two, three, four;
 };
 // Inlined everywhere: the search reads it for every hand it keys.
+// Each rank's count, 0 to 4, is added up in three bit planes with half adders, all ranks at once:
+// the low bit, the middle bit (2) and the high bit (4).
 [[gnu::always_inline]] inline RankPattern rankPattern(const CardSet& s) {
     const unsigned a = s.mask[0], b = s.mask[1], c = s.mask[2], d = s.mask[3];
-    const unsigned any = a | b | c | d;
-    const unsigned atLeast2 = (a & b) | (a & c) | (a & d) | (b & c) | (b & d) | (c & d);
-    const unsigned atLeast3 = (a & b & c) | (a & b & d) | (a & c & d) | (b & c & d);
-    const unsigned all4 = a & b & c & d;
-    return {static_cast<std::uint16_t>(any), static_cast<std::uint16_t>(any & ~atLeast2),
-            static_cast<std::uint16_t>(atLeast2 & ~atLeast3),
-            static_cast<std::uint16_t>(atLeast3 & ~all4), static_cast<std::uint16_t>(all4)};
+    const unsigned ab = a ^ b, cd = c ^ d;
+    const unsigned low = ab ^ cd;
+    const unsigned bothAB = a & b, bothCD = c & d;
+    const unsigned mid = bothAB ^ bothCD ^ (ab & cd);
+    const unsigned high = bothAB & bothCD;
+    return {static_cast<std::uint16_t>(low | mid | high), static_cast<std::uint16_t>(low & ~mid),
+            static_cast<std::uint16_t>(mid & ~low), static_cast<std::uint16_t>(low & mid),
+            static_cast<std::uint16_t>(high)};
 }
 
 // Rank mask re-ordered by rank value: bit v-1 stands for value v (two = bit 0, ace = bit 12).
