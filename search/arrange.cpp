@@ -4,6 +4,9 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "cards/classify.h"
 #include "cards/compare.h"
@@ -18,6 +21,17 @@ std::uint64_t packed(const CardSet& s) {
     static_assert(sizeof w == sizeof s.mask);
     std::memcpy(&w, s.mask.data(), sizeof w);
     return w;
+}
+
+// Four 32-bit lanes, each all ones where a compare holds.
+using Lanes = std::int32_t __attribute__((vector_size(16)));
+// Whether any lane holds a one bit.
+bool anyLane(Lanes v) {
+#if defined(__SSE2__)
+    return _mm_movemask_epi8(reinterpret_cast<__m128i>(v)) != 0;
+#else
+    return (v[0] | v[1] | v[2] | v[3]) != 0;
+#endif
 }
 
 // All thirteen ranks held once: 15 when one suit holds them all, else 14; 0 otherwise.
@@ -89,11 +103,16 @@ bool KeyedSteps::middleBelowFront(const CardSet& middle, const CardSet&, const R
     }
 }
 
+// The less-key arrays run four slots past the capacity, so that the scan may load four lanes
+// from any slot of the list; lanes past its end are masked off.
 KeyedSteps::KeyedSteps(int capacity)
     : keys_(static_cast<std::size_t>(capacity)),
-      back_(keys_.size()),
-      middle_(keys_.size()),
-      front_(keys_.size()),
+      back_(keys_.size() + 4),
+      middle_(keys_.size() + 4),
+      front_(keys_.size() + 4),
+      equal0_(keys_.size()),
+      equal1_(keys_.size()),
+      equal2_(keys_.size()),
       inexact_(keys_.size()) {}
 
 void KeyedSteps::store(int i, const ArrangementKey& k, bool special) {
@@ -105,11 +124,16 @@ void KeyedSteps::store(int i, const ArrangementKey& k, bool special) {
         back_[slot] = -1;
         middle_[slot] = INT32_MAX;
         front_[slot] = 0;
+        // No exact key has a category byte of all ones: a special ranks alike with none.
+        equal0_[slot] = UINT64_MAX;
     } else {
         back_[slot] = static_cast<std::int32_t>(k.Less[0]);
         middle_[slot] = static_cast<std::int32_t>(k.Less[1]);
         front_[slot] = static_cast<std::int32_t>(k.Less[2]);
+        equal0_[slot] = k.Exact ? k.Equal[0] : UINT64_MAX;
     }
+    equal1_[slot] = k.Equal[1];
+    equal2_[slot] = k.Equal[2];
     inexact_[slot] = !special && !k.Exact;
     inexactCount_ += inexact_[slot];
 }
@@ -121,6 +145,9 @@ void KeyedSteps::moveLastInto(int i, int last) {
     back_[slot] = back_[from];
     middle_[slot] = middle_[from];
     front_[slot] = front_[from];
+    equal0_[slot] = equal0_[from];
+    equal1_[slot] = equal1_[from];
+    equal2_[slot] = equal2_[from];
     inexact_[slot] = inexact_[from];
 }
 
@@ -164,34 +191,27 @@ void KeyedSteps::offer(const Arrangement& a, ArrangementList& out) {
     const std::int32_t* b1 = middle_.data();
     const std::int32_t* b2 = front_.data();
     // above: the entry dominates the offer; below: the offer dominates the entry. Four entries
-    // at a time in vector lanes (all ones where a compare holds).
-    using Lanes = std::int32_t __attribute__((vector_size(16)));
+    // at a time in vector lanes (all ones where a compare holds); lanes past the list's end are
+    // masked off.
     const auto load = [](const std::int32_t* p) {
         Lanes v;
         std::memcpy(&v, p, sizeof v);
         return v;
     };
     const Lanes A0 = {a0, a0, a0, a0}, A1 = {a1, a1, a1, a1}, A2 = {a2, a2, a2, a2};
+    const Lanes lane = {0, 1, 2, 3};
     Lanes below = {0, 0, 0, 0};
-    int i = 0;
-    for (; i + 8 <= n; i += 8) {
-        Lanes strict = {0, 0, 0, 0};
-        for (int h = i; h < i + 8; h += 4) {
-            const Lanes e0 = load(b0 + h), e1 = load(b1 + h), e2 = load(b2 + h);
-            const Lanes be = (e0 <= A0) & (e1 <= A1) & (e2 <= A2);
-            strict |= (e0 >= A0) & (e1 >= A1) & (e2 >= A2) & ~be;
-            below |= be;
-        }
-        if ((strict[0] | strict[1] | strict[2] | strict[3]) != 0) return;
-    }
-    bool anyBelow = (below[0] | below[1] | below[2] | below[3]) != 0;
-    for (; i < n; ++i) {
-        const bool be = (b0[i] <= a0) & (b1[i] <= a1) & (b2[i] <= a2);
-        if ((b0[i] >= a0) & (b1[i] >= a1) & (b2[i] >= a2) & !be) return;
-        anyBelow = anyBelow || be;
+    for (int i = 0; i < n; i += 4) {
+        const Lanes e0 = load(b0 + i), e1 = load(b1 + i), e2 = load(b2 + i);
+        const Lanes inList = lane < n - i;
+        // Some key of the entry above the offer's, some below.
+        const Lanes higher = (e0 > A0) | (e1 > A1) | (e2 > A2);
+        const Lanes lower = (A0 > e0) | (A1 > e1) | (A2 > e2);
+        if (anyLane(higher & ~lower & inList)) return;
+        below |= ~higher & inList;
     }
     // No entry dominates the offer strictly; one it equals on every less key it removes.
-    if (anyBelow)
+    if (anyLane(below))
         for (int j = 0; j < out.count();) {
             if ((b0[j] <= a0) & (b1[j] <= a1) & (b2[j] <= a2)) {
                 out.removeAt(j);
@@ -200,12 +220,13 @@ void KeyedSteps::offer(const Arrangement& a, ArrangementList& out) {
                 ++j;
             }
         }
-    for (int j = 0; j < out.count(); ++j) {
-        const ArrangementKey& k = keys_[static_cast<std::size_t>(j)];
-        if (k.Equal[0] == ka.Equal[0] && k.Equal[1] == ka.Equal[1] && k.Equal[2] == ka.Equal[2] &&
-            k.Exact)
-            return;
-    }
+    // An entry ranking exactly like the offer keeps its place. Specials and inexact entries
+    // (none in this path) hold an equality key no offer has.
+    const std::uint64_t* q0 = equal0_.data();
+    const std::uint64_t* q1 = equal1_.data();
+    const std::uint64_t* q2 = equal2_.data();
+    for (int j = 0; j < out.count(); ++j)
+        if (q0[j] == ka.Equal[0] && q1[j] == ka.Equal[1] && q2[j] == ka.Equal[2]) return;
     if (out.count() < static_cast<int>(keys_.size())) store(out.count(), ka, false);
     out.append(a);
 }

@@ -85,6 +85,9 @@ class KeyedSteps {
     // The less keys of back, middle and front, as signed numbers; a special holds keys that
     // neither dominate nor are dominated by any exact key.
     std::vector<std::int32_t> back_, middle_, front_;
+    // The equality keys of back, middle and front; a special's or an inexact entry's back key is
+    // all ones, which no exact key has.
+    std::vector<std::uint64_t> equal0_, equal1_, equal2_;
     std::vector<std::uint8_t> inexact_;  // an ordinary entry whose keys are not exact
     int inexactCount_ = 0;               // such entries in the list
     // The back middleAboveBack() last keyed: its masks in one word, category and key.
