@@ -305,6 +305,21 @@ bool reusable(HandCategory k) {
     return (Reusable >> k) & 1u;
 }
 
+// Whether a middle of category k (a pair, two pairs, a triple or a full house) can be drawn from
+// cards of rank pattern p: the ranks held exactly twice and three times make them.
+bool offersByRanks(const RankPattern& p, HandCategory k) {
+    switch (k) {
+        case cat::Pair:
+            return p.two != 0;
+        case cat::TwoPairs:
+            return bitCount16(p.two) >= 2;
+        case cat::Triple:
+            return p.three != 0;
+        default:  // a full house: a triple with a pair, or with a second triple
+            return p.three != 0 && (p.two != 0 || bitCount16(p.three) >= 2);
+    }
+}
+
 }  // namespace
 
 // The middles for one back: every category up to the back's, none that outranks the back.
@@ -327,7 +342,8 @@ void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const Hand& back)
                     middleCandidates_.append(backCandidates_[i]);
         } else if (Steps::ReusesHoldingCandidates && !reusable(k)) {
             // Pairs, two pairs, triples and full houses straight from the rest's rank pattern.
-            generateCandidates(middleCandidates_, rest, pattern, k, HandRole::Middle);
+            if (offersByRanks(pattern, k))
+                generateCandidates(middleCandidates_, rest, pattern, k, HandRole::Middle);
         } else {
             const CardSet m = categoryMaterial(rest, pattern, k, HandRole::Middle);
             if (isEmpty(m)) continue;
