@@ -71,32 +71,60 @@ struct Strategy::Searching {
     ArrangementList List;
 };
 
+namespace {
+
 // The index of the first highest total: the candidate the evaluation's ordering puts first.
-static int firstHighest(const std::vector<std::int32_t>& total) {
+int firstHighest(const std::vector<std::int32_t>& total) {
     return static_cast<int>(std::max_element(total.begin(), total.end()) - total.begin());
+}
+
+// Settles an ILLEGAL arrangement against every arrangement of the three lists by the
+// settlement's rule: it loses every hand (or the whole set) to each of them.
+void scoreIllegal(const Arrangement& own, const std::array<const ArrangementList*, 3>& opponents,
+                  ScoringOption option, std::int32_t& chi, std::int32_t& set) {
+    SeatArrangements seats{};
+    seats[0] = own;
+    Settlement s;
+    for (const ArrangementList* list : opponents)
+        for (const Arrangement& b : *list) {
+            seats[1] = b;
+            if (option == ScoringOption::Chi) {
+                s.settleChi(seats, 0, 1);
+                chi += s.FrontResult[0][1] + s.MiddleResult[0][1] + s.BackResult[0][1];
+            } else {
+                s.settleSet(seats, 0, 1);
+                set += s.FrontResult[0][1];
+            }
+        }
 }
 
 // strong: every simulated deal is dealt and searched as in the plain evaluation; then each
 // imaginary opponent picks its candidate with the best total against the other three seats'
-// whole lists (the own list included), and the own candidates meet those three picks.
-struct Strategy::OpponentsChoosing {
+// whole lists (the own list included), and the own candidates, and any extra arrangements, meet
+// those three picks. The working storage of one thread.
+struct StrongEvaluation {
     SeatSearch Search;
-    ArrangementList Own;
     std::array<ArrangementList, 3> Opponents;
     std::array<ArrangementList, 3> Picks{ArrangementList(1), ArrangementList(1),
                                          ArrangementList(1)};
+    ArrangementList Single = ArrangementList(1);  // one extra arrangement at a time
     std::vector<PairingKey> OwnKeys;
     std::array<std::vector<PairingKey>, 3> OpponentKeys, PickKeys;
-    std::vector<std::int32_t> Chi, Set, OpponentChi, OpponentSet;
+    std::vector<std::int32_t> OpponentChi, OpponentSet;
 
-    Arrangement choose(const CardSet& holding, ScoringOption option, Random& rng, int deals) {
-        Search.arrangeSeat(holding, Own);
-        pairingKeys(Own, OwnKeys);
-        Chi.assign(static_cast<std::size_t>(Own.count()), 0);
-        Set.assign(static_cast<std::size_t>(Own.count()), 0);
+    void evaluate(const CardSet& holding, const std::vector<Arrangement>& extras,
+                  ScoringOption option, int deals, Random& rng, StrongValues& out) {
+        ArrangementList& own = out.candidates;
+        Search.arrangeSeat(holding, own);
+        pairingKeys(own, OwnKeys);
+        out.chi.assign(static_cast<std::size_t>(own.count()), 0);
+        out.set.assign(static_cast<std::size_t>(own.count()), 0);
+        out.extraChi.assign(extras.size(), 0);
+        out.extraSet.assign(extras.size(), 0);
+        out.pairings = 0;
         Deal deal;
         deal.Rows[0] = holdingOf(holding);
-        std::int64_t pairings = 0;
+        std::int64_t pairings = 0;  // every pairing scored; the answer counts one arrangement's
         for (int d = 0; d < deals; ++d) {
             redealUnseen(deal, rng);
             for (std::size_t j = 0; j < 3; ++j) {
@@ -108,7 +136,7 @@ struct Strategy::OpponentsChoosing {
                 OpponentChi.assign(static_cast<std::size_t>(Opponents[j].count()), 0);
                 OpponentSet.assign(static_cast<std::size_t>(Opponents[j].count()), 0);
                 scoreAgainstKeyed(Opponents[j], OpponentKeys[j],
-                                  {&Own, &Opponents[k], &Opponents[l]},
+                                  {&own, &Opponents[k], &Opponents[l]},
                                   {&OwnKeys, &OpponentKeys[k], &OpponentKeys[l]}, option,
                                   OpponentChi.data(), OpponentSet.data(), pairings);
                 Picks[j].clear();
@@ -116,12 +144,39 @@ struct Strategy::OpponentsChoosing {
                     option == ScoringOption::Chi ? OpponentChi : OpponentSet)]);
                 pairingKeys(Picks[j], PickKeys[j]);
             }
-            scoreAgainstKeyed(Own, OwnKeys, {&Picks[0], &Picks[1], &Picks[2]},
-                              {&PickKeys[0], &PickKeys[1], &PickKeys[2]}, option, Chi.data(),
-                              Set.data(), pairings);
+            const std::array<const ArrangementList*, 3> picks{&Picks[0], &Picks[1], &Picks[2]};
+            scoreAgainstKeyed(own, OwnKeys, picks, {&PickKeys[0], &PickKeys[1], &PickKeys[2]},
+                              option, out.chi.data(), out.set.data(), pairings);
+            for (std::size_t e = 0; e < extras.size(); ++e) {
+                if (extras[e].back.category == IllegalMarker) {
+                    scoreIllegal(extras[e], picks, option, out.extraChi[e], out.extraSet[e]);
+                } else {
+                    Single.clear();
+                    Single.append(extras[e]);
+                    scoreAgainst(Single, picks, option, &out.extraChi[e], &out.extraSet[e],
+                                 pairings);
+                }
+            }
+            for (const ArrangementList& pick : Picks)
+                out.pairings += pick.count();
         }
-        return Own[firstHighest(option == ScoringOption::Chi ? Chi : Set)];
+        out.chosen = firstHighest(option == ScoringOption::Chi ? out.chi : out.set);
     }
+};
+
+}  // namespace
+
+void evaluateStrong(const CardSet& holding, const std::vector<Arrangement>& extras,
+                    ScoringOption option, int deals, Random& rng, StrongValues& out) {
+    assert(cardCount(holding) == 13);
+    StrongEvaluation work;
+    work.evaluate(holding, extras, option, deals, rng, out);
+}
+
+// strong's working storage, kept from one choice to the next.
+struct Strategy::OpponentsChoosing {
+    StrongEvaluation Work;
+    StrongValues Values;
 };
 
 Strategy::Strategy(StrategyKind kind) : kind_(kind) {
@@ -139,7 +194,11 @@ Strategy& Strategy::operator=(Strategy&&) noexcept = default;
 
 Arrangement Strategy::choose(const CardSet& holding, ScoringOption option, Random& rng) {
     assert(cardCount(holding) == 13);
-    if (strong_) return strong_->choose(holding, option, rng, simulatedDealsOf(kind_));
+    if (strong_) {
+        StrongValues& values = strong_->Values;
+        strong_->Work.evaluate(holding, {}, option, simulatedDealsOf(kind_), rng, values);
+        return values.candidates[values.chosen];
+    }
     if (evaluator_) {
         Deal deal;
         deal.Rows[0] = holdingOf(holding);

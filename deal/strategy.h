@@ -16,9 +16,11 @@
 //           (deep) do not play better than normal, this does.
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "deal/evaluate.h"
 
@@ -43,6 +45,25 @@ inline constexpr Strength AdvisorStrength = Strength::Hard;
 // "Easy", "Normal", "Hard": the level's name as the settings show it.
 std::string_view strengthName(Strength strength);
 StrategyKind strategyOf(Strength strength);  // easy, normal, strong
+
+// What strong finds for the 13 cards `holding`, and what some extra arrangements of the same
+// cards (a player's own, say) score against the very picks the candidates met: in every simulated
+// deal each extra plays the three imaginary opponents' picks, settled by the rule hand by hand (a
+// special as a block); an ILLEGAL one (back category IllegalMarker), which no candidate ever is,
+// by the settlement's rule for ILLEGAL: it loses to each pick.
+struct StrongValues {
+    ArrangementList candidates;                    // the holding's candidates, in search order
+    std::vector<std::int32_t> chi, set;            // per candidate, summed over every pairing
+    std::vector<std::int32_t> extraChi, extraSet;  // per extra arrangement
+    std::int64_t pairings = 0;                     // pairings each arrangement played: 3 a deal
+    int chosen = 0;  // the candidate strong plays: the first highest total under the option
+};
+// The strong evaluation of `holding` over `deals` simulated deals drawn from `rng`, 39 draws a
+// deal. With simulatedDealsOf(StrategyKind::Strong) deals, candidates[chosen] is what
+// Strategy(StrategyKind::Strong).choose() returns from the same generator state, which it leaves
+// as choose() does.
+void evaluateStrong(const CardSet& holding, const std::vector<Arrangement>& extras,
+                    ScoringOption option, int deals, Random& rng, StrongValues& out);
 
 // One strategy with its working storage; one object per thread.
 class Strategy {

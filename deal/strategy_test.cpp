@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <set>
 
+#include "cards/card_text.h"
+#include "cards/special.h"
 #include "deal/driver.h"
 
 namespace kov {
@@ -102,6 +104,85 @@ TEST(Strategy, NormalPlaysAsTheDealDriver) {
                 EXPECT_EQ(chosen, seats[static_cast<std::size_t>(at)]) << seed << " seat " << s;
             }
         }
+    }
+}
+
+// evaluateStrong is strong's choice itself: the same candidate from the same generator state,
+// which it leaves as choose() does, whatever extras come along; each own arrangement meets the
+// three picks of every simulated deal.
+TEST(Strategy, StrongValuesAreStrongsChoice) {
+    Strategy strong(StrategyKind::Strong);
+    const int deals = simulatedDealsOf(StrategyKind::Strong);
+    for (ScoringOption option : {ScoringOption::Chi, ScoringOption::Set})
+        for (const CardSet& holding : dealtHoldings(3, 23)) {
+            Random rng(8), replay(8);
+            StrongValues values;
+            evaluateStrong(holding, {}, option, deals, rng, values);
+            EXPECT_EQ(values.candidates[values.chosen], strong.choose(holding, option, replay));
+            EXPECT_EQ(rng.state(), replay.state());
+            EXPECT_EQ(values.pairings, 3 * deals);
+
+            Random withExtras(8);
+            StrongValues again;
+            evaluateStrong(holding, {values.candidates[0]}, option, deals, withExtras, again);
+            EXPECT_EQ(again.chosen, values.chosen);
+            EXPECT_EQ(again.chi, values.chi);
+            EXPECT_EQ(again.set, values.set);
+            EXPECT_EQ(withExtras.state(), replay.state());
+        }
+}
+
+// An extra that is one of the candidates scores exactly what the candidate scored, though it goes
+// through the rule hand by hand rather than the keyed scoring; an ILLEGAL one loses every pairing.
+TEST(Strategy, StrongExtrasMeetTheSamePicks) {
+    const CardSet holding = dealtHoldings(3, 31)[2];
+    for (ScoringOption option : {ScoringOption::Chi, ScoringOption::Set}) {
+        StrongValues plain;
+        Random rng(4);
+        evaluateStrong(holding, {}, option, 30, rng, plain);
+        std::vector<Arrangement> extras;
+        for (int i = 0; i < plain.candidates.count(); i += 3)
+            extras.push_back(plain.candidates[i]);
+        Arrangement illegal = plain.candidates[0];
+        std::swap(illegal.back, illegal.middle);
+        illegal.setCategories(IllegalMarker);
+        extras.push_back(illegal);
+
+        StrongValues values;
+        Random same(4);
+        evaluateStrong(holding, extras, option, 30, same, values);
+        const std::size_t last = extras.size() - 1;
+        for (std::size_t e = 0; e < last; ++e) {
+            EXPECT_EQ(values.extraChi[e], plain.chi[3 * e]) << e;
+            EXPECT_EQ(values.extraSet[e], plain.set[3 * e]) << e;
+        }
+        if (option == ScoringOption::Set) {
+            EXPECT_EQ(values.extraSet[last], -values.pairings);
+            EXPECT_EQ(values.extraChi[last], 0);
+        } else {
+            EXPECT_LE(values.extraChi[last], -3 * values.pairings);  // a point a hand at least
+            EXPECT_EQ(values.extraSet[last], 0);
+        }
+    }
+}
+
+// A special scores as a block: claimed on its 13 cards, it scores what the candidate with its
+// own split scored.
+TEST(Strategy, StrongSpecialExtraScoresAsTheSpecialCandidate) {
+    const CardSet holding = cardsFromText("Ah 2d 3c 4s 5h 6d 7c 8s 9h Td Jc Qs Kh");
+    Arrangement claimed;
+    claimed.back.cards = claimed.middle.cards = claimed.front.cards = holding;
+    claimed.setCategories(cat::ThirteenStraight);
+    for (ScoringOption option : {ScoringOption::Chi, ScoringOption::Set}) {
+        StrongValues values;
+        Random rng(6);
+        evaluateStrong(holding, {claimed}, option, 20, rng, values);
+        int special = -1;
+        for (int i = 0; i < values.candidates.count(); ++i)
+            if (values.candidates[i].back.category == cat::ThirteenStraight) special = i;
+        ASSERT_GE(special, 0);
+        EXPECT_EQ(values.extraChi[0], values.chi[static_cast<std::size_t>(special)]);
+        EXPECT_EQ(values.extraSet[0], values.set[static_cast<std::size_t>(special)]);
     }
 }
 

@@ -1,33 +1,21 @@
 #pragma once
 // A review of the player's deal: the arrangement the computer would have played with the
 // player's 13 cards, and what the player's own arrangement and the computer's choice are worth on
-// the same simulated deals. The review draws from a generator of its own, seeded from the
-// holding, so it changes nothing in the game and the same cards always get the same review.
+// the same simulated deals. The review measures at the suggestion's level (AdvisorStrength, Hard):
+// the strong evaluation chooses, and the player's arrangement meets the very arrangements the
+// imaginary opponents picked in each simulated deal. It draws from a generator of its own, seeded
+// from the holding, so it changes nothing in the game and the same cards always get the same
+// review.
 
 #include <cstdint>
-#include <vector>
 
 #include "deal/evaluate.h"
+#include "deal/strategy.h"
 
 namespace kov {
 
 // The seed of a review's generator: a mix of the holding's four suit masks.
 std::uint32_t reviewSeed(const CardSet& holding);
-
-// The candidates of `holding` and some extra arrangements of the same cards, all scored against
-// the same simulated deals. The deals are drawn from `rng` exactly as the evaluation draws them
-// (all draws first, 39 per deal), so with the same generator state the candidates' totals are the
-// evaluation's. An extra arrangement is settled by the evaluation's rule; an ILLEGAL one, which no
-// candidate ever is, by the settlement's rule for ILLEGAL.
-struct SimulatedValues {
-    ArrangementList candidates;                    // in search order
-    std::vector<std::int32_t> chi, set;            // per candidate, summed over every pairing
-    std::vector<std::int32_t> extraChi, extraSet;  // per extra arrangement
-    std::int64_t pairings = 0;                     // pairings each arrangement played
-    bool overflowed = false;
-};
-void simulateWithExtras(const Holding& holding, const std::vector<Arrangement>& extras,
-                        ScoringOption option, int deals, Random& rng, SimulatedValues& out);
 
 // The same arrangement for settling: the same special, or the same cards in every hand.
 bool sameArrangement(const Arrangement& a, const Arrangement& b);
@@ -37,12 +25,15 @@ struct DealReview {
     int deals = 0;
     Arrangement computer;  // the candidate the computer would have played
     Arrangement player;    // what the player played
-    // Average points a pairing under the option (per simulated opponent arrangement).
+    // Average points a pairing under the option (per simulated opponent's pick).
     double computerValue = 0, playerValue = 0;
     bool sameChoice = false;
 };
-// `deals` simulated deals (the game's evaluation uses SimulatedDeals).
+// The review over `deals` simulated deals of the strong evaluation (evaluateStrong), drawn from a
+// generator seeded with reviewSeed(). With the level's own number of deals, the default, the
+// computer's choice is Strategy(strategyOf(AdvisorStrength)).choose() from that generator, which
+// is the suggestion's (H): reviewSeed() and suggestionSeed() are the same mix.
 DealReview reviewDeal(const Holding& holding, const Arrangement& played, ScoringOption option,
-                      int deals = SimulatedDeals);
+                      int deals = simulatedDealsOf(strategyOf(AdvisorStrength)));
 
 }  // namespace kov

@@ -1,6 +1,6 @@
-// The review of a deal against the game's own evaluation: the same simulated deals give the same
-// totals, the computer's choice is the evaluation's first candidate, and the player's own
-// arrangement is valued on the very deals the candidates played.
+// The review of a deal at the suggestion's level: the computer's choice is strong's choice from the
+// review's generator (the suggestion's), the player's arrangement is valued against the very
+// picks the candidates met, and the same deal always gets the same review.
 
 #include "game/review.h"
 
@@ -10,6 +10,7 @@
 
 #include "cards/card_text.h"
 #include "cards/special.h"
+#include "game/suggestion.h"
 
 namespace kov {
 namespace {
@@ -20,62 +21,60 @@ Holding holdingNumber(int i) {
     return holdingOf(dealtHoldings(i + 1, HoldingsSeed)[static_cast<std::size_t>(i)]);
 }
 
-TEST(Review, CandidateTotalsAreTheEvaluations) {
+// A candidate other than `other` (the first one if there is none), as a player might play.
+Arrangement anotherCandidate(const Holding& holding, const Arrangement& other) {
+    SeatSearch search;
+    ArrangementList list;
+    search.arrangeSeat(setOf(holding), list);
+    for (const Arrangement& a : list)
+        if (!sameArrangement(a, other)) return a;
+    return list[0];
+}
+
+// The computer's choice is the suggestion's (H) for the same cards, under both options, and playing
+// it is worth exactly what the computer's choice is worth: what the player played draws nothing
+// and changes no pick.
+TEST(Review, TheComputersChoiceIsTheSuggestions) {
+    Strategy advisor(strategyOf(AdvisorStrength));
     for (ScoringOption option : {ScoringOption::Chi, ScoringOption::Set})
-        for (int h = 0; h < 2; ++h) {
+        for (int h = 0; h < 3; ++h) {
             const Holding holding = holdingNumber(h);
-            Evaluator evaluator(ListCapacity, 2);
-            Deal deal;
-            deal.Rows[0] = holding;
-            Random gameRng(reviewSeed(setOf(holding)));
-            evaluator.evaluateHolding(deal, gameRng, option);
+            EXPECT_EQ(reviewSeed(setOf(holding)), suggestionSeed(setOf(holding)));
+            Random rng(reviewSeed(setOf(holding)));
+            const Arrangement choice = advisor.choose(setOf(holding), option, rng);
 
-            Random reviewRng(reviewSeed(setOf(holding)));
-            SimulatedValues values;
-            simulateWithExtras(holding, {}, option, SimulatedDeals, reviewRng, values);
-            ASSERT_EQ(values.candidates.count(), evaluator.candidates(0).count());
-            EXPECT_EQ(values.pairings * values.candidates.count(), evaluator.pairingCount());
-            EXPECT_EQ(reviewRng.state(), gameRng.state());  // the same draws, no more
-            for (int i = 0; i < evaluator.candidates(0).count(); ++i) {
-                const Arrangement& a = evaluator.candidates(0)[i];
-                const auto* found =
-                    std::find(values.candidates.begin(), values.candidates.end(), a);
-                ASSERT_NE(found, values.candidates.end()) << i;
-                const auto k = static_cast<std::size_t>(found - values.candidates.begin());
-                EXPECT_EQ(values.chi[k], evaluator.chiTotal(i)) << i;
-                EXPECT_EQ(values.set[k], evaluator.setTotal(i)) << i;
+            const DealReview review =
+                reviewDeal(holding, anotherCandidate(holding, choice), option);
+            EXPECT_EQ(review.computer, choice) << h;
+            EXPECT_EQ(review.deals, simulatedDealsOf(StrategyKind::Strong));
+            EXPECT_EQ(review.option, option);
+
+            const DealReview agreed = reviewDeal(holding, choice, option);
+            EXPECT_EQ(agreed.computer, choice);
+            EXPECT_TRUE(agreed.sameChoice);
+            EXPECT_EQ(agreed.player, choice);
+            EXPECT_DOUBLE_EQ(agreed.playerValue, agreed.computerValue);
+            EXPECT_DOUBLE_EQ(agreed.computerValue, review.computerValue);
+            if (!review.sameChoice) {
+                EXPECT_LE(review.playerValue, review.computerValue);
             }
-
-            // The computer's choice is the evaluation's first candidate and its average.
-            const DealReview review = reviewDeal(holding, evaluator.candidates(0)[0], option);
-            EXPECT_EQ(review.computer, evaluator.candidates(0)[0]);
-            const double pairings = static_cast<double>(values.pairings);
-            const std::int32_t first =
-                option == ScoringOption::Chi ? evaluator.chiTotal(0) : evaluator.setTotal(0);
-            EXPECT_DOUBLE_EQ(review.computerValue, first / pairings);
-            EXPECT_TRUE(review.sameChoice);
-            EXPECT_DOUBLE_EQ(review.playerValue, review.computerValue);
         }
 }
 
-// An extra arrangement that happens to be a candidate scores exactly what the candidate scored,
-// although it goes through the rule hand by hand rather than the keyed scoring.
-TEST(Review, ExtraArrangementsPlayTheSameDeals) {
-    const Holding holding = holdingNumber(2);
+// The review's values are the strong evaluation's totals per pairing: three picks a simulated
+// deal.
+TEST(Review, ValuesArePointsPerPick) {
+    const Holding holding = holdingNumber(4);
     for (ScoringOption option : {ScoringOption::Chi, ScoringOption::Set}) {
-        SimulatedValues first;
-        Random rng(5);
-        simulateWithExtras(holding, {}, option, 20, rng, first);
-        std::vector<Arrangement> extras;
-        for (int i = 0; i < first.candidates.count(); i += 3)
-            extras.push_back(first.candidates[i]);
-        SimulatedValues again;
-        Random same(5);
-        simulateWithExtras(holding, extras, option, 20, same, again);
-        for (std::size_t e = 0; e < extras.size(); ++e) {
-            EXPECT_EQ(again.extraChi[e], first.chi[3 * e]) << e;
-            EXPECT_EQ(again.extraSet[e], first.set[3 * e]) << e;
-        }
+        Random rng(reviewSeed(setOf(holding)));
+        StrongValues values;
+        const Arrangement played = anotherCandidate(holding, Arrangement{});
+        evaluateStrong(setOf(holding), {played}, option, 40, rng, values);
+        const DealReview review = reviewDeal(holding, played, option, 40);
+        const auto chosen = static_cast<std::size_t>(values.chosen);
+        const bool chi = option == ScoringOption::Chi;
+        EXPECT_DOUBLE_EQ(review.computerValue, (chi ? values.chi : values.set)[chosen] / 120.0);
+        EXPECT_DOUBLE_EQ(review.playerValue, (chi ? values.extraChi : values.extraSet)[0] / 120.0);
     }
 }
 
@@ -83,20 +82,30 @@ TEST(Review, ExtraArrangementsPlayTheSameDeals) {
 // under the chi option at least a point in each of the three hands.
 TEST(Review, IllegalArrangementLosesEveryPairing) {
     const Holding holding = holdingNumber(3);
-    SimulatedValues values;
-    Random rng(9);
-    simulateWithExtras(holding, {}, ScoringOption::Chi, 1, rng, values);
-    Arrangement illegal = values.candidates[0];
+    Arrangement illegal = anotherCandidate(holding, Arrangement{});
     std::swap(illegal.back, illegal.middle);  // keeps the cards, breaks nothing but the order
     illegal.setCategories(IllegalMarker);
 
-    const DealReview set = reviewDeal(holding, illegal, ScoringOption::Set, 10);
+    const DealReview set = reviewDeal(holding, illegal, ScoringOption::Set);
     EXPECT_DOUBLE_EQ(set.playerValue, -1.0);
     EXPECT_FALSE(set.sameChoice);
-    EXPECT_EQ(set.deals, 10);
+    EXPECT_GT(set.computerValue, -1.0);
     const DealReview chi = reviewDeal(holding, illegal, ScoringOption::Chi, 10);
+    EXPECT_EQ(chi.deals, 10);
     EXPECT_LE(chi.playerValue, -3.0);
     EXPECT_GT(chi.computerValue, chi.playerValue);
+}
+
+// The review draws from its own generator seeded from the cards: the same deal, the same review.
+TEST(Review, TheSameDealGetsTheSameReview) {
+    const Holding holding = holdingNumber(5);
+    const Arrangement played = anotherCandidate(holding, Arrangement{});
+    const DealReview first = reviewDeal(holding, played, ScoringOption::Chi, 200);
+    const DealReview again = reviewDeal(holding, played, ScoringOption::Chi, 200);
+    EXPECT_EQ(again.computer, first.computer);
+    EXPECT_EQ(again.computerValue, first.computerValue);
+    EXPECT_EQ(again.playerValue, first.playerValue);
+    EXPECT_EQ(again.sameChoice, first.sameChoice);
 }
 
 TEST(Review, SpecialsAreTheSameWhateverTheirSplit) {

@@ -238,8 +238,8 @@ TEST(GameWindow, AnAbandonedDealIsNotCounted) {
     EXPECT_EQ(again.g().PlayerPoints, 20);  // the points bought, not a deal's result
 }
 
-// The review on R: the values of reviewDeal for the player's cards and arrangement, and nothing
-// in the game moves.
+// The review on R: the values of reviewDeal for the player's cards and arrangement at the
+// suggestion's level (its 1,000 simulated deals), and nothing in the game moves.
 TEST(GameWindow, ReviewOnTheResults) {
     QTemporaryDir dir;
     Session run(dir);
@@ -254,6 +254,7 @@ TEST(GameWindow, ReviewOnTheResults) {
     const DealReview expected =
         reviewDeal(run.g().Holdings.Rows[0], run.g().Arrangements[0], run.g().Scoring);
     const DealReview& shown = *run.window.reviewPane()->shown();
+    EXPECT_EQ(shown.deals, simulatedDealsOf(strategyOf(AdvisorStrength)));
     EXPECT_EQ(shown.computer, expected.computer);
     EXPECT_DOUBLE_EQ(shown.playerValue, expected.playerValue);
     EXPECT_DOUBLE_EQ(shown.computerValue, expected.computerValue);

@@ -120,9 +120,7 @@ QString rulesText() {
             "cannot see at random to three imaginary opponents, 100 times, arranges their "
             "cards the same way, and plays every candidate against every one of theirs; the "
             "candidate with the best total is the one it plays. The same measure ranks the "
-            "dealt holdings, and a draw decides which of them you receive. On the results, "
-            "Review (R) shows what the computer would have played with your cards and what "
-            "both arrangements are worth on the same simulated deals.</p>"),
+            "dealt holdings, and a draw decides which of them you receive.</p>"),
         QT_TRANSLATE_NOOP(
             "kov::ui::RulesWindow",
             "<h3>The computer's level</h3><p>The settings panel chooses how well the computer's "
@@ -132,7 +130,10 @@ QString rulesText() {
             "option. Hard simulates 1,000 deals against imaginary opponents who each play "
             "their best arrangement; over 20,000 deals it wins 0.05 points per deal from Normal "
             "under the chi option and 0.017 sets under the set option. The suggestion (H) is "
-            "Hard's choice; the review measures as Normal does.</p>"),
+            "Hard's choice, and the review measures as Hard does: on the results, Review (R) "
+            "shows what the computer would have played with your cards and what both "
+            "arrangements are worth against the same opponents' picks in the same simulated "
+            "deals.</p>"),
     };
     QString text;
     for (const char* section : sections)
