@@ -231,6 +231,44 @@ void KeyedSteps::offer(const Arrangement& a, ArrangementList& out) {
     out.append(a);
 }
 
+namespace {
+
+// without(s, t) on the four masks as one word.
+CardSet withoutPacked(const CardSet& s, const CardSet& t) {
+    const std::uint64_t w = packed(s) & ~packed(t);
+    CardSet out;
+    std::memcpy(out.mask.data(), &w, sizeof w);
+    return out;
+}
+
+// Categories whose candidates in a part of the holding are the holding's candidates that lie
+// within the part, in the same order: their enumerations (runs over rank windows with suits in
+// order, five-card subsets of a suit in the mask list's order, straight flushes by run and suit,
+// four of a kind by rank) never depend on the absent cards. Pairs, triples and full houses do:
+// a rank the back thins out changes what it offers.
+bool reusable(HandCategory k) {
+    constexpr unsigned Reusable =
+        1u << cat::StraightFlush | 1u << cat::Quadruple | 1u << cat::Flush | 1u << cat::Straight;
+    return (Reusable >> k) & 1u;
+}
+
+// Whether a middle of category k (a pair, two pairs, a triple or a full house) can be drawn from
+// cards of rank pattern p: the ranks held exactly twice and three times make them.
+bool offersByRanks(const RankPattern& p, HandCategory k) {
+    switch (k) {
+        case cat::Pair:
+            return p.two != 0;
+        case cat::TwoPairs:
+            return bitCount16(p.two) >= 2;
+        case cat::Triple:
+            return p.three != 0;
+        default:  // a full house: a triple with a pair, or with a second triple
+            return p.three != 0 && (p.two != 0 || bitCount16(p.three) >= 2);
+    }
+}
+
+}  // namespace
+
 template <typename Steps>
 BasicSeatSearch<Steps>::BasicSeatSearch(int capacity)
     : backCandidates_(capacity),
@@ -269,9 +307,14 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
 
     const RankPattern pattern = rankPattern(h);
     for (HandCategory k : BackAndMiddleOrder) {
-        const CardSet m = categoryMaterial(h, pattern, k, HandRole::Back);
         backSegment_[k][0] = backCandidates_.count();
-        if (!isEmpty(m)) generateCandidates(backCandidates_, m, k, HandRole::Back);
+        if (Steps::ReusesHoldingCandidates && !reusable(k)) {
+            // Pairs, two pairs, triples and full houses straight from the holding's ranks.
+            if (offersByRanks(pattern, k))
+                generateCandidates(backCandidates_, h, pattern, k, HandRole::Back);
+        } else if (const CardSet m = categoryMaterial(h, pattern, k, HandRole::Back); !isEmpty(m)) {
+            generateCandidates(backCandidates_, m, k, HandRole::Back);
+        }
         backSegment_[k][1] = backCandidates_.count();
     }
     peaks_.Back = backCandidates_.count();
@@ -283,44 +326,6 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
     overflowed_ = out.overflowed() || backCandidates_.overflowed() ||
                   middleCandidates_.overflowed() || frontScratch_.overflowed() || overflowed_;
 }
-
-namespace {
-
-// without(s, t) on the four masks as one word.
-CardSet withoutPacked(const CardSet& s, const CardSet& t) {
-    const std::uint64_t w = packed(s) & ~packed(t);
-    CardSet out;
-    std::memcpy(out.mask.data(), &w, sizeof w);
-    return out;
-}
-
-// Categories whose candidates in a part of the holding are the holding's candidates that lie
-// within the part, in the same order: their enumerations (runs over rank windows with suits in
-// order, five-card subsets of a suit in the mask list's order, straight flushes by run and suit,
-// four of a kind by rank) never depend on the absent cards. Pairs, triples and full houses do:
-// a rank the back thins out changes what it offers.
-bool reusable(HandCategory k) {
-    constexpr unsigned Reusable =
-        1u << cat::StraightFlush | 1u << cat::Quadruple | 1u << cat::Flush | 1u << cat::Straight;
-    return (Reusable >> k) & 1u;
-}
-
-// Whether a middle of category k (a pair, two pairs, a triple or a full house) can be drawn from
-// cards of rank pattern p: the ranks held exactly twice and three times make them.
-bool offersByRanks(const RankPattern& p, HandCategory k) {
-    switch (k) {
-        case cat::Pair:
-            return p.two != 0;
-        case cat::TwoPairs:
-            return bitCount16(p.two) >= 2;
-        case cat::Triple:
-            return p.three != 0;
-        default:  // a full house: a triple with a pair, or with a second triple
-            return p.three != 0 && (p.two != 0 || bitCount16(p.three) >= 2);
-    }
-}
-
-}  // namespace
 
 // The middles for one back: every category up to the back's, none that outranks the back.
 template <typename Steps>
