@@ -254,7 +254,7 @@ bool reusable(HandCategory k) {
 
 // Whether a middle of category k (a pair, two pairs, a triple or a full house) can be drawn from
 // cards of rank pattern p: the ranks held exactly twice and three times make them.
-bool offersByRanks(const RankPattern& p, HandCategory k) {
+[[gnu::always_inline]] inline bool offersByRanks(const RankPattern& p, HandCategory k) {
     switch (k) {
         case cat::Pair:
             return p.two != 0;

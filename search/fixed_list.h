@@ -18,9 +18,10 @@ constexpr int ListCapacity = 16384;
 template <typename T>
 class FixedList {
   public:
-    explicit FixedList(int capacity = ListCapacity) : items_(static_cast<std::size_t>(capacity)) {}
+    explicit FixedList(int capacity = ListCapacity)
+        : items_(static_cast<std::size_t>(capacity)), capacity_(capacity) {}
 
-    int capacity() const { return static_cast<int>(items_.size()); }
+    int capacity() const { return capacity_; }
     int count() const { return count_; }
     bool empty() const { return count_ == 0; }
     bool overflowed() const { return overflowed_; }
@@ -73,6 +74,7 @@ class FixedList {
 
   private:
     std::vector<T> items_;  // allocated once; nothing allocates afterwards
+    std::int32_t capacity_;
     std::int32_t count_ = 0;
     bool overflowed_ = false;
 };
