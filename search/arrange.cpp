@@ -418,35 +418,40 @@ void BasicSeatSearch<Steps>::searchMiddles(const CardSet& h, const Hand& back,
     }
 }
 
-// The cursor only moves down and takes the lowest suit first, so the cards go out in one
-// sequence: rank values from the ace down, suits upward within a rank. The front takes the first
-// ones it lacks, then the middle, then the back.
-void fillHands(Arrangement& a, CardSet leftover) {
-    Hand* order[3] = {&a.front, &a.middle, &a.back};
-    const int target[3] = {3, 5, 5};
-    int h = 0, need = target[0] - cardCount(a.front.cards);
-    const unsigned m0 = leftover.mask[0], m1 = leftover.mask[1], m2 = leftover.mask[2],
-                   m3 = leftover.mask[3];
-    const unsigned held = m0 | m1 | m2 | m3;
-    // Ranks from the ace (rank 0) down: the ace first, then the king (rank 12) downward.
-    for (unsigned ranks = (held & 1u) << 13 | (held & 0x1FFEu); ranks != 0;) {
-        const int top = std::bit_width(ranks) - 1;
-        ranks &= ~(1u << top);
-        const int rank = top == 13 ? 0 : top;
-        // The rank's suits, lowest first.
-        unsigned suits = ((m0 >> rank) & 1u) | ((m1 >> rank) & 1u) << 1 | ((m2 >> rank) & 1u) << 2 |
-                         ((m3 >> rank) & 1u) << 3;
-        for (; suits != 0; suits &= suits - 1) {
-            const int suit = std::countr_zero(suits);
-            while (need <= 0) {
-                if (++h == 3) return;
-                need = target[h] - cardCount(order[h]->cards);
-            }
-            order[h]->cards.mask[suit] =
-                static_cast<std::uint16_t>(order[h]->cards.mask[suit] | (1u << rank));
-            --need;
+namespace {
+
+// Moves the n highest cards of `left` into `hand`: rank values from the ace down, the lowest
+// suit first within a rank.
+void takeHighest(Hand& hand, CardSet& left, int n) {
+    while (n > 0) {
+        const unsigned held = left.mask[0] | left.mask[1] | left.mask[2] | left.mask[3];
+        if (held == 0) return;
+        const int rank = (held & 1u) ? 0 : std::bit_width(held) - 1;  // the ace (rank 0) first
+        const auto bit = static_cast<std::uint16_t>(1u << rank);
+        for (std::size_t suit = 0; suit < SuitCount; ++suit) {
+            if ((left.mask[suit] & bit) == 0) continue;
+            hand.cards.mask[suit] = static_cast<std::uint16_t>(hand.cards.mask[suit] | bit);
+            left.mask[suit] = static_cast<std::uint16_t>(left.mask[suit] & ~bit);
+            if (--n == 0) return;
         }
     }
+}
+
+}  // namespace
+
+// The cursor only moves down and takes the lowest suit first, so the cards go out in one
+// sequence: rank values from the ace down, suits upward within a rank. The front takes the first
+// ones it lacks, then the middle, then the back. The back comes last: when it has room for every
+// card left (always, when the leftovers are exactly the cards the hands lack) it takes them as
+// they are.
+void fillHands(Arrangement& a, CardSet leftover) {
+    takeHighest(a.front, leftover, 3 - cardCount(a.front.cards));
+    takeHighest(a.middle, leftover, 5 - cardCount(a.middle.cards));
+    const int room = 5 - cardCount(a.back.cards);
+    if (cardCount(leftover) <= room)
+        unionOf(a.back.cards, a.back.cards, leftover);
+    else
+        takeHighest(a.back, leftover, room);
 }
 
 template class BasicSeatSearch<KeyedSteps>;
