@@ -90,14 +90,15 @@ bool KeyedSteps::middleAboveBack(const CardSet& back, const CardSet& middle, Han
 
 bool KeyedSteps::middleBelowFront(const CardSet& middle, const CardSet&, const RankPattern& pattern,
                                   HandCategory f) {
-    const RankValues x = rankValues(rankPattern(middle)), y = rankValues(pattern);
+    const RankPattern x = rankPattern(middle);
+    const RankPattern& y = pattern;
     switch (f) {
         case cat::Trash:  // the top three ranks held, in order
-            return topValues(x.held, 3) < topValues(y.held, 3);
+            return topRankValues(x.held, 3) < topRankValues(y.held, 3);
         case cat::Pair:
-            return topValue(x.two) < topValue(y.two);
+            return topRankValues(x.two, 1) < topRankValues(y.two, 1);
         case cat::Triple:
-            return topValue(x.three | x.four) < topValue(y.three | y.four);
+            return topRankValues(x.three | x.four, 1) < topRankValues(y.three | y.four, 1);
         default:
             return false;
     }

@@ -29,6 +29,18 @@ constexpr std::array<std::uint32_t, 8192> topFiveTable() {
 
 constinit const std::array<std::uint32_t, 8192> TopFive = topFiveTable();
 
+namespace {
+constexpr std::array<std::uint32_t, 8192> topFiveByRankTable() {
+    const std::array<std::uint32_t, 8192> byValue = topFiveTable();
+    std::array<std::uint32_t, 8192> t{};
+    for (unsigned m = 0; m < t.size(); ++m)
+        t[m] = byValue[valueMask(static_cast<std::uint16_t>(m))];
+    return t;
+}
+}  // namespace
+
+constinit const std::array<std::uint32_t, 8192> TopFiveByRank = topFiveByRankTable();
+
 // straightKey() of a hand of exactly five single ranks is the start of its five-long run (0 for
 // A-2-3-4-5, 9 for 10-J-Q-K-A), or 0 without one. Other hands take the scan itself.
 std::uint32_t straightKeyOf(const CardSet& cards, const RankPattern& p) {

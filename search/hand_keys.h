@@ -37,6 +37,15 @@ inline std::uint32_t topValues(std::uint16_t vmask, int steps) {
     return TopFive[vmask & 0x1FFFu] >> (4 * (5 - steps));
 }
 
+// TopFive by rank mask (ace at bit 0) instead of value mask: TopFiveByRank[m] ==
+// TopFive[valueMask(m)].
+extern const std::array<std::uint32_t, 8192> TopFiveByRank;
+
+// topValues(valueMask(rankMask), steps) in one look-up.
+inline std::uint32_t topRankValues(std::uint16_t rankMask, int steps) {
+    return TopFiveByRank[rankMask & 0x1FFFu] >> (4 * (5 - steps));
+}
+
 // straightKey() of the cards with rank pattern p, quick for five single ranks.
 std::uint32_t straightKeyOf(const CardSet& cards, const RankPattern& p);
 
@@ -65,24 +74,24 @@ std::uint32_t straightKeyOf(const CardSet& cards, const RankPattern& p);
             equal = pattern();
             break;
         case cat::Pair: {
-            const std::uint32_t pair = topValues(vm(p.two), 1);
-            less = pair << 12 | topValues(vm(p.one), 3);
+            const std::uint32_t pair = topRankValues(p.two, 1);
+            less = pair << 12 | topRankValues(p.one, 3);
             equal = pair;
             break;
         }
         case cat::TwoPairs: {
-            const std::uint32_t pairs = topValues(vm(p.two), 2);
-            less = pairs << 4 | topValues(vm(p.one), 1);
+            const std::uint32_t pairs = topRankValues(p.two, 2);
+            less = pairs << 4 | topRankValues(p.one, 1);
             equal = pairs;
             break;
         }
         case cat::Triple:
-            less = topValues(vm(p.three), 1);
+            less = topRankValues(p.three, 1);
             equal = less;
             break;
         case cat::FullHouse:
-            less = topValues(vm(p.three), 1);
-            equal = less << 4 | topValues(vm(p.two), 1);
+            less = topRankValues(p.three, 1);
+            equal = less << 4 | topRankValues(p.two, 1);
             break;
         case cat::Straight:
         case cat::StraightFlush:
@@ -90,11 +99,11 @@ std::uint32_t straightKeyOf(const CardSet& cards, const RankPattern& p);
             equal = pattern();
             break;
         case cat::Flush:
-            less = topValues(vm(p.held), 5);
+            less = topRankValues(p.held, 5);
             equal = less;
             break;
         default:  // quadruple
-            less = topValues(vm(p.four), 1);
+            less = topRankValues(p.four, 1);
             equal = less;
             break;
     }
@@ -109,13 +118,13 @@ std::uint32_t straightKeyOf(const CardSet& cards, const RankPattern& p);
     std::uint32_t less;
     switch (category) {
         case cat::Trash:
-            less = topValues(valueMask(p.one), 3);
+            less = topRankValues(p.one, 3);
             break;
         case cat::Pair:
-            less = topValues(valueMask(p.two), 1) << 4 | topValues(valueMask(p.one), 1);
+            less = topRankValues(p.two, 1) << 4 | topRankValues(p.one, 1);
             break;
         case cat::Triple:
-            less = topValues(valueMask(p.three), 1);
+            less = topRankValues(p.three, 1);
             break;
         default:
             key.Exact = false;
