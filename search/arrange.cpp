@@ -15,7 +15,9 @@
 namespace kov {
 namespace {
 
-// The four masks of a card set in one word.
+// The four masks of a card set in one word: suit s in bits 16s to 16s + 15 (the fill takes the
+// lowest suit of a rank as the lowest bit).
+static_assert(std::endian::native == std::endian::little);
 std::uint64_t packed(const CardSet& s) {
     std::uint64_t w;
     static_assert(sizeof w == sizeof s.mask);
@@ -421,20 +423,27 @@ void BasicSeatSearch<Steps>::searchMiddles(const CardSet& h, const Hand& back,
 
 namespace {
 
-// Moves the n highest cards of `left` into `hand`: rank values from the ace down, the lowest
-// suit first within a rank.
-void takeHighest(Hand& hand, CardSet& left, int n) {
-    while (n > 0) {
-        const unsigned held = left.mask[0] | left.mask[1] | left.mask[2] | left.mask[3];
-        if (held == 0) return;
+// packed() the other way round.
+void unpackWord(CardSet& s, std::uint64_t w) {
+    std::memcpy(s.mask.data(), &w, sizeof w);
+}
+
+// Moves the n highest cards of `left` into `hand` (both packed): rank values from the ace down,
+// the lowest suit first within a rank.
+[[gnu::always_inline]] inline void takeHighest(std::uint64_t& hand, std::uint64_t& left, int n) {
+    constexpr std::uint64_t EverySuit = 0x0001000100010001ull;
+    while (n > 0 && left != 0) {
+        std::uint64_t fold = left | left >> 32;
+        fold |= fold >> 16;
+        const auto held = static_cast<unsigned>(fold) & 0x1FFFu;
         const int rank = (held & 1u) ? 0 : std::bit_width(held) - 1;  // the ace (rank 0) first
-        const auto bit = static_cast<std::uint16_t>(1u << rank);
-        for (std::size_t suit = 0; suit < SuitCount; ++suit) {
-            if ((left.mask[suit] & bit) == 0) continue;
-            hand.cards.mask[suit] = static_cast<std::uint16_t>(hand.cards.mask[suit] | bit);
-            left.mask[suit] = static_cast<std::uint16_t>(left.mask[suit] & ~bit);
-            if (--n == 0) return;
-        }
+        std::uint64_t cards = left & EverySuit << rank;
+        do {
+            const std::uint64_t card = cards & (~cards + 1);  // the lowest suit's
+            hand |= card;
+            left ^= card;
+            cards ^= card;
+        } while (--n > 0 && cards != 0);
     }
 }
 
@@ -446,13 +455,19 @@ void takeHighest(Hand& hand, CardSet& left, int n) {
 // card left (always, when the leftovers are exactly the cards the hands lack) it takes them as
 // they are.
 void fillHands(Arrangement& a, CardSet leftover) {
-    takeHighest(a.front, leftover, 3 - cardCount(a.front.cards));
-    takeHighest(a.middle, leftover, 5 - cardCount(a.middle.cards));
-    const int room = 5 - cardCount(a.back.cards);
-    if (cardCount(leftover) <= room)
-        unionOf(a.back.cards, a.back.cards, leftover);
+    std::uint64_t left = packed(leftover);
+    std::uint64_t front = packed(a.front.cards), middle = packed(a.middle.cards),
+                  back = packed(a.back.cards);
+    takeHighest(front, left, 3 - std::popcount(front));
+    takeHighest(middle, left, 5 - std::popcount(middle));
+    const int room = 5 - std::popcount(back);
+    if (std::popcount(left) <= room)
+        back |= left;
     else
-        takeHighest(a.back, leftover, room);
+        takeHighest(back, left, room);
+    unpackWord(a.front.cards, front);
+    unpackWord(a.middle.cards, middle);
+    unpackWord(a.back.cards, back);
 }
 
 template class BasicSeatSearch<KeyedSteps>;
