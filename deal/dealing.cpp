@@ -35,13 +35,14 @@ bool redealUnseen(Deal& deal, Random& rng) {
         pile[c] = c;
     for (CardIndex c : deal.Rows[0])
         pile[c] = -1;
-    // Compact: every hole left by a card of row 0 takes the highest card still in the pile.
+    // Compact: every hole left by a card of row 0 takes the highest card still in the pile. The
+    // first hole only moves up (the places below it are all filled), so one pass from each end.
     int n = DeckSize;
+    int i = 0;
     while (true) {
         while (n > 0 && pile[n - 1] == -1)
             --n;
         if (n <= 39) break;
-        int i = 0;
         while (i < n && pile[i] != -1)
             ++i;
         if (i == n) break;  // no hole left: row 0 repeated a card
