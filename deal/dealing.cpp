@@ -10,13 +10,15 @@ namespace {
 // each draw takes pile[r] and moves the last card of the pile into its place.
 void drawInto(Deal& deal, Random& rng, std::array<int, DeckSize>& pile, int n, int firstRow,
               int count) {
-    for (int k = 0; k < count; ++k) {
-        const int r = rng.nextRandom() % n;
-        const int card = pile[r];
-        pile[r] = pile[n - 1];
-        --n;
-        deal.Rows[firstRow + k / 13][k % 13] = static_cast<CardIndex>(card);
-    }
+    assert(count % 13 == 0);
+    for (int row = firstRow; row < firstRow + count / 13; ++row)
+        for (CardIndex& place : deal.Rows[static_cast<std::size_t>(row)]) {
+            const int r = rng.nextRandom() % n;
+            const int card = pile[r];
+            pile[r] = pile[n - 1];
+            --n;
+            place = static_cast<CardIndex>(card);
+        }
 }
 
 }  // namespace
