@@ -56,13 +56,14 @@ bool redealUnseen(Deal& deal, Random& rng) {
 }
 
 bool checkDeal(const Deal& deal) {
-    std::array<unsigned, SuitCount> masks{};
+    // 52 places: every card is there exactly when every card is there at least once.
+    std::uint64_t seen = 0;
     for (const Holding& row : deal.Rows)
-        for (CardIndex c : row)
-            masks[c / 13] |= 1u << (c % 13);
-    for (unsigned m : masks)
-        if (m != FullSuit) return false;
-    return true;
+        for (CardIndex c : row) {
+            if (c >= DeckSize) return false;
+            seen |= std::uint64_t{1} << c;
+        }
+    return seen == (std::uint64_t{1} << DeckSize) - 1;
 }
 
 std::vector<CardSet> dealtHoldings(int n, std::uint32_t seed) {

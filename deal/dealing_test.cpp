@@ -82,6 +82,18 @@ TEST(CheckDeal, DetectsARepeatedCard) {
     EXPECT_FALSE(checkDeal(d));
 }
 
+TEST(CheckDeal, RejectsACardOutsideTheDeck) {
+    Deal d;
+    Random r(8);
+    dealAllSeats(d, r);
+    ASSERT_TRUE(checkDeal(d));
+    for (int c : {52, 63, 64, 255}) {
+        Deal bad = d;
+        bad.Rows[2][5] = static_cast<CardIndex>(c);
+        EXPECT_FALSE(checkDeal(bad)) << c;
+    }
+}
+
 TEST(RedealUnseen, SurvivesARowZeroWithARepeatedCard) {
     Deal d;
     for (int i = 0; i < 13; ++i)
