@@ -286,7 +286,6 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
     backCandidates_.clear();
     straightsFlag_ = flushesFlag_ = false;
     overflowed_ = false;
-    peaks_ = {};
 
     // Thirteen-card straight: a straight flush holding plays nothing else.
     if (const HandCategory straight13 = thirteenStraightOf(h)) {
@@ -320,10 +319,8 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
         }
         backSegment_[k][1] = backCandidates_.count();
     }
-    peaks_.Back = backCandidates_.count();
     for (int i = 0; i < backCandidates_.count(); ++i) {
         searchMiddles(h, backCandidates_[i], out);
-        peaks_.Arrangements = std::max(peaks_.Arrangements, out.count());
     }
 
     overflowed_ = out.overflowed() || backCandidates_.overflowed() ||
@@ -332,11 +329,11 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
 
 // The middles for one back: every category up to the back's, none that outranks the back.
 template <typename Steps>
-void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const Hand& back) {
+void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const RankPattern& pattern,
+                                          const Hand& back) {
     static_assert(BackAndMiddleOrder[0] == cat::StraightFlush &&
                   BackAndMiddleOrder[7] == cat::Pair);
     middleCandidates_.clear();
-    const RankPattern pattern = rankPattern(rest);
     // The order runs from the straight flush down one category at a time: the back's category
     // sits at 8 - category.
     for (int at = cat::StraightFlush - back.category; at < 8; ++at) {
@@ -374,7 +371,6 @@ void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const Hand& back)
     // A trash middle only when the rest offers no category at all.
     if (!Steps::offersMiddleMaterial(rest, pattern))
         generateCandidates(middleCandidates_, rest, cat::Trash, HandRole::Middle);
-    peaks_.Middle = std::max(peaks_.Middle, middleCandidates_.count());
     overflowed_ = overflowed_ || middleCandidates_.overflowed();
 }
 
@@ -382,7 +378,16 @@ template <typename Steps>
 void BasicSeatSearch<Steps>::searchMiddles(const CardSet& h, const Hand& back,
                                            ArrangementList& out) {
     const CardSet rest = without(h, back.cards);
-    buildMiddles(rest, back);
+    const RankPattern restPattern = rankPattern(rest);
+    // A back of a pair or two pairs allows only middles of pairs, two pairs or trash. A rank the
+    // rest holds three or four times stays whole in such a middle (the pairs are ranks held
+    // exactly twice) or keeps two cards past a trash middle (one card per rank): the front is
+    // then offered a triple above the pairs, or a pair above the trash. No arrangement comes of
+    // such a back.
+    if (Steps::SkipsBarrenBacks && back.category <= cat::TwoPairs &&
+        (restPattern.three | restPattern.four) != 0)
+        return;
+    buildMiddles(rest, restPattern, back);
     for (int i = 0; i < middleCandidates_.count(); ++i) {
         const Hand& middle = middleCandidates_[i];
         CardSet leftover = withoutPacked(rest, middle.cards);

@@ -36,6 +36,8 @@ class KeyedSteps {
     // The middles of the straights, flushes, straight flushes and fours of a kind are taken from
     // the holding's back candidates that the back leaves whole.
     static constexpr bool ReusesHoldingCandidates = true;
+    // Backs that can make no arrangement (see searchMiddles) are passed over.
+    static constexpr bool SkipsBarrenBacks = true;
     explicit KeyedSteps(int capacity);
 
     // Whether `rest` offers any category above trash to the middle: a pair, triple or four of a
@@ -109,18 +111,12 @@ class BasicSeatSearch {
     // with what the lists hold.
     void arrangeSeat(const CardSet& holding, ArrangementList& out);
     bool overflowed() const { return overflowed_; }
-    // The longest each list grew in the last search: back candidates, middle candidates (for one
-    // back), and arrangements.
-    struct Peaks {
-        int Back = 0, Middle = 0, Arrangements = 0;
-    };
-    Peaks peaks() const { return peaks_; }
     // The steps, with what they keep of the last search (the keyed steps: the list's keys).
     const Steps& steps() const { return steps_; }
 
   private:
     void searchMiddles(const CardSet& holding, const Hand& back, ArrangementList& out);
-    void buildMiddles(const CardSet& rest, const Hand& back);
+    void buildMiddles(const CardSet& rest, const RankPattern& pattern, const Hand& back);
 
     CandidateList backCandidates_;
     int backSegment_[cat::StraightFlush + 1][2] = {};  // each category's back candidates
@@ -130,7 +126,6 @@ class BasicSeatSearch {
     bool straightsFlag_ = false;
     bool flushesFlag_ = false;
     bool overflowed_ = false;
-    Peaks peaks_;
 };
 
 // The game's search.

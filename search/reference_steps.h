@@ -33,6 +33,8 @@ class ReferenceSteps {
   public:
     // Every middle candidate generated from the cards the back leaves.
     static constexpr bool ReusesHoldingCandidates = false;
+    // Every back is searched.
+    static constexpr bool SkipsBarrenBacks = false;
     explicit ReferenceSteps(int /*capacity*/) {}
 
     // Builds the material of every category and looks whether any is not empty.
