@@ -109,18 +109,17 @@ bool KeyedSteps::middleBelowFront(const CardSet& middle, const CardSet&, const R
 // The less-key arrays run four slots past the capacity, so that the scan may load four lanes
 // from any slot of the list; lanes past its end are masked off.
 KeyedSteps::KeyedSteps(int capacity)
-    : keys_(static_cast<std::size_t>(capacity)),
-      back_(keys_.size() + 4),
-      middle_(keys_.size() + 4),
-      front_(keys_.size() + 4),
-      equal0_(keys_.size()),
-      equal1_(keys_.size()),
-      equal2_(keys_.size()),
-      inexact_(keys_.size()) {}
+    : capacity_(capacity),
+      back_(static_cast<std::size_t>(capacity) + 4),
+      middle_(back_.size()),
+      front_(back_.size()),
+      equal0_(static_cast<std::size_t>(capacity)),
+      equal1_(equal0_.size()),
+      equal2_(equal0_.size()),
+      inexact_(equal0_.size()) {}
 
 void KeyedSteps::store(int i, const ArrangementKey& k, bool special) {
     const auto slot = static_cast<std::size_t>(i);
-    keys_[slot] = k;
     if (special) {
         // Neither side of the >= compares holds against any exact key: the back's fails one
         // way, the middle's the other, as the rules never let a special dominate or be dominated.
@@ -133,7 +132,7 @@ void KeyedSteps::store(int i, const ArrangementKey& k, bool special) {
         back_[slot] = static_cast<std::int32_t>(k.Less[0]);
         middle_[slot] = static_cast<std::int32_t>(k.Less[1]);
         front_[slot] = static_cast<std::int32_t>(k.Less[2]);
-        equal0_[slot] = k.Exact ? k.Equal[0] : UINT64_MAX;
+        equal0_[slot] = k.Equal[0];
     }
     equal1_[slot] = k.Equal[1];
     equal2_[slot] = k.Equal[2];
@@ -141,10 +140,26 @@ void KeyedSteps::store(int i, const ArrangementKey& k, bool special) {
     inexactCount_ += inexact_[slot];
 }
 
+ArrangementKey KeyedSteps::key(int i) const {
+    const auto slot = static_cast<std::size_t>(i);
+    ArrangementKey k;
+    if (back_[slot] == -1) {  // a special: its keys are all zero and inexact
+        k.Exact = false;
+        return k;
+    }
+    k.Less[0] = static_cast<std::uint32_t>(back_[slot]);
+    k.Less[1] = static_cast<std::uint32_t>(middle_[slot]);
+    k.Less[2] = static_cast<std::uint32_t>(front_[slot]);
+    k.Equal[0] = equal0_[slot];
+    k.Equal[1] = equal1_[slot];
+    k.Equal[2] = equal2_[slot];
+    k.Exact = inexact_[slot] == 0;
+    return k;
+}
+
 void KeyedSteps::moveLastInto(int i, int last) {
     const auto slot = static_cast<std::size_t>(i), from = static_cast<std::size_t>(last);
     inexactCount_ -= inexact_[slot];
-    keys_[slot] = keys_[from];
     back_[slot] = back_[from];
     middle_[slot] = middle_[from];
     front_[slot] = front_[from];
@@ -155,7 +170,7 @@ void KeyedSteps::moveLastInto(int i, int last) {
 }
 
 void KeyedSteps::append(const Arrangement& a, ArrangementList& out) {
-    if (out.count() < static_cast<int>(keys_.size()))
+    if (out.count() < capacity_)
         store(out.count(), arrangementKey(a), isSpecialCategory(a.back.category));
     out.append(a);
 }
@@ -163,7 +178,7 @@ void KeyedSteps::append(const Arrangement& a, ArrangementList& out) {
 void KeyedSteps::offerEachCompared(const Arrangement& a, const ArrangementKey& ka,
                                    ArrangementList& out) {
     for (int i = 0; i < out.count();) {
-        if (dominatesKeyed(a, ka, out[i], keys_[static_cast<std::size_t>(i)])) {
+        if (dominatesKeyed(a, ka, out[i], key(i))) {
             out.removeAt(i);
             moveLastInto(i, out.count());
         } else {
@@ -172,17 +187,16 @@ void KeyedSteps::offerEachCompared(const Arrangement& a, const ArrangementKey& k
     }
     // Dominated by an entry, or ranking exactly like one: dropped either way.
     for (int i = 0; i < out.count(); ++i) {
-        const ArrangementKey& k = keys_[static_cast<std::size_t>(i)];
+        const ArrangementKey k = key(i);
         if (dominatesKeyed(out[i], k, a, ka) || sameRankKeyed(out[i], k, a, ka)) return;
     }
-    if (out.count() < static_cast<int>(keys_.size()))
-        store(out.count(), ka, isSpecialCategory(a.back.category));
+    if (out.count() < capacity_) store(out.count(), ka, isSpecialCategory(a.back.category));
     out.append(a);
 }
 
 void KeyedSteps::offer(const Arrangement& a, ArrangementList& out) {
     const ArrangementKey ka = arrangementKey(a);
-    const int n = std::min(out.count(), static_cast<int>(keys_.size()));
+    const int n = std::min(out.count(), capacity_);
     if (!ka.Exact || inexactCount_ > 0 || n < out.count()) {
         offerEachCompared(a, ka, out);
         return;
@@ -223,14 +237,14 @@ void KeyedSteps::offer(const Arrangement& a, ArrangementList& out) {
                 ++j;
             }
         }
-    // An entry ranking exactly like the offer keeps its place. Specials and inexact entries
-    // (none in this path) hold an equality key no offer has.
+    // An entry ranking exactly like the offer keeps its place. Specials hold an equality key no
+    // offer has (and no entry is inexact in this path).
     const std::uint64_t* q0 = equal0_.data();
     const std::uint64_t* q1 = equal1_.data();
     const std::uint64_t* q2 = equal2_.data();
     for (int j = 0; j < out.count(); ++j)
         if (q0[j] == ka.Equal[0] && q1[j] == ka.Equal[1] && q2[j] == ka.Equal[2]) return;
-    if (out.count() < static_cast<int>(keys_.size())) store(out.count(), ka, false);
+    if (out.count() < capacity_) store(out.count(), ka, false);
     out.append(a);
 }
 

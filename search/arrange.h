@@ -24,7 +24,8 @@ void fillHands(Arrangement& a, CardSet leftover);
 HandCategory pairSpecialOf(const CardSet& holding);
 
 // The steps of the game's search: the output list is kept free of dominated arrangements with
-// precomputed hand keys (integer compares); keys_[i] belongs to entry i of the list.
+// precomputed hand keys (integer compares); slot i of the key arrays belongs to entry i of the
+// list.
 //
 // The exactly keyed entries of the list never dominate one another (an entry that dominated
 // another would have removed it on entering, or been dropped), and dominance on exact keys is
@@ -73,7 +74,7 @@ class KeyedSteps {
     // dominates it or ranks exactly alike.
     void offer(const Arrangement& a, ArrangementList& out);
     // The keys of entry i of the list the last search built (i below the capacity).
-    const ArrangementKey& key(int i) const { return keys_[static_cast<std::size_t>(i)]; }
+    ArrangementKey key(int i) const;
 
   private:
     // Writes the keys of list slot i.
@@ -83,12 +84,12 @@ class KeyedSteps {
     // Every comparison through dominatesKeyed() and sameRankKeyed(), entry by entry.
     void offerEachCompared(const Arrangement& a, const ArrangementKey& ka, ArrangementList& out);
 
-    std::vector<ArrangementKey> keys_;
+    int capacity_;
     // The less keys of back, middle and front, as signed numbers; a special holds keys that
     // neither dominate nor are dominated by any exact key.
     std::vector<std::int32_t> back_, middle_, front_;
-    // The equality keys of back, middle and front; a special's or an inexact entry's back key is
-    // all ones, which no exact key has.
+    // The equality keys of back, middle and front; a special's back key is all ones, which no
+    // exact key has.
     std::vector<std::uint64_t> equal0_, equal1_, equal2_;
     std::vector<std::uint8_t> inexact_;  // an ordinary entry whose keys are not exact
     int inexactCount_ = 0;               // such entries in the list
