@@ -140,23 +140,6 @@ void KeyedSteps::store(int i, const ArrangementKey& k, bool special) {
     inexactCount_ += inexact_[slot];
 }
 
-ArrangementKey KeyedSteps::key(int i) const {
-    const auto slot = static_cast<std::size_t>(i);
-    ArrangementKey k;
-    if (back_[slot] == -1) {  // a special: its keys are all zero and inexact
-        k.Exact = false;
-        return k;
-    }
-    k.Less[0] = static_cast<std::uint32_t>(back_[slot]);
-    k.Less[1] = static_cast<std::uint32_t>(middle_[slot]);
-    k.Less[2] = static_cast<std::uint32_t>(front_[slot]);
-    k.Equal[0] = equal0_[slot];
-    k.Equal[1] = equal1_[slot];
-    k.Equal[2] = equal2_[slot];
-    k.Exact = inexact_[slot] == 0;
-    return k;
-}
-
 void KeyedSteps::moveLastInto(int i, int last) {
     const auto slot = static_cast<std::size_t>(i), from = static_cast<std::size_t>(last);
     inexactCount_ -= inexact_[slot];

@@ -74,7 +74,22 @@ class KeyedSteps {
     // dominates it or ranks exactly alike.
     void offer(const Arrangement& a, ArrangementList& out);
     // The keys of entry i of the list the last search built (i below the capacity).
-    ArrangementKey key(int i) const;
+    ArrangementKey key(int i) const {
+        const auto slot = static_cast<std::size_t>(i);
+        ArrangementKey k;
+        if (back_[slot] == -1) {  // a special: its keys are all zero and inexact
+            k.Exact = false;
+            return k;
+        }
+        k.Less[0] = static_cast<std::uint32_t>(back_[slot]);
+        k.Less[1] = static_cast<std::uint32_t>(middle_[slot]);
+        k.Less[2] = static_cast<std::uint32_t>(front_[slot]);
+        k.Equal[0] = equal0_[slot];
+        k.Equal[1] = equal1_[slot];
+        k.Equal[2] = equal2_[slot];
+        k.Exact = inexact_[slot] == 0;
+        return k;
+    }
 
   private:
     // Writes the keys of list slot i.
