@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 #include "cards/classify.h"
 
@@ -30,17 +31,23 @@ void generateTrash(CandidateList& list, const CardSet& s, HandRole role) {
     if (role == HandRole::Middle) {
         // Number the held ranks from the top 1, 2, 3, ...; take 1, 5, 6, 7, 8 (or 1, 2, 6, 7, 8
         // when the ace is paired), one card per rank: the skipped ranks are left for the front.
+        static_assert(std::endian::native == std::endian::little);
+        // Of a rank it takes the card of the highest suit. The four masks side by side in one
+        // word: a rank's cards are one bit in each 16-bit lane.
         const bool acePaired = rankCount(s, 0) == 2;
-        int number = 0;
-        for (int v = 13; v >= 1 && number < 8; --v) {
-            if (rankCount(s, v) == 0) continue;
-            ++number;
+        std::uint64_t cards, taken = 0;
+        std::memcpy(&cards, s.mask.data(), sizeof cards);
+        unsigned values =
+            valueMask(static_cast<std::uint16_t>(s.mask[0] | s.mask[1] | s.mask[2] | s.mask[3]));
+        for (int number = 1; values != 0 && number <= 8; ++number) {
+            const int v = std::bit_width(values);  // the highest value left
+            values &= ~(1u << (v - 1));
             const bool take = number == 1 || number >= 6 || (acePaired ? number == 2 : number == 5);
             if (!take) continue;
-            CardSet rank = cardsOfRank(s, v);
-            thinRank(rank, v);
-            unionOf(out, out, rank);
+            const std::uint64_t rank = cards & 0x0001000100010001ull << (v % RankCount);
+            taken |= std::uint64_t{1} << (std::bit_width(rank) - 1);
         }
+        std::memcpy(out.mask.data(), &taken, sizeof taken);
     } else {
         int taken = 0;
         for (int v = 13; v >= 1 && taken < 3; --v) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <random>
 
 #include "cards/card_text.h"
@@ -84,6 +86,47 @@ TEST(GenerateCandidates, MiddleTrash) {
               N({"4h Ad 5c Kc"}));
     EXPECT_EQ(generate("Ah Qd Tc 8h 7s 6d 3c 2h", cat::Trash, HandRole::Middle),
               N({"Ah 2h 7s 6d 3c"}));
+}
+
+// The middle's trash by the rule's words, card by card: number the held ranks from the top; take
+// the 1st, 5th, 6th, 7th and 8th (the 1st, 2nd, 6th, 7th and 8th when the ace is paired), each
+// rank's card of the highest suit.
+CardSet middleTrashByRule(const CardSet& s) {
+    const bool acePaired = rankCount(s, 0) == 2;
+    CardSet out;
+    int number = 0;
+    for (int v = 13; v >= 1; --v) {
+        if (rankCount(s, v) == 0) continue;
+        ++number;
+        if (!(number == 1 || (number >= 6 && number <= 8) || number == (acePaired ? 2 : 5)))
+            continue;
+        for (int suit = SuitCount - 1; suit >= 0; --suit) {
+            const auto bit = static_cast<std::uint16_t>(1u << (v % 13));
+            if (s.mask[static_cast<std::size_t>(suit)] & bit) {
+                out.mask[static_cast<std::size_t>(suit)] |= bit;
+                break;
+            }
+        }
+    }
+    return out;
+}
+
+TEST(GenerateCandidates, MiddleTrashFollowsTheRuleOnRandomSets) {
+    std::mt19937 rng(77);
+    CandidateList list;
+    for (int n = 0; n < 20000; ++n) {
+        CardSet s;
+        const int ranks = 3 + static_cast<int>(rng() % 11);  // few ranks: more repeats
+        const int size =
+            1 + static_cast<int>(rng() % std::min(13u, 4u * static_cast<unsigned>(ranks)));
+        while (cardCount(s) < size)
+            addCard(s,
+                    static_cast<CardIndex>(rng() % 4 * 13 + rng() % static_cast<unsigned>(ranks)));
+        list.clear();
+        generateCandidates(list, s, cat::Trash, HandRole::Middle);
+        ASSERT_EQ(list.count(), 1);
+        ASSERT_EQ(list[0].cards, middleTrashByRule(s)) << cardList(cardsOf(s));
+    }
 }
 
 TEST(GenerateCandidates, FullHousesFromTwoTriples) {
