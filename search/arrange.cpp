@@ -190,9 +190,9 @@ void KeyedSteps::offer(const Arrangement& a, ArrangementList& out) {
     const std::int32_t* b0 = back_.data();
     const std::int32_t* b1 = middle_.data();
     const std::int32_t* b2 = front_.data();
-    // above: the entry dominates the offer; below: the offer dominates the entry. Four entries
-    // at a time in vector lanes (all ones where a compare holds); lanes past the list's end are
-    // masked off.
+    // An entry dominates the offer strictly when some of its keys is higher and none lower; the
+    // offer dominates an entry none of whose keys is higher. Four entries at a time in vector
+    // lanes (all ones where a compare holds); lanes past the list's end are masked off.
     const auto load = [](const std::int32_t* p) {
         Lanes v;
         std::memcpy(&v, p, sizeof v);
@@ -204,7 +204,6 @@ void KeyedSteps::offer(const Arrangement& a, ArrangementList& out) {
     for (int i = 0; i < n; i += 4) {
         const Lanes e0 = load(b0 + i), e1 = load(b1 + i), e2 = load(b2 + i);
         const Lanes inList = lane < n - i;
-        // Some key of the entry above the offer's, some below.
         const Lanes higher = (e0 > A0) | (e1 > A1) | (e2 > A2);
         const Lanes lower = (A0 > e0) | (A1 > e1) | (A2 > e2);
         if (anyLane(higher & ~lower & inList)) return;
@@ -252,7 +251,7 @@ bool reusable(HandCategory k) {
     return (Reusable >> k) & 1u;
 }
 
-// Whether a middle of category k (a pair, two pairs, a triple or a full house) can be drawn from
+// Whether a hand of category k (a pair, two pairs, a triple or a full house) can be drawn from
 // cards of rank pattern p: the ranks held exactly twice and three times make them.
 [[gnu::always_inline]] inline bool offersByRanks(const RankPattern& p, HandCategory k) {
     switch (k) {
