@@ -8,38 +8,32 @@
 namespace kov {
 namespace {
 
-// The first five values of every value mask from the top, 4 bits each with the highest first
-// (0 where none is left), built by the compiler.
-constexpr std::array<std::uint32_t, 8192> topFiveTable() {
-    std::array<std::uint32_t, 8192> t{};
-    for (unsigned m = 0; m < t.size(); ++m) {
-        std::uint32_t out = 0;
-        unsigned rest = m;
-        for (int i = 0; i < 5; ++i) {
-            const int v = rest ? std::bit_width(rest) : 0;
-            if (v) rest &= ~(1u << (v - 1));
-            out = (out << 4) | static_cast<std::uint32_t>(v);
-        }
-        t[m] = out;
+// The first five values of a value mask from the top, 4 bits each with the highest first (0
+// where none is left).
+constexpr std::uint32_t topFiveOf(unsigned values) {
+    std::uint32_t out = 0;
+    for (int i = 0; i < 5; ++i) {
+        const int v = values ? std::bit_width(values) : 0;
+        if (v) values &= ~(1u << (v - 1));
+        out = (out << 4) | static_cast<std::uint32_t>(v);
     }
-    return t;
+    return out;
 }
 
-}  // namespace
-
-constinit const std::array<std::uint32_t, 8192> TopFive = topFiveTable();
-
-namespace {
-constexpr std::array<std::uint32_t, 8192> topFiveByRankTable() {
-    const std::array<std::uint32_t, 8192> byValue = topFiveTable();
+// topFiveOf() of every 13-bit mask, read as a value mask or (byRank) as a rank mask, built by the
+// compiler. Each table is built on its own: one evaluation stays within the compilers' limits on
+// constant evaluation.
+constexpr std::array<std::uint32_t, 8192> topFiveTable(bool byRank) {
     std::array<std::uint32_t, 8192> t{};
     for (unsigned m = 0; m < t.size(); ++m)
-        t[m] = byValue[valueMask(static_cast<std::uint16_t>(m))];
+        t[m] = topFiveOf(byRank ? valueMask(static_cast<std::uint16_t>(m)) : m);
     return t;
 }
+
 }  // namespace
 
-constinit const std::array<std::uint32_t, 8192> TopFiveByRank = topFiveByRankTable();
+constinit const std::array<std::uint32_t, 8192> TopFive = topFiveTable(false);
+constinit const std::array<std::uint32_t, 8192> TopFiveByRank = topFiveTable(true);
 
 // straightKey() of a hand of exactly five single ranks is the start of its five-long run (0 for
 // A-2-3-4-5, 9 for 10-J-Q-K-A), or 0 without one. Other hands take the scan itself.
