@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
 #include <cstdint>
 #include <cstring>
 #if defined(__SSE2__)
@@ -277,6 +278,8 @@ BasicSeatSearch<Steps>::BasicSeatSearch(int capacity)
 
 template <typename Steps>
 void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out) {
+    // The keyed steps keep keys for as many entries as the search's own lists hold.
+    assert(out.capacity() <= backCandidates_.capacity());
     out.clear();
     steps_.reset();
     backCandidates_.clear();
@@ -450,13 +453,12 @@ void unpackWord(CardSet& s, std::uint64_t w) {
 
 }  // namespace
 
-// The cursor only moves down and takes the lowest suit first, so the cards go out in one
-// sequence: rank values from the ace down, suits upward within a rank. The front takes the first
-// ones it lacks, then the middle, then the back. The back comes last: when it has room for every
-// card left (always, when the leftovers are exactly the cards the hands lack) it takes them as
-// they are.
+// The cards go out in one sequence: rank values from the ace down, suits upward within a rank.
+// The front takes the first ones it lacks, then the middle, then the back. The back comes last:
+// when it has room for every card left (always, when the leftovers are exactly the cards the
+// hands lack) it takes them as they are.
 void fillHands(Arrangement& a, CardSet leftover) {
-    std::uint64_t left = packed(leftover);
+    std::uint64_t left = packed(leftover) & 0x1FFF1FFF1FFF1FFFull;  // the 13 ranks of each suit
     std::uint64_t front = packed(a.front.cards), middle = packed(a.middle.cards),
                   back = packed(a.back.cards);
     takeHighest(front, left, 3 - std::popcount(front));

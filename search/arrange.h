@@ -16,8 +16,8 @@
 
 namespace kov {
 
-// Completes the hands from the leftover cards, highest first: front, then middle, then back,
-// with one cursor that only moves down. Categories are not recomputed.
+// Completes the hands from the leftover cards, highest first (rank values from the ace down, the
+// lowest suit first within a rank): front, then middle, then back. Categories are not recomputed.
 void fillHands(Arrangement& a, CardSet leftover);
 
 // cat::SixPairs, cat::FivePairsTriple, or cat::Trash when the holding is neither.
@@ -122,7 +122,8 @@ class BasicSeatSearch {
   public:
     explicit BasicSeatSearch(int capacity = ListCapacity);
 
-    // Fills `out` (emptied first) with the candidates of the 13 cards `holding`. Afterwards
+    // Fills `out` (emptied first) with the candidates of the 13 cards `holding`; `out` holds no
+    // more entries than the capacity this search was made with. Afterwards
     // overflowed() tells whether any list of the search filled up; the search still completes
     // with what the lists hold.
     void arrangeSeat(const CardSet& holding, ArrangementList& out);

@@ -37,8 +37,9 @@ void generateTrash(CandidateList& list, const CardSet& s, HandRole role) {
         const bool acePaired = rankCount(s, 0) == 2;
         std::uint64_t cards, taken = 0;
         std::memcpy(&cards, s.mask.data(), sizeof cards);
-        unsigned values =
-            valueMask(static_cast<std::uint16_t>(s.mask[0] | s.mask[1] | s.mask[2] | s.mask[3]));
+        cards &= 0x1FFF1FFF1FFF1FFFull;  // the 13 ranks of each suit
+        unsigned values = valueMask(
+            static_cast<std::uint16_t>((s.mask[0] | s.mask[1] | s.mask[2] | s.mask[3]) & 0x1FFFu));
         for (int number = 1; values != 0 && number <= 8; ++number) {
             const int v = std::bit_width(values);  // the highest value left
             values &= ~(1u << (v - 1));

@@ -20,20 +20,17 @@ constexpr std::uint32_t topFiveOf(unsigned values) {
     return out;
 }
 
-// topFiveOf() of every 13-bit mask, read as a value mask or (byRank) as a rank mask, built by the
-// compiler. Each table is built on its own: one evaluation stays within the compilers' limits on
-// constant evaluation.
-constexpr std::array<std::uint32_t, 8192> topFiveTable(bool byRank) {
+// topFiveOf() of every 13-bit rank mask, built by the compiler.
+constexpr std::array<std::uint32_t, 8192> topFiveByRankTable() {
     std::array<std::uint32_t, 8192> t{};
     for (unsigned m = 0; m < t.size(); ++m)
-        t[m] = topFiveOf(byRank ? valueMask(static_cast<std::uint16_t>(m)) : m);
+        t[m] = topFiveOf(valueMask(static_cast<std::uint16_t>(m)));
     return t;
 }
 
 }  // namespace
 
-constinit const std::array<std::uint32_t, 8192> TopFive = topFiveTable(false);
-constinit const std::array<std::uint32_t, 8192> TopFiveByRank = topFiveTable(true);
+constinit const std::array<std::uint32_t, 8192> TopFiveByRank = topFiveByRankTable();
 
 // straightKey() of a hand of exactly five single ranks is the start of its five-long run (0 for
 // A-2-3-4-5, 9 for 10-J-Q-K-A), or 0 without one. Other hands take the scan itself.

@@ -27,21 +27,12 @@ struct HandKey {
     bool Exact = true;
 };
 
-// The first five values of every 13-bit value mask from the top, 4 bits each with the highest
-// first (0 where none is left).
-extern const std::array<std::uint32_t, 8192> TopFive;
-
-// The first `steps` (1..5) values of a value mask from the top, 4 bits each with the highest
-// first (0 where none is left): comparing two such numbers compares the masks' top values in turn.
-inline std::uint32_t topValues(std::uint16_t vmask, int steps) {
-    return TopFive[vmask & 0x1FFFu] >> (4 * (5 - steps));
-}
-
-// TopFive by rank mask (ace at bit 0) instead of value mask: TopFiveByRank[m] ==
-// TopFive[valueMask(m)].
+// The first five values of every 13-bit rank mask (the ace at bit 0) from the top, 4 bits each
+// with the highest first (0 where none is left).
 extern const std::array<std::uint32_t, 8192> TopFiveByRank;
 
-// topValues(valueMask(rankMask), steps) in one look-up.
+// The first `steps` (1..5) values of a rank mask from the top, 4 bits each with the highest first
+// (0 where none is left): comparing two such numbers compares the masks' top values in turn.
 inline std::uint32_t topRankValues(std::uint16_t rankMask, int steps) {
     return TopFiveByRank[rankMask & 0x1FFFu] >> (4 * (5 - steps));
 }

@@ -1,5 +1,6 @@
 // The fast search against the straightforward one: identical lists, in identical order, on many
-// random holdings and on the holdings that stress the lists most.
+// random holdings and on the holdings that stress the lists most; and the keys the fast one keeps
+// for its entries.
 
 #include <gtest/gtest.h>
 
@@ -23,6 +24,16 @@ class SearchOracle : public ::testing::Test {
         for (int i = 0; i < a_.count(); ++i)
             ASSERT_EQ(a_[i], b_[i]) << cardList(cardsOf(h)) << " entry " << i;
         ASSERT_EQ(fast_.overflowed(), reference_.overflowed());
+        // The keys the scoring reads back from the search are every entry's own keys, after all
+        // the removals that moved entries around.
+        for (int i = 0; i < a_.count(); ++i) {
+            const ArrangementKey kept = fast_.steps().key(i), own = arrangementKey(a_[i]);
+            ASSERT_EQ(kept.Exact, own.Exact) << cardList(cardsOf(h)) << " entry " << i;
+            for (int p = 0; p < 3; ++p) {
+                ASSERT_EQ(kept.Less[p], own.Less[p]) << cardList(cardsOf(h)) << " entry " << i;
+                ASSERT_EQ(kept.Equal[p], own.Equal[p]) << cardList(cardsOf(h)) << " entry " << i;
+            }
+        }
     }
 
   private:
