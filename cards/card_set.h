@@ -13,6 +13,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 
 namespace kov {
 
@@ -46,6 +47,21 @@ using Holding = std::array<CardIndex, 13>;
 inline constexpr std::array<std::uint16_t, 10> StraightMasks = {
     0x1E01, 0x1F00, 0x0F80, 0x07C0, 0x03E0, 0x01F0, 0x00F8, 0x007C, 0x003E, 0x001F};
 
+// The four masks side by side in one word, suit s in bits 16s to 16s + 15 (so a rank's cards are
+// one bit in each 16-bit lane, the lowest suit lowest), and back.
+static_assert(std::endian::native == std::endian::little);
+inline std::uint64_t packedMasks(const CardSet& s) {
+    std::uint64_t w;
+    static_assert(sizeof w == sizeof s.mask);
+    std::memcpy(&w, s.mask.data(), sizeof w);
+    return w;
+}
+inline CardSet fromPackedMasks(std::uint64_t w) {
+    CardSet s;
+    std::memcpy(s.mask.data(), &w, sizeof w);
+    return s;
+}
+
 inline void clear(CardSet& s) {
     s = CardSet{};
 }
@@ -71,9 +87,8 @@ inline CardSet unite(const CardSet& a, const CardSet& b) {
     unionOf(r, a, b);
     return r;
 }
-inline CardSet without(CardSet a, const CardSet& b) {
-    minus(a, b);
-    return a;
+inline CardSet without(const CardSet& a, const CardSet& b) {
+    return fromPackedMasks(packedMasks(a) & ~packedMasks(b));
 }
 
 // Set bits among the low 16 bits. With the processor's population count (x86-64 builds enable
@@ -93,9 +108,7 @@ constexpr int bitCount16(std::uint32_t v) {
 
 // The four masks side by side in one 64-bit word, counted like bitCount16.
 inline int cardCount(const CardSet& s) {
-    std::uint64_t v =
-        static_cast<std::uint64_t>(s.mask[0]) | static_cast<std::uint64_t>(s.mask[1]) << 16 |
-        static_cast<std::uint64_t>(s.mask[2]) << 32 | static_cast<std::uint64_t>(s.mask[3]) << 48;
+    std::uint64_t v = packedMasks(s);
 #if defined(__POPCNT__)
     return std::popcount(v);
 #else

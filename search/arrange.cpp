@@ -16,16 +16,6 @@
 namespace kov {
 namespace {
 
-// The four masks of a card set in one word: suit s in bits 16s to 16s + 15 (the fill takes the
-// lowest suit of a rank as the lowest bit).
-static_assert(std::endian::native == std::endian::little);
-std::uint64_t packed(const CardSet& s) {
-    std::uint64_t w;
-    static_assert(sizeof w == sizeof s.mask);
-    std::memcpy(&w, s.mask.data(), sizeof w);
-    return w;
-}
-
 // Four 32-bit lanes, each all ones where a compare holds.
 using Lanes = std::int32_t __attribute__((vector_size(16)));
 // Whether any lane holds a one bit.
@@ -79,7 +69,7 @@ bool KeyedSteps::offersMiddleMaterial(const CardSet& rest, const RankPattern& pa
 }
 
 bool KeyedSteps::middleAboveBack(const CardSet& back, const CardSet& middle, HandCategory k) {
-    const std::uint64_t backWord = packed(back);
+    const std::uint64_t backWord = packedMasks(back);
     if (backWord != lastBack_ || k != lastBackCategory_) {
         lastBack_ = backWord;
         lastBackCategory_ = k;
@@ -233,14 +223,6 @@ void KeyedSteps::offer(const Arrangement& a, ArrangementList& out) {
 
 namespace {
 
-// without(s, t) on the four masks as one word.
-CardSet withoutPacked(const CardSet& s, const CardSet& t) {
-    const std::uint64_t w = packed(s) & ~packed(t);
-    CardSet out;
-    std::memcpy(out.mask.data(), &w, sizeof w);
-    return out;
-}
-
 // Categories whose candidates in a part of the holding are the holding's candidates that lie
 // within the part, in the same order: their enumerations (runs over rank windows with suits in
 // order, five-card subsets of a suit in the mask list's order, straight flushes by run and suit,
@@ -340,9 +322,9 @@ void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const RankPattern
         const int first = middleCandidates_.count();
         if (Steps::ReusesHoldingCandidates && reusable(k) && !backCandidates_.overflowed()) {
             // The holding's own candidates of k that the back leaves whole, in their order.
-            const std::uint64_t taken = packed(back.cards);
+            const std::uint64_t taken = packedMasks(back.cards);
             for (int i = backSegment_[k][0]; i < backSegment_[k][1]; ++i)
-                if ((packed(backCandidates_[i].cards) & taken) == 0)
+                if ((packedMasks(backCandidates_[i].cards) & taken) == 0)
                     middleCandidates_.append(backCandidates_[i]);
         } else if (Steps::ReusesHoldingCandidates && !reusable(k)) {
             // Pairs, two pairs, triples and full houses straight from the rest's rank pattern.
@@ -389,7 +371,7 @@ void BasicSeatSearch<Steps>::searchMiddles(const CardSet& h, const Hand& back,
     buildMiddles(rest, restPattern, back);
     for (int i = 0; i < middleCandidates_.count(); ++i) {
         const Hand& middle = middleCandidates_[i];
-        CardSet leftover = withoutPacked(rest, middle.cards);
+        CardSet leftover = without(rest, middle.cards);
 
         // The front: what the leftovers offer, never above the middle.
         const RankPattern pattern = rankPattern(leftover);
@@ -427,13 +409,8 @@ void BasicSeatSearch<Steps>::searchMiddles(const CardSet& h, const Hand& back,
 
 namespace {
 
-// packed() the other way round.
-void unpackWord(CardSet& s, std::uint64_t w) {
-    std::memcpy(s.mask.data(), &w, sizeof w);
-}
-
-// Moves the n highest cards of `left` into `hand` (both packed): rank values from the ace down,
-// the lowest suit first within a rank.
+// Moves the n highest cards of `left` into `hand` (both packedMasks()): rank values from the ace
+// down, the lowest suit first within a rank.
 [[gnu::always_inline]] inline void takeHighest(std::uint64_t& hand, std::uint64_t& left, int n) {
     constexpr std::uint64_t EverySuit = 0x0001000100010001ull;
     while (n > 0 && left != 0) {
@@ -458,9 +435,10 @@ void unpackWord(CardSet& s, std::uint64_t w) {
 // when it has room for every card left (always, when the leftovers are exactly the cards the
 // hands lack) it takes them as they are.
 void fillHands(Arrangement& a, CardSet leftover) {
-    std::uint64_t left = packed(leftover) & 0x1FFF1FFF1FFF1FFFull;  // the 13 ranks of each suit
-    std::uint64_t front = packed(a.front.cards), middle = packed(a.middle.cards),
-                  back = packed(a.back.cards);
+    std::uint64_t left =
+        packedMasks(leftover) & 0x1FFF1FFF1FFF1FFFull;  // the 13 ranks of each suit
+    std::uint64_t front = packedMasks(a.front.cards), middle = packedMasks(a.middle.cards),
+                  back = packedMasks(a.back.cards);
     takeHighest(front, left, 3 - std::popcount(front));
     takeHighest(middle, left, 5 - std::popcount(middle));
     const int room = 5 - std::popcount(back);
@@ -468,9 +446,9 @@ void fillHands(Arrangement& a, CardSet leftover) {
         back |= left;
     else
         takeHighest(back, left, room);
-    unpackWord(a.front.cards, front);
-    unpackWord(a.middle.cards, middle);
-    unpackWord(a.back.cards, back);
+    a.front.cards = fromPackedMasks(front);
+    a.middle.cards = fromPackedMasks(middle);
+    a.back.cards = fromPackedMasks(back);
 }
 
 template class BasicSeatSearch<KeyedSteps>;

@@ -31,13 +31,11 @@ void generateTrash(CandidateList& list, const CardSet& s, HandRole role) {
     if (role == HandRole::Middle) {
         // Number the held ranks from the top 1, 2, 3, ...; take 1, 5, 6, 7, 8 (or 1, 2, 6, 7, 8
         // when the ace is paired), one card per rank: the skipped ranks are left for the front.
-        static_assert(std::endian::native == std::endian::little);
         // Of a rank it takes the card of the highest suit. The four masks side by side in one
         // word: a rank's cards are one bit in each 16-bit lane.
         const bool acePaired = rankCount(s, 0) == 2;
-        std::uint64_t cards, taken = 0;
-        std::memcpy(&cards, s.mask.data(), sizeof cards);
-        cards &= 0x1FFF1FFF1FFF1FFFull;  // the 13 ranks of each suit
+        const std::uint64_t cards = packedMasks(s) & 0x1FFF1FFF1FFF1FFFull;  // 13 ranks a suit
+        std::uint64_t taken = 0;
         unsigned values = valueMask(
             static_cast<std::uint16_t>((s.mask[0] | s.mask[1] | s.mask[2] | s.mask[3]) & 0x1FFFu));
         for (int number = 1; values != 0 && number <= 8; ++number) {
@@ -48,7 +46,7 @@ void generateTrash(CandidateList& list, const CardSet& s, HandRole role) {
             const std::uint64_t rank = cards & 0x0001000100010001ull << (v % RankCount);
             taken |= std::uint64_t{1} << (std::bit_width(rank) - 1);
         }
-        std::memcpy(out.mask.data(), &taken, sizeof taken);
+        out = fromPackedMasks(taken);
     } else {
         int taken = 0;
         for (int v = 13; v >= 1 && taken < 3; --v) {
