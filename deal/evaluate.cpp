@@ -85,6 +85,13 @@ void pairingKeys(const ArrangementList& list, std::vector<PairingKey>& out) {
         out[static_cast<std::size_t>(i)] = pairingKey(list[i], arrangementKey(list[i]));
 }
 
+void pairingKeys(const ArrangementList& list, const SeatSearch& search,
+                 std::vector<PairingKey>& out) {
+    out.resize(static_cast<std::size_t>(list.count()));
+    for (int i = 0; i < list.count(); ++i)
+        out[static_cast<std::size_t>(i)] = pairingKey(list[i], search.steps().key(i));
+}
+
 namespace {
 
 // Hand points at one position from the two packed keys: the category sits above the tuple, so
@@ -298,9 +305,7 @@ class KeyedScoring final : public ScoringWith<SeatSearch> {
         next_ = (next_ + 1) % arranged_.size();
         a.List = &out;
         a.Count = out.count();
-        a.Keys.resize(static_cast<std::size_t>(out.count()));
-        for (int i = 0; i < out.count(); ++i)
-            a.Keys[static_cast<std::size_t>(i)] = pairingKey(out[i], search_.steps().key(i));
+        pairingKeys(out, search_, a.Keys);
     }
     void score(int slot, const ArrangementList& own,
                const std::array<const ArrangementList*, 3>& opponents, ScoringOption option,

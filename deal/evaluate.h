@@ -41,6 +41,9 @@ struct PairingKey {
     bool Strong;   // wins the set outright under the set option
 };
 void pairingKeys(const ArrangementList& list, std::vector<PairingKey>& out);
+// The same for the list `search` built last, from the keys the search kept for its entries.
+void pairingKeys(const ArrangementList& list, const SeatSearch& search,
+                 std::vector<PairingKey>& out);
 // The pairing key of one arrangement from its search keys (arrangementKey()).
 PairingKey pairingKey(const Arrangement& a, const ArrangementKey& key);
 

@@ -116,7 +116,7 @@ struct StrongEvaluation {
                   ScoringOption option, int deals, Random& rng, StrongValues& out) {
         ArrangementList& own = out.candidates;
         Search.arrangeSeat(holding, own);
-        pairingKeys(own, OwnKeys);
+        pairingKeys(own, Search, OwnKeys);
         out.chi.assign(static_cast<std::size_t>(own.count()), 0);
         out.set.assign(static_cast<std::size_t>(own.count()), 0);
         out.extraChi.assign(extras.size(), 0);
@@ -129,7 +129,7 @@ struct StrongEvaluation {
             redealUnseen(deal, rng);
             for (std::size_t j = 0; j < 3; ++j) {
                 Search.arrangeSeat(setOf(deal.Rows[j + 1]), Opponents[j]);
-                pairingKeys(Opponents[j], OpponentKeys[j]);
+                pairingKeys(Opponents[j], Search, OpponentKeys[j]);
             }
             for (std::size_t j = 0; j < 3; ++j) {
                 const std::size_t k = (j + 1) % 3, l = (j + 2) % 3;
@@ -139,10 +139,11 @@ struct StrongEvaluation {
                                   {&own, &Opponents[k], &Opponents[l]},
                                   {&OwnKeys, &OpponentKeys[k], &OpponentKeys[l]}, option,
                                   OpponentChi.data(), OpponentSet.data(), pairings);
+                const int pick =
+                    firstHighest(option == ScoringOption::Chi ? OpponentChi : OpponentSet);
                 Picks[j].clear();
-                Picks[j].append(Opponents[j][firstHighest(
-                    option == ScoringOption::Chi ? OpponentChi : OpponentSet)]);
-                pairingKeys(Picks[j], PickKeys[j]);
+                Picks[j].append(Opponents[j][pick]);
+                PickKeys[j].assign(1, OpponentKeys[j][static_cast<std::size_t>(pick)]);
             }
             const std::array<const ArrangementList*, 3> picks{&Picks[0], &Picks[1], &Picks[2]};
             scoreAgainstKeyed(own, OwnKeys, picks, {&PickKeys[0], &PickKeys[1], &PickKeys[2]},
