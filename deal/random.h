@@ -6,6 +6,13 @@
 
 namespace kov {
 
+// The 32-bit FNV-1a hash, byte by byte, that the game's own generators for a player's
+// convenience are seeded with: start from FnvOffset, mix in every byte with fnvStep().
+inline constexpr std::uint32_t FnvOffset = 2166136261u;
+constexpr std::uint32_t fnvStep(std::uint32_t h, std::uint32_t byte) {
+    return (h ^ byte) * 16777619u;
+}
+
 class Random {
   public:
     explicit Random(std::uint32_t seed = 0) : state_(seed) {}

@@ -1,17 +1,9 @@
 #include "game/review.h"
 
 #include "cards/special.h"
+#include "game/suggestion.h"
 
 namespace kov {
-std::uint32_t reviewSeed(const CardSet& holding) {
-    std::uint32_t h = 2166136261u;  // FNV-1a over the four masks
-    for (int suit = 0; suit < SuitCount; ++suit) {
-        const std::uint16_t m = holding.mask[static_cast<std::size_t>(suit)];
-        h = (h ^ (m & 0xFFu)) * 16777619u;
-        h = (h ^ (m >> 8)) * 16777619u;
-    }
-    return h;
-}
 
 bool sameArrangement(const Arrangement& a, const Arrangement& b) {
     const bool sa = isSpecialCategory(a.back.category), sb = isSpecialCategory(b.back.category);
@@ -26,7 +18,7 @@ DealReview reviewDeal(const Holding& holding, const Arrangement& played, Scoring
     review.option = option;
     review.deals = deals;
     review.player = played;
-    Random rng(reviewSeed(setOf(holding)));
+    Random rng(suggestionSeed(setOf(holding)));
     StrongValues values;
     evaluateStrong(setOf(holding), {played}, option, deals, rng, values);
     const std::vector<std::int32_t>& totals =

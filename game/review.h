@@ -7,15 +7,10 @@
 // from the holding, so it changes nothing in the game and the same cards always get the same
 // review.
 
-#include <cstdint>
-
 #include "deal/evaluate.h"
 #include "deal/strategy.h"
 
 namespace kov {
-
-// The seed of a review's generator: a mix of the holding's four suit masks.
-std::uint32_t reviewSeed(const CardSet& holding);
 
 // The same arrangement for settling: the same special, or the same cards in every hand.
 bool sameArrangement(const Arrangement& a, const Arrangement& b);
@@ -30,9 +25,9 @@ struct DealReview {
     bool sameChoice = false;
 };
 // The review over `deals` simulated deals of the strong evaluation (evaluateStrong), drawn from a
-// generator seeded with reviewSeed(). With the level's own number of deals, the default, the
-// computer's choice is Strategy(strategyOf(AdvisorStrength)).choose() from that generator, which
-// is the suggestion's (H): reviewSeed() and suggestionSeed() are the same mix.
+// generator seeded like the suggestion's (suggestionSeed()). With the level's own number of
+// deals, the default, the computer's choice is Strategy(strategyOf(AdvisorStrength)).choose()
+// from that generator: the suggestion (H) itself.
 DealReview reviewDeal(const Holding& holding, const Arrangement& played, ScoringOption option,
                       int deals = simulatedDealsOf(strategyOf(AdvisorStrength)));
 

@@ -25,13 +25,11 @@ Suggestion suggestionOf(const Arrangement& chosen) {
 }  // namespace
 
 std::uint32_t suggestionSeed(const CardSet& holding) {
-    // FNV-1a over the four suit masks.
-    std::uint32_t h = 2166136261u;
+    // FNV-1a over the four suit masks, low byte first.
+    std::uint32_t h = FnvOffset;
     for (std::uint16_t m : holding.mask)
-        for (int shift : {0, 8}) {
-            h ^= static_cast<std::uint32_t>((m >> shift) & 0xFFu);
-            h *= 16777619u;
-        }
+        for (int shift : {0, 8})
+            h = fnvStep(h, static_cast<std::uint32_t>((m >> shift) & 0xFFu));
     return h;
 }
 

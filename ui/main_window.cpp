@@ -64,12 +64,10 @@ const StrengthChoice StrengthChoices[] = {
 // dealt cards, so that the game's own generator, and with it every later deal, is the same
 // whatever the level.
 Random strengthRandom(const Deal& deal) {
-    std::uint32_t h = 2166136261u;  // FNV-1a over the four rows
+    std::uint32_t h = FnvOffset;  // FNV-1a over the four rows, a byte per card
     for (const Holding& row : deal.Rows)
-        for (CardIndex c : row) {
-            h ^= static_cast<std::uint32_t>(c);
-            h *= 16777619u;
-        }
+        for (CardIndex c : row)
+            h = fnvStep(h, c);
     return Random(h);
 }
 
