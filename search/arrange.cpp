@@ -168,8 +168,23 @@ void KeyedSteps::offerEachCompared(const Arrangement& a, const ArrangementKey& k
     out.append(a);
 }
 
+ArrangementKey KeyedSteps::keysOf(const Arrangement& a) const {
+    ArrangementKey k;
+    const HandKey back = backKeyHolds_ ? backKey_ : fiveKey(a.back.cards, a.back.category);
+    const HandKey middle = fiveKey(a.middle.cards, a.middle.category);
+    const HandKey front = frontKey(a.front.cards, a.front.category);
+    k.Less[0] = back.Less;
+    k.Less[1] = middle.Less;
+    k.Less[2] = front.Less;
+    k.Equal[0] = back.Equal;
+    k.Equal[1] = middle.Equal;
+    k.Equal[2] = front.Equal;
+    k.Exact = back.Exact && middle.Exact && front.Exact;
+    return k;
+}
+
 void KeyedSteps::offer(const Arrangement& a, ArrangementList& out) {
-    const ArrangementKey ka = arrangementKey(a);
+    const ArrangementKey ka = keysOf(a);
     const int n = std::min(out.count(), capacity_);
     if (!ka.Exact || inexactCount_ > 0 || n < out.count()) {
         offerEachCompared(a, ka, out);
@@ -328,8 +343,12 @@ void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const RankPattern
                     middleCandidates_.append(backCandidates_[i]);
         } else if (Steps::ReusesHoldingCandidates && !reusable(k)) {
             // Pairs, two pairs, triples and full houses straight from the rest's rank pattern.
-            if (offersByRanks(pattern, k))
+            if (!offersByRanks(pattern, k)) {
+            } else if (k == cat::FullHouse) {
                 generateCandidates(middleCandidates_, rest, pattern, k, HandRole::Middle);
+            } else {
+                generateRankGroups(middleCandidates_, rest, pattern, k, HandRole::Middle);
+            }
         } else {
             const CardSet m = categoryMaterial(rest, pattern, k, HandRole::Middle);
             if (isEmpty(m)) continue;
@@ -369,6 +388,7 @@ void BasicSeatSearch<Steps>::searchMiddles(const CardSet& h, const Hand& back,
         (restPattern.three | restPattern.four) != 0)
         return;
     buildMiddles(rest, restPattern, back);
+    steps_.beginBack(back);
     for (int i = 0; i < middleCandidates_.count(); ++i) {
         const Hand& middle = middleCandidates_[i];
         CardSet leftover = without(rest, middle.cards);

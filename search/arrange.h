@@ -68,6 +68,11 @@ class KeyedSteps {
         inexactCount_ = 0;
         lastBackCategory_ = cat::Reserved;
     }
+    // The arrangements offered next are built on `back` (its core, before filling).
+    void beginBack(const Hand& back) {
+        backKeyHolds_ = keyOfCoreHolds(back.category);
+        if (backKeyHolds_) backKey_ = fiveKey(back.cards, back.category);
+    }
     // Appends without comparing (the specials, which enter first).
     void append(const Arrangement& a, ArrangementList& out);
     // The new arrangement removes every entry it dominates, then enters unless an entry
@@ -92,6 +97,11 @@ class KeyedSteps {
     }
 
   private:
+    // A back of these categories is its core in full (five cards), or a triple or four of a kind
+    // whose key no filler card changes: the core's key is the filled back's.
+    static bool keyOfCoreHolds(HandCategory k) { return k >= cat::Triple; }
+    // The keys of the filled hands of a, the back's from beginBack() where it holds.
+    ArrangementKey keysOf(const Arrangement& a) const;
     // Writes the keys of list slot i.
     void store(int i, const ArrangementKey& k, bool special);
     // The rules' removal: the last entry's keys move into slot i.
@@ -112,6 +122,9 @@ class KeyedSteps {
     std::uint64_t lastBack_ = 0;
     HandCategory lastBackCategory_ = cat::Reserved;
     HandKey lastBackKey_;
+    // The key of the back of the arrangements offered, when its core's key holds for them.
+    HandKey backKey_;
+    bool backKeyHolds_ = false;
 };
 
 class ReferenceSteps;

@@ -171,30 +171,10 @@ void generateCandidates(CandidateList& list, const CardSet& s, const RankPattern
         case cat::Trash:
             generateTrash(list, s, role);
             return;
-        case cat::Pair: {  // from the top
-            const std::uint16_t values = valueMask(pat.two);
-            for (int v = topValue(values); v != 0; v = topValueBelow(values, v))
-                appendHand(list, cardsOfRank(s, v), cat::Pair);
-            return;
-        }
-        case cat::TwoPairs:  // (r1, r2) in rank order, r1 < r2
-            for (unsigned first = pat.two; first != 0; first &= first - 1) {
-                const int r1 = std::countr_zero(first);
-                for (unsigned second = first & (first - 1); second != 0; second &= second - 1)
-                    appendHand(list,
-                               unite(cardsOfRank(s, r1), cardsOfRank(s, std::countr_zero(second))),
-                               cat::TwoPairs);
-            }
-            return;
-        case cat::Triple:  // in rank order
-            for (unsigned ranks = pat.three | (role == HandRole::Front ? pat.four : 0u); ranks != 0;
-                 ranks &= ranks - 1) {
-                const int r = std::countr_zero(ranks);
-                CardSet three = cardsOfRank(s, r);
-                // A four of a kind offers its hearts, diamonds and clubs.
-                if ((pat.four >> r) & 1) three.mask[3] = 0;
-                appendHand(list, three, cat::Triple);
-            }
+        case cat::Pair:
+        case cat::TwoPairs:
+        case cat::Triple:
+            generateRankGroups(list, s, pat, k, role);
             return;
         case cat::Straight:
             generateStraights(list, s);

@@ -3,6 +3,9 @@
 // every distinct core of that category drawn from it, in a fixed order. Cores carry no kickers;
 // the search adds filler cards at the end.
 
+#include <bit>
+#include <cstdint>
+
 #include "cards/hand.h"
 #include "search/fixed_list.h"
 
@@ -29,6 +32,49 @@ void generateCandidates(CandidateList& list, const CardSet& s, HandCategory k, H
 // enumerations read only the ranks the material keeps.
 void generateCandidates(CandidateList& list, const CardSet& s, const RankPattern& pattern,
                         HandCategory k, HandRole role);
+// The cards of rank r among packed masks w (packedMasks()): one bit in each suit's lane.
+constexpr std::uint64_t packedRank(std::uint64_t w, int r) {
+    return w & (0x0001000100010001ull << r);
+}
+
+// The pairs (from the top: aces, kings, ... twos), two pairs (ranks r1 < r2 in rank order, the
+// ace first) and triples (in rank order) of s, whose rank pattern is pat; the front's triples
+// include three cards of a four of a kind, its hearts, diamonds and clubs. Inlined into the
+// search, which asks for these for every back.
+[[gnu::always_inline]] inline void generateRankGroups(CandidateList& list, const CardSet& s,
+                                                      const RankPattern& pat, HandCategory k,
+                                                      HandRole role) {
+    const std::uint64_t w = packedMasks(s);
+    switch (k) {
+        case cat::Pair:
+            if (pat.two & 1u) list.append(Hand{fromPackedMasks(packedRank(w, 0)), cat::Pair});
+            for (unsigned ranks = pat.two & 0x1FFEu; ranks != 0;) {
+                const int r = std::bit_width(ranks) - 1;
+                ranks &= ~(1u << r);
+                list.append(Hand{fromPackedMasks(packedRank(w, r)), cat::Pair});
+            }
+            return;
+        case cat::TwoPairs:
+            for (unsigned first = pat.two; first != 0; first &= first - 1) {
+                const std::uint64_t low = packedRank(w, std::countr_zero(first));
+                for (unsigned second = first & (first - 1); second != 0; second &= second - 1)
+                    list.append(Hand{fromPackedMasks(low | packedRank(w, std::countr_zero(second))),
+                                     cat::TwoPairs});
+            }
+            return;
+        default:  // triples
+            for (unsigned ranks = pat.three | (role == HandRole::Front ? pat.four : 0u); ranks != 0;
+                 ranks &= ranks - 1) {
+                const int r = std::countr_zero(ranks);
+                std::uint64_t three = packedRank(w, r);
+                // A four of a kind offers its hearts, diamonds and clubs.
+                if ((pat.four >> r) & 1) three &= 0x0000FFFFFFFFFFFFull;
+                list.append(Hand{fromPackedMasks(three), cat::Triple});
+            }
+            return;
+    }
+}
+
 // Every choice of one card per rank of the window t, t+1, ..., (t+4) mod 13 that is not a
 // straight flush; outermost loop over rank t, suits ascending.
 void enumerateStraights(CandidateList& list, const CardSet& window, int t);

@@ -62,6 +62,7 @@ class ReferenceSteps {
     }
 
     static void reset() {}
+    static void beginBack(const Hand&) {}
     static void append(const Arrangement& a, ArrangementList& out) { out.append(a); }
     static void offer(const Arrangement& a, ArrangementList& out) {
         for (int i = 0; i < out.count();) {
