@@ -58,26 +58,14 @@ void generateTrash(CandidateList& list, const CardSet& s, HandRole role) {
     appendHand(list, out, cat::Trash);
 }
 
+// Every window of five ranks the set holds, from the lowest start (ace to five) to the highest
+// (ten to ace).
 void generateStraights(CandidateList& list, const CardSet& s) {
-    CardSet window;
-    int length = 0;
-    const std::uint16_t held =
-        static_cast<std::uint16_t>(s.mask[0] | s.mask[1] | s.mask[2] | s.mask[3]);
-    for (int p = 0; p <= 13; ++p) {
-        const int r = p % 13;
-        if (!((held >> r) & 1)) {
-            clear(window);
-            length = 0;
-            continue;
-        }
-        unionOf(window, window, cardsOfRank(s, r));
-        if (length < 5) ++length;
-        if (length == 5) {
-            enumerateStraights(list, window, p - 4);
-            removeRank(window, p - 4);
-            length = 4;
-        }
-    }
+    const unsigned held = s.mask[0] | s.mask[1] | s.mask[2] | s.mask[3];
+    const unsigned ext = held | ((held & 1u) << 13);  // the ace again above the king
+    for (unsigned starts = ext & (ext >> 1) & (ext >> 2) & (ext >> 3) & (ext >> 4); starts != 0;
+         starts &= starts - 1)
+        enumerateStraights(list, s, std::countr_zero(starts));
 }
 
 void generateFullHouses(CandidateList& list, const CardSet& s, const RankPattern& pat) {
@@ -205,32 +193,34 @@ void generateCandidates(CandidateList& list, const CardSet& s, const RankPattern
 }
 
 void enumerateStraights(CandidateList& list, const CardSet& window, int t) {
-    int ranks[5];
-    for (int i = 0; i < 5; ++i)
-        ranks[i] = (t + i) % 13;
-    const auto holds = [&](int suit, int i) { return (window.mask[suit] >> ranks[i]) & 1; };
-    for (int s0 = 0; s0 < 4; ++s0) {
-        if (!holds(s0, 0)) continue;
-        for (int s1 = 0; s1 < 4; ++s1) {
-            if (!holds(s1, 1)) continue;
-            for (int s2 = 0; s2 < 4; ++s2) {
-                if (!holds(s2, 2)) continue;
-                for (int s3 = 0; s3 < 4; ++s3) {
-                    if (!holds(s3, 3)) continue;
-                    for (int s4 = 0; s4 < 4; ++s4) {
-                        if (!holds(s4, 4)) continue;
-                        CardSet five;
-                        const int suits[5] = {s0, s1, s2, s3, s4};
-                        for (int i = 0; i < 5; ++i)
-                            five.mask[suits[i]] =
-                                static_cast<std::uint16_t>(five.mask[suits[i]] | (1u << ranks[i]));
-                        if (isFlush5(five)) continue;  // left to the straight flushes
-                        appendHand(list, five, cat::Straight);
+    // Each rank's cards, suits ascending, and the lane of each card's suit.
+    const std::uint64_t w = packedMasks(window);
+    std::uint64_t card[5][4], lane[5][4];
+    int n[5];
+    for (int i = 0; i < 5; ++i) {
+        n[i] = 0;
+        for (std::uint64_t x = packedRank(w, (t + i) % 13); x != 0; x &= x - 1) {
+            const int bit = std::countr_zero(x);
+            card[i][n[i]] = std::uint64_t{1} << bit;
+            lane[i][n[i]++] = std::uint64_t{0xFFFF} << (bit & ~15);
+        }
+    }
+    for (int a = 0; a < n[0]; ++a)
+        for (int b = 0; b < n[1]; ++b) {
+            const std::uint64_t ab = card[0][a] | card[1][b];
+            for (int c = 0; c < n[2]; ++c) {
+                const std::uint64_t abc = ab | card[2][c];
+                for (int d = 0; d < n[3]; ++d) {
+                    const std::uint64_t abcd = abc | card[3][d];
+                    for (int e = 0; e < n[4]; ++e) {
+                        const std::uint64_t five = abcd | card[4][e];
+                        // One suit throughout is a straight flush, left to that category.
+                        if ((five & ~lane[0][a]) == 0) continue;
+                        list.append(Hand{fromPackedMasks(five), cat::Straight});
                     }
                 }
             }
         }
-    }
 }
 
 // Walks the mask list in its built order. For a suit of few cards the five-card subsets are
@@ -283,38 +273,6 @@ HandCategory frontCategoryOf(const RankPattern& p) {
 
 CardSet firstFrontCandidate(const CardSet& leftover, HandCategory k) {
     return firstFrontCandidate(leftover, rankPattern(leftover), k);
-}
-
-CardSet firstFrontCandidate(const CardSet& leftover, const RankPattern& p, HandCategory k) {
-    switch (k) {
-        case cat::Pair: {  // the highest pair
-            const int v = topValue(valueMask(p.two));
-            return v ? cardsOfRank(leftover, v) : CardSet{};
-        }
-        case cat::Triple: {  // the first in rank order: aces, then twos upward
-            const unsigned ranks = p.three | p.four;
-            if (!ranks) return {};
-            const int r = std::countr_zero(ranks);
-            CardSet three = cardsOfRank(leftover, r);
-            if ((p.four >> r) & 1) three.mask[3] = 0;
-            return three;
-        }
-        case cat::Trash: {  // the three highest ranks with all their cards
-            unsigned values = valueMask(p.held), taken = 0;
-            for (int i = 0; i < 3 && values != 0; ++i) {
-                const unsigned top = 1u << (std::bit_width(values) - 1);
-                taken |= top;
-                values &= ~top;
-            }
-            // Back from values (bit v - 1) to ranks: the ace's value 13 is rank 0.
-            return cardsOfRanks(
-                leftover, static_cast<std::uint16_t>(((taken << 1) & 0x1FFEu) | (taken >> 12)));
-        }
-        default: {
-            CandidateList scratch(4);
-            return takeFirstCandidate(scratch, leftover, k);
-        }
-    }
 }
 
 CardSet takeFirstCandidate(CandidateList& scratch, const CardSet& leftover, HandCategory k) {

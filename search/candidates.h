@@ -75,8 +75,9 @@ constexpr std::uint64_t packedRank(std::uint64_t w, int r) {
     }
 }
 
-// Every choice of one card per rank of the window t, t+1, ..., (t+4) mod 13 that is not a
-// straight flush; outermost loop over rank t, suits ascending.
+// Every choice of one card per rank of the window t, t+1, ..., (t+4) mod 13 among the cards of
+// `window` (other ranks are not read) that is not a straight flush; outermost loop over rank t,
+// suits ascending.
 void enumerateStraights(CandidateList& list, const CardSet& window, int t);
 // Every non-straight five-card subset of suit mask m, in the built mask-list order.
 void enumerateFlushes(CandidateList& list, std::uint16_t m, int suit);
@@ -91,7 +92,41 @@ HandCategory frontCategoryOf(const RankPattern& pattern);
 CardSet takeFirstCandidate(CandidateList& scratch, const CardSet& leftover, HandCategory k);
 // The same candidate read straight off the rank pattern, without building the list.
 CardSet firstFrontCandidate(const CardSet& leftover, HandCategory k);
-// The same with the leftover's rank pattern computed by the caller.
-CardSet firstFrontCandidate(const CardSet& leftover, const RankPattern& pattern, HandCategory k);
+// The same with the leftover's rank pattern computed by the caller; inlined into the search,
+// which asks for the front of every arrangement.
+[[gnu::always_inline]] inline CardSet firstFrontCandidate(const CardSet& leftover,
+                                                          const RankPattern& p, HandCategory k) {
+    const std::uint64_t w = packedMasks(leftover);
+    switch (k) {
+        case cat::Pair: {  // the highest pair: aces, else the highest rank
+            if (p.two == 0) return {};
+            return fromPackedMasks(packedRank(w, (p.two & 1u) ? 0 : std::bit_width(p.two) - 1u));
+        }
+        case cat::Triple: {  // the first in rank order: aces, then twos upward
+            const unsigned ranks = p.three | p.four;
+            if (!ranks) return {};
+            const int r = std::countr_zero(ranks);
+            std::uint64_t three = packedRank(w, r);
+            if ((p.four >> r) & 1) three &= 0x0000FFFFFFFFFFFFull;  // not the spade
+            return fromPackedMasks(three);
+        }
+        case cat::Trash: {  // the three highest ranks with all their cards
+            unsigned values = valueMask(p.held), taken = 0;
+            for (int i = 0; i < 3 && values != 0; ++i) {
+                const unsigned top = 1u << (std::bit_width(values) - 1);
+                taken |= top;
+                values &= ~top;
+            }
+            // Back from values (bit v - 1) to ranks (the ace's value 13 is rank 0), in every
+            // suit's lane.
+            const std::uint64_t ranks = ((taken << 1) & 0x1FFEu) | (taken >> 12);
+            return fromPackedMasks(w & ranks * 0x0001000100010001ull);
+        }
+        default: {
+            CandidateList scratch(4);
+            return takeFirstCandidate(scratch, leftover, k);
+        }
+    }
+}
 
 }  // namespace kov

@@ -281,5 +281,75 @@ TEST(GenerateCandidates, GroupsFromTheWholeSetMatchTheirMaterial) {
     }
 }
 
+// The straights, pairs, two pairs and triples of random sets, against the rules' enumerations
+// written out plainly: windows from ace-to-five up to ten-to-ace with one loop per rank over the
+// suits; pairs from the aces down; two pairs and triples in rank order (the front's triples also
+// from a four of a kind, leaving its spade).
+TEST(GenerateCandidates, StraightsAndRankGroupsFollowTheRules) {
+    std::mt19937 rng(77);
+    const auto hand = [](std::initializer_list<CardIndex> cards, HandCategory k) {
+        Hand h{{}, k};
+        for (CardIndex c : cards)
+            addCard(h.cards, c);
+        return h;
+    };
+    for (int n = 0; n < 5000; ++n) {
+        CardSet s;
+        const int size = 5 + static_cast<int>(rng() % 9);
+        while (cardCount(s) < size)
+            addCard(s, static_cast<CardIndex>(rng() % 52));
+        const auto count = [&](int r) { return rankCount(s, r); };
+        const auto card = [](int suit, int r) { return makeCard(suit, r); };
+        const auto ofRank = [&](int r, int skipSuit) {
+            Hand h{{}, 0};
+            for (int suit = 0; suit < 4; ++suit)
+                if (suit != skipSuit && hasCard(s, card(suit, r))) addCard(h.cards, card(suit, r));
+            return h.cards;
+        };
+        std::vector<Hand> want[4];  // straights, pairs, two pairs, triples (the front's)
+        for (int t = 0; t <= 9; ++t) {
+            int r[5];
+            for (int i = 0; i < 5; ++i)
+                r[i] = (t + i) % 13;
+            for (int a = 0; a < 4; ++a)
+                for (int b = 0; b < 4; ++b)
+                    for (int c = 0; c < 4; ++c)
+                        for (int d = 0; d < 4; ++d)
+                            for (int e = 0; e < 4; ++e) {
+                                const CardIndex five[5] = {card(a, r[0]), card(b, r[1]),
+                                                           card(c, r[2]), card(d, r[3]),
+                                                           card(e, r[4])};
+                                if (!std::all_of(five, five + 5,
+                                                 [&](CardIndex x) { return hasCard(s, x); }))
+                                    continue;
+                                if (a == b && b == c && c == d && d == e) continue;
+                                want[0].push_back(hand(
+                                    {five[0], five[1], five[2], five[3], five[4]}, cat::Straight));
+                            }
+        }
+        for (int v = 13; v >= 1; --v)
+            if (count(v % 13) == 2) want[1].push_back({ofRank(v % 13, -1), cat::Pair});
+        for (int r1 = 0; r1 < 13; ++r1)
+            for (int r2 = r1 + 1; r2 < 13; ++r2)
+                if (count(r1) == 2 && count(r2) == 2)
+                    want[2].push_back({unite(ofRank(r1, -1), ofRank(r2, -1)), cat::TwoPairs});
+        for (int r = 0; r < 13; ++r)
+            if (count(r) >= 3) want[3].push_back({ofRank(r, count(r) == 4 ? 3 : -1), cat::Triple});
+        const struct {
+            HandCategory k;
+            HandRole role;
+        } asks[4] = {{cat::Straight, HandRole::Back},
+                     {cat::Pair, HandRole::Middle},
+                     {cat::TwoPairs, HandRole::Back},
+                     {cat::Triple, HandRole::Front}};
+        for (int i = 0; i < 4; ++i) {
+            CandidateList got;
+            generateCandidates(got, s, asks[i].k, asks[i].role);
+            ASSERT_EQ(std::vector<Hand>(got.begin(), got.end()), want[i])
+                << cardList(cardsOf(s)) << " category " << int(asks[i].k);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kov
