@@ -168,11 +168,19 @@ void KeyedSteps::offerEachCompared(const Arrangement& a, const ArrangementKey& k
     out.append(a);
 }
 
-ArrangementKey KeyedSteps::keysOf(const Arrangement& a) const {
+ArrangementKey KeyedSteps::keysOf(const Arrangement& a) {
     ArrangementKey k;
-    const HandKey back = backKeyHolds_ ? backKey_ : fiveKey(a.back.cards, a.back.category);
+    const HandKey back =
+        a.back.category == backKeyCategory_ ? backKey_ : fiveKey(a.back.cards, a.back.category);
     const HandKey middle = fiveKey(a.middle.cards, a.middle.category);
-    const HandKey front = frontKey(a.front.cards, a.front.category);
+    HandKey front;
+    if (a.front.category == frontKeyCategory_) {
+        front.Less = frontLess_;
+        front.Equal = frontLess_;
+    } else {
+        front = frontKey(a.front.cards, a.front.category);
+    }
+    frontKeyCategory_ = cat::Reserved;  // made for this arrangement only
     k.Less[0] = back.Less;
     k.Less[1] = middle.Less;
     k.Less[2] = front.Less;

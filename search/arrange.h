@@ -49,9 +49,11 @@ class KeyedSteps {
     static HandCategory frontCategory(const CardSet&, const RankPattern& pattern) {
         return frontCategoryOf(pattern);
     }
-    // The first front of category k in the leftover cards, read off the rank pattern.
-    static CardSet firstFront(CandidateList&, const CardSet& leftover, const RankPattern& pattern,
-                              HandCategory k) {
+    // The first front of category k in the leftover cards, read off the rank pattern. The key of
+    // the front it fills to is kept for the arrangement offered next (see keysOf()).
+    [[gnu::always_inline]] CardSet firstFront(CandidateList&, const CardSet& leftover,
+                                              const RankPattern& pattern, HandCategory k) {
+        frontKeyFor(pattern, k);
         return firstFrontCandidate(leftover, pattern, k);
     }
     static void fill(Arrangement& a, const CardSet& leftover) { fillHands(a, leftover); }
@@ -70,8 +72,8 @@ class KeyedSteps {
     }
     // The arrangements offered next are built on `back` (its core, before filling).
     void beginBack(const Hand& back) {
-        backKeyHolds_ = keyOfCoreHolds(back.category);
-        if (backKeyHolds_) backKey_ = fiveKey(back.cards, back.category);
+        backKeyCategory_ = keyOfCoreHolds(back.category) ? back.category : cat::Reserved;
+        if (backKeyCategory_ != cat::Reserved) backKey_ = fiveKey(back.cards, back.category);
     }
     // Appends without comparing (the specials, which enter first).
     void append(const Arrangement& a, ArrangementList& out);
@@ -100,8 +102,37 @@ class KeyedSteps {
     // A back of these categories is its core in full (five cards), or a triple or four of a kind
     // whose key no filler card changes: the core's key is the filled back's.
     static bool keyOfCoreHolds(HandCategory k) { return k >= cat::Triple; }
-    // The keys of the filled hands of a, the back's from beginBack() where it holds.
-    ArrangementKey keysOf(const Arrangement& a) const;
+    // The less key of the front that the first front of category k fills to, in leftover cards
+    // of rank pattern p. The filling adds the highest cards left: nothing to a triple or to
+    // trash (three single ranks, the highest), the highest card of another rank to a pair.
+    void frontKeyFor(const RankPattern& p, HandCategory k) {
+        frontKeyCategory_ = k;
+        switch (k) {
+            case cat::Trash:
+                frontLess_ = topRankValues(p.held, 3);
+                break;
+            case cat::Pair: {
+                // The highest pair: aces, else the highest rank held twice.
+                const auto pair = static_cast<std::uint16_t>(
+                    (p.two & 1u) ? 1u : std::bit_floor(static_cast<unsigned>(p.two)));
+                frontLess_ = std::uint32_t{cat::Pair} << 24 | topRankValues(pair, 1) << 4 |
+                             topRankValues(static_cast<std::uint16_t>(p.held & ~pair), 1);
+                break;
+            }
+            case cat::Triple: {
+                // The first in rank order: aces, then twos upward.
+                const unsigned ranks = p.three | p.four;
+                frontLess_ = std::uint32_t{cat::Triple} << 24 |
+                             topRankValues(static_cast<std::uint16_t>(ranks & (0u - ranks)), 1);
+                break;
+            }
+            default:
+                frontKeyCategory_ = cat::Reserved;
+        }
+    }
+    // The keys of the filled hands of a: the back's from beginBack() and the front's from
+    // firstFront() where they were made for hands of a's categories.
+    ArrangementKey keysOf(const Arrangement& a);
     // Writes the keys of list slot i.
     void store(int i, const ArrangementKey& k, bool special);
     // The rules' removal: the last entry's keys move into slot i.
@@ -124,7 +155,10 @@ class KeyedSteps {
     HandKey lastBackKey_;
     // The key of the back of the arrangements offered, when its core's key holds for them.
     HandKey backKey_;
-    bool backKeyHolds_ = false;
+    HandCategory backKeyCategory_ = cat::Reserved;  // Reserved: none
+    // The less key (= equality key) of the front of the arrangement offered next.
+    std::uint32_t frontLess_ = 0;
+    HandCategory frontKeyCategory_ = cat::Reserved;
 };
 
 class ReferenceSteps;
