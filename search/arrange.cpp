@@ -191,10 +191,100 @@ ArrangementKey KeyedSteps::keysOf(const Arrangement& a) {
     return k;
 }
 
-void KeyedSteps::offer(const Arrangement& a, ArrangementList& out) {
-    const ArrangementKey ka = keysOf(a);
+namespace {
+
+// Moves the n highest cards of `left` into `hand` (both packedMasks()): rank values from the ace
+// down, the lowest suit first within a rank.
+[[gnu::always_inline]] inline void takeHighest(std::uint64_t& hand, std::uint64_t& left, int n) {
+    constexpr std::uint64_t EverySuit = 0x0001000100010001ull;
+    while (n > 0 && left != 0) {
+        std::uint64_t fold = left | left >> 32;
+        fold |= fold >> 16;
+        const auto held = static_cast<unsigned>(fold) & 0x1FFFu;
+        const int rank = (held & 1u) ? 0 : std::bit_width(held) - 1;  // the ace (rank 0) first
+        std::uint64_t cards = left & EverySuit << rank;
+        do {
+            const std::uint64_t card = cards & (~cards + 1);  // the lowest suit's
+            hand |= card;
+            left ^= card;
+            cards ^= card;
+        } while (--n > 0 && cards != 0);
+    }
+}
+
+// The cards go out in one sequence: rank values from the ace down, suits upward within a rank.
+// The front takes the first ones it lacks, then the middle, then the back. The back comes last:
+// when it has room for every card left (always, when the leftovers are exactly the cards the
+// hands lack) it takes them as they are. Inlined where the search completes an arrangement.
+[[gnu::always_inline]] inline void fill(Arrangement& a, const CardSet& leftover) {
+    std::uint64_t left =
+        packedMasks(leftover) & 0x1FFF1FFF1FFF1FFFull;  // the 13 ranks of each suit
+    std::uint64_t front = packedMasks(a.front.cards), middle = packedMasks(a.middle.cards),
+                  back = packedMasks(a.back.cards);
+    takeHighest(front, left, 3 - std::popcount(front));
+    takeHighest(middle, left, 5 - std::popcount(middle));
+    const int room = 5 - std::popcount(back);
+    if (std::popcount(left) <= room)
+        back |= left;
+    else
+        takeHighest(back, left, room);
+    a.front.cards = fromPackedMasks(front);
+    a.middle.cards = fromPackedMasks(middle);
+    a.back.cards = fromPackedMasks(back);
+}
+
+}  // namespace
+
+void fillHands(Arrangement& a, CardSet leftover) {
+    fill(a, leftover);
+}
+
+bool KeyedSteps::keysBeforeFilling(const Arrangement& a, ArrangementKey& k) {
+    if (a.back.category != backKeyCategory_ || a.front.category != frontKeyCategory_) return false;
+    frontKeyCategory_ = cat::Reserved;  // made for this arrangement only
+    const HandCategory m = a.middle.category;
+    HandKey middle;
+    if (m >= cat::Triple && m <= cat::StraightFlush) {
+        // Five cards, or a triple or four of a kind whose key no filler card changes.
+        middle = fiveKey(a.middle.cards, m);
+    } else if ((m == cat::Pair || m == cat::TwoPairs) && restSingles_) {
+        // The filler cards are the highest single ranks past the front's: the kickers.
+        const std::uint64_t w = packedMasks(a.middle.cards);
+        const auto ranks = static_cast<std::uint16_t>((w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu);
+        const std::uint32_t kickers = TopFiveByRank[restHeld_] << (4 * restFront_) & 0xFFFFFu;
+        std::uint32_t less;
+        if (m == cat::Pair) {
+            middle.Equal = topRankValues(ranks, 1);
+            less = static_cast<std::uint32_t>(middle.Equal) << 12 | kickers >> 8;
+        } else {
+            middle.Equal = topRankValues(ranks, 2);
+            less = static_cast<std::uint32_t>(middle.Equal) << 4 | kickers >> 16;
+        }
+        middle.Less = std::uint32_t{m} << 24 | less;
+        middle.Equal |= std::uint64_t{m} << 56;
+    } else {
+        return false;
+    }
+    k.Less[0] = backKey_.Less;
+    k.Less[1] = middle.Less;
+    k.Less[2] = frontLess_;
+    k.Equal[0] = backKey_.Equal;
+    k.Equal[1] = middle.Equal;
+    k.Equal[2] = frontLess_;
+    k.Exact = backKey_.Exact && middle.Exact;
+    return true;
+}
+
+void KeyedSteps::offer(Arrangement& a, const CardSet& leftover, ArrangementList& out) {
+    ArrangementKey ka;
+    const bool filled = !keysBeforeFilling(a, ka);
+    if (filled) {
+        fill(a, leftover);
+        ka = keysOf(a);
+    }
     const int n = std::min(out.count(), capacity_);
     if (!ka.Exact || inexactCount_ > 0 || n < out.count()) {
+        if (!filled) fill(a, leftover);
         offerEachCompared(a, ka, out);
         return;
     }
@@ -240,6 +330,7 @@ void KeyedSteps::offer(const Arrangement& a, ArrangementList& out) {
     const std::uint64_t* q2 = equal2_.data();
     for (int j = 0; j < out.count(); ++j)
         if (q0[j] == ka.Equal[0] && q1[j] == ka.Equal[1] && q2[j] == ka.Equal[2]) return;
+    if (!filled) fill(a, leftover);
     if (out.count() < capacity_) store(out.count(), ka, false);
     out.append(a);
 }
@@ -430,53 +521,8 @@ void BasicSeatSearch<Steps>::searchMiddles(const CardSet& h, const Hand& back,
             if (flushesFlag_) continue;
             flushesFlag_ = true;
         }
-        steps_.fill(a, leftover);
-        steps_.offer(a, out);
+        steps_.offer(a, leftover, out);
     }
-}
-
-namespace {
-
-// Moves the n highest cards of `left` into `hand` (both packedMasks()): rank values from the ace
-// down, the lowest suit first within a rank.
-[[gnu::always_inline]] inline void takeHighest(std::uint64_t& hand, std::uint64_t& left, int n) {
-    constexpr std::uint64_t EverySuit = 0x0001000100010001ull;
-    while (n > 0 && left != 0) {
-        std::uint64_t fold = left | left >> 32;
-        fold |= fold >> 16;
-        const auto held = static_cast<unsigned>(fold) & 0x1FFFu;
-        const int rank = (held & 1u) ? 0 : std::bit_width(held) - 1;  // the ace (rank 0) first
-        std::uint64_t cards = left & EverySuit << rank;
-        do {
-            const std::uint64_t card = cards & (~cards + 1);  // the lowest suit's
-            hand |= card;
-            left ^= card;
-            cards ^= card;
-        } while (--n > 0 && cards != 0);
-    }
-}
-
-}  // namespace
-
-// The cards go out in one sequence: rank values from the ace down, suits upward within a rank.
-// The front takes the first ones it lacks, then the middle, then the back. The back comes last:
-// when it has room for every card left (always, when the leftovers are exactly the cards the
-// hands lack) it takes them as they are.
-void fillHands(Arrangement& a, CardSet leftover) {
-    std::uint64_t left =
-        packedMasks(leftover) & 0x1FFF1FFF1FFF1FFFull;  // the 13 ranks of each suit
-    std::uint64_t front = packedMasks(a.front.cards), middle = packedMasks(a.middle.cards),
-                  back = packedMasks(a.back.cards);
-    takeHighest(front, left, 3 - std::popcount(front));
-    takeHighest(middle, left, 5 - std::popcount(middle));
-    const int room = 5 - std::popcount(back);
-    if (std::popcount(left) <= room)
-        back |= left;
-    else
-        takeHighest(back, left, room);
-    a.front.cards = fromPackedMasks(front);
-    a.middle.cards = fromPackedMasks(middle);
-    a.back.cards = fromPackedMasks(back);
 }
 
 template class BasicSeatSearch<KeyedSteps>;

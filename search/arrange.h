@@ -53,10 +53,10 @@ class KeyedSteps {
     // the front it fills to is kept for the arrangement offered next (see keysOf()).
     [[gnu::always_inline]] CardSet firstFront(CandidateList&, const CardSet& leftover,
                                               const RankPattern& pattern, HandCategory k) {
-        frontKeyFor(pattern, k);
-        return firstFrontCandidate(leftover, pattern, k);
+        const CardSet front = firstFrontCandidate(leftover, pattern, k);
+        keepFrontKey(front, pattern, k);
+        return front;
     }
-    static void fill(Arrangement& a, const CardSet& leftover) { fillHands(a, leftover); }
     // lessFive(back, middle, k) of a back core and a middle core of the back's category, on
     // their keys when both are exact. The back's key is kept while the same back asks again.
     bool middleAboveBack(const CardSet& back, const CardSet& middle, HandCategory k);
@@ -77,9 +77,11 @@ class KeyedSteps {
     }
     // Appends without comparing (the specials, which enter first).
     void append(const Arrangement& a, ArrangementList& out);
-    // The new arrangement removes every entry it dominates, then enters unless an entry
-    // dominates it or ranks exactly alike.
-    void offer(const Arrangement& a, ArrangementList& out);
+    // The arrangement of cores a, completed from the leftover cards (fillHands()), removes every
+    // entry it dominates, then enters unless an entry dominates it or ranks exactly alike. Where
+    // its keys can be told from the cores and what beginBack() and firstFront() kept, it is
+    // completed only if it enters.
+    void offer(Arrangement& a, const CardSet& leftover, ArrangementList& out);
     // The keys of entry i of the list the last search built (i below the capacity).
     ArrangementKey key(int i) const {
         const auto slot = static_cast<std::size_t>(i);
@@ -102,30 +104,30 @@ class KeyedSteps {
     // A back of these categories is its core in full (five cards), or a triple or four of a kind
     // whose key no filler card changes: the core's key is the filled back's.
     static bool keyOfCoreHolds(HandCategory k) { return k >= cat::Triple; }
-    // The less key of the front that the first front of category k fills to, in leftover cards
-    // of rank pattern p. The filling adds the highest cards left: nothing to a triple or to
-    // trash (three single ranks, the highest), the highest card of another rank to a pair.
-    void frontKeyFor(const RankPattern& p, HandCategory k) {
+    // Keeps the less key of the front that the core `front` of category k fills to, from
+    // leftover cards of rank pattern p, with what the middle's filling needs. The filling adds
+    // the highest cards left: nothing to a triple or to trash (three single ranks, the highest),
+    // the highest card of another rank to a pair.
+    [[gnu::always_inline]] void keepFrontKey(const CardSet& front, const RankPattern& p,
+                                             HandCategory k) {
+        const std::uint64_t w = packedMasks(front);
+        const auto ranks = static_cast<std::uint16_t>((w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu);
+        restHeld_ = static_cast<std::uint16_t>(p.held & ~ranks);
+        restSingles_ = (p.two & ~ranks) == 0 && (p.three | p.four) == 0;
+        restFront_ = 0;
         frontKeyCategory_ = k;
         switch (k) {
             case cat::Trash:
-                frontLess_ = topRankValues(p.held, 3);
+                frontLess_ = topRankValues(ranks, 3);
                 break;
-            case cat::Pair: {
-                // The highest pair: aces, else the highest rank held twice.
-                const auto pair = static_cast<std::uint16_t>(
-                    (p.two & 1u) ? 1u : std::bit_floor(static_cast<unsigned>(p.two)));
-                frontLess_ = std::uint32_t{cat::Pair} << 24 | topRankValues(pair, 1) << 4 |
-                             topRankValues(static_cast<std::uint16_t>(p.held & ~pair), 1);
+            case cat::Pair:
+                frontLess_ = std::uint32_t{cat::Pair} << 24 | topRankValues(ranks, 1) << 4 |
+                             topRankValues(restHeld_, 1);
+                restFront_ = 1;
                 break;
-            }
-            case cat::Triple: {
-                // The first in rank order: aces, then twos upward.
-                const unsigned ranks = p.three | p.four;
-                frontLess_ = std::uint32_t{cat::Triple} << 24 |
-                             topRankValues(static_cast<std::uint16_t>(ranks & (0u - ranks)), 1);
+            case cat::Triple:
+                frontLess_ = std::uint32_t{cat::Triple} << 24 | topRankValues(ranks, 1);
                 break;
-            }
             default:
                 frontKeyCategory_ = cat::Reserved;
         }
@@ -133,6 +135,9 @@ class KeyedSteps {
     // The keys of the filled hands of a: the back's from beginBack() and the front's from
     // firstFront() where they were made for hands of a's categories.
     ArrangementKey keysOf(const Arrangement& a);
+    // The same keys for the cores a before filling, where the cores and what beginBack() and
+    // firstFront() kept tell them; false where they do not (a must be filled first).
+    bool keysBeforeFilling(const Arrangement& a, ArrangementKey& k);
     // Writes the keys of list slot i.
     void store(int i, const ArrangementKey& k, bool special);
     // The rules' removal: the last entry's keys move into slot i.
@@ -159,6 +164,11 @@ class KeyedSteps {
     // The less key (= equality key) of the front of the arrangement offered next.
     std::uint32_t frontLess_ = 0;
     HandCategory frontKeyCategory_ = cat::Reserved;
+    // The cards left past the front's core: whether their ranks are single, which ranks, and
+    // how many of them the front takes.
+    bool restSingles_ = false;
+    std::uint16_t restHeld_ = 0;
+    int restFront_ = 0;
 };
 
 class ReferenceSteps;

@@ -51,7 +51,6 @@ class ReferenceSteps {
                               HandCategory k) {
         return takeFirstCandidate(scratch, leftover, k);
     }
-    static void fill(Arrangement& a, const CardSet& leftover) { fillHandsByRule(a, leftover); }
     // The rules' comparisons of a middle core with the back core, and with the front material.
     static bool middleAboveBack(const CardSet& back, const CardSet& middle, HandCategory k) {
         return lessFive(back, middle, k);
@@ -64,7 +63,9 @@ class ReferenceSteps {
     static void reset() {}
     static void beginBack(const Hand&) {}
     static void append(const Arrangement& a, ArrangementList& out) { out.append(a); }
-    static void offer(const Arrangement& a, ArrangementList& out) {
+    // Completes the cores a from the leftover cards, then offers them.
+    static void offer(Arrangement& a, const CardSet& leftover, ArrangementList& out) {
+        fillHandsByRule(a, leftover);
         for (int i = 0; i < out.count();) {
             if (dominates(a, out[i])) {
                 out.removeAt(i);
