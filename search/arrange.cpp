@@ -403,12 +403,28 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
     }
 
     const RankPattern pattern = rankPattern(h);
+    const bool fiveOfASuit = bitCount16(h.mask[0]) >= 5 || bitCount16(h.mask[1]) >= 5 ||
+                             bitCount16(h.mask[2]) >= 5 || bitCount16(h.mask[3]) >= 5;
     for (HandCategory k : BackAndMiddleOrder) {
         backSegment_[k][0] = backCandidates_.count();
-        if (Steps::ReusesHoldingCandidates && !reusable(k)) {
-            // Pairs, two pairs, triples and full houses straight from the holding's ranks.
-            if (offersByRanks(pattern, k))
-                generateCandidates(backCandidates_, h, pattern, k, HandRole::Back);
+        if (Steps::ReusesHoldingCandidates) {
+            // Straight from the holding: every category's list is the one its material gives.
+            bool offers;
+            switch (k) {
+                case cat::StraightFlush:
+                case cat::Flush:
+                    offers = fiveOfASuit;
+                    break;
+                case cat::Straight:
+                    offers = fiveRunRanks(pattern.held) != 0;
+                    break;
+                case cat::Quadruple:
+                    offers = pattern.four != 0;
+                    break;
+                default:
+                    offers = offersByRanks(pattern, k);
+            }
+            if (offers) generateCandidates(backCandidates_, h, pattern, k, HandRole::Back);
         } else if (const CardSet m = categoryMaterial(h, pattern, k, HandRole::Back); !isEmpty(m)) {
             generateCandidates(backCandidates_, m, k, HandRole::Back);
         }

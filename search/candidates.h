@@ -27,9 +27,9 @@ CardSet categoryMaterial(const CardSet& s, HandCategory k, HandRole role);
 CardSet categoryMaterial(const CardSet& s, const RankPattern& pattern, HandCategory k,
                          HandRole role);
 void generateCandidates(CandidateList& list, const CardSet& s, HandCategory k, HandRole role);
-// The same with the rank pattern of s computed once by the caller. For pairs, two pairs, triples
-// (not the front's) and full houses, s itself gives the list its material gives: those
-// enumerations read only the ranks the material keeps.
+// The same with the rank pattern of s computed once by the caller. For every category but trash
+// and the front's triples, s itself gives the list its material gives: those enumerations read
+// only the cards the material keeps.
 void generateCandidates(CandidateList& list, const CardSet& s, const RankPattern& pattern,
                         HandCategory k, HandRole role);
 // The cards of rank r among packed masks w (packedMasks()): one bit in each suit's lane.

@@ -254,21 +254,23 @@ TEST(FrontChoice, DirectFirstCandidateMatchesTheGeneratedList) {
 namespace kov {
 namespace {
 
-// The search enumerates a middle's pairs, two pairs, triples and full houses from the whole rest
-// of the holding: the list must be the one its material gives, entry for entry. The sets run up
-// to 13 cards and lean on repeated ranks (two triples, fours of a kind, many pairs).
+// The search enumerates backs and middles from the whole holding or the whole rest of it: the
+// list must be the one its material gives, entry for entry. The sets run up to 13 cards and lean
+// on repeated ranks (two triples, fours of a kind, many pairs) and on few suits (flushes).
 TEST(GenerateCandidates, GroupsFromTheWholeSetMatchTheirMaterial) {
     std::mt19937 rng(2024);
     CandidateList fromSet, fromMaterial;
     for (int n = 0; n < 20000; ++n) {
         CardSet s;
         const int size = 2 + static_cast<int>(rng() % 12);
-        const int ranks = 4 + static_cast<int>(rng() % 10);  // few ranks: more repeats
+        // Few ranks (more repeats), or two suits (more flushes); at least 16 cards to draw from.
+        const unsigned suits = n % 2 ? 4 : 2;
+        const int ranks = suits == 2 ? 13 : 4 + static_cast<int>(rng() % 10);
         while (cardCount(s) < size)
-            addCard(s,
-                    static_cast<CardIndex>(rng() % 4 * 13 + rng() % static_cast<unsigned>(ranks)));
+            addCard(s, static_cast<CardIndex>(rng() % suits * 13 +
+                                              rng() % static_cast<unsigned>(ranks)));
         const RankPattern pattern = rankPattern(s);
-        for (HandCategory k : {cat::FullHouse, cat::Triple, cat::TwoPairs, cat::Pair}) {
+        for (HandCategory k : BackAndMiddleOrder) {
             fromSet.clear();
             fromMaterial.clear();
             generateCandidates(fromSet, s, pattern, k, HandRole::Middle);
