@@ -107,9 +107,20 @@ KeyedSteps::KeyedSteps(int capacity)
       equal0_(static_cast<std::size_t>(capacity)),
       equal1_(equal0_.size()),
       equal2_(equal0_.size()),
+      equalDigest_(back_.size()),
       inexact_(equal0_.size()) {}
 
-void KeyedSteps::store(int i, const ArrangementKey& k, bool special) {
+namespace {
+
+// Equal equality keys give equal digests.
+std::int32_t equalDigest(std::uint64_t e0, std::uint64_t e1, std::uint64_t e2) {
+    const std::uint64_t mixed = (e0 * 0x9E3779B97F4A7C15ull) ^ (e1 * 0xC2B2AE3D27D4EB4Full) ^ e2;
+    return static_cast<std::int32_t>(mixed ^ mixed >> 32);
+}
+
+}  // namespace
+
+inline void KeyedSteps::store(int i, const ArrangementKey& k, bool special) {
     const auto slot = static_cast<std::size_t>(i);
     if (special) {
         // Neither side of the >= compares holds against any exact key: the back's fails one
@@ -127,6 +138,7 @@ void KeyedSteps::store(int i, const ArrangementKey& k, bool special) {
     }
     equal1_[slot] = k.Equal[1];
     equal2_[slot] = k.Equal[2];
+    equalDigest_[slot] = equalDigest(equal0_[slot], equal1_[slot], equal2_[slot]);
     inexact_[slot] = !special && !k.Exact;
     inexactCount_ += inexact_[slot];
 }
@@ -140,6 +152,7 @@ void KeyedSteps::moveLastInto(int i, int last) {
     equal0_[slot] = equal0_[from];
     equal1_[slot] = equal1_[from];
     equal2_[slot] = equal2_[from];
+    equalDigest_[slot] = equalDigest_[from];
     inexact_[slot] = inexact_[from];
 }
 
@@ -325,11 +338,19 @@ void KeyedSteps::offer(Arrangement& a, const CardSet& leftover, ArrangementList&
         }
     // An entry ranking exactly like the offer keeps its place. Specials hold an equality key no
     // offer has (and no entry is inexact in this path).
-    const std::uint64_t* q0 = equal0_.data();
-    const std::uint64_t* q1 = equal1_.data();
-    const std::uint64_t* q2 = equal2_.data();
-    for (int j = 0; j < out.count(); ++j)
-        if (q0[j] == ka.Equal[0] && q1[j] == ka.Equal[1] && q2[j] == ka.Equal[2]) return;
+    // The digests first, four at a time; the keys themselves only where a digest is the offer's.
+    const std::int32_t digest = equalDigest(ka.Equal[0], ka.Equal[1], ka.Equal[2]);
+    const Lanes D = {digest, digest, digest, digest};
+    Lanes alike = {0, 0, 0, 0};
+    for (int j = 0; j < out.count(); j += 4)
+        alike |= (load(equalDigest_.data() + j) == D) & (lane < out.count() - j);
+    if (anyLane(alike)) {
+        const std::uint64_t* q0 = equal0_.data();
+        const std::uint64_t* q1 = equal1_.data();
+        const std::uint64_t* q2 = equal2_.data();
+        for (int j = 0; j < out.count(); ++j)
+            if (q0[j] == ka.Equal[0] && q1[j] == ka.Equal[1] && q2[j] == ka.Equal[2]) return;
+    }
     if (!filled) fill(a, leftover);
     if (out.count() < capacity_) store(out.count(), ka, false);
     out.append(a);

@@ -139,7 +139,7 @@ class KeyedSteps {
     // firstFront() kept tell them; false where they do not (a must be filled first).
     bool keysBeforeFilling(const Arrangement& a, ArrangementKey& k);
     // Writes the keys of list slot i.
-    void store(int i, const ArrangementKey& k, bool special);
+    inline void store(int i, const ArrangementKey& k, bool special);
     // The rules' removal: the last entry's keys move into slot i.
     void moveLastInto(int i, int last);
     // Every comparison through dominatesKeyed() and sameRankKeyed(), entry by entry.
@@ -152,6 +152,9 @@ class KeyedSteps {
     // The equality keys of back, middle and front; a special's back key is all ones, which no
     // exact key has.
     std::vector<std::uint64_t> equal0_, equal1_, equal2_;
+    // A digest of the three equality keys: entries whose digest differs from an offer's do not
+    // rank exactly like it. Runs four slots past the capacity, as the less keys do.
+    std::vector<std::int32_t> equalDigest_;
     std::vector<std::uint8_t> inexact_;  // an ordinary entry whose keys are not exact
     int inexactCount_ = 0;               // such entries in the list
     // The back middleAboveBack() last keyed: its masks in one word, category and key.
