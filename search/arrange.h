@@ -53,9 +53,13 @@ class KeyedSteps {
     // the front it fills to is kept for the arrangement offered next (see keysOf()).
     [[gnu::always_inline]] CardSet firstFront(CandidateList&, const CardSet& leftover,
                                               const RankPattern& pattern, HandCategory k) {
-        const CardSet front = firstFrontCandidate(leftover, pattern, k);
-        keepFrontKey(front, pattern, k);
-        return front;
+        if (k != cat::Pair && k != cat::Triple && k != cat::Trash) {
+            frontKeyCategory_ = cat::Reserved;
+            return firstFrontCandidate(leftover, pattern, k);
+        }
+        const std::uint16_t ranks = firstFrontRanks(pattern, k);
+        keepFrontKey(ranks, pattern, k);
+        return firstFrontCards(leftover, pattern, k, ranks);
     }
     // lessFive(back, middle, k) of a back core and a middle core of the back's category, on
     // their keys when both are exact. The back's key is kept while the same back asks again.
@@ -104,14 +108,12 @@ class KeyedSteps {
     // A back of these categories is its core in full (five cards), or a triple or four of a kind
     // whose key no filler card changes: the core's key is the filled back's.
     static bool keyOfCoreHolds(HandCategory k) { return k >= cat::Triple; }
-    // Keeps the less key of the front that the core `front` of category k fills to, from
-    // leftover cards of rank pattern p, with what the middle's filling needs. The filling adds
-    // the highest cards left: nothing to a triple or to trash (three single ranks, the highest),
-    // the highest card of another rank to a pair.
-    [[gnu::always_inline]] void keepFrontKey(const CardSet& front, const RankPattern& p,
+    // Keeps the less key of the front that the core of category k and ranks `ranks` fills to,
+    // from leftover cards of rank pattern p, with what the middle's filling needs. The filling
+    // adds the highest cards left: nothing to a triple or to trash (three single ranks, the
+    // highest), the highest card of another rank to a pair.
+    [[gnu::always_inline]] void keepFrontKey(std::uint16_t ranks, const RankPattern& p,
                                              HandCategory k) {
-        const std::uint64_t w = packedMasks(front);
-        const auto ranks = static_cast<std::uint16_t>((w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu);
         restHeld_ = static_cast<std::uint16_t>(p.held & ~ranks);
         restSingles_ = (p.two & ~ranks) == 0 && (p.three | p.four) == 0;
         restFront_ = 0;
@@ -125,11 +127,9 @@ class KeyedSteps {
                              topRankValues(restHeld_, 1);
                 restFront_ = 1;
                 break;
-            case cat::Triple:
+            default:  // a triple
                 frontLess_ = std::uint32_t{cat::Triple} << 24 | topRankValues(ranks, 1);
                 break;
-            default:
-                frontKeyCategory_ = cat::Reserved;
         }
     }
     // The keys of the filled hands of a: the back's from beginBack() and the front's from

@@ -92,41 +92,48 @@ HandCategory frontCategoryOf(const RankPattern& pattern);
 CardSet takeFirstCandidate(CandidateList& scratch, const CardSet& leftover, HandCategory k);
 // The same candidate read straight off the rank pattern, without building the list.
 CardSet firstFrontCandidate(const CardSet& leftover, HandCategory k);
-// The same with the leftover's rank pattern computed by the caller; inlined into the search,
-// which asks for the front of every arrangement.
-[[gnu::always_inline]] inline CardSet firstFrontCandidate(const CardSet& leftover,
-                                                          const RankPattern& p, HandCategory k) {
-    const std::uint64_t w = packedMasks(leftover);
+// The ranks of the first front candidate of category k (a pair, a triple or trash) in leftover
+// cards of rank pattern p: the highest pair (aces, else the highest rank held twice), the first
+// triple in rank order (aces, then twos upward), or the three highest ranks. 0 when there is none.
+[[gnu::always_inline]] inline std::uint16_t firstFrontRanks(const RankPattern& p, HandCategory k) {
     switch (k) {
-        case cat::Pair: {  // the highest pair: aces, else the highest rank
-            if (p.two == 0) return {};
-            return fromPackedMasks(packedRank(w, (p.two & 1u) ? 0 : std::bit_width(p.two) - 1u));
-        }
-        case cat::Triple: {  // the first in rank order: aces, then twos upward
+        case cat::Pair:
+            return static_cast<std::uint16_t>((p.two & 1u) ? 1u : std::bit_floor(unsigned{p.two}));
+        case cat::Triple: {
             const unsigned ranks = p.three | p.four;
-            if (!ranks) return {};
-            const int r = std::countr_zero(ranks);
-            std::uint64_t three = packedRank(w, r);
-            if ((p.four >> r) & 1) three &= 0x0000FFFFFFFFFFFFull;  // not the spade
-            return fromPackedMasks(three);
+            return static_cast<std::uint16_t>(ranks & (0u - ranks));
         }
-        case cat::Trash: {  // the three highest ranks with all their cards
+        default: {  // trash
             unsigned values = valueMask(p.held), taken = 0;
             for (int i = 0; i < 3 && values != 0; ++i) {
-                const unsigned top = 1u << (std::bit_width(values) - 1);
+                const unsigned top = std::bit_floor(values);
                 taken |= top;
                 values &= ~top;
             }
-            // Back from values (bit v - 1) to ranks (the ace's value 13 is rank 0), in every
-            // suit's lane.
-            const std::uint64_t ranks = ((taken << 1) & 0x1FFEu) | (taken >> 12);
-            return fromPackedMasks(w & ranks * 0x0001000100010001ull);
-        }
-        default: {
-            CandidateList scratch(4);
-            return takeFirstCandidate(scratch, leftover, k);
+            // Back from values (bit v - 1) to ranks: the ace's value 13 is rank 0.
+            return static_cast<std::uint16_t>(((taken << 1) & 0x1FFEu) | (taken >> 12));
         }
     }
+}
+
+// The cards of the first front candidate of category k, whose ranks are `ranks`
+// (firstFrontRanks()): all the leftover cards of those ranks, but a triple of a rank held four
+// times leaves out its spade.
+[[gnu::always_inline]] inline CardSet firstFrontCards(const CardSet& leftover,
+                                                      const RankPattern& p, HandCategory k,
+                                                      std::uint16_t ranks) {
+    std::uint64_t cards = packedMasks(leftover) & ranks * 0x0001000100010001ull;
+    if (k == cat::Triple && (p.four & ranks) != 0) cards &= 0x0000FFFFFFFFFFFFull;
+    return fromPackedMasks(cards);
+}
+
+// The same with the leftover's rank pattern computed by the caller.
+[[gnu::always_inline]] inline CardSet firstFrontCandidate(const CardSet& leftover,
+                                                          const RankPattern& p, HandCategory k) {
+    if (k == cat::Pair || k == cat::Triple || k == cat::Trash)
+        return firstFrontCards(leftover, p, k, firstFrontRanks(p, k));
+    CandidateList scratch(4);
+    return takeFirstCandidate(scratch, leftover, k);
 }
 
 }  // namespace kov
