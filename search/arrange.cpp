@@ -480,6 +480,17 @@ void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const RankPattern
         } else if (Steps::ReusesHoldingCandidates && !reusable(k)) {
             // Pairs, two pairs, triples and full houses straight from the rest's rank pattern.
             if (!offersByRanks(pattern, k)) {
+            } else if (Steps::SkipsBarrenMiddles && k == cat::Pair && k != back.category &&
+                       (bitCount16(pattern.two) >= 2 || (pattern.three | pattern.four) != 0)) {
+                // A pair middle leaves the front the rest's other ranks held twice or more. A
+                // rank held three or four times, or two pairs, outrank the pair: nothing comes
+                // of it. One other pair ranks above a middle of the lower pair: of two pairs
+                // only the higher one makes a middle.
+                if (bitCount16(pattern.two) == 2 && (pattern.three | pattern.four) == 0) {
+                    const int top = (pattern.two & 1u) ? 0 : std::bit_width(pattern.two) - 1u;
+                    middleCandidates_.append(
+                        Hand{fromPackedMasks(packedRank(packedMasks(rest), top)), cat::Pair});
+                }
             } else if (k == cat::FullHouse) {
                 generateCandidates(middleCandidates_, rest, pattern, k, HandRole::Middle);
             } else {
@@ -501,7 +512,8 @@ void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const RankPattern
         }
         // A lone pair of aces also gets a trash middle holding one of the aces.
         if (k == cat::Pair && middleCandidates_.count() - first == 1 &&
-            rankCount(middleCandidates_[first].cards, 0) == 2)
+            rankCount(middleCandidates_[first].cards, 0) == 2 &&
+            (!Steps::SkipsBarrenMiddles || k == back.category || pattern.two == 1u))
             generateCandidates(middleCandidates_, rest, cat::Trash, HandRole::Middle);
     }
     // A trash middle only when the rest offers no category at all.

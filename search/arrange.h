@@ -39,6 +39,8 @@ class KeyedSteps {
     static constexpr bool ReusesHoldingCandidates = true;
     // Backs that can make no arrangement (see searchMiddles) are passed over.
     static constexpr bool SkipsBarrenBacks = true;
+    // Pair middles that can make no arrangement (see buildMiddles) are not built.
+    static constexpr bool SkipsBarrenMiddles = true;
     explicit KeyedSteps(int capacity);
 
     // Whether `rest` offers any category above trash to the middle: a pair, triple or four of a

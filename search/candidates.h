@@ -119,9 +119,8 @@ CardSet firstFrontCandidate(const CardSet& leftover, HandCategory k);
 // The cards of the first front candidate of category k, whose ranks are `ranks`
 // (firstFrontRanks()): all the leftover cards of those ranks, but a triple of a rank held four
 // times leaves out its spade.
-[[gnu::always_inline]] inline CardSet firstFrontCards(const CardSet& leftover,
-                                                      const RankPattern& p, HandCategory k,
-                                                      std::uint16_t ranks) {
+[[gnu::always_inline]] inline CardSet firstFrontCards(const CardSet& leftover, const RankPattern& p,
+                                                      HandCategory k, std::uint16_t ranks) {
     std::uint64_t cards = packedMasks(leftover) & ranks * 0x0001000100010001ull;
     if (k == cat::Triple && (p.four & ranks) != 0) cards &= 0x0000FFFFFFFFFFFFull;
     return fromPackedMasks(cards);

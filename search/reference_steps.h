@@ -35,6 +35,8 @@ class ReferenceSteps {
     static constexpr bool ReusesHoldingCandidates = false;
     // Every back is searched.
     static constexpr bool SkipsBarrenBacks = false;
+    // Every middle is built.
+    static constexpr bool SkipsBarrenMiddles = false;
     explicit ReferenceSteps(int /*capacity*/) {}
 
     // Builds the material of every category and looks whether any is not empty.
