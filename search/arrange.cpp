@@ -451,12 +451,43 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
         }
         backSegment_[k][1] = backCandidates_.count();
     }
+    if (Steps::ReusesHoldingCandidates) indexStraightsAndFlushes();
     for (int i = 0; i < backCandidates_.count(); ++i) {
         searchMiddles(h, backCandidates_[i], out);
     }
 
     overflowed_ = out.overflowed() || backCandidates_.overflowed() ||
                   middleCandidates_.overflowed() || frontScratch_.overflowed() || overflowed_;
+}
+
+namespace {
+
+// The ranks of the window of five from rank t up (t = 9: ten to ace).
+constexpr unsigned windowRanks(int t) {
+    return t == 9 ? 0x1E01u : 0x1Fu << t;
+}
+
+}  // namespace
+
+// The straights come window by window (from the lowest), the flushes suit by suit.
+template <typename Steps>
+void BasicSeatSearch<Steps>::indexStraightsAndFlushes() {
+    int i = backSegment_[cat::Straight][0];
+    for (int t = 0; t < 10; ++t) {
+        straightsFrom_[t] = i;
+        for (; i < backSegment_[cat::Straight][1]; ++i) {
+            const std::uint64_t w = packedMasks(backCandidates_[i].cards);
+            if (((w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu) != windowRanks(t)) break;
+        }
+    }
+    straightsFrom_[10] = i;
+    i = backSegment_[cat::Flush][0];
+    for (int suit = 0; suit < SuitCount; ++suit) {
+        flushesFrom_[suit] = i;
+        while (i < backSegment_[cat::Flush][1] && backCandidates_[i].cards.mask[suit] != 0)
+            ++i;
+    }
+    flushesFrom_[SuitCount] = i;
 }
 
 // The middles for one back: every category up to the back's, none that outranks the back.
@@ -472,11 +503,30 @@ void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const RankPattern
         const HandCategory k = BackAndMiddleOrder[at];
         const int first = middleCandidates_.count();
         if (Steps::ReusesHoldingCandidates && reusable(k) && !backCandidates_.overflowed()) {
-            // The holding's own candidates of k that the back leaves whole, in their order.
+            // The holding's own candidates of k that the back leaves whole, in their order. A
+            // straight's window the rest lacks a rank of, or a suit the rest holds fewer than five
+            // cards of, has none.
             const std::uint64_t taken = packedMasks(back.cards);
-            for (int i = backSegment_[k][0]; i < backSegment_[k][1]; ++i)
-                if ((packedMasks(backCandidates_[i].cards) & taken) == 0)
-                    middleCandidates_.append(backCandidates_[i]);
+            const auto scan = [&](int from, int to) {
+                for (int i = from; i < to; ++i)
+                    if ((packedMasks(backCandidates_[i].cards) & taken) == 0)
+                        middleCandidates_.append(backCandidates_[i]);
+            };
+            if (k == cat::Straight) {
+                // Bit t: the rest holds every rank of window t.
+                const unsigned held = pattern.held | (pattern.held & 1u) << 13;
+                for (unsigned windows = held & held >> 1 & held >> 2 & held >> 3 & held >> 4;
+                     windows != 0; windows &= windows - 1) {
+                    const int t = std::countr_zero(windows);
+                    scan(straightsFrom_[t], straightsFrom_[t + 1]);
+                }
+            } else if (k == cat::Flush) {
+                for (int suit = 0; suit < SuitCount; ++suit)
+                    if (bitCount16(rest.mask[suit]) >= 5)
+                        scan(flushesFrom_[suit], flushesFrom_[suit + 1]);
+            } else {
+                scan(backSegment_[k][0], backSegment_[k][1]);
+            }
         } else if (Steps::ReusesHoldingCandidates && !reusable(k)) {
             // Pairs, two pairs, triples and full houses straight from the rest's rank pattern.
             if (!offersByRanks(pattern, k)) {

@@ -199,6 +199,11 @@ class BasicSeatSearch {
 
     CandidateList backCandidates_;
     int backSegment_[cat::StraightFlush + 1][2] = {};  // each category's back candidates
+    // Where the straights of each window (t: from rank t up) and the flushes of each suit begin
+    // among the back candidates; the last entry is where they end.
+    void indexStraightsAndFlushes();
+    int straightsFrom_[11] = {};
+    int flushesFrom_[SuitCount + 1] = {};
     CandidateList middleCandidates_;
     CandidateList frontScratch_;
     Steps steps_;
