@@ -530,12 +530,13 @@ void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const RankPattern
         } else if (Steps::ReusesHoldingCandidates && !reusable(k)) {
             // Pairs, two pairs, triples and full houses straight from the rest's rank pattern.
             if (!offersByRanks(pattern, k)) {
-            } else if (Steps::SkipsBarrenMiddles && k == cat::Pair && k != back.category &&
+            } else if (Steps::SkipsBarrenMiddles && k == cat::Pair &&
                        (bitCount16(pattern.two) >= 2 || (pattern.three | pattern.four) != 0)) {
                 // A pair middle leaves the front the rest's other ranks held twice or more. A
-                // rank held three or four times, or two pairs, outrank the pair: nothing comes
-                // of it. One other pair ranks above a middle of the lower pair: of two pairs
-                // only the higher one makes a middle.
+                // rank held three or four times, or two more pairs, outrank the pair: nothing
+                // comes of it. One other pair ranks above a middle of the lower pair: of two
+                // pairs only the higher one can make a middle (and only it is looked at against a
+                // pair back).
                 if (bitCount16(pattern.two) == 2 && (pattern.three | pattern.four) == 0) {
                     const int top = (pattern.two & 1u) ? 0 : std::bit_width(pattern.two) - 1u;
                     middleCandidates_.append(
@@ -560,7 +561,8 @@ void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const RankPattern
                 }
             }
         }
-        // A lone pair of aces also gets a trash middle holding one of the aces.
+        // A lone pair of aces also gets a trash middle holding one of the aces. (Where pairs
+        // were left out above, only the rest's own pairs tell whether the aces are alone.)
         if (k == cat::Pair && middleCandidates_.count() - first == 1 &&
             rankCount(middleCandidates_[first].cards, 0) == 2 &&
             (!Steps::SkipsBarrenMiddles || k == back.category || pattern.two == 1u))
