@@ -594,7 +594,7 @@ void BasicSeatSearch<Steps>::searchMiddles(const CardSet& h, const Hand& back,
         CardSet leftover = without(rest, middle.cards);
 
         // The front: what the leftovers offer, never above the middle.
-        const RankPattern pattern = rankPattern(leftover);
+        const RankPattern pattern = Steps::leftoverPattern(leftover, restPattern, middle);
         const HandCategory f = Steps::frontCategory(leftover, pattern);
         if (f > middle.category) continue;
         Hand front;

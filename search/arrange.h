@@ -47,6 +47,29 @@ class KeyedSteps {
     // kind (two pairs, full houses within), a run of five ranks, or five cards of a suit
     // (straight flushes within).
     static bool offersMiddleMaterial(const CardSet& rest, const RankPattern& pattern);
+    // The rank pattern of the cards the middle leaves of the rest (rank pattern `rest`). A
+    // middle of pairs, a triple or a four of a kind holds every card of its ranks that the rest
+    // holds: those ranks just leave the pattern.
+    [[gnu::always_inline]] static RankPattern leftoverPattern(const CardSet& leftover,
+                                                              const RankPattern& rest,
+                                                              const Hand& middle) {
+        switch (middle.category) {
+            case cat::Pair:
+            case cat::TwoPairs:
+            case cat::Triple:
+            case cat::Quadruple: {
+                const std::uint64_t w = packedMasks(middle.cards);
+                const auto keep = static_cast<std::uint16_t>(~(w | w >> 16 | w >> 32 | w >> 48));
+                return {static_cast<std::uint16_t>(rest.held & keep),
+                        static_cast<std::uint16_t>(rest.one & keep),
+                        static_cast<std::uint16_t>(rest.two & keep),
+                        static_cast<std::uint16_t>(rest.three & keep),
+                        static_cast<std::uint16_t>(rest.four & keep)};
+            }
+            default:
+                return rankPattern(leftover);
+        }
+    }
     // What the leftover cards (of rank pattern `pattern`) offer the front.
     static HandCategory frontCategory(const CardSet&, const RankPattern& pattern) {
         return frontCategoryOf(pattern);

@@ -45,6 +45,9 @@ class ReferenceSteps {
             if (!isEmpty(categoryMaterial(rest, pattern, k, HandRole::Middle))) return true;
         return false;
     }
+    static RankPattern leftoverPattern(const CardSet& leftover, const RankPattern&, const Hand&) {
+        return rankPattern(leftover);
+    }
     static HandCategory frontCategory(const CardSet& leftover, const RankPattern&) {
         return frontCategoryOf(leftover);
     }
