@@ -81,7 +81,11 @@ bool isStraight5(const CardSet& s) {
     return runStart(rankPattern(s).one, 5) >= 0;
 }
 bool isStraight3(const CardSet& s) {
-    return runStart(rankPattern(s).one, 3) >= 0;
+    // runStart(one, 3) >= 0 in a few steps: some run of exactly three set positions in 0..13 (the
+    // ace at both ends), unset or outside the range on either side.
+    const unsigned one = rankPattern(s).one;
+    const unsigned ext = one | (one & 1u) << 13;
+    return (ext & ext >> 1 & ext >> 2 & ~(ext << 1) & ~(ext >> 3)) != 0;
 }
 
 HandCategory classifyFive(const CardSet& s) {

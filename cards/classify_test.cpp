@@ -47,6 +47,12 @@ TEST(RunScan, ThreeCardRunsAndBrokenRuns) {
     EXPECT_FALSE(isStraight3(cardsFromText("Kh Ad 2c")));
     // A rank held twice breaks a run.
     EXPECT_FALSE(isStraight5(cardsFromText("4h 5d 6c 6s 7h")));
+    // The quick test of three is the scan itself, for every set of single ranks.
+    for (unsigned ranks = 0; ranks < 8192; ++ranks) {
+        CardSet s;
+        s.mask[ranks % 4] = static_cast<std::uint16_t>(ranks);
+        ASSERT_EQ(isStraight3(s), runStart(static_cast<std::uint16_t>(ranks), 3) >= 0) << ranks;
+    }
 }
 
 // Every five-card hand of the deck, and every three-card front, classified once: the number of
