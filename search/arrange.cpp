@@ -27,6 +27,18 @@ bool anyLane(Lanes v) {
 #endif
 }
 
+// The first lane holding ones, or -1.
+int firstLane(Lanes v) {
+#if defined(__SSE2__)
+    const int bits = _mm_movemask_ps(reinterpret_cast<__m128>(v));
+    return bits == 0 ? -1 : std::countr_zero(static_cast<unsigned>(bits));
+#else
+    for (int i = 0; i < 4; ++i)
+        if (v[i] != 0) return i;
+    return -1;
+#endif
+}
+
 // All thirteen ranks held once: 15 when one suit holds them all, else 14; 0 otherwise.
 HandCategory thirteenStraightOf(const CardSet& h) {
     for (int v = 13; v >= 1; --v)
@@ -326,15 +338,21 @@ void KeyedSteps::offer(Arrangement& a, const CardSet& leftover, ArrangementList&
         if (anyLane(higher & ~lower & inList)) return;
         below |= ~higher & inList;
     }
-    // No entry dominates the offer strictly; one it equals on every less key it removes.
+    // No entry dominates the offer strictly; the entries it dominates (none of their keys above
+    // the offer's) leave the list, in list order as the rules remove them: four slots are looked
+    // at together, and after a removal the entry moved into the slot is looked at again.
     if (anyLane(below))
         for (int j = 0; j < out.count();) {
-            if ((b0[j] <= a0) & (b1[j] <= a1) & (b2[j] <= a2)) {
-                out.removeAt(j);
-                moveLastInto(j, out.count());
-            } else {
-                ++j;
+            const Lanes e0 = load(b0 + j), e1 = load(b1 + j), e2 = load(b2 + j);
+            const Lanes dominated = ~((e0 > A0) | (e1 > A1) | (e2 > A2)) & (lane < out.count() - j);
+            const int first = firstLane(dominated);
+            if (first < 0) {
+                j += 4;
+                continue;
             }
+            j += first;
+            out.removeAt(j);
+            moveLastInto(j, out.count());
         }
     // An entry ranking exactly like the offer keeps its place. Specials hold an equality key no
     // offer has (and no entry is inexact in this path).
