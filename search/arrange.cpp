@@ -266,7 +266,6 @@ void fillHands(Arrangement& a, CardSet leftover) {
 
 bool KeyedSteps::keysBeforeFilling(const Arrangement& a, ArrangementKey& k) {
     if (a.back.category != backKeyCategory_ || a.front.category != frontKeyCategory_) return false;
-    frontKeyCategory_ = cat::Reserved;  // made for this arrangement only
     const HandCategory m = a.middle.category;
     HandKey middle;
     if (m >= cat::Triple && m <= cat::StraightFlush) {
@@ -288,8 +287,9 @@ bool KeyedSteps::keysBeforeFilling(const Arrangement& a, ArrangementKey& k) {
         middle.Less = std::uint32_t{m} << 24 | less;
         middle.Equal |= std::uint64_t{m} << 56;
     } else {
-        return false;
+        return false;  // keysOf() still takes the front's key kept
     }
+    frontKeyCategory_ = cat::Reserved;  // made for this arrangement only
     k.Less[0] = backKey_.Less;
     k.Less[1] = middle.Less;
     k.Less[2] = frontLess_;
@@ -515,6 +515,7 @@ void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const RankPattern
     static_assert(BackAndMiddleOrder[0] == cat::StraightFlush &&
                   BackAndMiddleOrder[7] == cat::Pair);
     middleCandidates_.clear();
+    bool pairsSkipped = false;
     // The order runs from the straight flush down one category at a time: the back's category
     // sits at 8 - category.
     for (int at = cat::StraightFlush - back.category; at < 8; ++at) {
@@ -547,14 +548,18 @@ void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const RankPattern
             }
         } else if (Steps::ReusesHoldingCandidates && !reusable(k)) {
             // Pairs, two pairs, triples and full houses straight from the rest's rank pattern.
+            // A pair middle leaves the front the rest's other ranks held twice or more. A rank
+            // held three or four times, or two more pairs, outrank the pair: nothing comes of
+            // it. One other pair ranks above a middle of the lower pair: of two pairs only the
+            // higher one can make a middle. Such pairs are left out, but for a list so near its
+            // capacity that they would have filled it (it then reports that it overflowed, as
+            // the pairs themselves would have made it).
             if (!offersByRanks(pattern, k)) {
             } else if (Steps::SkipsBarrenMiddles && k == cat::Pair &&
-                       (bitCount16(pattern.two) >= 2 || (pattern.three | pattern.four) != 0)) {
-                // A pair middle leaves the front the rest's other ranks held twice or more. A
-                // rank held three or four times, or two more pairs, outrank the pair: nothing
-                // comes of it. One other pair ranks above a middle of the lower pair: of two
-                // pairs only the higher one can make a middle (and only it is looked at against a
-                // pair back).
+                       (bitCount16(pattern.two) >= 2 || (pattern.three | pattern.four) != 0) &&
+                       middleCandidates_.count() + bitCount16(pattern.two) + 1 <
+                           middleCandidates_.capacity()) {
+                pairsSkipped = true;
                 if (bitCount16(pattern.two) == 2 && (pattern.three | pattern.four) == 0) {
                     const int top = (pattern.two & 1u) ? 0 : std::bit_width(pattern.two) - 1u;
                     middleCandidates_.append(
@@ -579,11 +584,12 @@ void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const RankPattern
                 }
             }
         }
-        // A lone pair of aces also gets a trash middle holding one of the aces. (Where pairs
-        // were left out above, only the rest's own pairs tell whether the aces are alone.)
-        if (k == cat::Pair && middleCandidates_.count() - first == 1 &&
-            rankCount(middleCandidates_[first].cards, 0) == 2 &&
-            (!Steps::SkipsBarrenMiddles || k == back.category || pattern.two == 1u))
+        // A lone pair of aces also gets a trash middle holding one of the aces. Where pairs were
+        // left out above, none is needed: beside a rank held three or four times the trash
+        // middle leaves the front a pair or more, and aces kept with one more pair were not
+        // alone (a pair back is never aces when the rest holds two).
+        if (k == cat::Pair && !pairsSkipped && middleCandidates_.count() - first == 1 &&
+            rankCount(middleCandidates_[first].cards, 0) == 2)
             generateCandidates(middleCandidates_, rest, cat::Trash, HandRole::Middle);
     }
     // A trash middle only when the rest offers no category at all.

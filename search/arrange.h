@@ -8,6 +8,7 @@
 // the hand rules themselves. The straightforward search is the oracle the keyed one must match
 // entry for entry.
 
+#include <cassert>
 #include <vector>
 
 #include "cards/hand.h"
@@ -78,10 +79,7 @@ class KeyedSteps {
     // the front it fills to is kept for the arrangement offered next (see keysOf()).
     [[gnu::always_inline]] CardSet firstFront(CandidateList&, const CardSet& leftover,
                                               const RankPattern& pattern, HandCategory k) {
-        if (k != cat::Pair && k != cat::Triple && k != cat::Trash) {
-            frontKeyCategory_ = cat::Reserved;
-            return firstFrontCandidate(leftover, pattern, k);
-        }
+        assert(k == cat::Pair || k == cat::Triple || k == cat::Trash);  // what a front can be
         const std::uint16_t ranks = firstFrontRanks(pattern, k);
         keepFrontKey(ranks, pattern, k);
         return firstFrontCards(leftover, pattern, k, ranks);
@@ -192,8 +190,8 @@ class KeyedSteps {
     // The less key (= equality key) of the front of the arrangement offered next.
     std::uint32_t frontLess_ = 0;
     HandCategory frontKeyCategory_ = cat::Reserved;
-    // The cards left past the front's core: whether their ranks are single, which ranks, and
-    // how many of them the front takes.
+    // The cards left past the front's core: whether they are known to hold single ranks only
+    // (never told past a triple), which ranks, and how many of them the front takes.
     bool restSingles_ = false;
     std::uint16_t restHeld_ = 0;
     int restFront_ = 0;

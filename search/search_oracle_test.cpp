@@ -74,5 +74,35 @@ TEST_F(SearchOracle, StressedHoldings) {
         expectSameLists(cardsFromText(fixed));
 }
 
+// Searches made with short lists fill them up: both searches must then keep the same entries and
+// both report the overflow, also where the fast one passes over middles that could make nothing
+// (the first holding: a straight flush back leaves a pair and two triples, whose pairs the fast
+// search does not build).
+TEST(SearchOracleShortLists, SameEntriesAndOverflow) {
+    std::mt19937 rng(5);
+    std::vector<CardSet> holdings = {cardsFromText("Ah Ad 3h 3d 3s 7h 7d 7c 7s 5c 6c 8c 9c")};
+    for (int k = 0, n = scaled(300); k < n; ++k) {
+        holdings.push_back(cardsAt(shuffledDeck(rng), 0, 13));
+        CardSet paired;  // many pairs and triples: most of the middles left out come of them
+        while (cardCount(paired) < 13)
+            addCard(paired, makeCard(static_cast<int>(rng() % 4), static_cast<int>(rng() % 7)));
+        holdings.push_back(paired);
+    }
+    for (int capacity = 3; capacity <= 48; ++capacity) {
+        SeatSearch fast(capacity);
+        ReferenceSearch reference(capacity);
+        ArrangementList a(capacity), b(capacity);
+        for (const CardSet& h : holdings) {
+            fast.arrangeSeat(h, a);
+            reference.arrangeSeat(h, b);
+            ASSERT_EQ(a.count(), b.count()) << cardList(cardsOf(h)) << " capacity " << capacity;
+            for (int i = 0; i < a.count(); ++i)
+                ASSERT_EQ(a[i], b[i]) << cardList(cardsOf(h)) << " capacity " << capacity;
+            ASSERT_EQ(fast.overflowed(), reference.overflowed())
+                << cardList(cardsOf(h)) << " capacity " << capacity;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kov
