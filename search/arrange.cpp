@@ -194,26 +194,13 @@ void KeyedSteps::offerEachCompared(const Arrangement& a, const ArrangementKey& k
 }
 
 ArrangementKey KeyedSteps::keysOf(const Arrangement& a) {
-    ArrangementKey k;
     const HandKey back =
         a.back.category == backKeyCategory_ ? backKey_ : fiveKey(a.back.cards, a.back.category);
-    const HandKey middle = fiveKey(a.middle.cards, a.middle.category);
-    HandKey front;
-    if (a.front.category == frontKeyCategory_) {
-        front.Less = frontLess_;
-        front.Equal = frontLess_;
-    } else {
-        front = frontKey(a.front.cards, a.front.category);
-    }
+    const HandKey front = a.front.category == frontKeyCategory_
+                              ? HandKey{frontLess_, frontLess_, true}
+                              : frontKey(a.front.cards, a.front.category);
     frontKeyCategory_ = cat::Reserved;  // made for this arrangement only
-    k.Less[0] = back.Less;
-    k.Less[1] = middle.Less;
-    k.Less[2] = front.Less;
-    k.Equal[0] = back.Equal;
-    k.Equal[1] = middle.Equal;
-    k.Equal[2] = front.Equal;
-    k.Exact = back.Exact && middle.Exact && front.Exact;
-    return k;
+    return keysOfHands(back, fiveKey(a.middle.cards, a.middle.category), front);
 }
 
 namespace {
@@ -290,13 +277,7 @@ bool KeyedSteps::keysBeforeFilling(const Arrangement& a, ArrangementKey& k) {
         return false;  // keysOf() still takes the front's key kept
     }
     frontKeyCategory_ = cat::Reserved;  // made for this arrangement only
-    k.Less[0] = backKey_.Less;
-    k.Less[1] = middle.Less;
-    k.Less[2] = frontLess_;
-    k.Equal[0] = backKey_.Equal;
-    k.Equal[1] = middle.Equal;
-    k.Equal[2] = frontLess_;
-    k.Exact = backKey_.Exact && middle.Exact;
+    k = keysOfHands(backKey_, middle, HandKey{frontLess_, frontLess_, true});
     return true;
 }
 
@@ -555,6 +536,7 @@ void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const RankPattern
             // capacity that they would have filled it (it then reports that it overflowed, as
             // the pairs themselves would have made it).
             if (!offersByRanks(pattern, k)) {
+                // nothing of k in the rest
             } else if (Steps::SkipsBarrenMiddles && k == cat::Pair &&
                        (bitCount16(pattern.two) >= 2 || (pattern.three | pattern.four) != 0) &&
                        middleCandidates_.count() + bitCount16(pattern.two) + 1 <

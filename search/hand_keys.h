@@ -133,11 +133,10 @@ struct ArrangementKey {
     std::uint64_t Equal[3] = {0, 0, 0};
 };
 
-inline ArrangementKey arrangementKey(const Arrangement& a) {
+// The keys of an arrangement whose hands have keys back, middle and front.
+[[gnu::always_inline]] inline ArrangementKey keysOfHands(const HandKey& back, const HandKey& middle,
+                                                         const HandKey& front) {
     ArrangementKey k;
-    const HandKey back = fiveKey(a.back.cards, a.back.category);
-    const HandKey middle = fiveKey(a.middle.cards, a.middle.category);
-    const HandKey front = frontKey(a.front.cards, a.front.category);
     k.Less[0] = back.Less;
     k.Less[1] = middle.Less;
     k.Less[2] = front.Less;
@@ -146,6 +145,12 @@ inline ArrangementKey arrangementKey(const Arrangement& a) {
     k.Equal[2] = front.Equal;
     k.Exact = back.Exact && middle.Exact && front.Exact;
     return k;
+}
+
+inline ArrangementKey arrangementKey(const Arrangement& a) {
+    return keysOfHands(fiveKey(a.back.cards, a.back.category),
+                       fiveKey(a.middle.cards, a.middle.category),
+                       frontKey(a.front.cards, a.front.category));
 }
 
 // dominates() and sameArrangementRank() of the hand rules, on precomputed keys. Hands whose keys
