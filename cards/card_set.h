@@ -61,6 +61,10 @@ inline CardSet fromPackedMasks(std::uint64_t w) {
     std::memcpy(s.mask.data(), &w, sizeof w);
     return s;
 }
+// Rank 0 in every suit's lane: times a rank mask, that mask in every lane.
+inline constexpr std::uint64_t EverySuit = 0x0001000100010001ull;
+// The lanes of hearts, diamonds and clubs: a word of packed masks without its spades.
+inline constexpr std::uint64_t AllButSpades = 0x0000FFFFFFFFFFFFull;
 
 inline void clear(CardSet& s) {
     s = CardSet{};

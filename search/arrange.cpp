@@ -208,7 +208,6 @@ namespace {
 // Moves the n highest cards of `left` into `hand` (both packedMasks()): rank values from the ace
 // down, the lowest suit first within a rank.
 [[gnu::always_inline]] inline void takeHighest(std::uint64_t& hand, std::uint64_t& left, int n) {
-    constexpr std::uint64_t EverySuit = 0x0001000100010001ull;
     while (n > 0 && left != 0) {
         std::uint64_t fold = left | left >> 32;
         fold |= fold >> 16;

@@ -43,7 +43,7 @@ void generateTrash(CandidateList& list, const CardSet& s, HandRole role) {
             values &= ~(1u << (v - 1));
             const bool take = number == 1 || number >= 6 || (acePaired ? number == 2 : number == 5);
             if (!take) continue;
-            const std::uint64_t rank = cards & 0x0001000100010001ull << (v % RankCount);
+            const std::uint64_t rank = packedRank(cards, v % RankCount);
             taken |= std::uint64_t{1} << (std::bit_width(rank) - 1);
         }
         out = fromPackedMasks(taken);

@@ -34,7 +34,7 @@ void generateCandidates(CandidateList& list, const CardSet& s, const RankPattern
                         HandCategory k, HandRole role);
 // The cards of rank r among packed masks w (packedMasks()): one bit in each suit's lane.
 constexpr std::uint64_t packedRank(std::uint64_t w, int r) {
-    return w & (0x0001000100010001ull << r);
+    return w & (EverySuit << r);
 }
 
 // The pairs (from the top: aces, kings, ... twos), two pairs (ranks r1 < r2 in rank order, the
@@ -68,7 +68,7 @@ constexpr std::uint64_t packedRank(std::uint64_t w, int r) {
                 const int r = std::countr_zero(ranks);
                 std::uint64_t three = packedRank(w, r);
                 // A four of a kind offers its hearts, diamonds and clubs.
-                if ((pat.four >> r) & 1) three &= 0x0000FFFFFFFFFFFFull;
+                if ((pat.four >> r) & 1) three &= AllButSpades;
                 list.append(Hand{fromPackedMasks(three), cat::Triple});
             }
             return;
@@ -121,8 +121,8 @@ CardSet firstFrontCandidate(const CardSet& leftover, HandCategory k);
 // times leaves out its spade.
 [[gnu::always_inline]] inline CardSet firstFrontCards(const CardSet& leftover, const RankPattern& p,
                                                       HandCategory k, std::uint16_t ranks) {
-    std::uint64_t cards = packedMasks(leftover) & ranks * 0x0001000100010001ull;
-    if (k == cat::Triple && (p.four & ranks) != 0) cards &= 0x0000FFFFFFFFFFFFull;
+    std::uint64_t cards = packedMasks(leftover) & ranks * EverySuit;
+    if (k == cat::Triple && (p.four & ranks) != 0) cards &= AllButSpades;
     return fromPackedMasks(cards);
 }
 
