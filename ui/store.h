@@ -76,6 +76,8 @@ class Store {
     bool saving() const { return saving_; }
 
   private:
+    std::optional<int> loadSettings();
+    void loadHistory(std::optional<int> last);
     void write(bool history);
     bool writeSettings();
     bool writeHistory();

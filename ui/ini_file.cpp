@@ -1,0 +1,50 @@
+#include "ui/ini_file.h"
+
+namespace kov::ui {
+
+std::optional<IniValues> IniValues::parse(const QByteArray& bytes) {
+    IniValues s;
+    QString group;
+    for (const QByteArray& raw : bytes.split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.isEmpty() || line.startsWith(';')) continue;
+        if (line.startsWith('[') && line.endsWith(']')) {
+            group = line.mid(1, line.size() - 2).trimmed();
+            if (group == "General") group.clear();
+            continue;
+        }
+        const qsizetype eq = line.indexOf('=');
+        if (eq <= 0) return std::nullopt;
+        QString key = line.left(eq).trimmed().replace('\\', '/');
+        if (!group.isEmpty()) key = group + '/' + key;
+        if (s.values_.contains(key)) return std::nullopt;
+        s.values_.insert(key, line.mid(eq + 1).trimmed());
+    }
+    return s;
+}
+
+std::optional<qint64> IniValues::number(const QString& key, qint64 low, qint64 high) const {
+    bool ok = false;
+    const qint64 v = value(key).toLongLong(&ok);
+    if (!ok || v < low || v > high) return std::nullopt;
+    return v;
+}
+
+void IniWriter::group(const char* name) {
+    text_ += '[';
+    text_ += name;
+    text_ += "]\n";
+}
+
+void IniWriter::line(const QByteArray& name, const char* value) {
+    text_ += name;
+    text_ += '=';
+    text_ += value;
+    text_ += '\n';
+}
+
+void IniWriter::line(const QByteArray& name, qint64 value) {
+    line(name, QByteArray::number(value).constData());
+}
+
+}  // namespace kov::ui
