@@ -9,8 +9,7 @@ namespace kov::ui {
 
 QStringList CardLibrary::defaultCandidates() {
     const QString dir = QCoreApplication::applicationDirPath();
-    return {dir + "/libcards.so", QDir(dir).filePath("../" KOVARIN_INSTALL_LIBDIR "/libcards.so"),
-            "cards"};
+    return {dir + "/libcards.so", QDir(dir).filePath(KOVARIN_CARDSDIR "/libcards.so"), "cards"};
 }
 
 namespace {

@@ -17,8 +17,8 @@ class CardLibrary {
     using AnimateFn = int (*)(void*, int, int, int, int);
     using TermFn = void (*)();
 
-    // The places tried in order: beside the executable, the installed library folder, then the
-    // system's search by name.
+    // The places tried in order: beside the executable, the game's own library folder where it is
+    // installed, then the system's search by name.
     static QStringList defaultCandidates();
 
     // Tries each candidate; true once one loads and offers the entry points the game calls.
