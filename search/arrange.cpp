@@ -300,8 +300,9 @@ void BasicSeatSearch<Steps>::searchMiddles(const CardSet& h, const Hand& back,
     // exactly twice) or keeps two cards past a trash middle (one card per rank): the front is
     // then offered a triple above the pairs, or a pair above the trash. No arrangement comes of
     // such a back.
-    if constexpr (Steps::SkipsBarrenBacks)
+    if constexpr (Steps::SkipsBarrenBacks) {
         if (back.category <= cat::TwoPairs && (restPattern.three | restPattern.four) != 0) return;
+    }
     buildMiddles(rest, restPattern, back);
     steps_.beginBack(back);
     for (int i = 0; i < middleCandidates_.count(); ++i) {

@@ -3,10 +3,10 @@
 // ordinary arrangement built around strong back and middle candidates that no other dominates.
 //
 // The search is written once, as BasicSeatSearch, and runs with one of two sets of steps: the
-// keyed steps (SeatSearch, the game's search), which compare arrangements on precomputed hand
-// keys, and the straightforward steps of search/reference_steps.h (ReferenceSearch), which ask
-// the hand rules themselves. The straightforward search is the oracle the keyed one must match
-// entry for entry.
+// keyed steps of search/keyed_steps.h (SeatSearch, the game's search), which compare arrangements
+// on precomputed hand keys, and the straightforward steps of search/reference_steps.h
+// (ReferenceSearch), which ask the hand rules themselves. The straightforward search is the oracle
+// the keyed one must match entry for entry.
 
 #include <cassert>
 #include <vector>
