@@ -35,7 +35,6 @@ TEST(GameCycle, StartCommitShowAccept) {
     Evaluator evaluator;
     startUp(g, rng);
     rng.seedRandom(11);
-    enterFirstPhase(g, true);
     g.PlayerPoints = 40;
     startGame(g, rng, evaluator);
     EXPECT_EQ(g.phase(), Phase::Arranging);

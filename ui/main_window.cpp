@@ -167,7 +167,6 @@ MainWindow::MainWindow(CardLibrary& cards, int threads)
         b->setFocusPolicy(Qt::NoFocus);
     QApplication::instance()->installEventFilter(this);
 
-    enterFirstPhase(game_, settings_ != nullptr);
     startUp(game_, rng_);  // thresholds, the seed from the clock, the hand order by suit
     updateStartButton();
     phaseChanged();
@@ -566,7 +565,7 @@ int runGame(CardLibrary& cards, const QStringList& libraryCandidates,
         status = QApplication::exec();
     }
     cards.unload();
-    return status == 0 ? 0 : status;
+    return status;
 }
 
 }  // namespace kov::ui
