@@ -6,7 +6,6 @@
 #include "cards/classify.h"
 #include "cards/compare.h"
 #include "cards/special.h"
-#include "game/game_flow.h"
 
 namespace kov {
 namespace {
@@ -59,21 +58,15 @@ bool splitMakes(const CardSet& holding, HandCategory category) {
 ArrangingNotes arrangingNotes(const GameState& g) {
     ArrangingNotes notes;
     const PlayerSetsType p = tableSets(g);
-    if (cardCount(p.front) == 3) notes.handNames[0] = CategoryNames[classifyFront(p.front)];
-    if (cardCount(p.middle) == 5) notes.handNames[1] = CategoryNames[classifyFive(p.middle)];
-    if (cardCount(p.back) == 5) notes.handNames[2] = CategoryNames[classifyFive(p.back)];
+    if (cardCount(p.front) == 3) notes.handCategories[0] = classifyFront(p.front);
+    if (cardCount(p.middle) == 5) notes.handCategories[1] = classifyFive(p.middle);
+    if (cardCount(p.back) == 5) notes.handCategories[2] = classifyFive(p.back);
     if (g.HandCount != 0 || g.ArrangedCount != 13) return notes;
     // The order the rules ask for: back >= middle >= front.
     const HandCategory f = classifyFront(p.front), m = classifyFive(p.middle),
                        b = classifyFive(p.back);
     notes.frontOverMiddle = m < f || (m == f && lessCoarse(p.middle, p.front, f));
     notes.middleOverBack = b < m || (b == m && lessFive(p.back, p.middle, m));
-    if (notes.frontOverMiddle && notes.middleOverBack)
-        notes.warning = "Out of order: the front outranks the middle and the middle the back.";
-    else if (notes.frontOverMiddle)
-        notes.warning = "Out of order: the front outranks the middle.";
-    else if (notes.middleOverBack)
-        notes.warning = "Out of order: the middle outranks the back.";
     return notes;
 }
 
@@ -109,31 +102,26 @@ const char* claimButtonText(HandCategory special) {
     }
 }
 
-std::string specialsLine(const std::vector<HandCategory>& specials) {
-    if (specials.empty()) return "";
-    std::string line = "Your cards make ";
-    for (std::size_t i = 0; i < specials.size(); ++i) {
-        if (i > 0) line += ", ";
-        line += claimButtonText(specials[i]);
-    }
-    return line + ".";
-}
-
-std::string commitQuestion(const GameState& g, int category) {
+CommitQuestion commitQuestion(const GameState& g, Commit commit) {
     const PlayerSetsType p = tableSets(g);
     Arrangement scratch;
-    if (category == RegularCommit) {
-        if (evaluateArrangement(scratch, p.front, p.middle, p.back)) return "";
-        return arrangingNotes(g).warning +
-               " REGULAR is then ILLEGAL and loses to every opponent. Commit anyway?";
+    CommitQuestion question;
+    if (commit.isRegular()) {
+        if (evaluateArrangement(scratch, p.front, p.middle, p.back)) return question;
+        const ArrangingNotes notes = arrangingNotes(g);
+        question.kind = CommitQuestion::Kind::IllegalRegular;
+        question.frontOverMiddle = notes.frontOverMiddle;
+        question.middleOverBack = notes.middleOverBack;
+        return question;
     }
-    if (declareSpecial(scratch, p.front, p.middle, p.back, p.leftover, category)) return "";
-    const auto special = static_cast<HandCategory>(category);
-    std::string question = std::string("Your cards do not make ") + claimButtonText(special);
-    if ((special == cat::ThreeFlush || special == cat::ThreeStraight) &&
-        splitMakes(allCards(p), special))
-        question += " as they are laid out";
-    return question + ". The claim is ILLEGAL and loses to every opponent. Claim anyway?";
+    const HandCategory special = *commit.claim;
+    if (declareSpecial(scratch, p.front, p.middle, p.back, p.leftover, special)) return question;
+    question.claim = special;
+    question.kind = (special == cat::ThreeFlush || special == cat::ThreeStraight) &&
+                            splitMakes(allCards(p), special)
+                        ? CommitQuestion::Kind::IllegalClaimAsLaidOut
+                        : CommitQuestion::Kind::IllegalClaim;
+    return question;
 }
 
 }  // namespace kov

@@ -4,40 +4,49 @@
 // question to ask before a commit that the rules would mark ILLEGAL.
 
 #include <array>
-#include <string>
+#include <optional>
 #include <vector>
 
+#include "game/game_flow.h"
 #include "game/game_state.h"
 
 namespace kov {
 
 // The three hands as the table shows them, top to bottom.
 enum class TableHand { Front, Middle, Back };
-inline constexpr std::array<const char*, 3> TableHandNames = {"front", "middle", "back"};
 
 struct ArrangingNotes {
-    // Per hand (front, middle, back): the category's name once the hand is full, else "".
-    std::array<std::string, 3> handNames;
+    // Per hand (front, middle, back): the category once the hand is full.
+    std::array<std::optional<HandCategory>, 3> handCategories;
     // Once all 13 cards are placed: the middle outranks the back, the front outranks the middle.
     bool middleOverBack = false;
     bool frontOverMiddle = false;
     bool outOfOrder() const { return middleOverBack || frontOverMiddle; }
-    // A plain sentence naming the hands out of order, or "".
-    std::string warning;
 };
 ArrangingNotes arrangingNotes(const GameState& g);
 
 // The special holdings (cat::SixPairs .. cat::ThirteenStraightFlush) that these 13 cards make;
 // 3 flush and 3 straight count when some split of the cards into 3, 5 and 5 makes them.
 std::vector<HandCategory> specialsMade(const CardSet& holding);
-// The claim button's text of a special ("6 PAIRS", "5 PAIRS, 1TRIPLE", ...).
+// The claim button's text of a special ("6 PAIRS", "5 PAIRS, 1TRIPLE", ...), "" for any other
+// category.
 const char* claimButtonText(HandCategory special);
-// "Your cards make 6 PAIRS, 3 FLUSH." or "" when they make none.
-std::string specialsLine(const std::vector<HandCategory>& specials);
 
-// The question to ask before committing `category` (RegularCommit or a special), or "" when the
-// rules would not mark the commit ILLEGAL. Asked only once the rules accept the commit at all
-// (commitRefusal() is empty).
-std::string commitQuestion(const GameState& g, int category);
+// The question to ask before a commit that the rules would mark ILLEGAL.
+struct CommitQuestion {
+    enum class Kind {
+        None,                   // the rules accept the commit: nothing to ask
+        IllegalRegular,         // REGULAR with hands out of order
+        IllegalClaim,           // a claim the cards do not make
+        IllegalClaimAsLaidOut,  // 3 flush or 3 straight, which another split of the cards makes
+    };
+    Kind kind = Kind::None;
+    // IllegalRegular: the hands out of order, as arrangingNotes() has them.
+    bool frontOverMiddle = false;
+    bool middleOverBack = false;
+    HandCategory claim = 0;  // IllegalClaim, IllegalClaimAsLaidOut: the special claimed
+};
+// Asked only once the rules accept the commit at all (commitRefusal() is None).
+CommitQuestion commitQuestion(const GameState& g, Commit commit);
 
 }  // namespace kov

@@ -29,25 +29,25 @@ TEST(ArrangingNotes, NamesFullHandsAndTheHandsOutOfOrder) {
     GameState g = laidOut(cardsFromText("Ah Ad 2c"), cardsFromText("3h 5d 7c 9s Jh"),
                           cardsFromText("Kh Kd 4c 4s 6h"));
     ArrangingNotes notes = arrangingNotes(g);
-    EXPECT_EQ(notes.handNames[0], "a pair");
-    EXPECT_EQ(notes.handNames[1], "trash");
-    EXPECT_EQ(notes.handNames[2], "2 pairs");
+    EXPECT_EQ(notes.handCategories[0], cat::Pair);
+    EXPECT_EQ(notes.handCategories[1], cat::Trash);
+    EXPECT_EQ(notes.handCategories[2], cat::TwoPairs);
     EXPECT_TRUE(notes.frontOverMiddle);
     EXPECT_FALSE(notes.middleOverBack);
-    EXPECT_EQ(notes.warning, "Out of order: the front outranks the middle.");
-    EXPECT_EQ(commitQuestion(g, RegularCommit),
-              "Out of order: the front outranks the middle. REGULAR is then ILLEGAL and loses to "
-              "every opponent. Commit anyway?");
+    const CommitQuestion question = commitQuestion(g, Commit::regular());
+    EXPECT_EQ(question.kind, CommitQuestion::Kind::IllegalRegular);
+    EXPECT_TRUE(question.frontOverMiddle);
+    EXPECT_FALSE(question.middleOverBack);
 
     // Partly laid out: only the full hands are named, and no order is judged yet.
     g.TableGrid[ArrangementRow][4] = EmptyCell;
     g.ArrangedCount = 12;
     g.HandCount = 1;
     notes = arrangingNotes(g);
-    EXPECT_EQ(notes.handNames[1], "");
-    EXPECT_EQ(notes.handNames[2], "2 pairs");
+    EXPECT_EQ(notes.handCategories[1], std::nullopt);
+    EXPECT_EQ(notes.handCategories[2], cat::TwoPairs);
     EXPECT_FALSE(notes.outOfOrder());
-    EXPECT_EQ(notes.warning, "");
+    EXPECT_FALSE(notes.frontOverMiddle);
 }
 
 // The order the notes report is the rules' own verdict: out of order exactly when the rules
@@ -63,7 +63,10 @@ TEST(ArrangingNotes, OutOfOrderExactlyWhenTheRulesSayIllegal) {
         Arrangement a;
         const bool legal = evaluateArrangement(a, h.front, h.middle, h.back);
         ASSERT_EQ(notes.outOfOrder(), !legal) << cardList(cardsOf(h.back));
-        ASSERT_EQ(commitQuestion(g, RegularCommit).empty(), legal);
+        const CommitQuestion question = commitQuestion(g, Commit::regular());
+        ASSERT_EQ(question.kind == CommitQuestion::Kind::None, legal);
+        ASSERT_EQ(question.frontOverMiddle, notes.frontOverMiddle);
+        ASSERT_EQ(question.middleOverBack, notes.middleOverBack);
         illegal += !legal;
         both += notes.frontOverMiddle && notes.middleOverBack;
     }
@@ -79,12 +82,11 @@ TEST(ArrangingNotes, SpecialsTheCardsMake) {
     const std::vector<HandCategory> s = specialsMade(straights);
     EXPECT_NE(std::find(s.begin(), s.end(), cat::ThreeStraight), s.end());
     EXPECT_NE(std::find(s.begin(), s.end(), cat::ThirteenStraight), s.end());
-    EXPECT_EQ(specialsLine(s), "Your cards make 3 STRAIGHT, 13 STRAIGHT.");
+    EXPECT_EQ(s, (std::vector<HandCategory>{cat::ThreeStraight, cat::ThirteenStraight}));
     const CardSet pairs = cardsFromText("Ah Ad 3c 3s 5h 5d 7c 7s 9h 9d Jc Js Kh");
     EXPECT_EQ(specialsMade(pairs), std::vector<HandCategory>{cat::SixPairs});
     // One card off the three straights: none.
     EXPECT_TRUE(specialsMade(cardsFromText("Ah 2d 3c 4s 5h 6d 7c 8s 9h Td Jc Qs Qh")).empty());
-    EXPECT_EQ(specialsLine({}), "");
 }
 
 TEST(ArrangingNotes, QuestionsBeforeAClaimTheCardsDoNotSupport) {
@@ -94,19 +96,19 @@ TEST(ArrangingNotes, QuestionsBeforeAClaimTheCardsDoNotSupport) {
     std::size_t i = 0;
     for (CardIndex c : cardsOf(trash))
         g.TableGrid[HandRow][i++] = toFaceNumber(c);
-    EXPECT_EQ(commitQuestion(g, cat::SixPairs),
-              "Your cards do not make 6 PAIRS. The claim is ILLEGAL and loses to every opponent. "
-              "Claim anyway?");
+    CommitQuestion question = commitQuestion(g, Commit::of(cat::SixPairs));
+    EXPECT_EQ(question.kind, CommitQuestion::Kind::IllegalClaim);
+    EXPECT_EQ(question.claim, cat::SixPairs);
     // A supported claim needs no question, placed or not.
     GameState pairs = laidOut(cardsFromText("Ah Ad Kh"), cardsFromText("3c 3s 5h 5d 7c"),
                               cardsFromText("7s 9h 9d Jc Js"));
-    EXPECT_EQ(commitQuestion(pairs, cat::SixPairs), "");
+    EXPECT_EQ(commitQuestion(pairs, Commit::of(cat::SixPairs)).kind, CommitQuestion::Kind::None);
     // 3 flush the cards make, laid out otherwise.
     GameState flushes = laidOut(cardsFromText("2h 9h 3d"), cardsFromText("Kh 5d 7d 9d Jd"),
                                 cardsFromText("2c 4c 6c 8c Tc"));
-    EXPECT_EQ(commitQuestion(flushes, cat::ThreeFlush),
-              "Your cards do not make 3 FLUSH as they are laid out. The claim is ILLEGAL and loses "
-              "to every opponent. Claim anyway?");
+    question = commitQuestion(flushes, Commit::of(cat::ThreeFlush));
+    EXPECT_EQ(question.kind, CommitQuestion::Kind::IllegalClaimAsLaidOut);
+    EXPECT_EQ(question.claim, cat::ThreeFlush);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // The steps of one deal as the dialogs run them: points needed before a deal, START GAME, the
 // player's commit, and the results view's lines, cards and balance.
 
-#include <string>
+#include <optional>
 #include <vector>
 
 #include "game/game_state.h"
@@ -12,19 +12,37 @@ namespace kov {
 
 // Points still missing before START GAME may be shown: the largest loss the options allow
 // (18 per opponent and unit under the chi option, 1 under the set option) less the balance.
+// Nothing is missing when it is 0 or less.
 int pointsNeeded(const GameState& g);
-// "" when nothing is needed, else "need %d more point" / "need %d more points".
-std::string neededText(int need);
 
 // START GAME: the arranging phase, the deal driver, the human's cards into the hand row.
 DealReport startGame(GameState& g, Random& rng, Evaluator& evaluator);
 
-// Commit buttons of the arrangement dialog. Regular is -1; 10..15 declare a special.
-constexpr int RegularCommit = -1;
-// The message shown instead of committing, or "" when the commit may go ahead.
-std::string commitRefusal(const GameState& g, int category);
+// A commit of the arrangement dialog: REGULAR, or the claim of a special holding
+// (cat::SixPairs .. cat::ThirteenStraightFlush).
+struct Commit {
+    std::optional<HandCategory> claim;  // nothing for REGULAR
+
+    static constexpr Commit regular() { return {}; }
+    static constexpr Commit of(HandCategory special) { return {special}; }
+    constexpr bool isRegular() const { return !claim.has_value(); }
+    bool operator==(const Commit&) const = default;
+};
+
+// Why a commit may not go ahead yet: the cards are not all placed (REGULAR), and the two claims
+// whose hands the rules read from the table (3 straight, 3 flush) ask for them to be laid out.
+enum class CommitRefusal { None, ArrangeCards, ArrangeThreeStraights, ArrangeThreeFlushes };
+CommitRefusal commitRefusal(const GameState& g, Commit commit);
 // Records seat 0's arrangement (possibly ILLEGAL) and settles the deal.
-void commitArrangement(GameState& g, int category);
+void commitArrangement(GameState& g, Commit commit);
+
+// One hand line of the results view: the hand's category (IllegalMarker for ILLEGAL) and, under
+// the chi option, the seat's own score of it.
+struct HandLine {
+    HandCategory category = 0;
+    std::optional<int> score;
+    bool operator==(const HandLine&) const = default;
+};
 
 // What the results view shows of one seat: under the set option its verdict, the lines that
 // name its hands (one for a special under the chi option, else front, middle, back) and its
@@ -35,25 +53,26 @@ void commitArrangement(GameState& g, int category);
 // rows keep the settlement's view (the player's result against the seat).
 struct SeatResult {
     ResultRows rows;
-    std::string verdict;   // set option only
-    int verdictScore = 0;  // the seat's own set result: > 0 won, 0 tied, < 0 lost
-    std::vector<std::string> handLines;
-    std::vector<int> lineScores;  // chi option: the seat's own score of each hand line
+    std::optional<int> verdict;  // set option only: > 0 won, 0 tied, < 0 lost
+    std::vector<HandLine> handLines;
 };
 struct ResultsView {
     ScoringOption option = ScoringOption::Chi;
     std::vector<SeatResult> opponents;  // seats 1..OpponentCount
     SeatResult player;
-    std::string totalLine;  // "(f+m+b) x stake points = gain"
+    // The total line: (terms summed) x stake points = gain. The terms are the player's front,
+    // middle and back scores, or one: a special's under the chi option, the sets under the set
+    // option.
+    std::vector<int> totalTerms;
+    int stake = 1;
     int gain = 0;
-    std::string balanceText;  // the results dialog's label: "points %d %+d = %d"
-    std::string pointsText;   // the other dialogs' labels: "points %d"
+    // The balance before the deal and with its gain.
+    int pointsBefore = 0;
+    int pointsAfter = 0;
 };
 // The results of the settled deal and PendingPoints (repeatable: PlayerPoints is not changed).
 ResultsView showResults(GameState& g);
 // OK in the results dialog: commits the balance and returns to the settings phase.
 void acceptResults(GameState& g);
-
-std::string pointsLabel(int points);
 
 }  // namespace kov

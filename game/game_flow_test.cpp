@@ -14,19 +14,19 @@ namespace {
 
 TEST(PointsNeeded, ChiAndSetOptions) {
     GameState g;
-    EXPECT_EQ(neededText(pointsNeeded(g)), "need 18 more points");
+    EXPECT_EQ(pointsNeeded(g), 18);
     g.OpponentCount = 3;
     g.UnitStake = 2;
     g.PlayerPoints = 107;
-    EXPECT_EQ(neededText(pointsNeeded(g)), "need 1 more point");
+    EXPECT_EQ(pointsNeeded(g), 1);
     g.PlayerPoints = 108;
-    EXPECT_EQ(neededText(pointsNeeded(g)), "");
+    EXPECT_EQ(pointsNeeded(g), 0);
     GameState set;
     set.Scoring = ScoringOption::Set;
     set.PlayerPoints = 1;
     EXPECT_EQ(pointsNeeded(set), 0);
     set.PlayerPoints = -4;
-    EXPECT_EQ(neededText(pointsNeeded(set)), "need 5 more points");
+    EXPECT_EQ(pointsNeeded(set), 5);
 }
 
 TEST(GameCycle, StartCommitShowAccept) {
@@ -35,15 +35,15 @@ TEST(GameCycle, StartCommitShowAccept) {
     Evaluator evaluator;
     startUp(g, rng);
     rng.seedRandom(11);
-    enterFirstPhase(g, true);
     g.PlayerPoints = 40;
     startGame(g, rng, evaluator);
     EXPECT_EQ(g.phase(), Phase::Arranging);
     EXPECT_EQ(g.HandCount, 13);
-    EXPECT_EQ(commitRefusal(g, RegularCommit), "please arrange cards");
-    EXPECT_EQ(commitRefusal(g, cat::ThreeStraight), "please arrange cards for \"sanh\"");
-    EXPECT_EQ(commitRefusal(g, cat::ThreeFlush), "please arrange cards for \"thung\"");
-    EXPECT_EQ(commitRefusal(g, cat::SixPairs), "");
+    EXPECT_EQ(commitRefusal(g, Commit::regular()), CommitRefusal::ArrangeCards);
+    EXPECT_EQ(commitRefusal(g, Commit::of(cat::ThreeStraight)),
+              CommitRefusal::ArrangeThreeStraights);
+    EXPECT_EQ(commitRefusal(g, Commit::of(cat::ThreeFlush)), CommitRefusal::ArrangeThreeFlushes);
+    EXPECT_EQ(commitRefusal(g, Commit::of(cat::SixPairs)), CommitRefusal::None);
     if (g.Arrangements[0].back.category <= cat::StraightFlush) {
         // The computer's own choice for the player's cards is a legal arrangement.
         sortHandRow(g);  // as the window shows the hand row
@@ -52,11 +52,11 @@ TEST(GameCycle, StartCommitShowAccept) {
             sortHandRow(g);
         });
         EXPECT_EQ(g.HandCount, 0);
-        EXPECT_EQ(commitRefusal(g, RegularCommit), "");
-        commitArrangement(g, RegularCommit);
+        EXPECT_EQ(commitRefusal(g, Commit::regular()), CommitRefusal::None);
+        commitArrangement(g, Commit::regular());
         EXPECT_NE(g.Arrangements[0].back.category, IllegalMarker);
     } else {
-        commitArrangement(g, cat::SixPairs);
+        commitArrangement(g, Commit::of(cat::SixPairs));
     }
     EXPECT_EQ(g.phase(), Phase::Results);
     const ResultsView view = showResults(g);
@@ -103,22 +103,21 @@ TEST(ShowResults, ChiTotalsAndBalanceLabel) {
     g.PlayerPoints = 10;
     // Front pair beats trash (+1), middle pair of queens loses to kings (-1), back quadruple +4.
     placeAll(g, "9d 9c Ah  Qh Qd 2c 3s 4d  7h 7d 7s 7c 8d");
-    commitArrangement(g, RegularCommit);
+    commitArrangement(g, Commit::regular());
     const ResultsView view = showResults(g);
     EXPECT_EQ(view.gain, (1 - 1 + 4) * 2);
-    EXPECT_EQ(view.totalLine, "(1-1+4) x 2 points = +8");
+    EXPECT_EQ(view.totalTerms, (std::vector<int>{1, -1, 4}));  // (1-1+4) x 2 points = +8
+    EXPECT_EQ(view.stake, 2);
     EXPECT_EQ(view.player.handLines,
-              (std::vector<std::string>{"a pair +1", "a pair -1", "quadruple +4"}));
-    EXPECT_EQ(view.player.verdict, "");
-    EXPECT_EQ(view.balanceText, "points 10 +8 = 18");
-    EXPECT_EQ(view.pointsText, "points 18");
-    EXPECT_EQ(view.player.lineScores, (std::vector<int>{1, -1, 4}));
+              (std::vector<HandLine>{{cat::Pair, 1}, {cat::Pair, -1}, {cat::Quadruple, 4}}));
+    EXPECT_EQ(view.player.verdict, std::nullopt);
+    EXPECT_EQ(view.pointsBefore, 10);  // points 10 +8 = 18
+    EXPECT_EQ(view.pointsAfter, 18);
     // Seat 1 shows its own result against the player: it lost the front and the back and won
     // the middle with its kings. The rows keep the player's view.
     ASSERT_EQ(view.opponents.size(), 1u);
     EXPECT_EQ(view.opponents[0].handLines,
-              (std::vector<std::string>{"trash -1", "a pair +1", "straight -4"}));
-    EXPECT_EQ(view.opponents[0].lineScores, (std::vector<int>{-1, 1, -4}));
+              (std::vector<HandLine>{{cat::Trash, -1}, {cat::Pair, 1}, {cat::Straight, -4}}));
     EXPECT_EQ(view.opponents[0].rows.points[2], 4);
 }
 
@@ -132,21 +131,19 @@ TEST(ShowResults, OpponentThatWinsShowsPositiveUnderBothOptions) {
         // Every hand loses to seat 1 (Q-J-7, kings, a straight): a nine-high front, a pair of
         // fives in the middle, a pair of jacks at the back.
         placeAll(g, "9h 2c 3s  5s 5d 9c Ts 4d  Jh Jd As 7d 8d");
-        commitArrangement(g, RegularCommit);
+        commitArrangement(g, Commit::regular());
         const ResultsView view = showResults(g);
         ASSERT_NE(g.Arrangements[0].back.category, IllegalMarker);
         const SeatResult& opponent = view.opponents[0];
         if (option == ScoringOption::Chi) {
-            for (int score : opponent.lineScores)
-                EXPECT_GT(score, 0);
-            EXPECT_EQ(opponent.handLines[1], "a pair +1");
-            for (int score : view.player.lineScores)
-                EXPECT_LT(score, 0);
+            for (const HandLine& line : opponent.handLines)
+                EXPECT_GT(line.score, 0);
+            EXPECT_EQ(opponent.handLines[1], (HandLine{cat::Pair, 1}));
+            for (const HandLine& line : view.player.handLines)
+                EXPECT_LT(line.score, 0);
         } else {
-            EXPECT_EQ(opponent.verdict, "win 1");
-            EXPECT_EQ(opponent.verdictScore, 1);
-            EXPECT_EQ(view.player.verdictScore, -1);
-            EXPECT_EQ(view.player.verdict, "lose -1");
+            EXPECT_EQ(opponent.verdict, 1);
+            EXPECT_EQ(view.player.verdict, -1);
         }
         EXPECT_LT(view.gain, 0);
     }
@@ -157,10 +154,10 @@ TEST(ShowResults, SetVerdicts) {
     g.Arrangements = fixedSeats(g);
     g.Scoring = ScoringOption::Set;
     placeAll(g, "9d 2c Ah  Qh Qd 9c 3s 4d  Jh Jd Js 5c 8d");
-    commitArrangement(g, RegularCommit);  // front loses, middle loses, back wins: lost
+    commitArrangement(g, Commit::regular());  // front loses, middle loses, back wins: lost
     const ResultsView view = showResults(g);
-    EXPECT_EQ(view.opponents[0].verdict, "win 1");  // the opponent's own verdict
-    EXPECT_EQ(view.player.verdict, "lose -1");
+    EXPECT_EQ(view.opponents[0].verdict, 1);  // the opponent's own verdict
+    EXPECT_EQ(view.player.verdict, -1);
     EXPECT_EQ(view.player.handLines.size(), 3u);
     EXPECT_EQ(view.gain, -1);
 }
@@ -199,8 +196,11 @@ TEST(ShowResults, ChiExampleTotalLineAndBalance) {
     g.DealSettlement.MiddleResult[0][1] = -1;
     g.DealSettlement.BackResult[0][1] = 3;
     const ResultsView view = showResults(g);
-    EXPECT_EQ(view.totalLine, "(1-1+3) x 2 points = +6");
-    EXPECT_EQ(view.balanceText, "points 10 +6 = 16");
+    EXPECT_EQ(view.totalTerms, (std::vector<int>{1, -1, 3}));  // (1-1+3) x 2 points = +6
+    EXPECT_EQ(view.stake, 2);
+    EXPECT_EQ(view.gain, 6);
+    EXPECT_EQ(view.pointsBefore, 10);  // points 10 +6 = 16
+    EXPECT_EQ(view.pointsAfter, 16);
     EXPECT_EQ(g.PendingPoints, 16);
     EXPECT_EQ(g.PlayerPoints, 10);  // only OK commits it
 }
@@ -214,10 +214,11 @@ TEST(ShowResults, SetExampleVerdictAndTotal) {
     g.DealSettlement.FrontResult[2][0] = 1;
     const ResultsView view = showResults(g);
     ASSERT_EQ(view.opponents.size(), 2u);
-    EXPECT_EQ(view.opponents[0].verdict, "win 1");  // opponent 1 beat the player
-    EXPECT_EQ(view.opponents[1].verdict, "win 1");
-    EXPECT_EQ(view.player.verdict, "lose -2");
-    EXPECT_EQ(view.totalLine, "(-2) x 1 points = -2");
+    EXPECT_EQ(view.opponents[0].verdict, 1);  // opponent 1 beat the player
+    EXPECT_EQ(view.opponents[1].verdict, 1);
+    EXPECT_EQ(view.player.verdict, -2);
+    EXPECT_EQ(view.totalTerms, std::vector<int>{-2});  // (-2) x 1 points = -2
+    EXPECT_EQ(view.stake, 1);
     EXPECT_EQ(view.gain, -2);
 }
 
@@ -227,8 +228,9 @@ TEST(ShowResults, PlayerSpecialShowsOneLine) {
                    cardsFromText("Ah Ad Ac As 2h 2d 2c 2s 3h 3d 4h 4d 5h"), cat::SixPairs);
     g.DealSettlement.settleDeal(g.Arrangements, 2, ScoringOption::Chi);
     const ResultsView view = showResults(g);
-    EXPECT_EQ(view.player.handLines.size(), 1u);
-    EXPECT_EQ(view.totalLine, "(3) x 1 points = +3");
+    EXPECT_EQ(view.player.handLines, (std::vector<HandLine>{{cat::SixPairs, 3}}));
+    EXPECT_EQ(view.totalTerms, std::vector<int>{3});  // (3) x 1 points = +3
+    EXPECT_EQ(view.gain, 3);
 }
 
 }  // namespace

@@ -29,10 +29,6 @@ void buildPlayerSets(GameState& g) {
         if (cell != EmptyCell) addCard(p.leftover, static_cast<CardIndex>(fromFaceNumber(cell)));
 }
 
-void enterFirstPhase(GameState& g, bool settingsPanelExists) {
-    if (settingsPanelExists) g.SettledPhase = Phase::Settings;
-}
-
 void sortHandRow(GameState& g) {
     auto& row = g.TableGrid[HandRow];
     if (g.HandCount <= 0) return;

@@ -3,7 +3,6 @@
 // with the operations that move cards between the dealt holding, the table and the card sets.
 
 #include <array>
-#include <optional>
 
 #include "deal/driver.h"
 #include "settle/settlement.h"
@@ -30,10 +29,8 @@ enum class HandOrder { ByCardNumber = 0, BySuit = 1 };
 struct GameState {
     int OpponentCount = 1;  // seats 1..OpponentCount play against the human in seat 0
     int UnitStake = 1;
-    // Empty until the window settles its first phase (and stays so when it has no settings
-    // panel); an unsettled phase counts as the settings phase.
-    std::optional<Phase> SettledPhase;
-    int SelectedCell = -1;  // row * 13 + column, or -1
+    Phase SettledPhase = Phase::Settings;  // a game starts between deals
+    int SelectedCell = -1;                 // row * 13 + column, or -1
     ScoringOption Scoring = ScoringOption::Chi;
     int PlayerPoints = 0;
     int PendingPoints = 0;
@@ -51,7 +48,7 @@ struct GameState {
         for (auto& row : TableGrid)
             row.fill(EmptyCell);
     }
-    Phase phase() const { return SettledPhase.value_or(Phase::Settings); }
+    Phase phase() const { return SettledPhase; }
     int seatsInPlay() const { return OpponentCount + 1; }
 };
 
@@ -61,9 +58,6 @@ void startUp(GameState& g, Random& rng);
 
 void loadHandIntoTable(GameState& g);
 void buildPlayerSets(GameState& g);
-
-// The window's first phase: the settings phase, settled only when the settings panel exists.
-void enterFirstPhase(GameState& g, bool settingsPanelExists);
 
 // Sorts the hand row: cards packed to the left, ordered by suit or by card number.
 void sortHandRow(GameState& g);

@@ -81,18 +81,11 @@ TEST(Table, HandRowOrders) {
                   numberOrderKey(g.TableGrid[HandRow][i + 1]));
 }
 
-// The window settles the settings phase first; without a settings panel the phase stays
-// unsettled, which counts as the settings phase.
-TEST(Phases, FirstPhaseIsSettledOnlyWithASettingsPanel) {
+// A game starts in the settings phase, between deals.
+TEST(Phases, AGameStartsInTheSettingsPhase) {
     GameState g;
-    EXPECT_FALSE(g.SettledPhase.has_value());
-    EXPECT_EQ(g.phase(), Phase::Settings);
-    enterFirstPhase(g, true);
     EXPECT_EQ(g.SettledPhase, Phase::Settings);
-    GameState noPanel;
-    enterFirstPhase(noPanel, false);
-    EXPECT_FALSE(noPanel.SettledPhase.has_value());
-    EXPECT_EQ(noPanel.phase(), Phase::Settings);
+    EXPECT_EQ(g.phase(), Phase::Settings);
 }
 
 }  // namespace

@@ -120,10 +120,12 @@ ResultRows resultRow(const Settlement& settlement, const Arrangement& seatArrang
             displayOrder(all, blockCategory, cards, slice);
         const std::string name = illegalBlock ? "ILLEGAL" : std::string(CategoryNames[category]);
         rows.names = {name, name, name};
+        rows.categories.fill(illegalBlock ? IllegalMarker : category);
     } else {
         for (int k = 0; k < 3; ++k) {
             const HandCategory c = hands[k]->category;
             displayOrder(hands[k]->cards, c, cards, slice);
+            rows.categories[static_cast<std::size_t>(k)] = c;
             rows.names[k] = c == IllegalMarker         ? "ILLEGAL"
                             : c < CategoryNames.size() ? std::string(CategoryNames[c])
                                                        : std::string();

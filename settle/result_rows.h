@@ -11,10 +11,11 @@
 namespace kov {
 
 struct ResultRows {
-    std::array<std::string, 3> names;        // front, middle, back
-    std::array<CardFaceNumber, 13> cards{};  // 0..2 front, 3..7 middle, 8..12 back
-    std::array<std::int32_t, 3> points{};    // front, middle, back
-    int pointsShown = 0;                     // 1 (block special, set option) or 3
+    std::array<std::string, 3> names;          // front, middle, back
+    std::array<HandCategory, 3> categories{};  // the named categories; IllegalMarker: ILLEGAL
+    std::array<CardFaceNumber, 13> cards{};    // 0..2 front, 3..7 middle, 8..12 back
+    std::array<std::int32_t, 3> points{};      // front, middle, back
+    int pointsShown = 0;                       // 1 (block special, set option) or 3
 };
 
 // The number beside a row: for the player the sum over the opponents, for a computer seat the

@@ -101,10 +101,13 @@ void expectEverySettingFits(MainWindow& w, const char* language) {
         press(s, c);
         expectTextsFit(s, language);
     }
-    s->setControlText(SettingsControl::Points, gameText(pointsLabel(-99999)));
-    s->setControlText(SettingsControl::PointsNeeded, gameText(neededText(999)));
-    w.resultsDialog()->setControlText(ResultsControl::Balance,
-                                      gameText("points -9999 +108 = -9891"));
+    s->setControlText(SettingsControl::Points, pointsText(-99999));
+    s->setControlText(SettingsControl::PointsNeeded, neededText(999));
+    ResultsView balance;  // points -9999 +108 = -9891
+    balance.pointsBefore = -9999;
+    balance.gain = 108;
+    balance.pointsAfter = -9891;
+    w.resultsDialog()->setControlText(ResultsControl::Balance, balanceText(balance));
     for (const DialogPanel* panel : panels(w))
         expectTextsFit(panel, language);
 }

@@ -79,24 +79,25 @@ struct PointPurchase {
 const PointPurchase PointPurchases[] = {
     {S::AddOnePoint, 1}, {S::AddFivePoints, 5}, {S::AddTenPoints, 10}, {S::AddTwentyPoints, 20}};
 
-// The arrangement panel's commit buttons and what each declares.
-struct Commit {
+// The arrangement panel's commit buttons and what each commits.
+struct CommitButton {
     ArrangementControl button;
-    int category;
+    Commit commit;
 };
 using A = ArrangementControl;
-const Commit Commits[] = {{A::SixPairs, cat::SixPairs},
-                          {A::FivePairsTriple, cat::FivePairsTriple},
-                          {A::ThreeStraight, cat::ThreeStraight},
-                          {A::ThreeFlush, cat::ThreeFlush},
-                          {A::ThirteenStraightFlush, cat::ThirteenStraightFlush},
-                          {A::ThirteenStraight, cat::ThirteenStraight},
-                          {A::Regular, RegularCommit}};
+const CommitButton CommitButtons[] = {
+    {A::SixPairs, Commit::of(cat::SixPairs)},
+    {A::FivePairsTriple, Commit::of(cat::FivePairsTriple)},
+    {A::ThreeStraight, Commit::of(cat::ThreeStraight)},
+    {A::ThreeFlush, Commit::of(cat::ThreeFlush)},
+    {A::ThirteenStraightFlush, Commit::of(cat::ThirteenStraightFlush)},
+    {A::ThirteenStraight, Commit::of(cat::ThirteenStraight)},
+    {A::Regular, Commit::regular()}};
 
 // The claim button of a special holding.
 ArrangementControl claimButton(HandCategory special) {
-    for (const Commit& c : Commits)
-        if (c.category == special) return c.button;
+    for (const CommitButton& c : CommitButtons)
+        if (c.commit == Commit::of(special)) return c.button;
     return A::Regular;
 }
 
@@ -167,7 +168,6 @@ MainWindow::MainWindow(CardLibrary& cards, int threads)
         b->setFocusPolicy(Qt::NoFocus);
     QApplication::instance()->installEventFilter(this);
 
-    enterFirstPhase(game_, settings_ != nullptr);
     startUp(game_, rng_);  // thresholds, the seed from the clock, the hand order by suit
     updateStartButton();
     phaseChanged();
@@ -185,7 +185,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::updateStartButton() {
     const int need = pointsNeeded(game_);
-    settings_->setControlText(S::PointsNeeded, gameText(neededText(need)));
+    settings_->setControlText(S::PointsNeeded, neededText(need));
     settings_->control(S::StartGame)->setVisible(need <= 0);
 }
 
@@ -287,7 +287,7 @@ void MainWindow::cursorCellChanged() {
 }
 
 void MainWindow::setPoints(int points) {
-    const QString text = gameText(pointsLabel(points));
+    const QString text = pointsText(points);
     settings_->setControlText(S::Points, text);
     arrangement_->setControlText(ArrangementControl::Points, text);
 }
@@ -356,27 +356,27 @@ void MainWindow::onArrangementCommand(ArrangementControl id) {
         emit optionsChanged();
         return;
     }
-    for (const Commit& c : Commits)
-        if (c.button == id) commit(c.category);
+    for (const CommitButton& c : CommitButtons)
+        if (c.button == id) commit(c.commit);
 }
 
-void MainWindow::commit(int category) {
-    const std::string refusal = commitRefusal(game_, category);
-    if (!refusal.empty()) {
-        showMessage(gameText(refusal));
+void MainWindow::commit(Commit commit) {
+    const CommitRefusal refusal = commitRefusal(game_, commit);
+    if (refusal != CommitRefusal::None) {
+        showMessage(refusalText(refusal));
         setFocus();
         return;
     }
     // A commit that the rules would mark ILLEGAL is asked about first.
-    const std::string question = commitQuestion(game_, category);
-    if (!question.empty() && !askQuestion(gameText(question))) {
+    const CommitQuestion question = commitQuestion(game_, commit);
+    if (question.kind != CommitQuestion::Kind::None && !askQuestion(questionText(question))) {
         setFocus();
         return;
     }
-    commitArrangement(game_, category);
+    commitArrangement(game_, commit);
     view_ = showResults(game_);
     placed_ = placeResults(view_);
-    results_->setControlText(ResultsControl::Balance, gameText(view_.balanceText));
+    results_->setControlText(ResultsControl::Balance, balanceText(view_));
     setPoints(game_.PendingPoints);
     emit dealSettled();
     phaseChanged();
@@ -385,7 +385,7 @@ void MainWindow::commit(int category) {
 void MainWindow::onResultsCommand(ResultsControl id) {
     if (id != ResultsControl::Ok) return;
     acceptResults(game_);
-    results_->setControlText(ResultsControl::Balance, gameText(pointsLabel(game_.PlayerPoints)));
+    results_->setControlText(ResultsControl::Balance, pointsText(game_.PlayerPoints));
     phaseChanged();
 }
 
@@ -410,9 +410,10 @@ void MainWindow::refreshAids() {
     }
     aids_.notes = arrangingNotes(game_);
     aids_.lines.clear();
-    const std::string specials = specialsLine(specials_);
-    if (!specials.empty()) aids_.lines.push_back(gameText(specials));
-    if (!aids_.notes.warning.empty()) aids_.lines.push_back(gameText(aids_.notes.warning));
+    if (!specials_.empty()) aids_.lines.push_back(specialsText(specials_));
+    if (aids_.notes.outOfOrder())
+        aids_.lines.push_back(
+            outOfOrderText(aids_.notes.frontOverMiddle, aids_.notes.middleOverBack));
     if (!suggestionNote_.isEmpty()) aids_.lines.push_back(suggestionNote_);
     for (const char* line : KeysHelp)
         aids_.lines.push_back(tr(line));
@@ -431,16 +432,16 @@ void MainWindow::suggest() {
     QApplication::restoreOverrideCursor();
     if (s.placeable) placeArrangement(game_, history_, s.cells);
     pointedSpecial_ = s.special;
-    const QString claim = QCoreApplication::translate("DialogPanel", claimButtonText(s.special));
+    const QString claim = claimText(s.special);
     if (s.special != 0 && s.placeable)
         suggestionNote_ = tr("Suggested: %1, laid out; claim it.").arg(claim);
     else if (s.special != 0)
         suggestionNote_ = tr("Suggested: claim %1 with its button.").arg(claim);
     else
         suggestionNote_ = tr("Suggested front, middle, back: %1, %2, %3.")
-                              .arg(gameText(CategoryNames[s.arrangement.front.category].data()),
-                                   gameText(CategoryNames[s.arrangement.middle.category].data()),
-                                   gameText(CategoryNames[s.arrangement.back.category].data()));
+                              .arg(categoryName(s.arrangement.front.category),
+                                   categoryName(s.arrangement.middle.category),
+                                   categoryName(s.arrangement.back.category));
     refreshAids();
     update();
 }
@@ -534,7 +535,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         endDrag();
         applyTableMove({K::PutBack});
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        if (game_.HandCount == 0) commit(RegularCommit);
+        if (game_.HandCount == 0) commit(Commit::regular());
     } else if (key == Qt::Key_H && !(event->modifiers() & Qt::ControlModifier)) {
         suggest();
     } else {
@@ -566,7 +567,7 @@ int runGame(CardLibrary& cards, const QStringList& libraryCandidates,
         status = QApplication::exec();
     }
     cards.unload();
-    return status == 0 ? 0 : status;
+    return status;
 }
 
 }  // namespace kov::ui

@@ -109,7 +109,7 @@ class MainWindow : public QWidget {
     void setPoints(int points);
     void phaseChanged();
     void startGame();
-    void commit(int category);
+    void commit(Commit commit);
     // The one way the table changes: applies the move, then refreshes the notes and repaints.
     void applyTableMove(const TableMove& move);
     void refreshAids();

@@ -646,9 +646,10 @@ TEST(ArrangingUi, HandNamesBesideTheRows) {
         game.clickCell(HandRow, 0);
         game.clickCell(ArrangementRow, i);
     }
-    const std::string& front = game.window.tableAids().notes.handNames[0];
-    EXPECT_TRUE(front == "trash" || front == "a pair" || front == "triple") << front;
-    EXPECT_EQ(game.window.tableAids().notes.handNames[1], "");
+    const std::optional<HandCategory> front = game.window.tableAids().notes.handCategories[0];
+    ASSERT_TRUE(front.has_value());
+    EXPECT_TRUE(front == cat::Trash || front == cat::Pair || front == cat::Triple) << int(*front);
+    EXPECT_EQ(game.window.tableAids().notes.handCategories[1], std::nullopt);
     const QImage image = game.window.grab().toImage();
     int written = 0;
     for (int y = cardRect(ArrangementRow, 0).top(); y < cardRect(ArrangementRow, 0).bottom(); ++y)

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include "game/arranging_notes.h"
+
 namespace kov::ui {
 namespace {
 
@@ -13,6 +15,13 @@ ControlLayout button(Control id, const char* text, int x, int y, int width, int 
 template <typename Control>
 ControlLayout label(Control id, const char* text, int x, int y, int width, int height) {
     return {static_cast<int>(id), ControlKind::Label, text, x, y, width, height};
+}
+
+// A special's claim button, with the text the engine gives it (listed for lupdate in
+// translations.cpp).
+ControlLayout claim(ArrangementControl id, HandCategory special, int x, int y, int width,
+                    int height) {
+    return button(id, claimButtonText(special), x, y, width, height);
 }
 
 // A control whose text says little when read out alone, with the name assistive technology reads.
@@ -75,15 +84,12 @@ const PanelLayout& arrangementLayout() {
         104,
         195,
         285,
-        {button(C::SixPairs, QT_TRANSLATE_NOOP("DialogPanel", "6 PAIRS"), 7, 7, 84, 29),
-         button(C::FivePairsTriple, QT_TRANSLATE_NOOP("DialogPanel", "5 PAIRS, 1TRIPLE"), 104, 7,
-                84, 28),
-         button(C::ThreeStraight, QT_TRANSLATE_NOOP("DialogPanel", "3 STRAIGHT"), 7, 47, 84, 28),
-         button(C::ThreeFlush, QT_TRANSLATE_NOOP("DialogPanel", "3 FLUSH"), 105, 46, 83, 28),
-         button(C::ThirteenStraight, QT_TRANSLATE_NOOP("DialogPanel", "13 STRAIGHT"), 7, 93, 84,
-                27),
-         button(C::ThirteenStraightFlush, QT_TRANSLATE_NOOP("DialogPanel", "13 STRAIGHT FLUSH"),
-                104, 93, 84, 27),
+        {claim(C::SixPairs, cat::SixPairs, 7, 7, 84, 29),
+         claim(C::FivePairsTriple, cat::FivePairsTriple, 104, 7, 84, 28),
+         claim(C::ThreeStraight, cat::ThreeStraight, 7, 47, 84, 28),
+         claim(C::ThreeFlush, cat::ThreeFlush, 105, 46, 83, 28),
+         claim(C::ThirteenStraight, cat::ThirteenStraight, 7, 93, 84, 27),
+         claim(C::ThirteenStraightFlush, cat::ThirteenStraightFlush, 104, 93, 84, 27),
          button(C::Regular, QT_TRANSLATE_NOOP("DialogPanel", "REGULAR"), 7, 141, 181, 39),
          label(C::Points, QT_TRANSLATE_NOOP("DialogPanel", "points 20"), 53, 199, 85, 25),
          button(C::OrderBySuit, QT_TRANSLATE_NOOP("DialogPanel", "order by suite"), 7, 247, 79, 31),

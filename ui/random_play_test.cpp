@@ -164,11 +164,10 @@ class RandomPlayer {
         const int shown = w_.settingsDialog()->isVisible() + w_.arrangementDialog()->isVisible() +
                           w_.resultsDialog()->isVisible();
         ASSERT_EQ(shown, 1);
-        ASSERT_TRUE(g.SettledPhase.has_value());
         ASSERT_TRUE(g.SelectedCell == -1 ||
                     g.TableGrid[static_cast<std::size_t>(g.SelectedCell / 13)]
                                [static_cast<std::size_t>(g.SelectedCell % 13)] != EmptyCell);
-        const Phase phase = *g.SettledPhase;
+        const Phase phase = g.SettledPhase;
         ASSERT_EQ(w_.settingsDialog()->isVisible(), phase == Phase::Settings);
         ASSERT_EQ(w_.arrangementDialog()->isVisible(), phase == Phase::Arranging);
         ASSERT_EQ(w_.resultsDialog()->isVisible(), phase == Phase::Results);

@@ -23,13 +23,16 @@ constexpr int OpponentHeadingLine = 78;
 constexpr int PlayerHeadingLine = 328;
 constexpr int HeadingIndent = 10;
 
-void placeTexts(PlacedResults& out, const SeatResult& seat, int left, const BlockLines& lines) {
-    if (!seat.verdict.empty())
-        out.texts.push_back(
-            {left + TextIndent, lines.verdict, gameText(seat.verdict), markOf(seat.verdictScore)});
-    for (std::size_t k = 0; k < seat.handLines.size(); ++k)
-        out.texts.push_back({left + TextIndent, lines.text[k], gameText(seat.handLines[k]),
-                             k < seat.lineScores.size() ? markOf(seat.lineScores[k]) : Mark::None});
+void placeTexts(PlacedResults& out, const SeatResult& seat, bool player, int left,
+                const BlockLines& lines) {
+    if (seat.verdict)
+        out.texts.push_back({left + TextIndent, lines.verdict, verdictText(*seat.verdict, player),
+                             markOf(*seat.verdict)});
+    for (std::size_t k = 0; k < seat.handLines.size(); ++k) {
+        const HandLine& line = seat.handLines[k];
+        out.texts.push_back({left + TextIndent, lines.text[k], handLineText(line),
+                             line.score ? markOf(*line.score) : Mark::None});
+    }
 }
 
 // The mark's shape in a MarkSize square at (x, y).
@@ -82,13 +85,13 @@ PlacedResults placeResults(const ResultsView& view) {
         out.headings.push_back(
             {left + HeadingIndent, OpponentHeadingLine,
              QCoreApplication::translate("ResultsView", "Opponent %1").arg(s + 1)});
-        placeTexts(out, view.opponents[s], left, OpponentLines);
+        placeTexts(out, view.opponents[s], false, left, OpponentLines);
         placeCards(out, view.opponents[s], left, OpponentLines);
     }
     out.headings.push_back(
         {HeadingIndent, PlayerHeadingLine, QCoreApplication::translate("ResultsView", "You")});
-    placeTexts(out, view.player, 0, PlayerLines);
-    out.texts.push_back({TextIndent, TotalLine, gameText(view.totalLine)});
+    placeTexts(out, view.player, true, 0, PlayerLines);
+    out.texts.push_back({TextIndent, TotalLine, totalLineText(view)});
     placeCards(out, view.player, 0, PlayerLines);
     return out;
 }

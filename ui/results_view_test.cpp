@@ -12,13 +12,21 @@
 namespace kov::ui {
 namespace {
 
-SeatResult seat(int firstFace, std::vector<std::string> lines, std::string verdict = "") {
+SeatResult seat(int firstFace, std::vector<HandLine> lines,
+                std::optional<int> verdict = std::nullopt) {
     SeatResult s;
     for (int k = 0; k < 13; ++k)
         s.rows.cards[static_cast<std::size_t>(k)] = firstFace + k;
     s.handLines = std::move(lines);
-    s.verdict = std::move(verdict);
+    s.verdict = verdict;
     return s;
+}
+// Hand lines of the set option: the categories alone.
+std::vector<HandLine> names(std::initializer_list<HandCategory> categories) {
+    std::vector<HandLine> lines;
+    for (HandCategory c : categories)
+        lines.push_back({c, std::nullopt});
+    return lines;
 }
 
 struct Expected {
@@ -56,10 +64,13 @@ constexpr int PlayerCardLines[] = {350, 380, 410};
 TEST(ResultsPlacement, ChiOptionBlocksSpecialsAndTotal) {
     ResultsView view;
     view.option = ScoringOption::Chi;
-    view.opponents = {seat(0, {"trash +1", "a pair -1", "flush +4"}), seat(13, {"6 pairs -3"}),
-                      seat(26, {"trash +0", "trash +0", "trash +0"})};
-    view.player = seat(39, {"a pair +1", "a pair -1", "quadruple +4"});
-    view.totalLine = "(1-1+4) x 2 points = +8";
+    view.opponents = {seat(0, {{cat::Trash, 1}, {cat::Pair, -1}, {cat::Flush, 4}}),
+                      seat(13, {{cat::SixPairs, -3}}),
+                      seat(26, {{cat::Trash, 0}, {cat::Trash, 0}, {cat::Trash, 0}})};
+    view.player = seat(39, {{cat::Pair, 1}, {cat::Pair, -1}, {cat::Quadruple, 4}});
+    view.totalTerms = {1, -1, 4};
+    view.stake = 2;
+    view.gain = 8;
     const PlacedResults placed = placeResults(view);
     expectTexts(placed, {{170, 100, "trash +1"},
                          {170, 140, "a pair -1"},
@@ -82,10 +93,11 @@ TEST(ResultsPlacement, ChiOptionBlocksSpecialsAndTotal) {
 TEST(ResultsPlacement, SetOptionVerdictsAndWiderBlocks) {
     ResultsView view;
     view.option = ScoringOption::Set;
-    view.opponents = {seat(0, {"trash", "a pair", "flush"}, "win 1"),
-                      seat(13, {"ILLEGAL", "ILLEGAL", "ILLEGAL"}, "lose -1")};
-    view.player = seat(26, {"a pair", "2 pairs", "triple"}, "lose -2");
-    view.totalLine = "(-2) x 1 points = -2";
+    view.opponents = {seat(0, names({cat::Trash, cat::Pair, cat::Flush}), 1),
+                      seat(13, names({IllegalMarker, IllegalMarker, IllegalMarker}), -1)};
+    view.player = seat(26, names({cat::Pair, cat::TwoPairs, cat::Triple}), -2);
+    view.totalTerms = {-2};
+    view.gain = -2;
     const PlacedResults placed = placeResults(view);
     expectTexts(placed, {{170, 60, "win 1"},
                          {170, 100, "trash"},
@@ -108,9 +120,10 @@ TEST(ResultsPlacement, SetOptionVerdictsAndWiderBlocks) {
 
 TEST(ResultsPlacement, PlayerSpecialShowsOneLineAndTheTotal) {
     ResultsView view;
-    view.opponents = {seat(0, {"trash -1", "trash -1", "trash -1"})};
-    view.player = seat(13, {"6 pairs +3"});
-    view.totalLine = "(3) x 1 points = +3";
+    view.opponents = {seat(0, {{cat::Trash, -1}, {cat::Trash, -1}, {cat::Trash, -1}})};
+    view.player = seat(13, {{cat::SixPairs, 3}});
+    view.totalTerms = {3};
+    view.gain = 3;
     const PlacedResults placed = placeResults(view);
     expectTexts(placed, {{170, 100, "trash -1"},
                          {170, 140, "trash -1"},
@@ -124,12 +137,10 @@ TEST(ResultsPlacement, PlayerSpecialShowsOneLineAndTheTotal) {
 TEST(ResultsPlacement, SeatNamesAndMarks) {
     ResultsView view;
     view.option = ScoringOption::Set;
-    view.opponents = {seat(0, {"trash", "a pair", "flush"}, "win 1"),
-                      seat(13, {"trash", "trash", "trash"}, "tie"),
-                      seat(26, {"a pair", "trash", "trash"}, "lose -1")};
-    view.opponents[0].verdictScore = 1;
-    view.opponents[2].verdictScore = -1;
-    view.player = seat(39, {"a pair", "2 pairs", "triple"}, "tie");
+    view.opponents = {seat(0, names({cat::Trash, cat::Pair, cat::Flush}), 1),
+                      seat(13, names({cat::Trash, cat::Trash, cat::Trash}), 0),
+                      seat(26, names({cat::Pair, cat::Trash, cat::Trash}), -1)};
+    view.player = seat(39, names({cat::Pair, cat::TwoPairs, cat::Triple}), 0);
     const PlacedResults placed = placeResults(view);
     ASSERT_EQ(placed.headings.size(), 4u);
     EXPECT_EQ(placed.headings[0].text, "Opponent 1");
@@ -146,10 +157,8 @@ TEST(ResultsPlacement, SeatNamesAndMarks) {
     EXPECT_EQ(placed.texts[8].mark, Mark::Lost);  // opponent 3's verdict
 
     ResultsView chi;
-    chi.opponents = {seat(0, {"trash -1", "a pair +1", "straight +0"})};
-    chi.opponents[0].lineScores = {-1, 1, 0};
-    chi.player = seat(13, {"a pair +1", "a pair -1", "straight +0"});
-    chi.player.lineScores = {1, -1, 0};
+    chi.opponents = {seat(0, {{cat::Trash, -1}, {cat::Pair, 1}, {cat::Straight, 0}})};
+    chi.player = seat(13, {{cat::Pair, 1}, {cat::Pair, -1}, {cat::Straight, 0}});
     const PlacedResults marked = placeResults(chi);
     const Mark expected[] = {Mark::Lost, Mark::Won,  Mark::Tied, Mark::Won,
                              Mark::Lost, Mark::Tied, Mark::None};
@@ -174,10 +183,12 @@ TEST(ResultsPlacement, LongLinesAtTheRightEdgeFit) {
     // Painted: nothing of the third block's text reaches the last column.
     ResultsView view;
     view.option = ScoringOption::Set;
-    view.opponents = {
-        seat(0, {"", "", ""}), seat(13, {"", "", ""}),
-        seat(26, {"13 straight flush", "13 straight flush", "13 straight flush"}, "lose -1")};
-    view.player = seat(39, {"", "", ""});
+    view.opponents = {seat(0, {}), seat(13, {}),
+                      seat(26,
+                           names({cat::ThirteenStraightFlush, cat::ThirteenStraightFlush,
+                                  cat::ThirteenStraightFlush}),
+                           -1)};
+    view.player = seat(39, {});
     QImage image(800, 600, QImage::Format_RGB32);
     image.fill(Qt::gray);
     QPainter painter(&image);

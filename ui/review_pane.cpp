@@ -86,7 +86,7 @@ void ReviewPane::paintEvent(QPaintEvent*) {
     const bool block = rows.names[0] == rows.names[1] && rows.names[1] == rows.names[2];
     for (int k = 0; k < (block ? 1 : 3); ++k)
         painter.drawText(QPoint(NamesLeft, CardsTop + 40 * k + ascent),
-                         gameText(rows.names[static_cast<std::size_t>(k)]));
+                         categoryName(rows.categories[static_cast<std::size_t>(k)]));
     static constexpr int First[] = {0, 3, 8}, Count[] = {3, 5, 5};
     for (int hand = 0; hand < 3; ++hand)
         for (int k = 0; k < Count[hand]; ++k) {

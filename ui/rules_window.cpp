@@ -13,7 +13,7 @@ namespace kov::ui {
 namespace {
 
 QString name(int category) {
-    return gameText(std::string(CategoryNames[static_cast<std::size_t>(category)]));
+    return categoryName(static_cast<HandCategory>(category));
 }
 
 QString rulesTr(const char* text) {

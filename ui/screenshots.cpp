@@ -71,20 +71,20 @@ void saveLongLines(const kov::ui::CardLibrary& cards, const QDir& dir) {
     using namespace kov::ui;
     kov::ResultsView view;
     view.option = kov::ScoringOption::Chi;
-    const auto seat = [](int first, std::vector<std::string> lines, std::vector<int> scores) {
+    const auto seat = [](int first, std::vector<kov::HandLine> lines) {
         kov::SeatResult s;
         for (int k = 0; k < 13; ++k)
             s.rows.cards[static_cast<std::size_t>(k)] = first + 4 * k;
         s.handLines = std::move(lines);
-        s.lineScores = std::move(scores);
         return s;
     };
-    view.opponents = {
-        seat(0, {"trash -1", "2 pairs -1", "flush -1"}, {-1, -1, -1}),
-        seat(1, {"triple +3", "full house +2", "quadruple +4"}, {3, 2, 4}),
-        seat(2, {"a pair +1", "straight flush +10", "straight flush +5"}, {1, 10, 5})};
-    view.player = seat(3, {"a pair -3", "flush -11", "full house -8"}, {-3, -11, -8});
-    view.totalLine = "(-3-11-8) x 1 points = -22";
+    namespace cat = kov::cat;
+    view.opponents = {seat(0, {{cat::Trash, -1}, {cat::TwoPairs, -1}, {cat::Flush, -1}}),
+                      seat(1, {{cat::Triple, 3}, {cat::FullHouse, 2}, {cat::Quadruple, 4}}),
+                      seat(2, {{cat::Pair, 1}, {cat::StraightFlush, 10}, {cat::StraightFlush, 5}})};
+    view.player = seat(3, {{cat::Pair, -3}, {cat::Flush, -11}, {cat::FullHouse, -8}});
+    view.totalTerms = {-3, -11, -8};
+    view.gain = -22;
     QImage image(800, 600, QImage::Format_RGB32);
     image.fill(TableGrey);
     QPainter painter(&image);

@@ -88,10 +88,13 @@ void paintHandNotes(QPainter& painter, const ArrangingNotes& notes) {
     for (std::size_t h = 0; h < 3; ++h) {
         painter.setFont(bold);
         painter.setPen(Qt::black);
-        painter.drawText(NotesLeft, tops[h] + 18, gameText(TableHandNames[h]).toUpper());
+        painter.drawText(NotesLeft, tops[h] + 18,
+                         tableHandName(static_cast<TableHand>(h)).toUpper());
         painter.setFont(QFont(bold.family(), bold.pointSize()));
         painter.setPen(Qt::white);
-        painter.drawText(NotesLeft, tops[h] + 38, gameText(notes.handNames[h]));
+        painter.drawText(
+            NotesLeft, tops[h] + 38,
+            notes.handCategories[h] ? categoryName(*notes.handCategories[h]) : QString());
         if (outOfOrder[h]) {
             painter.setPen(WarningColour);
             painter.drawText(NotesLeft, tops[h] + 58,

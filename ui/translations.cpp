@@ -1,60 +1,15 @@
 #include "ui/translations.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
+#include <QStringList>
 #include <QTranslator>
-#include <vector>
-
-#include "game/arranging_notes.h"
 
 namespace kov::ui {
 namespace {
 
-// What a captured piece of an engine text is: a number, kept as it is; another of the engine's
-// texts, itself translated; or a list of claim buttons' texts ("6 PAIRS, 3 FLUSH"), each
-// translated as its button is.
-enum class Capture { Number, Text, Claims };
-
-// The engine's texts with pieces in them, as patterns and as the translatable form whose %1,
-// %2, %3 take the pattern's captures in order.
-struct NumberedText {
-    const char* pattern;
-    const char* text;
-    Capture capture = Capture::Number;
-};
-const NumberedText NumberedTexts[] = {
-    {R"(^points (-?\d+)$)", QT_TRANSLATE_NOOP("GameText", "points %1")},
-    {R"(^points (-?\d+) ([+-]\d+) = (-?\d+)$)", QT_TRANSLATE_NOOP("GameText", "points %1 %2 = %3")},
-    {R"(^need (\d+) more point$)", QT_TRANSLATE_NOOP("GameText", "need %1 more point")},
-    {R"(^need (\d+) more points$)", QT_TRANSLATE_NOOP("GameText", "need %1 more points")},
-    {R"(^\((.*)\) x (\d+) points = ([+-]?\d+)$)",
-     QT_TRANSLATE_NOOP("GameText", "(%1) x %2 points = %3")},
-    {R"(^win ([+-]?\d+)$)", QT_TRANSLATE_NOOP("GameText", "win %1")},
-    {R"(^lose ([+-]?\d+)$)", QT_TRANSLATE_NOOP("GameText", "lose %1")},
-    // The arranging notes (game/arranging_notes.cpp): the specials the cards make and the
-    // questions before a commit the rules would mark ILLEGAL.
-    {R"(^Your cards make (.+)\.$)", QT_TRANSLATE_NOOP("GameText", "Your cards make %1."),
-     Capture::Claims},
-    {R"(^(.+) REGULAR is then ILLEGAL and loses to every opponent\. Commit anyway\?$)",
-     QT_TRANSLATE_NOOP("GameText",
-                       "%1 REGULAR is then ILLEGAL and loses to every opponent. Commit anyway?"),
-     Capture::Text},
-    {R"(^Your cards do not make (.+) as they are laid out\. The claim is ILLEGAL and loses to every opponent\. Claim anyway\?$)",
-     QT_TRANSLATE_NOOP("GameText",
-                       "Your cards do not make %1 as they are laid out. The claim is ILLEGAL and "
-                       "loses to every opponent. Claim anyway?"),
-     Capture::Claims},
-    {R"(^Your cards do not make (.+)\. The claim is ILLEGAL and loses to every opponent\. Claim anyway\?$)",
-     QT_TRANSLATE_NOOP("GameText",
-                       "Your cards do not make %1. The claim is ILLEGAL and loses to every "
-                       "opponent. Claim anyway?"),
-     Capture::Claims},
-};
-
-// The engine's fixed texts: the hand categories as the results name them (cards/hand.h), the
-// verdict of a tie and the refusals of a commit (game/game_flow.cpp). Listed here so that lupdate
-// finds them; gameText looks each up by its English text.
-[[maybe_unused]] const char* const FixedTexts[] = {
+// The hand categories as the results name them (CategoryNames in cards/hand.h), listed here so
+// that lupdate finds them; categoryName looks each up by its English text.
+[[maybe_unused]] const char* const CategoryTexts[] = {
     QT_TRANSLATE_NOOP("GameText", "trash"),
     QT_TRANSLATE_NOOP("GameText", "a pair"),
     QT_TRANSLATE_NOOP("GameText", "2 pairs"),
@@ -70,19 +25,18 @@ const NumberedText NumberedTexts[] = {
     QT_TRANSLATE_NOOP("GameText", "5 pairs, 1 triple"),
     QT_TRANSLATE_NOOP("GameText", "13 straight"),
     QT_TRANSLATE_NOOP("GameText", "13 straight flush"),
-    QT_TRANSLATE_NOOP("GameText", "ILLEGAL"),
-    QT_TRANSLATE_NOOP("GameText", "tie"),
-    QT_TRANSLATE_NOOP("GameText", "please arrange cards"),
-    QT_TRANSLATE_NOOP("GameText", "please arrange cards for \"sanh\""),
-    QT_TRANSLATE_NOOP("GameText", "please arrange cards for \"thung\""),
-    // The hands' names on the table (TableHandNames) and the notes on hands out of order.
-    QT_TRANSLATE_NOOP("GameText", "front"),
-    QT_TRANSLATE_NOOP("GameText", "middle"),
-    QT_TRANSLATE_NOOP("GameText", "back"),
-    QT_TRANSLATE_NOOP("GameText",
-                      "Out of order: the front outranks the middle and the middle the back."),
-    QT_TRANSLATE_NOOP("GameText", "Out of order: the front outranks the middle."),
-    QT_TRANSLATE_NOOP("GameText", "Out of order: the middle outranks the back."),
+};
+
+// The claim buttons' texts (claimButtonText in game/arranging_notes.cpp), listed here so that
+// lupdate finds them; the arrangement panel's buttons and claimText look each up by its English
+// text.
+[[maybe_unused]] const char* const ClaimTexts[] = {
+    QT_TRANSLATE_NOOP("DialogPanel", "6 PAIRS"),
+    QT_TRANSLATE_NOOP("DialogPanel", "5 PAIRS, 1TRIPLE"),
+    QT_TRANSLATE_NOOP("DialogPanel", "3 STRAIGHT"),
+    QT_TRANSLATE_NOOP("DialogPanel", "3 FLUSH"),
+    QT_TRANSLATE_NOOP("DialogPanel", "13 STRAIGHT"),
+    QT_TRANSLATE_NOOP("DialogPanel", "13 STRAIGHT FLUSH"),
 };
 
 // Qt's own texts on the game's message boxes, which Qt translates only where its own Vietnamese
@@ -95,29 +49,13 @@ const NumberedText NumberedTexts[] = {
     QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
 };
 
-QString translated(const QString& english) {
-    return QCoreApplication::translate("GameText", english.toUtf8().constData());
+QString text(const char* english) {
+    return QCoreApplication::translate("GameText", english);
 }
 
-// A list of claim buttons' texts joined by ", " (a text may hold ", " itself), each as its
-// button says it; the list as it is when some piece is not a button's text.
-QString claimsText(const QString& list) {
-    QStringList out;
-    QString rest = list;
-    while (!rest.isEmpty()) {
-        bool found = false;
-        for (HandCategory c = cat::SixPairs; c <= cat::ThirteenStraightFlush && !found; ++c) {
-            const QString name = QString::fromLatin1(claimButtonText(c));
-            if (name.isEmpty() || !rest.startsWith(name)) continue;
-            const QString after = rest.mid(name.size());
-            if (!after.isEmpty() && !after.startsWith(", ")) continue;  // 13 STRAIGHT FLUSH
-            out << QCoreApplication::translate("DialogPanel", claimButtonText(c));
-            rest = after.mid(after.isEmpty() ? 0 : 2);
-            found = true;
-        }
-        if (!found) return list;
-    }
-    return out.join(", ");
+// A number with its sign, as a score or a gain is shown: "+3", "+0", "-2".
+QString signedNumber(int n) {
+    return n >= 0 ? '+' + QString::number(n) : QString::number(n);
 }
 
 }  // namespace
@@ -129,39 +67,122 @@ std::unique_ptr<QTranslator> installTranslation(const QLocale& locale) {
     return translator;
 }
 
-QString gameText(const std::string& text) {
-    const QString english = QString::fromStdString(text);
-    static const std::vector<QRegularExpression> patterns = [] {
-        std::vector<QRegularExpression> out;
-        for (const NumberedText& t : NumberedTexts)
-            out.emplace_back(QString::fromLatin1(t.pattern));
-        return out;
-    }();
-    for (std::size_t i = 0; i < patterns.size(); ++i) {
-        const QRegularExpressionMatch m = patterns[i].match(english);
-        if (!m.hasMatch()) continue;
-        QString out = QCoreApplication::translate("GameText", NumberedTexts[i].text);
-        for (int k = 1; k <= m.lastCapturedIndex(); ++k) {
-            const QString piece = m.captured(k);
-            switch (NumberedTexts[i].capture) {
-                case Capture::Number:
-                    out = out.arg(piece);
-                    break;
-                case Capture::Text:
-                    out = out.arg(gameText(piece.toStdString()));
-                    break;
-                case Capture::Claims:
-                    out = out.arg(claimsText(piece));
-                    break;
-            }
-        }
-        return out;
+QString categoryName(HandCategory category) {
+    if (category == IllegalMarker) return text(QT_TRANSLATE_NOOP("GameText", "ILLEGAL"));
+    if (category >= CategoryNames.size()) return QString();
+    return text(CategoryNames[category].data());
+}
+
+QString tableHandName(TableHand hand) {
+    switch (hand) {
+        case TableHand::Front:
+            return text(QT_TRANSLATE_NOOP("GameText", "front"));
+        case TableHand::Middle:
+            return text(QT_TRANSLATE_NOOP("GameText", "middle"));
+        case TableHand::Back:
+            return text(QT_TRANSLATE_NOOP("GameText", "back"));
     }
-    // A hand line of the chi option: the category's name, then its points.
-    static const QRegularExpression handLine(R"(^(.+) ([+-]\d+)$)");
-    if (const QRegularExpressionMatch m = handLine.match(english); m.hasMatch())
-        return translated(m.captured(1)) + ' ' + m.captured(2);
-    return translated(english);
+    return QString();
+}
+
+QString claimText(HandCategory special) {
+    return QCoreApplication::translate("DialogPanel", claimButtonText(special));
+}
+
+QString pointsText(int points) {
+    return text(QT_TRANSLATE_NOOP("GameText", "points %1")).arg(points);
+}
+
+QString balanceText(const ResultsView& view) {
+    return text(QT_TRANSLATE_NOOP("GameText", "points %1 %2 = %3"))
+        .arg(QString::number(view.pointsBefore), signedNumber(view.gain),
+             QString::number(view.pointsAfter));
+}
+
+QString neededText(int need) {
+    if (need <= 0) return QString();
+    return (need == 1 ? text(QT_TRANSLATE_NOOP("GameText", "need %1 more point"))
+                      : text(QT_TRANSLATE_NOOP("GameText", "need %1 more points")))
+        .arg(need);
+}
+
+QString verdictText(int verdict, bool player) {
+    if (verdict == 0) return text(QT_TRANSLATE_NOOP("GameText", "tie"));
+    const QString number = player ? signedNumber(verdict) : QString::number(verdict);
+    return (verdict > 0 ? text(QT_TRANSLATE_NOOP("GameText", "win %1"))
+                        : text(QT_TRANSLATE_NOOP("GameText", "lose %1")))
+        .arg(number);
+}
+
+QString handLineText(const HandLine& line) {
+    const QString name = categoryName(line.category);
+    return line.score ? name + ' ' + signedNumber(*line.score) : name;
+}
+
+QString totalLineText(const ResultsView& view) {
+    QString terms;
+    for (std::size_t k = 0; k < view.totalTerms.size(); ++k)
+        terms += k == 0 ? QString::number(view.totalTerms[k]) : signedNumber(view.totalTerms[k]);
+    return text(QT_TRANSLATE_NOOP("GameText", "(%1) x %2 points = %3"))
+        .arg(terms, QString::number(view.stake), signedNumber(view.gain));
+}
+
+QString outOfOrderText(bool frontOverMiddle, bool middleOverBack) {
+    if (frontOverMiddle && middleOverBack)
+        return text(QT_TRANSLATE_NOOP(
+            "GameText", "Out of order: the front outranks the middle and the middle the back."));
+    if (frontOverMiddle)
+        return text(QT_TRANSLATE_NOOP("GameText", "Out of order: the front outranks the middle."));
+    if (middleOverBack)
+        return text(QT_TRANSLATE_NOOP("GameText", "Out of order: the middle outranks the back."));
+    return QString();
+}
+
+QString specialsText(const std::vector<HandCategory>& specials) {
+    if (specials.empty()) return QString();
+    QStringList claims;
+    for (HandCategory special : specials)
+        claims << claimText(special);
+    return text(QT_TRANSLATE_NOOP("GameText", "Your cards make %1.")).arg(claims.join(", "));
+}
+
+QString refusalText(CommitRefusal refusal) {
+    switch (refusal) {
+        case CommitRefusal::None:
+            break;
+        case CommitRefusal::ArrangeCards:
+            return text(QT_TRANSLATE_NOOP("GameText", "please arrange cards"));
+        case CommitRefusal::ArrangeThreeStraights:
+            return text(QT_TRANSLATE_NOOP("GameText", "please arrange cards for \"sanh\""));
+        case CommitRefusal::ArrangeThreeFlushes:
+            return text(QT_TRANSLATE_NOOP("GameText", "please arrange cards for \"thung\""));
+    }
+    return QString();
+}
+
+QString questionText(const CommitQuestion& question) {
+    using Kind = CommitQuestion::Kind;
+    switch (question.kind) {
+        case Kind::None:
+            break;
+        case Kind::IllegalRegular:
+            return text(QT_TRANSLATE_NOOP("GameText",
+                                          "%1 REGULAR is then ILLEGAL and loses to every "
+                                          "opponent. Commit anyway?"))
+                .arg(outOfOrderText(question.frontOverMiddle, question.middleOverBack));
+        case Kind::IllegalClaim:
+            return text(QT_TRANSLATE_NOOP("GameText",
+                                          "Your cards do not make %1. The claim is ILLEGAL and "
+                                          "loses to every opponent. Claim anyway?"))
+                .arg(claimText(question.claim));
+        case Kind::IllegalClaimAsLaidOut:
+            return text(QT_TRANSLATE_NOOP("GameText",
+                                          "Your cards do not make %1 as they are laid out. The "
+                                          "claim is ILLEGAL and loses to every opponent. Claim "
+                                          "anyway?"))
+                .arg(claimText(question.claim));
+    }
+    return QString();
 }
 
 }  // namespace kov::ui

@@ -1,13 +1,17 @@
 #pragma once
 // The game in the player's language. The English texts in the code are the source texts and the
 // default; ui/translations/kovarin32_<language>.ts hold the others, built into the program as
-// resources. The engine has no Qt and writes its texts in English: gameText() turns those into
-// the player's language where they are shown.
+// resources. The engine has no Qt and returns data (categories, numbers, kinds); the functions
+// here make its sentences, in the "GameText" context.
 
 #include <QLocale>
 #include <QString>
 #include <memory>
-#include <string>
+#include <vector>
+
+#include "cards/hand.h"
+#include "game/arranging_notes.h"
+#include "game/game_flow.h"
 
 class QTranslator;
 
@@ -18,11 +22,33 @@ namespace kov::ui {
 // it is in use; null when the player reads English or no translation matches.
 std::unique_ptr<QTranslator> installTranslation(const QLocale& locale = QLocale::system());
 
-// One of the engine's texts in the player's language: the points labels ("points %d", "need %d
-// more points", "points %d %+d = %d"), the results' total line, verdicts and hand lines, the hand
-// categories, the messages refusing a commit, and the arranging notes (the hands' names, the
-// notes on hands out of order, the specials the cards make, the questions before an ILLEGAL
-// commit). A text of no known form is returned as it is.
-QString gameText(const std::string& text);
+// A hand category's name as the results name it ("a pair", "6 pairs"); IllegalMarker: "ILLEGAL".
+QString categoryName(HandCategory category);
+// A hand's name on the table: "front", "middle", "back".
+QString tableHandName(TableHand hand);
+// A special's claim button text ("6 PAIRS"), as the button says it.
+QString claimText(HandCategory special);
+
+// The points labels: "points 40"; the results dialog's "points 10 +8 = 18"; before START GAME
+// "need 5 more points", or nothing when nothing is needed.
+QString pointsText(int points);
+QString balanceText(const ResultsView& view);
+QString neededText(int need);
+
+// The results: a seat's verdict under the set option ("win +2", "lose -1", "tie"), a hand line
+// ("a pair +1", or the name alone under the set option) and the total line
+// ("(1-1+4) x 2 points = +8"). An opponent's verdict counts its one set against the player
+// ("win 1"); the player's is signed, as the sum over the opponents.
+QString verdictText(int verdict, bool player);
+QString handLineText(const HandLine& line);
+QString totalLineText(const ResultsView& view);
+
+// The arranging notes and the commit's messages: the hands out of order, the specials the cards
+// make ("Your cards make 6 PAIRS, 3 FLUSH."; nothing when none), the refusal of a commit and the
+// question before an ILLEGAL one (nothing when there is none).
+QString outOfOrderText(bool frontOverMiddle, bool middleOverBack);
+QString specialsText(const std::vector<HandCategory>& specials);
+QString refusalText(CommitRefusal refusal);
+QString questionText(const CommitQuestion& question);
 
 }  // namespace kov::ui

@@ -1,5 +1,6 @@
-// The Vietnamese translation: it loads from the program's resources, and the engine's English
-// texts come out in Vietnamese with their numbers in place, or unchanged without a translation.
+// The Vietnamese translation: it loads from the program's resources, and the game's sentences,
+// made of the engine's data, come out in Vietnamese with their numbers in place, or in English
+// without a translation.
 
 #include "ui/translations.h"
 
@@ -45,40 +46,133 @@ TEST(Translation, OtherLanguagesKeepTheEnglishTexts) {
     EXPECT_EQ(QCoreApplication::translate("DialogPanel", "QUIT"), "QUIT");
 }
 
-// The engine's texts of every form, as the engine writes them.
-const char* const EngineTexts[] = {
-    "points 40",
-    "points -3",
-    "need 1 more point",
-    "need 17 more points",
-    "points 40 -6 = 34",
-    "points 5 +12 = 17",
-    "(3-1+2) x 2 points = +8",
-    "(-1) x 1 points = -1",
-    "win +2",
-    "win 1",
-    "lose -1",
-    "tie",
-    "a pair +1",
-    "ILLEGAL -3",
-    "13 straight flush +26",
-    "2 pairs",
-    "front",
-    "back",
-    "Your cards make 6 PAIRS, 5 PAIRS, 1TRIPLE, 13 STRAIGHT FLUSH, 13 STRAIGHT.",
-    "Your cards make 3 FLUSH.",
-    "Out of order: the middle outranks the back. REGULAR is then ILLEGAL and loses to every "
-    "opponent. Commit anyway?",
-    "Your cards do not make 13 STRAIGHT. The claim is ILLEGAL and loses to every opponent. "
-    "Claim anyway?",
-};
-
-TEST(Translation, EngineTextsStayEnglishWithoutATranslation) {
-    for (const char* text : EngineTexts)
-        EXPECT_EQ(gameText(text), QString::fromUtf8(text));
+ResultsView balance(int before, int gain, int after) {
+    ResultsView view;
+    view.pointsBefore = before;
+    view.gain = gain;
+    view.pointsAfter = after;
+    return view;
+}
+ResultsView total(std::vector<int> terms, int stake, int gain) {
+    ResultsView view;
+    view.totalTerms = std::move(terms);
+    view.stake = stake;
+    view.gain = gain;
+    return view;
+}
+CommitQuestion question(CommitQuestion::Kind kind, bool frontOverMiddle, bool middleOverBack,
+                        HandCategory claim = 0) {
+    CommitQuestion q;
+    q.kind = kind;
+    q.frontOverMiddle = frontOverMiddle;
+    q.middleOverBack = middleOverBack;
+    q.claim = claim;
+    return q;
 }
 
-TEST(Translation, EngineTextsInVietnamese) {
+// The game's sentences of every form, made of the engine's data.
+std::vector<QString> gameSentences() {
+    using K = CommitQuestion::Kind;
+    return {
+        pointsText(40),
+        pointsText(-3),
+        neededText(1),
+        neededText(17),
+        balanceText(balance(40, -6, 34)),
+        balanceText(balance(5, 12, 17)),
+        totalLineText(total({3, -1, 2}, 2, 8)),
+        totalLineText(total({-1}, 1, -1)),
+        verdictText(2, true),
+        verdictText(1, false),
+        verdictText(-1, false),
+        verdictText(0, true),
+        handLineText({cat::Pair, 1}),
+        handLineText({IllegalMarker, -3}),
+        handLineText({cat::ThirteenStraightFlush, 26}),
+        handLineText({cat::TwoPairs, std::nullopt}),
+        tableHandName(TableHand::Front),
+        tableHandName(TableHand::Back),
+        specialsText({cat::SixPairs, cat::FivePairsTriple, cat::ThirteenStraightFlush,
+                      cat::ThirteenStraight}),
+        specialsText({cat::ThreeFlush}),
+        questionText(question(K::IllegalRegular, false, true)),
+        questionText(question(K::IllegalClaim, false, false, cat::ThirteenStraight)),
+    };
+}
+
+TEST(Translation, GameSentencesInEnglishWithoutATranslation) {
+    const char* const expected[] = {
+        "points 40",
+        "points -3",
+        "need 1 more point",
+        "need 17 more points",
+        "points 40 -6 = 34",
+        "points 5 +12 = 17",
+        "(3-1+2) x 2 points = +8",
+        "(-1) x 1 points = -1",
+        "win +2",
+        "win 1",
+        "lose -1",
+        "tie",
+        "a pair +1",
+        "ILLEGAL -3",
+        "13 straight flush +26",
+        "2 pairs",
+        "front",
+        "back",
+        "Your cards make 6 PAIRS, 5 PAIRS, 1TRIPLE, 13 STRAIGHT FLUSH, 13 STRAIGHT.",
+        "Your cards make 3 FLUSH.",
+        "Out of order: the middle outranks the back. REGULAR is then ILLEGAL and loses to every "
+        "opponent. Commit anyway?",
+        "Your cards do not make 13 STRAIGHT. The claim is ILLEGAL and loses to every opponent. "
+        "Claim anyway?",
+    };
+    const std::vector<QString> sentences = gameSentences();
+    ASSERT_EQ(sentences.size(), std::size(expected));
+    for (std::size_t i = 0; i < sentences.size(); ++i)
+        EXPECT_EQ(sentences[i], QString::fromUtf8(expected[i])) << i;
+}
+
+// The English forms of the results, the labels and the commit's messages, one of each kind.
+TEST(Translation, ResultsLabelsAndMessagesInEnglish) {
+    EXPECT_EQ(totalLineText(total({1, -1, 4}, 2, 8)), "(1-1+4) x 2 points = +8");
+    EXPECT_EQ(totalLineText(total({-2}, 1, -2)), "(-2) x 1 points = -2");
+    EXPECT_EQ(totalLineText(total({3}, 1, 3)), "(3) x 1 points = +3");
+    EXPECT_EQ(balanceText(balance(10, 8, 18)), "points 10 +8 = 18");
+    EXPECT_EQ(pointsText(18), "points 18");
+    EXPECT_EQ(handLineText({cat::Straight, -4}), "straight -4");
+    EXPECT_EQ(handLineText({cat::Trash, 0}), "trash +0");
+    EXPECT_EQ(verdictText(-2, true), "lose -2");
+    EXPECT_EQ(neededText(18), "need 18 more points");
+    EXPECT_EQ(neededText(5), "need 5 more points");
+    EXPECT_EQ(neededText(0), "");
+    EXPECT_EQ(neededText(-3), "");
+    EXPECT_EQ(refusalText(CommitRefusal::ArrangeCards), "please arrange cards");
+    EXPECT_EQ(refusalText(CommitRefusal::ArrangeThreeStraights),
+              "please arrange cards for \"sanh\"");
+    EXPECT_EQ(refusalText(CommitRefusal::ArrangeThreeFlushes),
+              "please arrange cards for \"thung\"");
+    EXPECT_EQ(refusalText(CommitRefusal::None), "");
+    using K = CommitQuestion::Kind;
+    EXPECT_EQ(questionText(question(K::None, false, false)), "");
+    EXPECT_EQ(questionText(question(K::IllegalRegular, true, false)),
+              "Out of order: the front outranks the middle. REGULAR is then ILLEGAL and loses to "
+              "every opponent. Commit anyway?");
+    EXPECT_EQ(outOfOrderText(true, true),
+              "Out of order: the front outranks the middle and the middle the back.");
+    EXPECT_EQ(outOfOrderText(false, false), "");
+    EXPECT_EQ(questionText(question(K::IllegalClaim, false, false, cat::SixPairs)),
+              "Your cards do not make 6 PAIRS. The claim is ILLEGAL and loses to every opponent. "
+              "Claim anyway?");
+    EXPECT_EQ(questionText(question(K::IllegalClaimAsLaidOut, false, false, cat::ThreeFlush)),
+              "Your cards do not make 3 FLUSH as they are laid out. The claim is ILLEGAL and loses "
+              "to every opponent. Claim anyway?");
+    EXPECT_EQ(specialsText({cat::ThreeStraight, cat::ThirteenStraight}),
+              "Your cards make 3 STRAIGHT, 13 STRAIGHT.");
+    EXPECT_EQ(specialsText({}), "");
+}
+
+TEST(Translation, GameSentencesInVietnamese) {
     Vietnamese vi;
     const char* const expected[] = {
         "điểm 40",
@@ -105,22 +199,22 @@ TEST(Translation, EngineTextsInVietnamese) {
         "thủ. Vẫn xếp như vậy?",
         "Bài của bạn không thành SẢNH RỒNG. Báo sai là binh lủng và thua mọi đối thủ. Vẫn báo?",
     };
-    static_assert(std::size(expected) == std::size(EngineTexts));
-    for (std::size_t i = 0; i < std::size(expected); ++i)
-        EXPECT_EQ(gameText(EngineTexts[i]), QString::fromUtf8(expected[i])) << EngineTexts[i];
-    // Texts the engine never writes are shown as they are.
-    EXPECT_EQ(gameText("13 of something +1"), "13 of something +1");
+    const std::vector<QString> sentences = gameSentences();
+    ASSERT_EQ(sentences.size(), std::size(expected));
+    for (std::size_t i = 0; i < sentences.size(); ++i)
+        EXPECT_EQ(sentences[i], QString::fromUtf8(expected[i])) << i;
 }
 
 // Every category name the engine can put on the results screen has a Vietnamese name, so a
-// name changed in the engine shows up here rather than in English among Vietnamese texts.
+// name added to the engine shows up here rather than in English among Vietnamese texts.
 TEST(Translation, EveryHandCategoryHasAVietnameseName) {
     Vietnamese vi;
     for (std::size_t c = 0; c < CategoryNames.size(); ++c) {
         if (c == cat::Reserved) continue;
-        const std::string name(CategoryNames[c]);
-        EXPECT_NE(gameText(name), QString::fromStdString(name)) << name;
-        EXPECT_NE(gameText(name + " -2"), QString::fromStdString(name + " -2")) << name;
+        const auto category = static_cast<HandCategory>(c);
+        const QString name = QString::fromUtf8(CategoryNames[c].data());
+        EXPECT_NE(categoryName(category), name) << name.toStdString();
+        EXPECT_NE(handLineText({category, -2}), name + " -2") << name.toStdString();
     }
 }
 
@@ -128,11 +222,13 @@ TEST(Translation, EngineMessagesAndLabelsInVietnamese) {
     Vietnamese vi;
     GameState g;
     g.HandCount = 5;
-    EXPECT_EQ(gameText(commitRefusal(g, RegularCommit)), "hãy xếp bài");
-    EXPECT_EQ(gameText(commitRefusal(g, cat::ThreeStraight)), "hãy xếp bài thành ba sảnh");
-    EXPECT_EQ(gameText(commitRefusal(g, cat::ThreeFlush)), "hãy xếp bài thành ba thùng");
-    EXPECT_EQ(gameText(neededText(18)), "cần thêm 18 điểm");
-    EXPECT_EQ(gameText(pointsLabel(-20)), "điểm -20");
+    EXPECT_EQ(refusalText(commitRefusal(g, Commit::regular())), "hãy xếp bài");
+    EXPECT_EQ(refusalText(commitRefusal(g, Commit::of(cat::ThreeStraight))),
+              "hãy xếp bài thành ba sảnh");
+    EXPECT_EQ(refusalText(commitRefusal(g, Commit::of(cat::ThreeFlush))),
+              "hãy xếp bài thành ba thùng");
+    EXPECT_EQ(neededText(18), "cần thêm 18 điểm");
+    EXPECT_EQ(pointsText(-20), "điểm -20");
 }
 
 // A table with the given front, middle and back laid out, nothing left in the hand row.
@@ -151,29 +247,31 @@ GameState laidOut(const char* front, const char* middle, const char* back) {
 TEST(Translation, ArrangingNotesInVietnamese) {
     Vietnamese vi;
     const QString names[] = {"chi đầu", "chi giữa", "chi cuối"};
-    for (std::size_t h = 0; h < TableHandNames.size(); ++h)
-        EXPECT_EQ(gameText(TableHandNames[h]), names[h]);
+    for (std::size_t h = 0; h < 3; ++h)
+        EXPECT_EQ(tableHandName(static_cast<TableHand>(h)), names[h]);
 
     // Every hand out of order, and the question before committing it.
     const GameState both = laidOut("Ah Ad As", "3h 3d 7c 9s Jh", "2h 4d 6c 8s Th");
     ArrangingNotes notes = arrangingNotes(both);
-    EXPECT_EQ(gameText(notes.handNames[0]), "sám cô");
-    EXPECT_EQ(gameText(notes.handNames[1]), "đôi");
-    EXPECT_EQ(gameText(notes.handNames[2]), "mậu thầu");
-    EXPECT_EQ(gameText(notes.warning),
+    EXPECT_EQ(categoryName(notes.handCategories[0].value()), "sám cô");
+    EXPECT_EQ(categoryName(notes.handCategories[1].value()), "đôi");
+    EXPECT_EQ(categoryName(notes.handCategories[2].value()), "mậu thầu");
+    EXPECT_EQ(outOfOrderText(notes.frontOverMiddle, notes.middleOverBack),
               "Sai thứ tự: chi đầu lớn hơn chi giữa, chi giữa lớn hơn chi cuối.");
-    EXPECT_EQ(gameText(commitQuestion(both, RegularCommit)),
+    EXPECT_EQ(questionText(commitQuestion(both, Commit::regular())),
               "Sai thứ tự: chi đầu lớn hơn chi giữa, chi giữa lớn hơn chi cuối. Khi đó BÀI "
               "THƯỜNG bị binh lủng và thua mọi đối thủ. Vẫn xếp như vậy?");
     const GameState front = laidOut("Ah Ad 2c", "3h 5d 7c 9s Jh", "Kh Kd 4c 4s 6h");
-    EXPECT_EQ(gameText(arrangingNotes(front).warning), "Sai thứ tự: chi đầu lớn hơn chi giữa.");
+    notes = arrangingNotes(front);
+    EXPECT_EQ(outOfOrderText(notes.frontOverMiddle, notes.middleOverBack),
+              "Sai thứ tự: chi đầu lớn hơn chi giữa.");
 
     // A claim the cards do not support at all, and one they support laid out otherwise.
-    EXPECT_EQ(gameText(commitQuestion(front, cat::SixPairs)),
+    EXPECT_EQ(questionText(commitQuestion(front, Commit::of(cat::SixPairs))),
               "Bài của bạn không thành LỤC PHẾ BÔN. Báo sai là binh lủng và thua mọi đối thủ. "
               "Vẫn báo?");
     const GameState flushes = laidOut("2h 9h 3d", "Kh 5d 7d 9d Jd", "2c 4c 6c 8c Tc");
-    EXPECT_EQ(gameText(commitQuestion(flushes, cat::ThreeFlush)),
+    EXPECT_EQ(questionText(commitQuestion(flushes, Commit::of(cat::ThreeFlush))),
               "Bài như đang xếp không thành BA THÙNG. Báo sai là binh lủng và thua mọi đối thủ. "
               "Vẫn báo?");
 }
@@ -186,11 +284,12 @@ TEST(Translation, EverySpecialsLineInVietnamese) {
     for (HandCategory c = cat::SixPairs; c <= cat::ThirteenStraightFlush; ++c) {
         const QString button = QCoreApplication::translate("DialogPanel", claimButtonText(c));
         EXPECT_NE(button, claimButtonText(c));
-        EXPECT_EQ(gameText(specialsLine({c})), "Bài của bạn có " + button + ".");
+        EXPECT_EQ(claimText(c), button);
+        EXPECT_EQ(specialsText({c}), "Bài của bạn có " + button + ".");
         all.push_back(c);
         buttons << button;
     }
-    EXPECT_EQ(gameText(specialsLine(all)), "Bài của bạn có " + buttons.join(", ") + ".");
+    EXPECT_EQ(specialsText(all), "Bài của bạn có " + buttons.join(", ") + ".");
 }
 
 // The game window's own texts: options restored from an earlier session, the table's buttons
@@ -218,12 +317,16 @@ TEST(Translation, ResultsViewShowsVietnameseTexts) {
     ResultsView view;
     view.option = ScoringOption::Set;
     SeatResult opponent;
-    opponent.verdict = "lose -1";
-    opponent.handLines = {"triple", "flush", "full house"};
+    opponent.verdict = -1;
+    opponent.handLines = {
+        {cat::Triple, std::nullopt}, {cat::Flush, std::nullopt}, {cat::FullHouse, std::nullopt}};
     view.opponents.push_back(opponent);
-    view.player.verdict = "win +1";
-    view.player.handLines = {"trash", "straight", "quadruple"};
-    view.totalLine = "(1) x 2 points = +2";
+    view.player.verdict = 1;
+    view.player.handLines = {
+        {cat::Trash, std::nullopt}, {cat::Straight, std::nullopt}, {cat::Quadruple, std::nullopt}};
+    view.totalTerms = {1};
+    view.stake = 2;
+    view.gain = 2;
     std::vector<QString> texts;
     for (const PlacedText& t : placeResults(view).texts)
         texts.push_back(t.text);
