@@ -1,9 +1,11 @@
-// `kovarin-engine start`: one START GAME, the deal driver's report and every seat's arrangement.
+// `kovarin-engine start`: one START GAME, the deal driver's report and every seat's arrangement,
+// the computer's seats at the chosen strength as the game plays them.
 
 #include <CLI/CLI.hpp>
+#include <cctype>
 #include <memory>
 
-#include "deal/driver.h"
+#include "game/computer_seats.h"
 #include "tools/command_line.h"
 #include "tools/commands.h"
 
@@ -14,7 +16,19 @@ struct StartArgs {
     std::uint32_t seed = 1;
     int opponents = 1;
     ScoringOption option = ScoringOption::Chi;
+    Strength strength = DefaultStrength;
 };
+
+// "easy", "normal", "hard": the level's name as the settings show it, in lower case.
+std::optional<int> strengthNamed(const std::string& text) {
+    for (Strength s : {Strength::Easy, Strength::Normal, Strength::Hard}) {
+        std::string name(strengthName(s));
+        for (char& c : name)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (text == name) return static_cast<int>(s);
+    }
+    return std::nullopt;
+}
 
 void runStart(Context& ctx, const StartArgs& a) {
     Random rng(a.seed);
@@ -24,6 +38,8 @@ void runStart(Context& ctx, const StartArgs& a) {
     const int n = a.opponents + 1;
     const DealReport r = startDeal(n, a.option, DefaultDealChoiceThreshold, deal, seats, rng,
                                    evaluator, evaluationProgress(ctx.progress, n));
+    Strategy strategy(strategyOf(a.strength));
+    playComputerSeats(strategy, n, deal, seats, a.option);
     Json saved = Json::array(), values = Json::array(), order = Json::array(),
          arrangements = Json::array();
     for (const Holding& row : r.SavedDeal.Rows)
@@ -60,6 +76,10 @@ void addStartCommand(CLI::App& app, Context& ctx) {
         ->required()
         ->type_name("TEXT")
         ->transform(scoringOptionName(ctx.refusals));
+    st->add_option("--strength", args->strength,
+                   "the computer's seats: easy, normal (the default) or hard")
+        ->type_name("TEXT")
+        ->transform(namedValue(ctx.refusals, "--strength", strengthNamed, "easy, normal or hard"));
     st->callback([&ctx, args] {
         ctx.refusals.raise();
         runStart(ctx, *args);
