@@ -12,6 +12,13 @@ inline constexpr std::uint32_t FnvOffset = 2166136261u;
 constexpr std::uint32_t fnvStep(std::uint32_t h, std::uint32_t byte) {
     return (h ^ byte) * 16777619u;
 }
+// fnvStep() over every value of `bytes` (each one byte) in order, continuing from `h`.
+template <typename Bytes>
+constexpr std::uint32_t fnvHash(const Bytes& bytes, std::uint32_t h = FnvOffset) {
+    for (const auto byte : bytes)
+        h = fnvStep(h, static_cast<std::uint32_t>(byte));
+    return h;
+}
 
 class Random {
   public:

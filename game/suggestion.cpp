@@ -26,11 +26,12 @@ Suggestion suggestionOf(const Arrangement& chosen) {
 
 std::uint32_t suggestionSeed(const CardSet& holding) {
     // FNV-1a over the four suit masks, low byte first.
-    std::uint32_t h = FnvOffset;
-    for (std::uint16_t m : holding.mask)
-        for (int shift : {0, 8})
-            h = fnvStep(h, static_cast<std::uint32_t>((m >> shift) & 0xFFu));
-    return h;
+    std::array<std::uint8_t, 2 * SuitCount> bytes{};
+    for (std::size_t i = 0; i < holding.mask.size(); ++i) {
+        bytes[2 * i] = static_cast<std::uint8_t>(holding.mask[i] & 0xFFu);
+        bytes[2 * i + 1] = static_cast<std::uint8_t>(holding.mask[i] >> 8);
+    }
+    return fnvHash(bytes);
 }
 
 Suggestion suggestArrangement(const CardSet& holding, ScoringOption option, Evaluator& evaluator) {

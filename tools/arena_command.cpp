@@ -1,11 +1,13 @@
-#include "tools/arena_command.h"
+// `kovarin-engine arena` and `arena-table`: duplicate heads-up matches between strategies, as
+// points per deal with a 95 % interval.
 
 #include <CLI/CLI.hpp>
 #include <iostream>
+#include <memory>
 
 #include "deal/arena.h"
-#include "tools/json_forms.h"
-#include "tools/whole_number.h"
+#include "tools/command_line.h"
+#include "tools/commands.h"
 
 namespace kov::tool {
 namespace {
@@ -14,39 +16,42 @@ namespace {
 constexpr int MaxDeals = 100000;
 constexpr int MaxThreads = 64;
 
-std::uint64_t numberArg(const std::string& text, const char* option, std::uint64_t min,
-                        std::uint64_t max) {
-    if (const auto v = wholeNumber(text, 20); v && *v >= min && *v <= max) return *v;
-    throw InputError{std::string("bad value for ") + option + ": '" + text +
-                     "' (expected a whole number " + std::to_string(min) + ".." +
-                     std::to_string(max) + ")"};
-}
+const char* const StrategyNames = "random, first, easy, normal, deep or strong";
 
-StrategyKind strategyArg(const std::string& text, const char* option) {
-    if (const auto kind = strategyNamed(text)) return *kind;
-    throw InputError{std::string("bad value for ") + option + ": '" + text +
-                     "' (expected random, first, easy, normal, deep or strong)"};
-}
-
-struct Common {
-    int deals;
-    std::uint32_t seed;
-    ScoringOption option;
-    int threads;
+struct ArenaArgs {
+    StrategyKind a{}, b{};
+    std::string strategies = "random,first,easy,normal,strong";
+    int deals = 1000;
+    std::uint32_t seed = 1;
+    ScoringOption option = ScoringOption::Chi;
+    int threads = 1;
 };
 
-Common commonArgs(const ArenaArgs& args) {
-    Common c{};
-    c.deals = static_cast<int>(numberArg(args.deals, "--deals", 1, MaxDeals));
-    c.seed = static_cast<std::uint32_t>(numberArg(args.seed, "--seed", 0, 0xFFFFFFFFu));
-    if (args.option == "chi")
-        c.option = ScoringOption::Chi;
-    else if (args.option == "set")
-        c.option = ScoringOption::Set;
-    else
-        throw InputError{"bad value for --option: '" + args.option + "' (expected chi or set)"};
-    c.threads = static_cast<int>(numberArg(args.threads, "--threads", 1, MaxThreads));
-    return c;
+std::optional<int> strategyNumber(const std::string& text) {
+    if (const auto kind = strategyNamed(text)) return static_cast<int>(*kind);
+    return std::nullopt;
+}
+
+// "random,first,easy": two or more strategies, comma separated, none named twice.
+std::vector<StrategyKind> strategyList(const std::string& text) {
+    std::vector<StrategyKind> kinds;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', start);
+        const std::string name = text.substr(start, comma - start);
+        const auto kind = strategyNamed(name);
+        if (!kind)
+            throw InputError{"bad value for --strategies: '" + name + "' (expected " +
+                             StrategyNames + ")"};
+        if (std::find(kinds.begin(), kinds.end(), *kind) != kinds.end())
+            throw InputError{"bad value for --strategies: '" + std::string(strategyName(*kind)) +
+                             "' named twice"};
+        kinds.push_back(*kind);
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+    if (kinds.size() < 2) throw InputError{"bad value for --strategies: name at least two"};
+    return kinds;
 }
 
 std::function<void(int)> progressLine(bool enabled, int deals) {
@@ -57,80 +62,104 @@ std::function<void(int)> progressLine(bool enabled, int deals) {
     };
 }
 
-Json pairJson(const ArenaChoices& choices, int a, int b, const Common& c) {
-    const ArenaResult r = scorePairing(choices, a, b, c.option);
+Json pairJson(const ArenaChoices& choices, int a, int b, const ArenaArgs& args) {
+    const ArenaResult r = scorePairing(choices, a, b, args.option);
     const auto name = [&](int k) {
         return std::string(strategyName(choices.kinds()[static_cast<std::size_t>(k)]));
     };
     return Json{{"a", name(a)},
                 {"b", name(b)},
-                {"option", c.option == ScoringOption::Chi ? "chi" : "set"},
+                {"option", args.option == ScoringOption::Chi ? "chi" : "set"},
                 {"deals", r.Deals},
                 {"mean", r.Mean},
                 {"stddev", r.Stddev},
                 {"ci95", Json::array({r.Low, r.High})}};
 }
 
+ArenaChoices play(Context& ctx, const std::vector<StrategyKind>& kinds, const ArenaArgs& args) {
+    return playArena(kinds, args.deals, args.seed, args.option, args.threads,
+                     progressLine(ctx.progress, args.deals));
+}
+
+void runArena(Context& ctx, const ArenaArgs& args) {
+    std::vector<StrategyKind> kinds{args.a};
+    if (args.b != args.a) kinds.push_back(args.b);
+    const ArenaChoices choices = play(ctx, kinds, args);
+    emit(ctx, pairJson(choices, 0, static_cast<int>(kinds.size()) - 1, args));
+}
+
+void runArenaTable(Context& ctx, const ArenaArgs& args) {
+    const std::vector<StrategyKind> kinds = strategyList(args.strategies);
+    const ArenaChoices choices = play(ctx, kinds, args);
+    Json pairs = Json::array();
+    for (int i = 0; i < static_cast<int>(kinds.size()); ++i)
+        for (int j = i + 1; j < static_cast<int>(kinds.size()); ++j)
+            pairs.push_back(pairJson(choices, i, j, args));
+    emit(ctx, Json{{"pairs", pairs}});
+}
+
+void addCommonOptions(CLI::App* sub, Context& ctx, ArenaArgs& args) {
+    sub->add_option("--deals", args.deals, "duplicate deals (1..100000)")
+        ->type_name("TEXT")
+        ->transform(wholeNumberIn(ctx.refusals, "--deals", 1, MaxDeals));
+    sub->add_option("--seed", args.seed, "seed (0..4294967295)")
+        ->type_name("TEXT")
+        ->transform(wholeNumberIn(ctx.refusals, "--seed", 0, 0xFFFFFFFFu));
+    sub->add_option("--option", args.option, "chi or set")
+        ->type_name("TEXT")
+        ->transform(scoringOptionName(ctx.refusals));
+    sub->add_option("--threads", args.threads, "threads (1..64); the result is the same")
+        ->type_name("TEXT")
+        ->transform(wholeNumberIn(ctx.refusals, "--threads", 1, MaxThreads));
+}
+
 }  // namespace
 
-ArenaCommands addArenaCommands(CLI::App& app, ArenaArgs& args) {
-    const auto common = [&args](CLI::App* sub) {
-        sub->add_option("--deals", args.deals, "duplicate deals (1..100000)");
-        sub->add_option("--seed", args.seed, "seed (0..4294967295)");
-        sub->add_option("--option", args.option, "chi or set");
-        sub->add_option("--threads", args.threads, "threads (1..64); the result is the same");
+void addArenaCommands(CLI::App& app, Context& ctx) {
+    const auto args = std::make_shared<ArenaArgs>();
+    const auto strategy = [&ctx](const std::string& option) {
+        return namedValue(ctx.refusals, option, strategyNumber, StrategyNames);
     };
     auto* arena = app.add_subcommand(
         "arena",
         "Play duplicate heads-up deals between two strategies (random, first, easy, "
         "normal, deep, strong); A's points per deal");
-    arena->add_option("--a", args.a, "strategy A")->required();
-    arena->add_option("--b", args.b, "strategy B")->required();
-    common(arena);
+    arena->add_option("--a", args->a, "strategy A")
+        ->required()
+        ->type_name("TEXT")
+        ->transform(strategy("--a"));
+    arena->add_option("--b", args->b, "strategy B")
+        ->required()
+        ->type_name("TEXT")
+        ->transform(strategy("--b"));
+    addCommonOptions(arena, ctx, *args);
+    arena->callback([&ctx, args] {
+        ctx.refusals.raise();
+        runArena(ctx, *args);
+    });
+
     auto* table =
         app.add_subcommand("arena-table",
                            "Every pairing of several strategies over the same deals, each holding "
                            "chosen once per strategy");
-    table->add_option("--strategies", args.strategies,
-                      "two or more of random, first, easy, normal, deep, strong, comma separated");
-    common(table);
-    return {arena, table};
-}
-
-void runArena(std::ostream& out, const ArenaArgs& args, bool progress) {
-    const StrategyKind a = strategyArg(args.a, "--a");
-    const StrategyKind b = strategyArg(args.b, "--b");
-    const Common c = commonArgs(args);
-    std::vector<StrategyKind> kinds{a};
-    if (b != a) kinds.push_back(b);
-    const ArenaChoices choices =
-        playArena(kinds, c.deals, c.seed, c.option, c.threads, progressLine(progress, c.deals));
-    out << pairJson(choices, 0, static_cast<int>(kinds.size()) - 1, c).dump() << '\n';
-}
-
-void runArenaTable(std::ostream& out, const ArenaArgs& args, bool progress) {
-    std::vector<StrategyKind> kinds;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t comma = args.strategies.find(',', start);
-        const StrategyKind kind =
-            strategyArg(args.strategies.substr(start, comma - start), "--strategies");
-        if (std::find(kinds.begin(), kinds.end(), kind) != kinds.end())
-            throw InputError{"bad value for --strategies: '" + std::string(strategyName(kind)) +
-                             "' named twice"};
-        kinds.push_back(kind);
-        if (comma == std::string::npos) break;
-        start = comma + 1;
-    }
-    if (kinds.size() < 2) throw InputError{"bad value for --strategies: name at least two"};
-    const Common c = commonArgs(args);
-    const ArenaChoices choices =
-        playArena(kinds, c.deals, c.seed, c.option, c.threads, progressLine(progress, c.deals));
-    Json pairs = Json::array();
-    for (int i = 0; i < static_cast<int>(kinds.size()); ++i)
-        for (int j = i + 1; j < static_cast<int>(kinds.size()); ++j)
-            pairs.push_back(pairJson(choices, i, j, c));
-    out << Json{{"pairs", pairs}}.dump() << '\n';
+    table
+        ->add_option("--strategies", args->strategies,
+                     "two or more of random, first, easy, normal, deep, strong, comma separated")
+        ->check(CLI::Validator(
+            [&ctx](const std::string& text) {
+                try {
+                    strategyList(text);
+                } catch (const InputError& e) {
+                    ctx.refusals.note(e.message);
+                }
+                return std::string();
+            },
+            ""));
+    addCommonOptions(table, ctx, *args);
+    table->callback([&ctx, args] {
+        ctx.refusals.raise();
+        runArenaTable(ctx, *args);
+    });
 }
 
 }  // namespace kov::tool

@@ -4,12 +4,14 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <ostream>
 
 #include "deal/driver.h"
 #include "search/arrange.h"
+#include "tools/command_line.h"
+#include "tools/commands.h"
 #include "tools/json_forms.h"
-#include "tools/whole_number.h"
 
 namespace kov::tool {
 namespace {
@@ -36,13 +38,6 @@ struct Digest {
         return buffer;
     }
 };
-
-int countArg(const std::string& text, const char* option, int max) {
-    if (const auto v = wholeNumber(text, 7); v && *v >= 1 && *v <= static_cast<std::uint64_t>(max))
-        return static_cast<int>(*v);
-    throw InputError{std::string("bad value for ") + option + ": '" + text + "' (expected 1.." +
-                     std::to_string(max) + ")"};
-}
 
 struct BenchResult {
     double arrangeUs = 0, referenceUs = 0, startChiMs = 0, startSetMs = 0;
@@ -112,26 +107,34 @@ BenchResult runWorkload(int holdings, int seeds, int threads, bool reference = f
 
 }  // namespace
 
-CLI::App* addBenchCommand(CLI::App& app, BenchArgs& args) {
+void addBenchCommand(CLI::App& app, Context& ctx) {
+    struct Args {
+        int holdings = 200, seeds = 3, threads = 1;
+    };
+    const auto args = std::make_shared<Args>();
+    const auto count = [&ctx](const std::string& option, int max) {
+        return numberIn(ctx.refusals, option, 1, static_cast<std::uint64_t>(max), 7,
+                        "1.." + std::to_string(max));
+    };
     auto* be = app.add_subcommand("bench", "Time a fixed workload and print its digest");
-    be->add_option("--holdings", args.holdings, "random holdings to arrange (1..100000)");
-    be->add_option("--seeds", args.seeds, "START GAMEs per option (1..1000)");
-    be->add_option("--threads", args.threads, "threads of the simulation (1..64)");
-    return be;
-}
-
-void runBench(std::ostream& out, const BenchArgs& args) {
-    const int holdings = countArg(args.holdings, "--holdings", 100000);
-    const int seeds = countArg(args.seeds, "--seeds", 1000);
-    const int threads = countArg(args.threads, "--threads", 64);
-    const BenchResult r = runWorkload(holdings, seeds, threads);
-    out << Json{{"arrange_us", r.arrangeUs},
-                {"arrange_reference_us", r.referenceUs},
-                {"start_ms", Json{{"chi", r.startChiMs}, {"set", r.startSetMs}}},
-                {"threads", threads},
-                {"digest", r.digest}}
-               .dump()
-        << '\n';
+    be->add_option("--holdings", args->holdings, "random holdings to arrange (1..100000)")
+        ->type_name("TEXT")
+        ->transform(count("--holdings", 100000));
+    be->add_option("--seeds", args->seeds, "START GAMEs per option (1..1000)")
+        ->type_name("TEXT")
+        ->transform(count("--seeds", 1000));
+    be->add_option("--threads", args->threads, "threads of the simulation (1..64)")
+        ->type_name("TEXT")
+        ->transform(count("--threads", 64));
+    be->callback([&ctx, args] {
+        ctx.refusals.raise();
+        const BenchResult r = runWorkload(args->holdings, args->seeds, args->threads);
+        emit(ctx, Json{{"arrange_us", r.arrangeUs},
+                       {"arrange_reference_us", r.referenceUs},
+                       {"start_ms", Json{{"chi", r.startChiMs}, {"set", r.startSetMs}}},
+                       {"threads", args->threads},
+                       {"digest", r.digest}});
+    });
 }
 
 std::string benchDigest(int holdings, int seeds, int threads, bool reference) {

@@ -9,6 +9,7 @@
 
 #include "cards/card_text.h"
 #include "deal/dealing.h"
+#include "game/computer_seats.h"
 #include "search/arrange.h"
 #include "settle/settlement.h"
 #include "tools/bench_command.h"
@@ -97,6 +98,35 @@ TEST(EngineTool, SettleAndRows) {
     EXPECT_EQ(j["rows"][0]["cards"][0], "9d");
     EXPECT_EQ(j["rows"][0]["points"], Json::parse("[1,-1,4]"));
     EXPECT_EQ(j["rows"][1]["faces"].size(), 13u);
+}
+
+// The tool replays a deal as the game plays it at a strength: the same START GAME, then the
+// computer's seats choosing again through the game's own step. Normal is start as it always was.
+TEST(EngineTool, StartAtAStrengthPlaysAsTheGame) {
+    const std::vector<std::string> start{"start", "--seed",   "5",  "--opponents",
+                                         "3",     "--option", "chi"};
+    const auto at = [&](const char* level) {
+        std::vector<std::string> args = start;
+        args.insert(args.end(), {"--strength", level});
+        return run(args);
+    };
+    const ToolRun hard = at("hard");
+    ASSERT_EQ(hard.status, 0) << hard.err;
+    GameState g;
+    g.OpponentCount = 3;
+    g.DealChoiceThreshold = DefaultDealChoiceThreshold;
+    Random rng(5);
+    Evaluator evaluator(ListCapacity, 1);
+    Strategy strategy(strategyOf(Strength::Hard));
+    startGameAtStrength(g, rng, evaluator, strategy);
+    Json game = Json::array();
+    for (const Arrangement& a : g.Arrangements)
+        game.push_back(arrangementJson(a));
+    EXPECT_EQ(hard.json()["arrangements"], game);
+
+    const ToolRun plain = run(start);
+    EXPECT_EQ(at("normal").out, plain.out);
+    EXPECT_NE(hard.json()["arrangements"], plain.json()["arrangements"]);  // hard chose again
 }
 
 TEST(EngineTool, StartIsRepeatable) {

@@ -12,6 +12,7 @@
 
 #include "cards/hand.h"
 #include "game/arranging_notes.h"
+#include "game/computer_seats.h"
 #include "game/suggestion.h"
 #include "ui/game_window.h"
 #include "ui/table_accessible.h"
@@ -59,17 +60,6 @@ const StrengthChoice StrengthChoices[] = {
      QT_TRANSLATE_NOOP("DialogPanel", "COMPUTER PLAYS NORMAL")},
     {S::HardStrength, Strength::Hard, QT_TRANSLATE_NOOP("DialogPanel", "COMPUTER PLAYS HARD")},
 };
-
-// The generator the computer's seats choose with at a level other than normal: seeded from the
-// dealt cards, so that the game's own generator, and with it every later deal, is the same
-// whatever the level.
-Random strengthRandom(const Deal& deal) {
-    std::uint32_t h = FnvOffset;  // FNV-1a over the four rows, a byte per card
-    for (const Holding& row : deal.Rows)
-        for (CardIndex c : row)
-            h = fnvStep(h, c);
-    return Random(h);
-}
 
 // The point purchases.
 struct PointPurchase {
@@ -329,9 +319,7 @@ void MainWindow::setStrength(Strength strength) {
 
 void MainWindow::startGame() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    kov::startGame(game_, rng_, *evaluator_);
-    Random strengthRng = strengthRandom(game_.Holdings);
-    playAtStrength(strategy_, game_.seatsInPlay(), game_.Arrangements, game_.Scoring, strengthRng);
+    startGameAtStrength(game_, rng_, *evaluator_, strategy_);
     QApplication::restoreOverrideCursor();
     sortHandRow(game_);
     history_.clear();

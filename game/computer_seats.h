@@ -1,0 +1,25 @@
+#pragma once
+// START GAME at the computer's chosen strength: the deal driver's step, then the computer's seats
+// choose again at that level. The game and the engine tool take the same steps, so any deal the
+// game plays can be replayed by the tool.
+
+#include "deal/driver.h"
+#include "deal/strategy.h"
+#include "game/game_state.h"
+
+namespace kov {
+
+// The generator the computer's seats choose with at a level other than normal: seeded from the
+// dealt cards (FNV-1a over the four rows, a byte per card), so that the game's own generator, and
+// with it every later deal, is the same whatever the level.
+Random computerSeatsRandom(const Deal& deal);
+
+// The computer's seats 1..n-1 of the deal the driver has just started (startDeal() into `deal`
+// and `seats`) play at `strategy`'s level: playAtStrength() with computerSeatsRandom(deal).
+void playComputerSeats(Strategy& strategy, int n, const Deal& deal, SeatArrangements& seats,
+                       ScoringOption option);
+
+// START GAME (startGame()), then the computer's seats at `strategy`'s level.
+DealReport startGameAtStrength(GameState& g, Random& rng, Evaluator& evaluator, Strategy& strategy);
+
+}  // namespace kov
