@@ -15,6 +15,7 @@
 #include "settle/result_rows.h"
 #include "tools/arena_command.h"
 #include "tools/bench_command.h"
+#include "tools/calibrate_command.h"
 #include "tools/json_forms.h"
 #include "tools/whole_number.h"
 
@@ -311,6 +312,7 @@ int runEngineTool(int argc, const char* const* argv, std::istream& in, std::ostr
     CheckArgs check;
     BenchArgs bench;
     ArenaArgs arenaArgs;
+    CalibrateArgs calibrateArgs;
 
     auto* rng = app.add_subcommand("rng", "Print the generator's numbers as a JSON array");
     rng->add_option("--seed", seed, "seed (0..4294967295)")->required();
@@ -346,6 +348,7 @@ int runEngineTool(int argc, const char* const* argv, std::istream& in, std::ostr
 
     auto* be = addBenchCommand(app, bench);
     const ArenaCommands arena = addArenaCommands(app, arenaArgs);
+    auto* calibrate = addCalibrateCommand(app, calibrateArgs);
 
     try {
         app.parse(argc, argv);
@@ -385,6 +388,8 @@ int runEngineTool(int argc, const char* const* argv, std::istream& in, std::ostr
             runArena(buffered.out, arenaArgs, progressToTerminal);
         else if (arena.table->parsed())
             runArenaTable(buffered.out, arenaArgs, progressToTerminal);
+        else if (calibrate->parsed())
+            runCalibrate(buffered.out, calibrateArgs, progressToTerminal);
     } catch (const InputError& e) {
         std::string message = e.message;  // a value with a line break stays on one line
         std::replace(message.begin(), message.end(), '\n', ' ');

@@ -214,6 +214,9 @@ TEST(EngineTool, RefusesBadInput) {
         {{"arena-table", "--strategies", "first,,random", "--deals", "2"}, ""},
         {{"arena-table", "--strategies", "first,random,", "--deals", "2"}, ""},
         {{"arena-table", "--strategies", "first,random", "--deals", "x"}, ""},
+        {{"calibrate", "--strategy", "first", "--holdings", "2"}, ""},
+        {{"calibrate", "--strategy", "strong", "--holdings", "0"}, ""},
+        {{"calibrate", "--strategy", "strong", "--holdings", "2", "--option", "both"}, ""},
     };
     for (const auto& [args, input] : cases) {
         const ToolRun r = run(args, input);
