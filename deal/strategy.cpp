@@ -36,8 +36,9 @@ int simulatedDealsOf(StrategyKind kind) {
         case StrategyKind::Normal:
             return SimulatedDeals;
         case StrategyKind::Deep:
-        case StrategyKind::Strong:
             return 1000;
+        case StrategyKind::Strong:
+            return 100;
         default:
             return 0;
     }
@@ -98,19 +99,57 @@ void scoreIllegal(const Arrangement& own, const std::array<const ArrangementList
         }
 }
 
+// A seed for the generator an imaginary opponent deals its own simulated deals with: the outer
+// generator's state after a simulated deal and the opponent's seat, spread by the splitmix64
+// finaliser (seeding with the state itself would replay the outer deals' own draws).
+std::uint32_t opponentSeed(std::uint32_t state, std::size_t seat) {
+    std::uint64_t z = (static_cast<std::uint64_t>(state) << 8 | seat) + 0x9E3779B97F4A7C15ull;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    z ^= z >> 31;
+    return static_cast<std::uint32_t>(z >> 32);
+}
+
 // strong: every simulated deal is dealt and searched as in the plain evaluation; then each
-// imaginary opponent picks its candidate with the best total against the other three seats'
-// whole lists (the own list included), and the own candidates, and any extra arrangements, meet
-// those three picks. The working storage of one thread.
+// imaginary opponent chooses as the computer would from its own seat, knowing only its own
+// cards: it deals the 39 cards it cannot see (the seat's among them) into three holdings
+// StrongOpponentDeals times from a generator of its own, scores its candidates against every
+// candidate of those holdings, and plays the first highest total. The own candidates, and any
+// extra arrangements, meet those three picks. The working storage of one thread.
 struct StrongEvaluation {
     SeatSearch Search;
-    std::array<ArrangementList, 3> Opponents;
+    std::array<ArrangementList, 3> Opponents, Unseen;
     std::array<ArrangementList, 3> Picks{ArrangementList(1), ArrangementList(1),
                                          ArrangementList(1)};
     ArrangementList Single = ArrangementList(1);  // one extra arrangement at a time
     std::vector<PairingKey> OwnKeys;
-    std::array<std::vector<PairingKey>, 3> OpponentKeys, PickKeys;
+    std::array<std::vector<PairingKey>, 3> OpponentKeys, UnseenKeys, PickKeys;
     std::vector<std::int32_t> OpponentChi, OpponentSet;
+    std::array<Holding, 3> OpponentRows{};
+
+    // Imaginary opponent j's pick in a simulated deal, from its own cards alone.
+    void pickFor(std::size_t j, std::uint32_t seed, ScoringOption option) {
+        OpponentChi.assign(static_cast<std::size_t>(Opponents[j].count()), 0);
+        OpponentSet.assign(static_cast<std::size_t>(Opponents[j].count()), 0);
+        std::int64_t pairings = 0;
+        Random rng(seed);
+        Deal seen;
+        seen.Rows[0] = OpponentRows[j];
+        for (int d = 0; d < StrongOpponentDeals; ++d) {
+            redealUnseen(seen, rng);
+            for (std::size_t u = 0; u < 3; ++u) {
+                Search.arrangeSeat(setOf(seen.Rows[u + 1]), Unseen[u]);
+                pairingKeys(Unseen[u], Search, UnseenKeys[u]);
+            }
+            scoreAgainstKeyed(Opponents[j], OpponentKeys[j], {&Unseen[0], &Unseen[1], &Unseen[2]},
+                              {&UnseenKeys[0], &UnseenKeys[1], &UnseenKeys[2]}, option,
+                              OpponentChi.data(), OpponentSet.data(), pairings);
+        }
+        const int pick = firstHighest(option == ScoringOption::Chi ? OpponentChi : OpponentSet);
+        Picks[j].clear();
+        Picks[j].append(Opponents[j][pick]);
+        PickKeys[j].assign(1, OpponentKeys[j][static_cast<std::size_t>(pick)]);
+    }
 
     void evaluate(const CardSet& holding, const std::vector<Arrangement>& extras,
                   ScoringOption option, int deals, Random& rng, StrongValues& out) {
@@ -128,23 +167,12 @@ struct StrongEvaluation {
         for (int d = 0; d < deals; ++d) {
             redealUnseen(deal, rng);
             for (std::size_t j = 0; j < 3; ++j) {
+                OpponentRows[j] = deal.Rows[j + 1];
                 Search.arrangeSeat(setOf(deal.Rows[j + 1]), Opponents[j]);
                 pairingKeys(Opponents[j], Search, OpponentKeys[j]);
             }
-            for (std::size_t j = 0; j < 3; ++j) {
-                const std::size_t k = (j + 1) % 3, l = (j + 2) % 3;
-                OpponentChi.assign(static_cast<std::size_t>(Opponents[j].count()), 0);
-                OpponentSet.assign(static_cast<std::size_t>(Opponents[j].count()), 0);
-                scoreAgainstKeyed(Opponents[j], OpponentKeys[j],
-                                  {&own, &Opponents[k], &Opponents[l]},
-                                  {&OwnKeys, &OpponentKeys[k], &OpponentKeys[l]}, option,
-                                  OpponentChi.data(), OpponentSet.data(), pairings);
-                const int pick =
-                    firstHighest(option == ScoringOption::Chi ? OpponentChi : OpponentSet);
-                Picks[j].clear();
-                Picks[j].append(Opponents[j][pick]);
-                PickKeys[j].assign(1, OpponentKeys[j][static_cast<std::size_t>(pick)]);
-            }
+            for (std::size_t j = 0; j < 3; ++j)
+                pickFor(j, opponentSeed(rng.state(), j), option);
             const std::array<const ArrangementList*, 3> picks{&Picks[0], &Picks[1], &Picks[2]};
             scoreAgainstKeyed(own, OwnKeys, picks, {&PickKeys[0], &PickKeys[1], &PickKeys[2]},
                               option, out.chi.data(), out.set.data(), pairings);

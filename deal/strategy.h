@@ -8,12 +8,16 @@
 //   easy    the computer's evaluation with 10 simulated deals;
 //   normal  the computer's evaluation as its seats play: 100 simulated deals;
 //   deep    the same evaluation with 1,000 simulated deals;
-//   strong  1,000 simulated deals against imaginary opponents who choose well: in each simulated
-//           deal every imaginary opponent plays the one candidate that scores best against the
-//           other three seats' lists, and the own candidates are scored against those three
-//           arrangements. The plain evaluation scores against every candidate of every opponent
-//           alike, careless ones included; measured in the arena, more simulated deals alone
-//           (deep) do not play better than normal, this does.
+//   strong  100 simulated deals against imaginary opponents who choose as the computer's seats
+//           do, from their own cards alone: in each simulated deal every imaginary opponent deals
+//           the 39 cards it cannot see (the seat's own among them, unknown to it) into three
+//           holdings StrongOpponentDeals times, scores its candidates against every candidate of
+//           those holdings, and plays the first highest total; the own candidates are scored
+//           against those three picks. The plain evaluation scores against every candidate of
+//           every opponent alike, careless ones included; measured in the arena, more simulated
+//           deals alone (deep) do not play better than normal, this does. Its totals per pick
+//           are honest estimates of what a candidate takes per opponent and deal from the
+//           computer's seats (kovarin-engine calibrate measures how honest).
 
 #include <array>
 #include <cstdint>
@@ -34,8 +38,13 @@ inline constexpr std::array<StrategyKind, 6> AllStrategies = {
 // "random", "first", "easy", "normal", "deep", "strong"; and back (nothing for an unknown name).
 std::string_view strategyName(StrategyKind kind);
 std::optional<StrategyKind> strategyNamed(std::string_view name);
-// The simulated deals of an evaluating strategy (10, 100, 1000, 1000); 0 for random and first.
+// The simulated deals of an evaluating strategy (10, 100, 1000, 100); 0 for random and first.
 int simulatedDealsOf(StrategyKind kind);
+// The deals each of strong's imaginary opponents simulates from its own seat to choose, in every
+// one of strong's simulated deals: 10, as easy chooses. They come from a generator of the
+// opponent's own, seeded from strong's generator state and the seat, so strong's generator still
+// draws 39 numbers a simulated deal.
+inline constexpr int StrongOpponentDeals = 10;
 
 // The game's strength levels. Normal is the computer's seats as the rules have them play.
 enum class Strength : int { Easy, Normal, Hard };
@@ -47,7 +56,8 @@ std::string_view strengthName(Strength strength);
 StrategyKind strategyOf(Strength strength);  // easy, normal, strong
 
 // What strong finds for the 13 cards `holding`, and what some extra arrangements of the same
-// cards (a player's own, say) score against the very picks the candidates met: in every simulated
+// cards (a player's own, say) score against the very picks the candidates met (the imaginary
+// opponents' choices, made without seeing the holding): in every simulated
 // deal each extra plays the three imaginary opponents' picks, settled by the rule hand by hand (a
 // special as a block); an ILLEGAL one (back category IllegalMarker), which no candidate ever is,
 // by the settlement's rule for ILLEGAL: it loses to each pick.

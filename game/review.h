@@ -3,7 +3,9 @@
 // player's 13 cards, and what the player's own arrangement and the computer's choice are worth on
 // the same simulated deals. The review measures at the suggestion's level (AdvisorStrength, Hard):
 // the strong evaluation chooses, and the player's arrangement meets the very arrangements the
-// imaginary opponents picked in each simulated deal. It draws from a generator of its own, seeded
+// imaginary opponents picked in each simulated deal, choosing as the computer's seats do without
+// seeing the player's cards: the values are the expected result per opponent and deal against
+// the computer's opponents. It draws from a generator of its own, seeded
 // from the holding, so it changes nothing in the game and the same cards always get the same
 // review.
 

@@ -38,6 +38,7 @@ int runEngineTool(int argc, const char* const* argv, std::istream& in, std::ostr
     addSettleCommand(app, ctx);
     addBenchCommand(app, ctx);
     addArenaCommands(app, ctx);
+    addCalibrateCommand(app, ctx);
 
     // The chosen command runs as its subcommand's callback, once CLI11 has accepted the line.
     try {

@@ -102,8 +102,9 @@ TEST(EngineTool, SettleAndRows) {
 
 // The tool replays a deal as the game plays it at a strength: the same START GAME, then the
 // computer's seats choosing again through the game's own step. Normal is start as it always was.
+// Deal 6 is one where Hard plays otherwise than Normal.
 TEST(EngineTool, StartAtAStrengthPlaysAsTheGame) {
-    const std::vector<std::string> start{"start", "--seed",   "5",  "--opponents",
+    const std::vector<std::string> start{"start", "--seed",   "6",  "--opponents",
                                          "3",     "--option", "chi"};
     const auto at = [&](const char* level) {
         std::vector<std::string> args = start;
@@ -115,7 +116,7 @@ TEST(EngineTool, StartAtAStrengthPlaysAsTheGame) {
     GameState g;
     g.OpponentCount = 3;
     g.DealChoiceThreshold = DefaultDealChoiceThreshold;
-    Random rng(5);
+    Random rng(6);
     Evaluator evaluator(ListCapacity, 1);
     Strategy strategy(strategyOf(Strength::Hard));
     startGameAtStrength(g, rng, evaluator, strategy);
@@ -244,6 +245,9 @@ TEST(EngineTool, RefusesBadInput) {
         {{"arena-table", "--strategies", "first,,random", "--deals", "2"}, ""},
         {{"arena-table", "--strategies", "first,random,", "--deals", "2"}, ""},
         {{"arena-table", "--strategies", "first,random", "--deals", "x"}, ""},
+        {{"calibrate", "--strategy", "first", "--holdings", "2"}, ""},
+        {{"calibrate", "--strategy", "strong", "--holdings", "0"}, ""},
+        {{"calibrate", "--strategy", "strong", "--holdings", "2", "--option", "both"}, ""},
     };
     for (const auto& [args, input] : cases) {
         const ToolRun r = run(args, input);
