@@ -283,6 +283,16 @@ TEST(GameWindow, ResetStatisticsAsksFirst) {
         ++asked;
         return yes;
     };
+    // Enter is Close, wherever the focus is: it never asks to reset.
+    stats->show();
+    for (QWidget* focus :
+         {static_cast<QWidget*>(stats), static_cast<QWidget*>(stats->resetButton())}) {
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_Return);
+        EXPECT_EQ(asked, 0);
+        EXPECT_FALSE(stats->isVisible());
+        stats->show();
+    }
     QTest::mouseClick(stats->resetButton(), Qt::LeftButton);
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(run.window.statistics().total().played, 1);
