@@ -32,8 +32,6 @@ std::optional<Strength> strengthNamed(const QString& key) {
     return std::nullopt;
 }
 
-const char* const Tr = "kov::ui::Store";
-
 // Reads each option on its own: one that is there but not sound stays at its default and is
 // named in `lost`. Options written before the zoom or the computer's level were kept have none:
 // 100 % and normal, and nothing lost.
@@ -43,7 +41,7 @@ std::optional<GameOptions> readOptions(const IniValues& s, QStringList& lost) {
     const auto take = [&](const char* key, bool needed, const char* name, auto read) {
         const QString k = QString("options/") + key;
         if (!needed && !s.mentions(k)) return;
-        if (!read(s.value(k))) lost << QCoreApplication::translate(Tr, name);
+        if (!read(s.value(k))) lost << QCoreApplication::translate("kov::ui::Store", name);
     };
     const auto number = [&](const QString& key, qint64 low, qint64 high, int& out) {
         const auto v = s.number("options/" + key, low, high);
@@ -131,7 +129,8 @@ void readLastDeal(const IniValues& s, SettingsRecords& r) {
         if (gain) r.lastGain = static_cast<int>(*gain);
         bad = bad || !gain;
     }
-    if (bad) r.lost << QCoreApplication::translate(Tr, "the balance chart's last deal");
+    if (bad)
+        r.lost << QCoreApplication::translate("kov::ui::Store", "the balance chart's last deal");
 }
 
 }  // namespace
@@ -147,7 +146,7 @@ SettingsRecords readSettingsRecords(const IniValues& s) {
         const QString group = QString("statistics/") + OptionGroups[k];
         if (s.mentionsGroup(group) && !readOptionStatistics(s, group, r.statistics.byOption[k])) {
             r.statistics.byOption[k] = OptionStatistics{};
-            r.lost << QCoreApplication::translate(Tr, LostStatistics[k]);
+            r.lost << QCoreApplication::translate("kov::ui::Store", LostStatistics[k]);
         }
     }
     if (s.mentions("statistics/bought")) {
@@ -155,11 +154,11 @@ SettingsRecords readSettingsRecords(const IniValues& s) {
         if (bought)
             r.statistics.pointsBought = *bought;
         else
-            r.lost << QCoreApplication::translate(Tr, "the points bought");
+            r.lost << QCoreApplication::translate("kov::ui::Store", "the points bought");
     }
     readLastDeal(s, r);
     if (s.unreadableLines() > 0)
-        r.lost << QCoreApplication::translate(Tr, "lines the game could not read: %1")
+        r.lost << QCoreApplication::translate("kov::ui::Store", "lines the game could not read: %1")
                       .arg(s.unreadableLines());
     return r;
 }
