@@ -1,5 +1,6 @@
-// The store on folders of a temporary directory: what is written reads back, and damaged,
-// unreadable or foreign files give the defaults with one complaint each, never a crash.
+// The store on folders of a temporary directory: what is written reads back; a damaged value
+// falls back alone, an unreadable or foreign file gives the defaults, each with one complaint, a
+// copy of the file as it was and a sentence for the player, never a crash.
 
 #include "ui/store.h"
 
