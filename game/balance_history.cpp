@@ -20,4 +20,18 @@ HistoryAgreement squareHistory(std::vector<int>& balances, std::int64_t historyD
     return HistoryAgreement::Disagrees;
 }
 
+HistoryAgreement squareHistory(std::vector<int>& balances, std::vector<int>& gains,
+                               std::int64_t historyDeals, std::int64_t played,
+                               std::optional<int> lastBalance, std::optional<int> lastGain) {
+    const int before = balances.empty() ? 0 : balances.back();
+    const HistoryAgreement agreement = squareHistory(balances, historyDeals, played, lastBalance);
+    if (balances.empty()) {
+        gains.clear();
+    } else if (agreement == HistoryAgreement::Mended) {
+        gains.push_back(lastGain.value_or(balances.back() - before));
+        if (gains.size() > balances.size()) gains.erase(gains.begin());
+    }
+    return agreement;
+}
+
 }  // namespace kov

@@ -24,4 +24,11 @@ enum class HistoryAgreement {
 HistoryAgreement squareHistory(std::vector<int>& balances, std::int64_t historyDeals,
                                std::int64_t played, std::optional<int> lastBalance);
 
+// The same for a history that keeps each deal's gain beside its balance (as many of them): a
+// completed deal's gain is `lastGain`, or when the statistics hold none, its balance less the one
+// before.
+HistoryAgreement squareHistory(std::vector<int>& balances, std::vector<int>& gains,
+                               std::int64_t historyDeals, std::int64_t played,
+                               std::optional<int> lastBalance, std::optional<int> lastGain);
+
 }  // namespace kov

@@ -61,5 +61,24 @@ TEST(BalanceHistory, AnyOtherDisagreesAndIsEmptied) {
     }
 }
 
+// The gains follow the balances: the completed deal's own gain, derived when the statistics hold
+// none, the oldest dropped with the oldest balance, none left when the balances are emptied.
+TEST(BalanceHistory, TheGainsFollowTheBalances) {
+    std::vector<int> balances{46, 32}, gains{6, -14};
+    EXPECT_EQ(squareHistory(balances, gains, 2, 3, 52, 0), HistoryAgreement::Mended);
+    EXPECT_EQ(gains, (std::vector<int>{6, -14, 0}));  // 20 points bought before that deal
+    EXPECT_EQ(squareHistory(balances, gains, 3, 4, 50, std::nullopt), HistoryAgreement::Mended);
+    EXPECT_EQ(gains, (std::vector<int>{6, -14, 0, -2}));
+    balances.assign(BalanceHistoryLimit, 1);
+    gains.assign(BalanceHistoryLimit, 1);
+    gains.front() = 9;
+    EXPECT_EQ(squareHistory(balances, gains, 9000, 9001, 3, 2), HistoryAgreement::Mended);
+    EXPECT_EQ(gains.size(), BalanceHistoryLimit);
+    EXPECT_EQ(gains.front(), 1);
+    EXPECT_EQ(gains.back(), 2);
+    EXPECT_EQ(squareHistory(balances, gains, 9000, 9003, 3, 2), HistoryAgreement::Disagrees);
+    EXPECT_TRUE(gains.empty());
+}
+
 }  // namespace
 }  // namespace kov

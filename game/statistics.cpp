@@ -23,10 +23,30 @@ void Statistics::record(ScoringOption option, int gain, int balanceAfter) {
         ++s.tied;
     }
     balances.push_back(balanceAfter);
-    if (balances.size() > BalanceHistoryLimit)
-        balances.erase(
-            balances.begin(),
-            balances.begin() + static_cast<std::ptrdiff_t>(balances.size() - BalanceHistoryLimit));
+    gains.push_back(gain);
+    keepRecentDeals(balances, gains);
+}
+
+void keepRecentDeals(std::vector<int>& balances, std::vector<int>& gains) {
+    for (std::vector<int>* series : {&balances, &gains})
+        if (series->size() > BalanceHistoryLimit)
+            series->erase(series->begin(),
+                          series->end() - static_cast<std::ptrdiff_t>(BalanceHistoryLimit));
+}
+
+std::vector<int> gainsOfBalances(const std::vector<int>& balances) {
+    std::vector<int> gains(balances.size());
+    for (std::size_t i = 0; i < balances.size(); ++i)
+        gains[i] = i == 0 ? balances[0] : balances[i] - balances[i - 1];
+    return gains;
+}
+
+std::vector<std::int64_t> resultsSeries(const std::vector<int>& gains) {
+    std::vector<std::int64_t> series;
+    std::int64_t sum = 0;
+    for (int g : gains)
+        series.push_back(sum += g);
+    return series;
 }
 
 OptionStatistics Statistics::total() const {

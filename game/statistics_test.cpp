@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "game/balance_limits.h"
+#include "game/game_flow.h"
+
 namespace kov {
 namespace {
 
@@ -51,6 +54,35 @@ TEST(Statistics, BalanceSeriesKeepsTheMostRecentDeals) {
     ASSERT_EQ(s.balances.size(), BalanceHistoryLimit);
     EXPECT_EQ(s.balances.front(), 10);
     EXPECT_EQ(s.of(ScoringOption::Chi).played, static_cast<int>(BalanceHistoryLimit) + 10);
+}
+
+// Points bought move the balance but not the results: the chart's line adds up the gains alone;
+// a history kept before the gains were reads them from its balances, as its chart did.
+TEST(Statistics, PointsBoughtAreNoWinnings) {
+    Statistics s;
+    s.recordPurchase(20);
+    s.record(ScoringOption::Chi, -5, 15);
+    s.recordPurchase(100);
+    s.record(ScoringOption::Chi, 3, 118);
+    EXPECT_EQ(s.pointsBought, 120);
+    EXPECT_EQ(s.total().pointsWon, 3);
+    EXPECT_EQ(s.gains, (std::vector<int>{-5, 3}));
+    EXPECT_EQ(resultsSeries(s.gains), (std::vector<std::int64_t>{-5, -2}));
+    EXPECT_EQ(gainsOfBalances({46, 32, 32}), (std::vector<int>{46, -14, 0}));
+    EXPECT_EQ(resultsSeries(gainsOfBalances({46, 32, 32})),
+              (std::vector<std::int64_t>{46, 32, 32}));
+}
+
+// The balances a deal can leave: at three opponents and two units a deal starts from 108 points
+// and may lose 26 to each opponent per unit (a dragon settles as a block).
+TEST(BalanceLimits, TheLowestBalanceADealCanLeave) {
+    EXPECT_EQ(LargestPairingPoints, 26);
+    EXPECT_EQ(LargestDealGain, 156);
+    EXPECT_EQ(LowestBalance, -48);
+    GameState g;
+    g.OpponentCount = MostOpponents;
+    g.UnitStake = LargestStake;
+    EXPECT_EQ(pointsNeeded(g), MostOpponents * LargestStake * ChiCoverPerUnit);
 }
 
 }  // namespace

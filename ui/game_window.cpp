@@ -50,9 +50,21 @@ GameWindow::GameWindow(CardLibrary& cards, Store store, int threads) : store_(st
         table_->setStrength(o.strength);
     }
     statisticsWindow_->setStatistics(statistics_);
+    // Told once the window is up, beside the table rather than in front of it.
+    if (!loaded.damage.isEmpty())
+        QMetaObject::invokeMethod(
+            this,
+            [this, text = loaded.damage] {
+                if (showStoreProblem) showStoreProblem(text);
+            },
+            Qt::QueuedConnection);
 
+    connect(table_, &MainWindow::pointsBought, this, [this](int points) {
+        statistics_.recordPurchase(points);
+        statisticsWindow_->setStatistics(statistics_);
+    });
     connect(table_, &MainWindow::optionsChanged, this,
-            [this] { store_.saveOptions(currentOptions()); });
+            [this] { store_.saveSettings(currentOptions(), statistics_); });
     connect(table_, &MainWindow::dealSettled, this, &GameWindow::onDealSettled);
     connect(table_, &MainWindow::phaseShown, this, &GameWindow::onPhaseShown);
     connect(statisticsWindow_, &StatisticsWindow::resetRequested, this,

@@ -35,7 +35,9 @@ class GameWindow : public QMainWindow {
 
     // Asked before a deal in progress is abandoned; true quits. Tests replace it.
     std::function<bool()> confirmQuit;
-    // Shows the player why nothing more is saved (once, when saving stops). Tests replace it.
+    // Shows the player, without stopping the game, why nothing more is saved (once, when saving
+    // stops) or what stored values were lost at the start and where their copy is. Tests replace
+    // it.
     std::function<void(const QString&)> showStoreProblem;
 
     // The options as they stand on the table.

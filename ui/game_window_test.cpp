@@ -201,6 +201,48 @@ TEST(GameWindow, AnUnwritableStoreShowsOneMessageAndTheGamePlays) {
     EXPECT_TRUE(shown[0].contains(dir.path() + "/config/kovarin32.conf")) << shown[0].toStdString();
 }
 
+// A settings file with a bad number of opponents: the game starts with its 123 points, tells the
+// player once, beside the table, what was lost and where the copy is.
+TEST(GameWindow, ADamagedSettingsFileIsToldOnceAndItsBalanceKept) {
+    QTemporaryDir dir;
+    QDir().mkpath(dir.path() + "/config");
+    QFile file(dir.path() + "/config/kovarin32.conf");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "version=1\n[options]\nopponents=7\nstake=1\nscoring=chi\nhandOrder=suit\n"
+        "points=123\n");
+    file.close();
+    Session run(dir);
+    QStringList shown;
+    run.window.showStoreProblem = [&shown](const QString& text) { shown.push_back(text); };
+    QCoreApplication::processEvents();
+    EXPECT_EQ(run.g().PlayerPoints, 123);
+    EXPECT_EQ(run.g().OpponentCount, 1);
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].contains("the number of opponents")) << shown[0].toStdString();
+    EXPECT_TRUE(shown[0].contains("kovarin32.conf.damaged")) << shown[0].toStdString();
+}
+
+// Points bought are counted apart: no winnings, no climb on the chart, named beneath it, kept.
+TEST(GameWindow, PointsBoughtAreNoWinnings) {
+    QTemporaryDir dir;
+    {
+        Session run(dir);
+        run.playDeal();  // buys 20 first
+        const Statistics& s = run.window.statistics();
+        EXPECT_EQ(s.pointsBought, 20);
+        EXPECT_EQ(s.total().pointsWon + s.total().pointsLost,
+                  std::abs(static_cast<std::int64_t>(s.gains.back())));
+        EXPECT_EQ(run.window.statisticsWindow()->chart()->series(),
+                  std::vector<std::int64_t>{s.gains.back()});
+        EXPECT_TRUE(run.window.statisticsWindow()->boughtText().contains("20"));
+        run.window.close();
+    }
+    Session again(dir);
+    EXPECT_EQ(again.window.statistics().pointsBought, 20);
+    EXPECT_EQ(again.window.statistics().gains.size(), 1u);
+}
+
 // View -> Zoom: the window grows with the table, one entry is ticked, and the zoom is remembered.
 TEST(GameWindow, ZoomFromTheViewMenuIsRemembered) {
     QTemporaryDir dir;
@@ -283,6 +325,16 @@ TEST(GameWindow, ResetStatisticsAsksFirst) {
         ++asked;
         return yes;
     };
+    // Enter is Close, wherever the focus is: it never asks to reset.
+    stats->show();
+    for (QWidget* focus :
+         {static_cast<QWidget*>(stats), static_cast<QWidget*>(stats->resetButton())}) {
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_Return);
+        EXPECT_EQ(asked, 0);
+        EXPECT_FALSE(stats->isVisible());
+        stats->show();
+    }
     QTest::mouseClick(stats->resetButton(), Qt::LeftButton);
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(run.window.statistics().total().played, 1);

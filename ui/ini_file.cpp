@@ -1,8 +1,10 @@
 #include "ui/ini_file.h"
 
+#include <algorithm>
+
 namespace kov::ui {
 
-std::optional<IniValues> IniValues::parse(const QByteArray& bytes) {
+IniValues IniValues::parse(const QByteArray& bytes) {
     IniValues s;
     QString group;
     for (const QByteArray& raw : bytes.split('\n')) {
@@ -14,13 +16,27 @@ std::optional<IniValues> IniValues::parse(const QByteArray& bytes) {
             continue;
         }
         const qsizetype eq = line.indexOf('=');
-        if (eq <= 0) return std::nullopt;
+        if (eq <= 0) {
+            ++s.unreadable_;
+            continue;
+        }
         QString key = line.left(eq).trimmed().replace('\\', '/');
         if (!group.isEmpty()) key = group + '/' + key;
-        if (s.values_.contains(key)) return std::nullopt;
+        if (s.mentions(key)) {
+            s.values_.remove(key);
+            ++s.twice_[key];
+            continue;
+        }
         s.values_.insert(key, line.mid(eq + 1).trimmed());
     }
     return s;
+}
+
+bool IniValues::mentionsGroup(const QString& group) const {
+    const QString prefix = group + '/';
+    const auto inGroup = [&prefix](const QString& key) { return key.startsWith(prefix); };
+    return std::any_of(values_.keyBegin(), values_.keyEnd(), inGroup) ||
+           std::any_of(twice_.keyBegin(), twice_.keyEnd(), inGroup);
 }
 
 std::optional<qint64> IniValues::number(const QString& key, qint64 low, qint64 high) const {

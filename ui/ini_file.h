@@ -15,10 +15,18 @@ namespace kov::ui {
 class IniValues {
   public:
     // "[group]" lines, "name=value" lines (a backslash in a name separates groups), blank lines
-    // and ";" comments; "[General]" is no group. Anything else, or a name given twice, is not ours.
-    static std::optional<IniValues> parse(const QByteArray& bytes);
+    // and ";" comments; "[General]" is no group. Any other line is counted as unreadable and left
+    // out; a name given twice keeps neither value.
+    static IniValues parse(const QByteArray& bytes);
 
     bool contains(const QString& key) const { return values_.contains(key); }
+    // Whether the file names the key, with a value or twice.
+    bool mentions(const QString& key) const {
+        return values_.contains(key) || twice_.contains(key);
+    }
+    // Whether any key lies in the group ("a/b" for a group within a group).
+    bool mentionsGroup(const QString& group) const;
+    int unreadableLines() const { return unreadable_; }
     QString value(const QString& key) const { return values_.value(key); }
     // The value as a whole number within [low, high]; nothing when absent, not a number or out of
     // bounds.
@@ -26,6 +34,8 @@ class IniValues {
 
   private:
     QMap<QString, QString> values_;
+    QMap<QString, int> twice_;  // the names given more than once
+    int unreadable_ = 0;
 };
 
 // Builds a settings file line by line, in the order given: "[group]" lines and "name=value" lines

@@ -295,6 +295,7 @@ void MainWindow::onSettingsCommand(SettingsControl id) {
         if (p.button == id) {
             game_.PlayerPoints += p.amount;
             setPoints(game_.PlayerPoints);
+            emit pointsBought(p.amount);
         }
     for (const SettingChoice& c : SettingChoices)
         if (c.button == id) {

@@ -88,6 +88,8 @@ class MainWindow : public QWidget {
   signals:
     // An option, the hand order or the points changed on a panel.
     void optionsChanged();
+    // Points bought on the settings panel (before optionsChanged).
+    void pointsBought(int points);
     // The player committed and the deal is settled: resultsView() and PendingPoints hold it.
     void dealSettled();
     // The view of another phase is shown.

@@ -37,8 +37,8 @@ BalanceChart::BalanceChart(QWidget* parent) : QWidget(parent) {
     setMinimumSize(480, 220);
 }
 
-void BalanceChart::setBalances(std::vector<int> balances) {
-    balances_ = std::move(balances);
+void BalanceChart::setSeries(std::vector<std::int64_t> series) {
+    balances_ = std::move(series);
     update();
 }
 
@@ -54,13 +54,15 @@ void BalanceChart::paintEvent(QPaintEvent*) {
         return;
     }
     const auto [lo, hi] = std::minmax_element(balances_.begin(), balances_.end());
-    const int low = std::min(*lo, 0), high = std::max(*hi, 0);
+    const std::int64_t low = std::min<std::int64_t>(*lo, 0), high = std::max<std::int64_t>(*hi, 0);
     const int labelWidth = std::max(fm.horizontalAdvance(QString::number(low)),
                                     fm.horizontalAdvance(QString::number(high))) +
                            10;
     const QRect plot = rect().adjusted(labelWidth, 10, -10, -10 - fm.height());
-    const double span = std::max(1, high - low);
-    const auto yOf = [&](int v) { return plot.bottom() - (v - low) / span * plot.height(); };
+    const double span = static_cast<double>(std::max<std::int64_t>(1, high - low));
+    const auto yOf = [&](std::int64_t v) {
+        return plot.bottom() - static_cast<double>(v - low) / span * plot.height();
+    };
     const std::size_t n = balances_.size();
     const auto xOf = [&](std::size_t i) {
         return n == 1 ? plot.center().x()
@@ -69,12 +71,12 @@ void BalanceChart::paintEvent(QPaintEvent*) {
     };
     // Axis labels: the highest, zero and the lowest balance; the deal count below.
     p.setPen(Qt::black);
-    for (int v : {high, 0, low})
+    for (std::int64_t v : {high, std::int64_t{0}, low})
         p.drawText(QRectF(0, yOf(v) - fm.height() / 2.0, labelWidth - 5, fm.height()),
                    Qt::AlignRight | Qt::AlignVCenter, QString::number(v));
     p.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), fm.height()), Qt::AlignCenter,
-               n == 1 ? tr("balance after the one deal played")
-                      : tr("balance after each of the last %1 deals").arg(n));
+               n == 1 ? tr("the result of the one deal played")
+                      : tr("the results of the last %1 deals added up").arg(n));
     p.setPen(QPen(Qt::gray, 1, Qt::DashLine));
     p.drawLine(QPointF(plot.left(), yOf(0)), QPointF(plot.right(), yOf(0)));
     p.setRenderHint(QPainter::Antialiasing);
@@ -105,8 +107,12 @@ StatisticsWindow::StatisticsWindow(QWidget* parent) : QDialog(parent) {
         }
     }
     chart_ = new BalanceChart;
+    bought_ = new QLabel;
     reset_ = new QPushButton(tr("Reset statistics"));
     auto* close = new QPushButton(tr("Close"));
+    // Enter closes, even with the focus on Reset: only a click or Space resets.
+    close->setDefault(true);
+    reset_->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(reset_);
     buttons->addStretch();
@@ -114,6 +120,7 @@ StatisticsWindow::StatisticsWindow(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(chart_);
+    layout->addWidget(bought_);
     layout->addLayout(buttons);
 
     confirmReset = [this] {
@@ -140,7 +147,13 @@ void StatisticsWindow::setStatistics(const Statistics& statistics) {
         cells_[6][c]->setText(s.played > 0 ? signedText(s.best) : "-");
         cells_[7][c]->setText(s.played > 0 ? signedText(s.worst) : "-");
     }
-    chart_->setBalances(statistics.balances);
+    chart_->setSeries(resultsSeries(statistics.gains));
+    bought_->setText(
+        tr("Points bought: %1, not counted as winnings.").arg(statistics.pointsBought));
+}
+
+QString StatisticsWindow::boughtText() const {
+    return bought_->text();
 }
 
 QString StatisticsWindow::cell(int row, int column) const {

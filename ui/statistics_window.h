@@ -1,7 +1,7 @@
 #pragma once
 // The statistics: per scoring option the deals played, won, lost and tied, the points won and
-// lost, the best and worst deal; the balance over the deals played as a chart; and "Reset
-// statistics", which asks first.
+// lost, the best and worst deal; the deals' results added up as a chart, with the points bought
+// named beneath it (they are no winnings); and "Reset statistics", which asks first.
 
 #include <QDialog>
 #include <functional>
@@ -13,18 +13,20 @@ class QPushButton;
 
 namespace kov::ui {
 
-// The balance after each deal, oldest at the left, with the zero line and the extremes.
+// The deals' results added up, one point a deal, oldest at the left, with the zero line and the
+// extremes.
 class BalanceChart : public QWidget {
     Q_OBJECT
   public:
     explicit BalanceChart(QWidget* parent = nullptr);
-    void setBalances(std::vector<int> balances);
+    void setSeries(std::vector<std::int64_t> series);
+    const std::vector<std::int64_t>& series() const { return balances_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    std::vector<int> balances_;
+    std::vector<std::int64_t> balances_;
 };
 
 class StatisticsWindow : public QDialog {
@@ -37,6 +39,9 @@ class StatisticsWindow : public QDialog {
     // worst), column 0 chi option, 1 set option, 2 all.
     QString cell(int row, int column) const;
     QPushButton* resetButton() const { return reset_; }
+    const BalanceChart* chart() const { return chart_; }
+    // The line beneath the chart on the points bought.
+    QString boughtText() const;
 
     // Asked before resetting; true resets. Tests replace it.
     std::function<bool()> confirmReset;
@@ -47,6 +52,7 @@ class StatisticsWindow : public QDialog {
   private:
     QLabel* cells_[8][3] = {};
     BalanceChart* chart_;
+    QLabel* bought_;
     QPushButton* reset_;
 };
 

@@ -18,6 +18,10 @@ namespace {
 
 constexpr qint64 LargestFile = 1 << 20;  // anything larger is not ours
 
+QString damagedCopyPath(const QString& path) {
+    return path + ".damaged";
+}
+
 // A file we may read: a regular, readable file of sensible size.
 enum class FileState { Absent, Usable, Unusable };
 FileState fileState(const QString& path) {
@@ -53,14 +57,77 @@ Store::Store(const QString& configFolder, const QString& dataFolder)
     writeFile = saveFile;
 }
 
-void Store::complain(const QString& path, const char* what) {
+void Store::complain(const QString& path, const QString& what) {
     if (warn) warn(QString("kovarin32: %1: %2").arg(path, what));
 }
 
 Store::Loaded Store::load() {
+    damage_.clear();
     const std::optional<int> last = loadSettings();
     loadHistory(last);
-    return {options_, statistics_};
+    return {options_, statistics_, damage_.join("\n\n")};
+}
+
+bool Store::keepCopy(const QString& path, const std::optional<QByteArray>& bytes) {
+    if (!saving_) return false;
+    const QString copy = damagedCopyPath(path);
+    bool copied = false;
+    if (bytes) {
+        copied = writeFile && writeFile(copy, *bytes);
+    } else {  // too large to read: copied as it stands
+        QFile::remove(copy);
+        copied = QFile::copy(path, copy);
+    }
+    if (!copied) stop(copy);  // nothing may write over the only copy
+    return copied;
+}
+
+namespace {
+QString nativePath(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+}  // namespace
+
+void Store::settingsLost(const QString& path, const QStringList& lost, bool copied) {
+    const QString kept =
+        copied ? QString("; the file as it was is kept in %1").arg(damagedCopyPath(path))
+               : QString();
+    QString sentence;
+    if (lost.isEmpty()) {
+        complain(path, "cannot be read; using the defaults" + kept);
+        sentence = QCoreApplication::translate(
+                       "kov::ui::Store",
+                       "%1 could not be read: the options, the balance and the statistics start "
+                       "from the defaults.")
+                       .arg(nativePath(path));
+    } else {
+        complain(
+            path,
+            QString("could not use %1; those start from the defaults").arg(lost.join(", ")) + kept);
+        sentence = QCoreApplication::translate(
+                       "kov::ui::Store",
+                       "Some of what %1 held could not be used and starts from the defaults: %2. "
+                       "The rest is kept.")
+                       .arg(nativePath(path),
+                            lost.join(QCoreApplication::translate("kov::ui::Store", ", ")));
+    }
+    if (copied)
+        sentence +=
+            ' ' + QCoreApplication::translate("kov::ui::Store", "The file as it was is kept in %1.")
+                      .arg(nativePath(damagedCopyPath(path)));
+    damage_ << sentence;
+}
+
+void Store::historyLost(bool copied) {
+    QString sentence =
+        QCoreApplication::translate("kov::ui::Store",
+                                    "The balance chart in %1 could not be used and starts afresh.")
+            .arg(nativePath(historyPath_));
+    if (copied)
+        sentence +=
+            ' ' + QCoreApplication::translate("kov::ui::Store", "The file as it was is kept in %1.")
+                      .arg(nativePath(damagedCopyPath(historyPath_)));
+    damage_ << sentence;
 }
 
 // The options and statistics, with the balance of the last deal counted, which the settings hold
@@ -72,53 +139,72 @@ std::optional<int> Store::loadSettings() {
         case FileState::Absent:
             return std::nullopt;
         case FileState::Unusable:
-            complain(settingsPath_, "cannot be read; using the defaults");
+            // A folder in its place cannot be copied, nor written over.
+            settingsLost(settingsPath_, {},
+                         QFileInfo(settingsPath_).isFile() && keepCopy(settingsPath_, {}));
             return std::nullopt;
         case FileState::Usable:
             break;
     }
     const std::optional<QByteArray> bytes = readFile(settingsPath_);
-    const std::optional<IniValues> values = bytes ? IniValues::parse(*bytes) : std::nullopt;
-    const std::optional<SettingsRecords> records =
-        values ? readSettingsRecords(*values) : std::nullopt;
-    if (!records) {
-        complain(settingsPath_, "is damaged; using the defaults");
+    const SettingsRecords records =
+        bytes ? readSettingsRecords(IniValues::parse(*bytes)) : SettingsRecords{};
+    if (!bytes || !records.ours) {
+        settingsLost(settingsPath_, {}, keepCopy(settingsPath_, bytes));
         return std::nullopt;
     }
-    options_ = records->options;
-    statistics_ = records->statistics;
-    return records->lastBalance;
+    if (!records.lost.isEmpty())
+        settingsLost(settingsPath_, records.lost, keepCopy(settingsPath_, bytes));
+    options_ = records.options;
+    statistics_ = records.statistics;
+    lastGain_ = records.lastGain;
+    return records.lastBalance;
 }
 
 // The balances, squared with the statistics just read; a mended history is written at once.
 void Store::loadHistory(std::optional<int> last) {
     std::optional<HistoryFile> h;
+    std::optional<QByteArray> bytes;
     const FileState historyState = fileState(historyPath_);
     switch (historyState) {
         case FileState::Absent:
-            h = HistoryFile{{}, 0};
+            h = HistoryFile{{}, {}, 0};
             break;
         case FileState::Unusable:
             complain(historyPath_, "cannot be read; starting an empty history");
+            historyLost(QFileInfo(historyPath_).isFile() && keepCopy(historyPath_, {}));
             break;
         case FileState::Usable:
-            if (const std::optional<QByteArray> bytes = readFile(historyPath_))
-                h = readHistory(*bytes);
-            if (!h) complain(historyPath_, "is damaged; starting an empty history");
+            bytes = readFile(historyPath_);
+            if (bytes) h = readHistory(*bytes);
+            if (!h) {
+                complain(historyPath_, "is damaged; starting an empty history");
+                historyLost(keepCopy(historyPath_, bytes));
+            }
             break;
     }
     if (!h) return;
     HistoryAgreement agreement = HistoryAgreement::Agrees;
     if (h->deals)
-        agreement = squareHistory(h->balances, *h->deals, statistics_.total().played, last);
-    if (agreement == HistoryAgreement::Disagrees && historyState == FileState::Usable)
+        agreement = squareHistory(h->balances, h->gains, *h->deals, statistics_.total().played,
+                                  last, lastGain_);
+    if (agreement == HistoryAgreement::Disagrees && historyState == FileState::Usable) {
         complain(historyPath_, "does not match the statistics; starting an empty history");
+        historyLost(keepCopy(historyPath_, bytes));
+    }
     statistics_.balances = std::move(h->balances);
+    statistics_.gains = std::move(h->gains);
     if (agreement == HistoryAgreement::Mended && saving_ && !writeHistory()) stop(historyPath_);
 }
 
 void Store::saveOptions(const GameOptions& options) {
     options_ = options;
+    write(false);
+}
+
+void Store::saveSettings(const GameOptions& options, const Statistics& statistics) {
+    options_ = options;
+    statistics_ = statistics;
     write(false);
 }
 
@@ -159,8 +245,8 @@ bool Store::writeSettings() {
 }
 
 bool Store::writeHistory() {
-    return writeFile &&
-           writeFile(historyPath_, historyText(statistics_.balances, statistics_.total().played));
+    return writeFile && writeFile(historyPath_, historyText(statistics_.balances, statistics_.gains,
+                                                            statistics_.total().played));
 }
 
 }  // namespace kov::ui

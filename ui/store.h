@@ -11,13 +11,16 @@
 // balance, the statistics, which count the deals, and the last balance of the history); the
 // history file is written after it and carries its own count of deals, so a history one deal
 // behind (killed between the two files) is completed from the settings, and written at once, and
-// one from before a reset is dropped. A file
-// that cannot be read or holds anything unexpected gives the defaults and one line on stderr; the
-// next change writes a sound file again. The first write that fails stops all saving for the
-// session: one line on stderr, one message for the player, and the game goes on.
+// one from before a reset is dropped. Each stored value is checked on its own: one that is not
+// sound (or a file that cannot be read at all) falls back to its default alone, and the file as
+// it was is copied beside it ("kovarin32.conf.damaged") before anything can write over it, with
+// one line on stderr and a sentence for the player naming what was lost and where the copy is.
+// The first write that fails stops all saving for the session: one line on stderr, one message
+// for the player, and the game goes on.
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -62,12 +65,16 @@ class Store {
     struct Loaded {
         std::optional<GameOptions> options;  // nothing when nothing sound is stored
         Statistics statistics;
+        // For the player, when anything stored was lost: what, and where the copies are; else "".
+        QString damage;
     };
     // Reads both files. At most one complaint per file.
     Loaded load();
 
     // Replace the stored options or statistics.
     void saveOptions(const GameOptions& options);
+    // The options with the statistics (points bought): the settings file alone.
+    void saveSettings(const GameOptions& options, const Statistics& statistics);
     void saveStatistics(const Statistics& statistics);
     // A finished deal: the options with the balance it left and the statistics that count it.
     void saveDeal(const GameOptions& options, const Statistics& statistics);
@@ -82,11 +89,18 @@ class Store {
     bool writeSettings();
     bool writeHistory();
     void stop(const QString& path);
-    void complain(const QString& path, const char* what);
+    void complain(const QString& path, const QString& what);
+    // Copies a damaged file beside it, before anything writes over it; false when it cannot (and
+    // then nothing more is written).
+    bool keepCopy(const QString& path, const std::optional<QByteArray>& bytes);
+    void settingsLost(const QString& path, const QStringList& lost, bool copied);
+    void historyLost(bool copied);
 
     QString settingsPath_, historyPath_;
     std::optional<GameOptions> options_;
     Statistics statistics_;
+    std::optional<int> lastGain_;  // the last deal's gain the settings hold, for mending
+    QStringList damage_;
     bool saving_ = true;
 };
 

@@ -1,6 +1,9 @@
 #include "ui/store_records.h"
 
+#include <QCoreApplication>
 #include <limits>
+
+#include "game/balance_limits.h"
 
 #include "ui/zoom_steps.h"
 
@@ -29,37 +32,57 @@ std::optional<Strength> strengthNamed(const QString& key) {
     return std::nullopt;
 }
 
-// Options from the settings file; "bad" when present but not sound.
-std::optional<GameOptions> readOptions(const IniValues& s, bool& bad) {
-    if (!s.contains("options/opponents")) return std::nullopt;
-    const auto opponents = s.number("options/opponents", 1, 3);
-    const auto stake = s.number("options/stake", 1, 2);
-    const QString scoring = s.value("options/scoring");
-    const QString order = s.value("options/handOrder");
-    const auto points = s.number("options/points", -PointsLimit, PointsLimit);
-    // Files written before the zoom was kept have none: 100 %.
-    const auto zoom = s.contains("options/zoom") ? s.number("options/zoom", 100, 200) : 100;
-    // Files written before the computer's level was kept have none: normal.
-    const QString strength =
-        s.contains("options/strength") ? s.value("options/strength") : QStringLiteral("normal");
-    const auto level = strengthNamed(strength);
-    if (!opponents || !stake || !points || !zoom || !isZoomStep(static_cast<int>(*zoom)) ||
-        !level || (scoring != "chi" && scoring != "set") ||
-        (order != "suit" && order != "number")) {
-        bad = true;
-        return std::nullopt;
-    }
+// Reads each option on its own: one that is there but not sound stays at its default and is
+// named in `lost`. Options written before the zoom or the computer's level were kept have none:
+// 100 % and normal, and nothing lost.
+std::optional<GameOptions> readOptions(const IniValues& s, QStringList& lost) {
+    if (!s.mentionsGroup("options")) return std::nullopt;
     GameOptions o;
-    o.opponents = static_cast<int>(*opponents);
-    o.stake = static_cast<int>(*stake);
-    o.scoring = scoring == "chi" ? ScoringOption::Chi : ScoringOption::Set;
-    o.handOrder = order == "suit" ? HandOrder::BySuit : HandOrder::ByCardNumber;
-    o.points = static_cast<int>(*points);
-    o.zoom = static_cast<int>(*zoom);
-    o.strength = *level;
+    const auto take = [&](const char* key, bool needed, const char* name, auto read) {
+        const QString k = QString("options/") + key;
+        if (!needed && !s.mentions(k)) return;
+        if (!read(s.value(k))) lost << QCoreApplication::translate("kov::ui::Store", name);
+    };
+    const auto number = [&](const QString& key, qint64 low, qint64 high, int& out) {
+        const auto v = s.number("options/" + key, low, high);
+        if (v) out = static_cast<int>(*v);
+        return v.has_value();
+    };
+    take("opponents", true, QT_TRANSLATE_NOOP("kov::ui::Store", "the number of opponents"),
+         [&](const QString&) { return number("opponents", 1, MostOpponents, o.opponents); });
+    take("stake", true, QT_TRANSLATE_NOOP("kov::ui::Store", "the stake"),
+         [&](const QString&) { return number("stake", 1, LargestStake, o.stake); });
+    take("scoring", true, QT_TRANSLATE_NOOP("kov::ui::Store", "the scoring option"),
+         [&](const QString& v) {
+             if (v != "chi" && v != "set") return false;
+             o.scoring = v == "chi" ? ScoringOption::Chi : ScoringOption::Set;
+             return true;
+         });
+    take("handOrder", true, QT_TRANSLATE_NOOP("kov::ui::Store", "the hand order"),
+         [&](const QString& v) {
+             if (v != "suit" && v != "number") return false;
+             o.handOrder = v == "suit" ? HandOrder::BySuit : HandOrder::ByCardNumber;
+             return true;
+         });
+    take("points", true, QT_TRANSLATE_NOOP("kov::ui::Store", "the balance"),
+         [&](const QString&) { return number("points", LowestBalance, HighestBalance, o.points); });
+    take("zoom", false, QT_TRANSLATE_NOOP("kov::ui::Store", "the zoom"), [&](const QString&) {
+        int zoom = 100;
+        if (!number("zoom", 100, 200, zoom) || !isZoomStep(zoom)) return false;
+        o.zoom = zoom;
+        return true;
+    });
+    take("strength", false, QT_TRANSLATE_NOOP("kov::ui::Store", "the computer's level"),
+         [&](const QString& v) {
+             const auto level = strengthNamed(v);
+             if (level) o.strength = *level;
+             return level.has_value();
+         });
     return o;
 }
 
+// One scoring option's statistics, sound only as a whole: the deals add up, and every deal's
+// gain lies within what a deal can move.
 bool readOptionStatistics(const IniValues& s, const QString& group, OptionStatistics& out) {
     const qint64 most = std::numeric_limits<qint32>::max();
     const qint64 mostPoints = std::numeric_limits<qint64>::max();
@@ -69,11 +92,14 @@ bool readOptionStatistics(const IniValues& s, const QString& group, OptionStatis
     const auto tied = s.number(group + "/tied", 0, most);
     const auto pointsWon = s.number(group + "/pointsWon", 0, mostPoints);
     const auto pointsLost = s.number(group + "/pointsLost", 0, mostPoints);
-    const auto best = s.number(group + "/best", -PointsLimit, PointsLimit);
-    const auto worst = s.number(group + "/worst", -PointsLimit, PointsLimit);
+    const auto best = s.number(group + "/best", -LargestDealGain, LargestDealGain);
+    const auto worst = s.number(group + "/worst", -LargestDealGain, LargestDealGain);
     if (!played || !won || !lost || !tied || !pointsWon || !pointsLost || !best || !worst)
         return false;
     if (*won + *lost + *tied != *played || *best < *worst) return false;
+    if (*pointsWon < *won || *pointsWon > *won * LargestDealGain || *pointsLost < *lost ||
+        *pointsLost > *lost * LargestDealGain)
+        return false;
     out = {*played,
            *won,
            *lost,
@@ -85,24 +111,55 @@ bool readOptionStatistics(const IniValues& s, const QString& group, OptionStatis
     return true;
 }
 
-}  // namespace
+const char* const LostStatistics[] = {
+    QT_TRANSLATE_NOOP("kov::ui::Store", "the statistics of the chi option"),
+    QT_TRANSLATE_NOOP("kov::ui::Store", "the statistics of the set option"),
+};
 
-std::optional<SettingsRecords> readSettingsRecords(const IniValues& s) {
-    if (s.number("version", FormatVersion, FormatVersion) == std::nullopt) return std::nullopt;
-    SettingsRecords r;
+// The balance and gain of the last deal counted, kept for mending the history.
+void readLastDeal(const IniValues& s, SettingsRecords& r) {
     bool bad = false;
-    r.options = readOptions(s, bad);
-    for (std::size_t k = 0; k < 2 && !bad; ++k) {
-        const QString group = QString("statistics/") + OptionGroups[k];
-        if (s.contains(group + "/played"))
-            bad = !readOptionStatistics(s, group, r.statistics.byOption[k]);
-    }
-    if (!bad && s.contains("history/last")) {
-        const auto last = s.number("history/last", -PointsLimit, PointsLimit);
+    if (s.mentions("history/last")) {
+        const auto last = s.number("history/last", LowestBalance, HighestBalance);
         if (last) r.lastBalance = static_cast<int>(*last);
         bad = !last;
     }
-    if (bad) return std::nullopt;
+    if (s.mentions("history/lastGain")) {
+        const auto gain = s.number("history/lastGain", -LargestDealGain, LargestDealGain);
+        if (gain) r.lastGain = static_cast<int>(*gain);
+        bad = bad || !gain;
+    }
+    if (bad)
+        r.lost << QCoreApplication::translate("kov::ui::Store", "the balance chart's last deal");
+}
+
+}  // namespace
+
+SettingsRecords readSettingsRecords(const IniValues& s) {
+    SettingsRecords r;
+    if (s.number("version", FormatVersion, FormatVersion) == std::nullopt) {
+        r.ours = false;
+        return r;
+    }
+    r.options = readOptions(s, r.lost);
+    for (std::size_t k = 0; k < 2; ++k) {
+        const QString group = QString("statistics/") + OptionGroups[k];
+        if (s.mentionsGroup(group) && !readOptionStatistics(s, group, r.statistics.byOption[k])) {
+            r.statistics.byOption[k] = OptionStatistics{};
+            r.lost << QCoreApplication::translate("kov::ui::Store", LostStatistics[k]);
+        }
+    }
+    if (s.mentions("statistics/bought")) {
+        const auto bought = s.number("statistics/bought", 0, std::numeric_limits<qint64>::max());
+        if (bought)
+            r.statistics.pointsBought = *bought;
+        else
+            r.lost << QCoreApplication::translate("kov::ui::Store", "the points bought");
+    }
+    readLastDeal(s, r);
+    if (s.unreadableLines() > 0)
+        r.lost << QCoreApplication::translate("kov::ui::Store", "lines the game could not read: %1")
+                      .arg(s.unreadableLines());
     return r;
 }
 
@@ -119,7 +176,8 @@ QByteArray settingsText(const std::optional<GameOptions>& options, const Statist
         t.line("zoom", options->zoom);
         t.line("strength", strengthKey(options->strength));
     }
-    if (statistics.total().played > 0) t.group("statistics");
+    if (statistics.total().played > 0 || statistics.pointsBought > 0) t.group("statistics");
+    if (statistics.pointsBought > 0) t.line("bought", statistics.pointsBought);
     for (std::size_t k = 0; k < 2; ++k) {
         const OptionStatistics& o = statistics.byOption[k];
         if (o.played == 0) continue;
@@ -136,6 +194,7 @@ QByteArray settingsText(const std::optional<GameOptions>& options, const Statist
     if (!statistics.balances.empty()) {
         t.group("history");
         t.line("last", statistics.balances.back());
+        if (!statistics.gains.empty()) t.line("lastGain", statistics.gains.back());
     }
     return t.bytes();
 }

@@ -1,5 +1,6 @@
-// The store on folders of a temporary directory: what is written reads back, and damaged,
-// unreadable or foreign files give the defaults with one complaint each, never a crash.
+// The store on folders of a temporary directory: what is written reads back; a damaged value
+// falls back alone, an unreadable or foreign file gives the defaults, each with one complaint, a
+// copy of the file as it was and a sentence for the player, never a crash.
 
 #include "ui/store.h"
 
@@ -89,7 +90,6 @@ TEST(Store, RoundTrip) {
     EXPECT_TRUE(QFile::exists(f.data() + "/balance-history"));
 }
 
-// Random bytes in both files, many times over: the defaults and exactly one line per file.
 // Each level is written and read back as itself.
 TEST(Store, EveryComputerLevelRoundTrips) {
     for (Strength level : {Strength::Easy, Strength::Normal, Strength::Hard}) {
@@ -104,6 +104,8 @@ TEST(Store, EveryComputerLevelRoundTrips) {
     }
 }
 
+// Random bytes in both files, many times over: the defaults (but for what is sound), exactly one
+// line per file and a copy of each.
 TEST(Store, GarbageGivesDefaultsAndOneLineEach) {
     QRandomGenerator random(14);
     for (int round = 0; round < 16; ++round) {
@@ -116,9 +118,15 @@ TEST(Store, GarbageGivesDefaultsAndOneLineEach) {
         writeBytes(f.data() + "/balance-history", bytes);
         Store store = f.store();
         const Store::Loaded loaded = store.load();
-        EXPECT_FALSE(loaded.options.has_value()) << round;
+        // Only the opponents of the file that begins as ours are sound.
+        EXPECT_EQ(loaded.options.has_value(), round % 4 == 1) << round;
+        if (loaded.options) {
+            EXPECT_EQ(loaded.options->opponents, 2) << round;
+        }
         EXPECT_EQ(loaded.statistics, Statistics{}) << round;
         EXPECT_EQ(f.complaints.size(), 2) << round << f.complaints.join("\n").toStdString();
+        EXPECT_TRUE(QFile::exists(f.config() + "/kovarin32.conf.damaged")) << round;
+        EXPECT_TRUE(QFile::exists(f.data() + "/balance-history.damaged")) << round;
         // The next change writes sound files again.
         store.saveOptions(GameOptions{});
         store.saveStatistics(threeDeals());
@@ -129,33 +137,147 @@ TEST(Store, GarbageGivesDefaultsAndOneLineEach) {
     }
 }
 
-// Well-formed files whose values cannot be: defaults and one line.
+// A sound settings file, and damaged copies of it: each value that cannot be (out of range,
+// given twice, cut off) falls back alone and is named, the rest stand; a file that is no settings
+// file of ours (binary, empty, huge, another version) gives the defaults. Either way the file as it
+// was is copied beside it, byte for byte, and the player is told once, with one line on stderr.
+QByteArray soundSettings() {
+    return "version=1\n[options]\nopponents=2\nstake=2\nscoring=set\nhandOrder=number\n"
+           "points=123\nzoom=150\nstrength=hard\n[statistics]\nbought=40\nchi\\played=3\n"
+           "chi\\won=1\nchi\\lost=1\nchi\\tied=1\nchi\\pointsWon=6\nchi\\pointsLost=14\n"
+           "chi\\best=6\nchi\\worst=-14\n";
+}
+QByteArray replaced(const char* line, const char* with) {
+    return soundSettings().replace(line, with);
+}
+
 TEST(Store, ImpossibleValuesGiveDefaults) {
-    const char* files[] = {
-        "version=1\n[options]\nopponents=4\nstake=1\nscoring=chi\nhandOrder=suit\npoints=0\n",
-        "version=1\n[options]\nopponents=1\nstake=1\nscoring=both\nhandOrder=suit\npoints=0\n",
-        "version=2\n[options]\nopponents=1\nstake=1\nscoring=chi\nhandOrder=suit\npoints=0\n",
-        "version=1\n[statistics]\nchi\\played=3\nchi\\won=1\nchi\\lost=1\nchi\\tied=0\n"
-        "chi\\pointsWon=1\nchi\\pointsLost=1\nchi\\best=1\nchi\\worst=-1\n",
-        "version=1\n[options]\nopponents=1\nstake=1\nscoring=chi\nhandOrder=suit\n"
-        "points=99999999999\n",
-        "version=1\n[options]\nopponents=1\nstake=1\nscoring=chi\nhandOrder=suit\npoints=0\n"
-        "zoom=125\n",
-        "version=1\n[options]\nopponents=1\nstake=1\nscoring=chi\nhandOrder=suit\npoints=0\n"
-        "strength=strong\n",
+    const GameOptions soundOptions{2,   2,   ScoringOption::Set, HandOrder::ByCardNumber,
+                                   123, 150, Strength::Hard};
+    Statistics soundStatistics;
+    soundStatistics.byOption[0] = {3, 1, 1, 1, 6, 14, 6, -14};
+    soundStatistics.pointsBought = 40;
+    QByteArray binary(3000, '\0');
+    QRandomGenerator random(7);
+    for (char& c : binary)
+        c = static_cast<char>(random.bounded(256));
+    struct Case {
+        QByteArray bytes;
+        const char* named;  // in the message; "" when the whole file is lost
+        std::function<void(GameOptions&, Statistics&)> lose;
     };
-    for (const char* text : files) {
+    const auto none = [](GameOptions&, Statistics&) {};
+    const auto chi = [](GameOptions&, Statistics& s) { s.byOption[0] = {}; };
+    const Case cases[] = {
+        {replaced("opponents=2", "opponents=7"), "the number of opponents",
+         [](GameOptions& o, Statistics&) { o.opponents = 1; }},
+        {replaced("opponents=2", "opponents=4"), "the number of opponents",
+         [](GameOptions& o, Statistics&) { o.opponents = 1; }},
+        {replaced("stake=2", "stake=0"), "the stake",
+         [](GameOptions& o, Statistics&) { o.stake = 1; }},
+        {replaced("scoring=set", "scoring=both"), "the scoring option",
+         [](GameOptions& o, Statistics&) { o.scoring = ScoringOption::Chi; }},
+        {replaced("handOrder=number", "handOrder="), "the hand order",
+         [](GameOptions& o, Statistics&) { o.handOrder = HandOrder::BySuit; }},
+        {replaced("points=123", "points=-5000"), "the balance",
+         [](GameOptions& o, Statistics&) { o.points = 0; }},
+        {replaced("points=123", "points=99999999999"), "the balance",
+         [](GameOptions& o, Statistics&) { o.points = 0; }},
+        {replaced("zoom=150", "zoom=125"), "the zoom",
+         [](GameOptions& o, Statistics&) { o.zoom = 100; }},
+        {replaced("strength=hard", "strength=strong"), "the computer's level",
+         [](GameOptions& o, Statistics&) { o.strength = Strength::Normal; }},
+        {replaced("chi\\won=1", "chi\\won=2"), "the statistics of the chi option", chi},
+        {replaced("chi\\best=6", "chi\\best=500"), "the statistics of the chi option", chi},
+        {replaced("bought=40", "bought=-3"), "the points bought",
+         [](GameOptions&, Statistics& s) { s.pointsBought = 0; }},
+        {replaced("stake=2\n", "stake=2\nopponents=3\n"), "the number of opponents",
+         [](GameOptions& o, Statistics&) { o.opponents = 1; }},
+        {replaced("chi\\lost=1\n", "chi\\lost=1\nchi\\lost=1\n"),
+         "the statistics of the chi option", chi},
+        {soundSettings().left(soundSettings().indexOf("handOrder") + 4), "the hand order",
+         [](GameOptions& o, Statistics& s) {
+             o = {2, 2, ScoringOption::Set, HandOrder::BySuit, 0};
+             s = {};
+         }},
+        {replaced("zoom=150\n", "zoom=150\nzoom 150\n"), "lines the game could not read: 1", none},
+        {replaced("version=1", "version=2"), "", nullptr},
+        {binary, "", nullptr},
+        {"", "", nullptr},
+        {soundSettings() + QByteArray(2 << 20, ';'), "", nullptr},
+    };
+    for (const Case& c : cases) {
         Folders f;
-        writeBytes(f.config() + "/kovarin32.conf", text);
+        const QString path = f.config() + "/kovarin32.conf";
+        writeBytes(path, c.bytes);
         const Store::Loaded loaded = f.store().load();
-        EXPECT_FALSE(loaded.options.has_value()) << text;
-        EXPECT_EQ(loaded.statistics, Statistics{}) << text;
-        EXPECT_EQ(f.complaints.size(), 1) << text;
+        const std::string what = c.bytes.left(200).toStdString();
+        GameOptions options = soundOptions;
+        Statistics statistics = soundStatistics;
+        if (c.lose) {
+            c.lose(options, statistics);
+            EXPECT_EQ(loaded.options, options) << what;
+            EXPECT_EQ(loaded.statistics, statistics) << what;
+            EXPECT_TRUE(loaded.damage.contains(c.named)) << what << loaded.damage.toStdString();
+        } else {
+            EXPECT_FALSE(loaded.options.has_value()) << what;
+            EXPECT_EQ(loaded.statistics, Statistics{}) << what;
+            EXPECT_TRUE(loaded.damage.contains("could not be read")) << what;
+        }
+        EXPECT_TRUE(loaded.damage.contains(path + ".damaged")) << what;
+        EXPECT_EQ(f.complaints.size(), 1) << what << f.complaints.join("\n").toStdString();
+        QFile copy(path + ".damaged");
+        ASSERT_TRUE(copy.open(QIODevice::ReadOnly)) << what;
+        EXPECT_TRUE(copy.readAll() == c.bytes) << what;
     }
+    // The sound file itself loses nothing and leaves no copy.
     Folders f;
-    writeBytes(f.data() + "/balance-history", "kovarin32 balance history 1\n12\n-3\nx\n");
-    EXPECT_TRUE(f.store().load().statistics.balances.empty());
-    EXPECT_EQ(f.complaints.size(), 1);
+    writeBytes(f.config() + "/kovarin32.conf", soundSettings());
+    const Store::Loaded loaded = f.store().load();
+    EXPECT_EQ(loaded.options, soundOptions);
+    EXPECT_TRUE(loaded.damage.isEmpty());
+    EXPECT_FALSE(QFile::exists(f.config() + "/kovarin32.conf.damaged"));
+}
+
+// A history that cannot be read starts afresh, its copy beside it; the settings stand.
+TEST(Store, ADamagedHistoryIsCopiedAndStartsAfresh) {
+    const char* histories[] = {
+        "kovarin32 balance history 3\ndeals 3\n46 6\n32 -14\n32\n",
+        "kovarin32 balance history 3\ndeals 3\n46 6\n32 -14\n32 900\n",
+        "kovarin32 balance history 2\ndeals 3\n46\n-5000\n32\n",
+        "kovarin32 balance history 9\n",
+        "kovarin32 balance history 1\n12\n-3\nx\n",
+    };
+    for (const char* history : histories) {
+        Folders f;
+        f.store().saveDeal(GameOptions{}, threeDeals());
+        writeBytes(f.data() + "/balance-history", history);
+        const Store::Loaded loaded = f.store().load();
+        EXPECT_TRUE(loaded.statistics.balances.empty()) << history;
+        EXPECT_EQ(loaded.statistics.total(), threeDeals().total()) << history;
+        EXPECT_TRUE(loaded.damage.contains("balance chart")) << history;
+        EXPECT_EQ(fileText(f.data() + "/balance-history.damaged"), history);
+    }
+}
+
+// Points kept alongside a bad number of opponents: the game starts with them, and after the next
+// save the file is sound again, the damaged one beside it as it was.
+TEST(Store, ASoundBalanceOutlivesABadOption) {
+    Folders f;
+    const QByteArray damaged =
+        "version=1\n[options]\nopponents=7\nstake=1\nscoring=chi\n"
+        "handOrder=suit\npoints=123\n";
+    writeBytes(f.config() + "/kovarin32.conf", damaged);
+    Store store = f.store();
+    const Store::Loaded loaded = store.load();
+    ASSERT_TRUE(loaded.options.has_value());
+    EXPECT_EQ(loaded.options->points, 123);
+    store.saveOptions(*loaded.options);
+    f.complaints.clear();
+    const Store::Loaded again = f.store().load();
+    EXPECT_EQ(again.options, loaded.options);
+    EXPECT_TRUE(again.damage.isEmpty());
+    EXPECT_EQ(fileText(f.config() + "/kovarin32.conf.damaged"), damaged.toStdString());
 }
 
 // Options written before the zoom and the computer's level were kept load at 100 % and normal.
@@ -247,7 +369,10 @@ TEST(Store, ReadsWhatQSettingsWrites) {
     const Store::Loaded loaded = f.store().load();
     EXPECT_EQ(loaded.options,
               (GameOptions{3, 2, ScoringOption::Set, HandOrder::ByCardNumber, -17}));
-    EXPECT_EQ(loaded.statistics, threeDeals());
+    // A history kept before the gains were: its chart reads as its balances did.
+    Statistics three = threeDeals();
+    three.gains = gainsOfBalances(three.balances);
+    EXPECT_EQ(loaded.statistics, three);
     EXPECT_TRUE(f.complaints.isEmpty()) << f.complaints.join("\n").toStdString();
 }
 
@@ -335,6 +460,7 @@ TEST(Store, AHistoryThatDisagreesIsDropped) {
         const Store::Loaded loaded = f.store().load();
         Statistics expected = threeDeals();
         expected.balances.clear();
+        expected.gains.clear();
         EXPECT_EQ(loaded.statistics, expected) << history;
         EXPECT_EQ(f.complaints.size(), 1) << history;
     }

@@ -354,12 +354,12 @@
         <translation>Chưa chơi ván nào</translation>
     </message>
     <message>
-        <source>balance after the one deal played</source>
-        <translation>số điểm sau ván đã chơi</translation>
+        <source>the result of the one deal played</source>
+        <translation>kết quả của ván đã chơi</translation>
     </message>
     <message>
-        <source>balance after each of the last %1 deals</source>
-        <translation>số điểm sau mỗi ván trong %1 ván gần nhất</translation>
+        <source>the results of the last %1 deals added up</source>
+        <translation>kết quả cộng dồn của %1 ván gần nhất</translation>
     </message>
 </context>
 <context>
@@ -659,12 +659,84 @@
         <source>Forget every deal counted so far and the balance chart?</source>
         <translation>Xóa mọi ván đã đếm đến nay và biểu đồ điểm?</translation>
     </message>
+    <message>
+        <source>Points bought: %1, not counted as winnings.</source>
+        <translation>Điểm đã mua: %1, không tính là điểm thắng.</translation>
+    </message>
 </context>
 <context>
     <name>kov::ui::Store</name>
     <message>
         <source>Your options, balance and statistics cannot be saved: %1 cannot be written. The game goes on, but nothing more is kept until the next start.</source>
         <translation>Không lưu được cài đặt, số điểm và thống kê của bạn: không ghi được %1. Trò chơi vẫn tiếp tục, nhưng từ giờ đến lần mở sau sẽ không lưu gì nữa.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: the options, the balance and the statistics start from the defaults.</source>
+        <translation>Không đọc được %1: cài đặt, số điểm và thống kê trở về mặc định.</translation>
+    </message>
+    <message>
+        <source>Some of what %1 held could not be used and starts from the defaults: %2. The rest is kept.</source>
+        <translation>Một phần dữ liệu trong %1 không dùng được và trở về mặc định: %2. Phần còn lại vẫn được giữ.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>The file as it was is kept in %1.</source>
+        <translation>Bản sao của tệp như cũ được giữ tại %1.</translation>
+    </message>
+    <message>
+        <source>The balance chart in %1 could not be used and starts afresh.</source>
+        <translation>Biểu đồ số điểm trong %1 không dùng được và bắt đầu lại từ đầu.</translation>
+    </message>
+    <message>
+        <source>the number of opponents</source>
+        <translation>số đối thủ</translation>
+    </message>
+    <message>
+        <source>the stake</source>
+        <translation>mức cược</translation>
+    </message>
+    <message>
+        <source>the scoring option</source>
+        <translation>cách tính (tính chi hay tính ván)</translation>
+    </message>
+    <message>
+        <source>the hand order</source>
+        <translation>cách xếp bài trên tay</translation>
+    </message>
+    <message>
+        <source>the balance</source>
+        <translation>số điểm</translation>
+    </message>
+    <message>
+        <source>the zoom</source>
+        <translation>mức thu phóng</translation>
+    </message>
+    <message>
+        <source>the computer&apos;s level</source>
+        <translation>mức chơi của máy</translation>
+    </message>
+    <message>
+        <source>the statistics of the chi option</source>
+        <translation>thống kê tính chi</translation>
+    </message>
+    <message>
+        <source>the statistics of the set option</source>
+        <translation>thống kê tính ván</translation>
+    </message>
+    <message>
+        <source>the balance chart&apos;s last deal</source>
+        <translation>ván cuối trên biểu đồ số điểm</translation>
+    </message>
+    <message>
+        <source>the points bought</source>
+        <translation>số điểm đã mua</translation>
+    </message>
+    <message>
+        <source>lines the game could not read: %1</source>
+        <translation>số dòng không đọc được: %1</translation>
     </message>
 </context>
 <context>
