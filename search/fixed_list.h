@@ -53,11 +53,6 @@ class FixedList {
         std::copy(other.items_.begin(), other.items_.begin() + count_, items_.begin());
         overflowed_ = other.overflowed_;
     }
-    // Keeps the first n entries, n <= count().
-    void truncate(int n) {
-        assert(n >= 0 && n <= count_);
-        count_ = n;
-    }
 
     T& operator[](int i) {
         assert(i >= 0 && i < capacity());

@@ -14,7 +14,6 @@ namespace {
 
 // Each strategy's choices for 100,000 deals fit in a few tens of megabytes.
 constexpr int MaxDeals = 100000;
-constexpr int MaxThreads = 64;
 
 const char* const StrategyNames = "random, first, easy, normal, deep or strong";
 
@@ -54,14 +53,6 @@ std::vector<StrategyKind> strategyList(const std::string& text) {
     return kinds;
 }
 
-std::function<void(int)> progressLine(bool enabled, int deals) {
-    if (!enabled) return {};
-    return [deals](int done) {
-        std::cerr << "\rarena: " << done << "/" << deals << " deals" << (done == deals ? "\n" : "")
-                  << std::flush;
-    };
-}
-
 Json pairJson(const ArenaChoices& choices, int a, int b, const ArenaArgs& args) {
     const ArenaResult r = scorePairing(choices, a, b, args.option);
     const auto name = [&](int k) {
@@ -78,7 +69,7 @@ Json pairJson(const ArenaChoices& choices, int a, int b, const ArenaArgs& args) 
 
 ArenaChoices play(Context& ctx, const std::vector<StrategyKind>& kinds, const ArenaArgs& args) {
     return playArena(kinds, args.deals, args.seed, args.option, args.threads,
-                     progressLine(ctx.progress, args.deals));
+                     countProgress(ctx.progress, "arena", args.deals, "deals"));
 }
 
 void runArena(Context& ctx, const ArenaArgs& args) {
@@ -102,15 +93,7 @@ void addCommonOptions(CLI::App* sub, Context& ctx, ArenaArgs& args) {
     sub->add_option("--deals", args.deals, "duplicate deals (1..100000)")
         ->type_name("TEXT")
         ->transform(wholeNumberIn(ctx.refusals, "--deals", 1, MaxDeals));
-    sub->add_option("--seed", args.seed, "seed (0..4294967295)")
-        ->type_name("TEXT")
-        ->transform(wholeNumberIn(ctx.refusals, "--seed", 0, 0xFFFFFFFFu));
-    sub->add_option("--option", args.option, "chi or set")
-        ->type_name("TEXT")
-        ->transform(scoringOptionName(ctx.refusals));
-    sub->add_option("--threads", args.threads, "threads (1..64); the result is the same")
-        ->type_name("TEXT")
-        ->transform(wholeNumberIn(ctx.refusals, "--threads", 1, MaxThreads));
+    addRunOptions(sub, ctx.refusals, args.seed, args.option, args.threads);
 }
 
 }  // namespace

@@ -13,7 +13,6 @@ namespace kov::tool {
 namespace {
 
 constexpr int MaxHoldings = 100000;
-constexpr int MaxThreads = 64;
 
 const char* const PredictingStrategies = "easy, normal, deep or strong";
 
@@ -32,14 +31,9 @@ std::optional<int> predictingStrategy(const std::string& text) {
 }
 
 void runCalibrate(Context& ctx, const CalibrateArgs& args) {
-    std::function<void(int)> line;
-    if (ctx.progress)
-        line = [holdings = args.holdings](int done) {
-            std::cerr << "\rcalibrate: " << done << "/" << holdings << " holdings"
-                      << (done == holdings ? "\n" : "") << std::flush;
-        };
     const CalibrationResult r =
-        calibrate(args.strategy, args.holdings, args.seed, args.option, args.threads, line);
+        calibrate(args.strategy, args.holdings, args.seed, args.option, args.threads,
+                  countProgress(ctx.progress, "calibrate", args.holdings, "holdings"));
     emit(ctx, Json{{"strategy", std::string(strategyName(args.strategy))},
                    {"option", args.option == ScoringOption::Chi ? "chi" : "set"},
                    {"holdings", r.Holdings},
@@ -67,15 +61,7 @@ void addCalibrateCommand(CLI::App& app, Context& ctx) {
         ->required()
         ->type_name("TEXT")
         ->transform(wholeNumberIn(ctx.refusals, "--holdings", 1, MaxHoldings));
-    sub->add_option("--seed", args->seed, "seed (0..4294967295)")
-        ->type_name("TEXT")
-        ->transform(wholeNumberIn(ctx.refusals, "--seed", 0, 0xFFFFFFFFu));
-    sub->add_option("--option", args->option, "chi or set")
-        ->type_name("TEXT")
-        ->transform(scoringOptionName(ctx.refusals));
-    sub->add_option("--threads", args->threads, "threads (1..64); the result is the same")
-        ->type_name("TEXT")
-        ->transform(wholeNumberIn(ctx.refusals, "--threads", 1, MaxThreads));
+    addRunOptions(sub, ctx.refusals, args->seed, args->option, args->threads);
     sub->callback([&ctx, args] {
         ctx.refusals.raise();
         runCalibrate(ctx, *args);

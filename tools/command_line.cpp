@@ -107,4 +107,27 @@ std::function<void(int, int)> evaluationProgress(bool enabled, int seats) {
     };
 }
 
+void addRunOptions(CLI::App* sub, Refusals& refusals, std::uint32_t& seed, ScoringOption& option,
+                   int& threads) {
+    constexpr int MaxThreads = 64;
+    sub->add_option("--seed", seed, "seed (0..4294967295)")
+        ->type_name("TEXT")
+        ->transform(wholeNumberIn(refusals, "--seed", 0, 0xFFFFFFFFu));
+    sub->add_option("--option", option, "chi or set")
+        ->type_name("TEXT")
+        ->transform(scoringOptionName(refusals));
+    sub->add_option("--threads", threads, "threads (1..64); the result is the same")
+        ->type_name("TEXT")
+        ->transform(wholeNumberIn(refusals, "--threads", 1, MaxThreads));
+}
+
+std::function<void(int)> countProgress(bool enabled, const char* command, int total,
+                                       const char* unit) {
+    if (!enabled) return {};
+    return [command, total, unit](int done) {
+        std::cerr << "\r" << command << ": " << done << "/" << total << " " << unit
+                  << (done == total ? "\n" : "") << std::flush;
+    };
+}
+
 }  // namespace kov::tool

@@ -9,11 +9,13 @@
 #include <string>
 
 #include "cards/card_set.h"
+#include "settle/settlement.h"
 #include "tools/json_forms.h"
 
 namespace CLI {
+class App;
 class Validator;
-}
+}  // namespace CLI
 
 namespace kov::tool {
 
@@ -63,6 +65,16 @@ CLI::Validator cardList(Refusals& refusals, const std::string& what, std::size_t
 // Card text as the game writes it; `expected` cards unless 0. Throws InputError naming `what`.
 CardSet parseSet(const std::string& text, const std::string& what, std::size_t expected);
 void requireDisjoint(const CardSet& a, const CardSet& b, const std::string& what);
+
+// The options of a long run that every measuring command takes, in this order: --seed, --option
+// and --threads (1..64; the result does not depend on it).
+void addRunOptions(CLI::App* sub, Refusals& refusals, std::uint32_t& seed, ScoringOption& option,
+                   int& threads);
+
+// "arena: 12/1000 deals" on the error stream while `enabled`, the last with a line break; empty
+// otherwise.
+std::function<void(int)> countProgress(bool enabled, const char* command, int total,
+                                       const char* unit);
 
 // "evaluating seat 2 of 4: 37/100" on the error stream while `enabled`; empty otherwise.
 std::function<void(int, int)> evaluationProgress(bool enabled, int seats);

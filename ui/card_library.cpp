@@ -48,9 +48,7 @@ bool CardLibrary::load(const QStringList& candidates) {
             continue;
         }
         cdtInit = reinterpret_cast<InitFn>(library_.resolve("cdtInit"));
-        cdtDraw = reinterpret_cast<DrawFn>(library_.resolve("cdtDraw"));
         cdtDrawExt = reinterpret_cast<DrawExtFn>(library_.resolve("cdtDrawExt"));
-        cdtAnimate = reinterpret_cast<AnimateFn>(library_.resolve("cdtAnimate"));
         cdtTerm = reinterpret_cast<TermFn>(library_.resolve("cdtTerm"));
         // A library without the calls the game makes would crash at the first card drawn.
         if (cdtInit && cdtDrawExt && cdtTerm) return true;
@@ -71,9 +69,7 @@ QString CardLibrary::failureDetails() const {
 void CardLibrary::unload() {
     if (library_.isLoaded()) library_.unload();
     cdtInit = nullptr;
-    cdtDraw = nullptr;
     cdtDrawExt = nullptr;
-    cdtAnimate = nullptr;
     cdtTerm = nullptr;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Loads the card-drawing library at run time and looks up its five entry points.
+// Loads the card-drawing library at run time and looks up the three entry points the game calls.
 
 #include <QLibrary>
 #include <QStringList>
@@ -12,9 +12,7 @@ namespace kov::ui {
 class CardLibrary {
   public:
     using InitFn = int (*)(int*, int*);
-    using DrawFn = int (*)(void*, int, int, int, int, unsigned);
     using DrawExtFn = int (*)(void*, int, int, int, int, int, int, unsigned);
-    using AnimateFn = int (*)(void*, int, int, int, int);
     using TermFn = void (*)();
 
     // The places tried in order: beside the executable, the game's own library folder where it is
@@ -33,9 +31,7 @@ class CardLibrary {
     void drawCard(QPainter& painter, QPoint topLeft, int face) const;
 
     InitFn cdtInit = nullptr;
-    DrawFn cdtDraw = nullptr;
     DrawExtFn cdtDrawExt = nullptr;
-    AnimateFn cdtAnimate = nullptr;
     TermFn cdtTerm = nullptr;
 
   private:

@@ -27,9 +27,6 @@ class ReviewPane : public QWidget {
 
     ReviewPane(const GameState& game, const CardLibrary& cards, QWidget* parent);
 
-    // Simulated deals per review (the suggestion's level's number unless set).
-    void setDeals(int deals) { deals_ = deals; }
-
     // Reviews the deal on display (does nothing outside the results phase).
     void review();
     void clear();
@@ -45,7 +42,8 @@ class ReviewPane : public QWidget {
     const GameState& game_;
     const CardLibrary& cards_;
     QPushButton* button_;
-    int deals_ = simulatedDealsOf(strategyOf(AdvisorStrength));
+    // Simulated deals per review: the suggestion's level's number.
+    const int deals_ = simulatedDealsOf(strategyOf(AdvisorStrength));
     std::optional<DealReview> review_;
 };
 

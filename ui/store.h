@@ -49,9 +49,6 @@ class Store {
     // Explicit folders, created on the first write.
     Store(const QString& configFolder, const QString& dataFolder);
 
-    QString settingsPath() const { return settingsPath_; }
-    QString historyPath() const { return historyPath_; }
-
     // Receives each complaint, one line; the default writes it to stderr.
     std::function<void(const QString&)> warn;
 
