@@ -3,8 +3,7 @@
 namespace kov {
 
 void startUp(GameState& g, Random& rng) {
-    for (auto& row : g.DealChoiceThreshold)
-        row = {50, 50};
+    g.DealChoiceThreshold = DefaultDealChoiceThreshold;
     initDealing(rng);
     g.HandRowOrder = HandOrder::BySuit;
 }
