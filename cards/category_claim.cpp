@@ -6,32 +6,30 @@
 namespace kov {
 namespace {
 
-constexpr ClaimedHand AllHands[] = {ClaimedHand::Back, ClaimedHand::Middle, ClaimedHand::Front};
+// The hands are checked back first, as the arrangement keeps them: the first fault found is the
+// one told.
+constexpr Position CheckOrder[] = {Position::Back, Position::Middle, Position::Front};
 
-const Hand& handOf(const Arrangement& a, ClaimedHand h) {
-    return h == ClaimedHand::Back ? a.back : h == ClaimedHand::Middle ? a.middle : a.front;
-}
-
-bool canStandIn(HandCategory c, ClaimedHand h) {
-    if (h == ClaimedHand::Front) return c == cat::Trash || c == cat::Pair || c == cat::Triple;
+bool canStandIn(HandCategory c, Position h) {
+    if (h == Position::Front) return c == cat::Trash || c == cat::Pair || c == cat::Triple;
     return c <= cat::StraightFlush;
 }
 
-HandCategory madeBy(const Hand& hand, ClaimedHand h) {
-    return h == ClaimedHand::Front ? classifyFront(hand.cards) : classifyFive(hand.cards);
+HandCategory madeBy(const Hand& hand, Position h) {
+    return h == Position::Front ? classifyFront(hand.cards) : classifyFive(hand.cards);
 }
 
 // The hand that keeps a three-hand special from being held: the one that is not a flush (or a
 // straight) of its length.
-ClaimedHand brokenThreeHandSpecial(const Arrangement& a, HandCategory c) {
-    for (ClaimedHand h : AllHands) {
-        const CardSet& s = handOf(a, h).cards;
-        const bool fits = h == ClaimedHand::Front
+Position brokenThreeHandSpecial(const Arrangement& a, HandCategory c) {
+    for (Position h : CheckOrder) {
+        const CardSet& s = handAt(a, h).cards;
+        const bool fits = h == Position::Front
                               ? (c == cat::ThreeFlush ? isFlush3(s) : isStraight3(s))
                               : (c == cat::ThreeFlush ? isFlush5(s) : isStraight5(s));
         if (!fits) return h;
     }
-    return ClaimedHand::Back;
+    return Position::Back;
 }
 
 // A special or ILLEGAL arrangement whose three category bytes agree.
@@ -39,7 +37,7 @@ std::optional<CategoryClaimError> blockClaimError(const Arrangement& a, int seat
     const HandCategory c = a.back.category;
     if (c == IllegalMarker) {
         if (seat == 0) return std::nullopt;
-        return CategoryClaimError{ClaimFault::IllegalNotPlayer, ClaimedHand::Back, c, c};
+        return CategoryClaimError{ClaimFault::IllegalNotPlayer, Position::Back, c, c};
     }
     // The same test as the player's claim: the thirteen cards wherever they lie, or for 3 flush
     // and 3 straight the three hands as split.
@@ -50,7 +48,7 @@ std::optional<CategoryClaimError> blockClaimError(const Arrangement& a, int seat
               : declareSpecial(scratch, {}, {}, {},
                                unite(unite(a.back.cards, a.middle.cards), a.front.cards), c);
     if (held) return std::nullopt;
-    const ClaimedHand h = split ? brokenThreeHandSpecial(a, c) : ClaimedHand::Back;
+    const Position h = split ? brokenThreeHandSpecial(a, c) : Position::Back;
     return CategoryClaimError{ClaimFault::SpecialNotHeld, h, c, c};
 }
 
@@ -68,14 +66,14 @@ std::string categoryText(HandCategory c) {
 std::optional<CategoryClaimError> categoryClaimError(const Arrangement& a, int seat) {
     const HandCategory block = a.back.category;
     if (isSpecialCategory(block) || block == IllegalMarker) {
-        for (ClaimedHand h : AllHands)
-            if (handOf(a, h).category != block)
-                return CategoryClaimError{ClaimFault::NotForThisHand, h, handOf(a, h).category,
+        for (Position h : CheckOrder)
+            if (handAt(a, h).category != block)
+                return CategoryClaimError{ClaimFault::NotForThisHand, h, handAt(a, h).category,
                                           block};
         return blockClaimError(a, seat);
     }
-    for (ClaimedHand h : AllHands) {
-        const Hand& hand = handOf(a, h);
+    for (Position h : CheckOrder) {
+        const Hand& hand = handAt(a, h);
         if (!canStandIn(hand.category, h))
             return CategoryClaimError{ClaimFault::NotForThisHand, h, hand.category, block};
         const HandCategory made = madeBy(hand, h);
@@ -85,8 +83,8 @@ std::optional<CategoryClaimError> categoryClaimError(const Arrangement& a, int s
     return std::nullopt;
 }
 
-const char* handName(ClaimedHand hand) {
-    return hand == ClaimedHand::Back ? "back" : hand == ClaimedHand::Middle ? "middle" : "front";
+const char* handName(Position hand) {
+    return hand == Position::Back ? "back" : hand == Position::Middle ? "middle" : "front";
 }
 
 std::string describe(const CategoryClaimError& e) {

@@ -16,8 +16,6 @@
 
 namespace kov {
 
-enum class ClaimedHand : std::uint8_t { Back, Middle, Front };
-
 enum class ClaimFault : std::uint8_t {
     NotForThisHand,   // a category that cannot stand in that hand, or a block in only some hands
     AboveTheCards,    // an ordinary category higher than the hand's cards make
@@ -27,7 +25,7 @@ enum class ClaimFault : std::uint8_t {
 
 struct CategoryClaimError {
     ClaimFault fault;
-    ClaimedHand hand;
+    Position hand;
     HandCategory claimed;
     // AboveTheCards: what the cards make; NotForThisHand: the back's category (a hand that
     // breaks a special or ILLEGAL block differs from it); otherwise the claimed category.
@@ -40,7 +38,7 @@ struct CategoryClaimError {
 std::optional<CategoryClaimError> categoryClaimError(const Arrangement& a, int seat);
 
 // "back", "middle" or "front".
-const char* handName(ClaimedHand hand);
+const char* handName(Position hand);
 // One line naming the hand, e.g. "back: category 8 (straight flush) is above what its cards
 // make: 0 (trash)".
 std::string describe(const CategoryClaimError& e);

@@ -30,7 +30,7 @@ Arrangement block(const char* cards, HandCategory c) {
     return a;
 }
 
-void expectRefused(const Arrangement& a, int seat, ClaimFault fault, ClaimedHand hand) {
+void expectRefused(const Arrangement& a, int seat, ClaimFault fault, Position hand) {
     const auto e = categoryClaimError(a, seat);
     ASSERT_TRUE(e.has_value());
     EXPECT_EQ(e->fault, fault) << describe(*e);
@@ -41,7 +41,7 @@ const char* const MixedThirteen = "Ah 2d 3h 4c 5h 6s 7h 8h 9d Th Jc Qh Ks";
 
 TEST(CategoryClaim, TrashCalledAStraightFlushIsRefused) {
     const Arrangement lie = regular("2h 5d 7c 9s Jh", 8, "Ac Ad 3c 4s 6h", 1, "Kc Qd 8h", 0);
-    expectRefused(lie, 1, ClaimFault::AboveTheCards, ClaimedHand::Back);
+    expectRefused(lie, 1, ClaimFault::AboveTheCards, Position::Back);
     EXPECT_EQ(categoryClaimError(lie, 1)->made, cat::Trash);
     EXPECT_EQ(describe(*categoryClaimError(lie, 1)),
               "back: category 8 (straight flush) is above what its cards make: 0 (trash)");
@@ -51,18 +51,18 @@ TEST(CategoryClaim, TrashCalledAStraightFlushIsRefused) {
 
 TEST(CategoryClaim, ThirteenRanksInMixedSuitsAreNoStraightFlush) {
     expectRefused(block(MixedThirteen, cat::ThirteenStraightFlush), 2, ClaimFault::SpecialNotHeld,
-                  ClaimedHand::Back);
+                  Position::Back);
     EXPECT_FALSE(categoryClaimError(block(MixedThirteen, cat::ThirteenStraight), 2));
     // The search's split form: front queen to ace, back seven to jack, middle two to six.
     Arrangement split = regular("7h 8h 9d Th Jc", 15, "2d 3h 4c 5h 6s", 15, "Qh Ks Ah", 15);
-    expectRefused(split, 2, ClaimFault::SpecialNotHeld, ClaimedHand::Back);
+    expectRefused(split, 2, ClaimFault::SpecialNotHeld, Position::Back);
     split.setCategories(cat::ThirteenStraight);
     EXPECT_FALSE(categoryClaimError(split, 2));
     // One suit makes 15, and then "13 straight" is not what the cards hold.
     const char* hearts = "Ah 2h 3h 4h 5h 6h 7h 8h 9h Th Jh Qh Kh";
     EXPECT_FALSE(categoryClaimError(block(hearts, cat::ThirteenStraightFlush), 1));
     expectRefused(block(hearts, cat::ThirteenStraight), 1, ClaimFault::SpecialNotHeld,
-                  ClaimedHand::Back);
+                  Position::Back);
 }
 
 // Filler cards can make more than the recorded material: lower is fine, higher never.
@@ -73,38 +73,38 @@ TEST(CategoryClaim, LowerThanTheCardsMakeIsAccepted) {
     EXPECT_FALSE(categoryClaimError(regular(back, 5, "5h 5c 2h 2c 2s", 6, "Qs 7d 7c", 1), 1));
     EXPECT_FALSE(categoryClaimError(regular(back, 0, "5h 5c 2h 2c 2s", 0, "Qs 7d 7c", 0), 1));
     expectRefused(regular(back, 5, "5h 5c 2h 2c 2s", 7, "Qs 7d 7c", 1), 1,
-                  ClaimFault::AboveTheCards, ClaimedHand::Middle);
+                  ClaimFault::AboveTheCards, Position::Middle);
     expectRefused(regular(back, 5, "5h 5c 2h 2c 2s", 6, "Qs 7d 7c", 3), 1,
-                  ClaimFault::AboveTheCards, ClaimedHand::Front);
+                  ClaimFault::AboveTheCards, Position::Front);
     // A three-card straight flush is trash in the front.
     expectRefused(regular(back, 5, "5h 5c 2h 2c 2s", 6, "Qs Ks As", 1), 1,
-                  ClaimFault::AboveTheCards, ClaimedHand::Front);
+                  ClaimFault::AboveTheCards, Position::Front);
 }
 
 TEST(CategoryClaim, CategoriesThatCannotStandInTheHand) {
     const char* back = "Ad Td 8d 6d 2d";
     const char* middle = "5h 5c 2h 2c 2s";
     expectRefused(regular(back, 5, middle, 3, "7s 7d 7c", 2), 0, ClaimFault::NotForThisHand,
-                  ClaimedHand::Front);
+                  Position::Front);
     expectRefused(regular(back, 9, middle, 3, "Qs 7d 7c", 1), 0, ClaimFault::NotForThisHand,
-                  ClaimedHand::Back);
+                  Position::Back);
     expectRefused(regular(back, 5, middle, 12, "Qs 7d 7c", 1), 0, ClaimFault::NotForThisHand,
-                  ClaimedHand::Middle);
+                  Position::Middle);
     // A special or ILLEGAL carries its number in all three hands.
     const char* hearts = "Ah 2h 3h 4h 5h 6h 7h 8h 9h Th Jh Qh Kh";
     Arrangement mixed = block(hearts, cat::ThirteenStraightFlush);
     mixed.middle.category = cat::StraightFlush;
-    expectRefused(mixed, 1, ClaimFault::NotForThisHand, ClaimedHand::Middle);
+    expectRefused(mixed, 1, ClaimFault::NotForThisHand, Position::Middle);
     Arrangement halfIllegal = block(hearts, IllegalMarker);
     halfIllegal.front.category = cat::Trash;
-    expectRefused(halfIllegal, 0, ClaimFault::NotForThisHand, ClaimedHand::Front);
+    expectRefused(halfIllegal, 0, ClaimFault::NotForThisHand, Position::Front);
 }
 
 TEST(CategoryClaim, PairSpecialsAndThreeHandSpecials) {
     const char* sixPairs = "Ah Ad Ac As 2h 2d 2c 2s 3h 3d 4h 4d 5h";
     EXPECT_FALSE(categoryClaimError(block(sixPairs, cat::SixPairs), 3));
     expectRefused(block(sixPairs, cat::FivePairsTriple), 3, ClaimFault::SpecialNotHeld,
-                  ClaimedHand::Back);
+                  Position::Back);
     EXPECT_FALSE(categoryClaimError(
         block("Ah Ad 5h 5d 7h 7d 9h 9d Jh Jd Kh Kd Kc", cat::FivePairsTriple), 3));
 
@@ -112,23 +112,23 @@ TEST(CategoryClaim, PairSpecialsAndThreeHandSpecials) {
     EXPECT_FALSE(
         categoryClaimError(regular("2h 5h 7h 9h Jh", 11, "3d 4d 8d Td Kd", 11, "2c 6c Qc", 11), 1));
     expectRefused(regular("2h 5h 7h 9h Jh", 11, "3d 4d 8d Td Ks", 11, "2c 6c Qc", 11), 1,
-                  ClaimFault::SpecialNotHeld, ClaimedHand::Middle);
+                  ClaimFault::SpecialNotHeld, Position::Middle);
     EXPECT_FALSE(
         categoryClaimError(regular("9h Td Jc Qs Kh", 12, "As 2d 3c 4h 5d", 12, "Qh Kd Ac", 12), 1));
     expectRefused(regular("9h Td Jc Qs Kh", 12, "As 2d 3c 4h 5d", 12, "Kc Ad 2c", 12), 1,
-                  ClaimFault::SpecialNotHeld, ClaimedHand::Front);
+                  ClaimFault::SpecialNotHeld, Position::Front);
     // With every card in every hand there is no split to be a 3 flush.
     expectRefused(block("2h 5h 7h 9h Jh 3d 4d 8d Td Kd 2c 6c Qc", cat::ThreeFlush), 1,
-                  ClaimFault::SpecialNotHeld, ClaimedHand::Back);
+                  ClaimFault::SpecialNotHeld, Position::Back);
 }
 
 TEST(CategoryClaim, IllegalIsThePlayersOnly) {
     const Arrangement illegal = regular("2h 3d 4h 5h 6d", 23, "Ks Kc Tc 8h 6h", 23, "Qs Jc 7c", 23);
     EXPECT_FALSE(categoryClaimError(illegal, 0));
-    expectRefused(illegal, 1, ClaimFault::IllegalNotPlayer, ClaimedHand::Back);
+    expectRefused(illegal, 1, ClaimFault::IllegalNotPlayer, Position::Back);
     EXPECT_FALSE(categoryClaimError(block(MixedThirteen, IllegalMarker), 0));
     expectRefused(block(MixedThirteen, IllegalMarker), 3, ClaimFault::IllegalNotPlayer,
-                  ClaimedHand::Back);
+                  Position::Back);
 }
 
 // The next category above `c` that can stand in a hand of that length; 0 when there is none.
@@ -149,12 +149,12 @@ TEST(CategoryClaimProperty, ExactCategoriesPassAndOneStepMoreIsRefused) {
                                 {d.front, classifyFront(d.front)}};
         const int seat = k % 4;
         ASSERT_FALSE(categoryClaimError(exact, seat)) << describe(*categoryClaimError(exact, seat));
-        for (ClaimedHand h : {ClaimedHand::Back, ClaimedHand::Middle, ClaimedHand::Front}) {
+        for (Position h : {Position::Back, Position::Middle, Position::Front}) {
             Arrangement raised = exact;
-            Hand& hand = h == ClaimedHand::Back     ? raised.back
-                         : h == ClaimedHand::Middle ? raised.middle
-                                                    : raised.front;
-            const HandCategory up = nextAbove(hand.category, h == ClaimedHand::Front);
+            Hand& hand = h == Position::Back     ? raised.back
+                         : h == Position::Middle ? raised.middle
+                                                 : raised.front;
+            const HandCategory up = nextAbove(hand.category, h == Position::Front);
             if (up == 0) continue;
             hand.category = up;
             expectRefused(raised, seat, ClaimFault::AboveTheCards, h);

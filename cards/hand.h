@@ -37,6 +37,13 @@ struct Hand {
     bool operator==(const Hand&) const = default;
 };
 
+constexpr int HoldingSize = 13;  // the cards of one holding, dealt to each seat
+
+// Which hand of an arrangement: the front (3 cards), the middle (5) or the back (5), in the
+// order the rules and the table name them, top to bottom.
+enum class Position : int { Front = 0, Middle = 1, Back = 2 };
+inline constexpr Position AllPositions[] = {Position::Front, Position::Middle, Position::Back};
+
 // Three hands in the fixed order back (5 cards), middle (5 cards), front (3 cards).
 // Specials and ILLEGAL carry their number in all three category bytes; readers test one.
 struct Arrangement {
@@ -44,6 +51,15 @@ struct Arrangement {
     bool operator==(const Arrangement&) const = default;
     void setCategories(HandCategory c) { back.category = middle.category = front.category = c; }
 };
+
+inline const Hand& handAt(const Arrangement& a, Position position) {
+    return position == Position::Front ? a.front : position == Position::Middle ? a.middle : a.back;
+}
+// The slot of a position in what is kept per hand in the arrangement's order, back first
+// (back 0, middle 1, front 2): the search's keys and the pairing keys.
+constexpr int backFirstSlot(Position position) {
+    return 2 - static_cast<int>(position);
+}
 
 // Which cards of a set hold each rank how often, as 13-bit rank masks (bit r = rank r).
 struct RankPattern {

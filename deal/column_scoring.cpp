@@ -9,7 +9,7 @@ namespace {
 // Hand points at one position from the two packed keys: the category sits above the tuple, so
 // one compare orders the hands; the winner's category sets the amount.
 std::int32_t keyedPoints(Position position, const PairingKey& a, const PairingKey& b) {
-    const auto at = static_cast<std::size_t>(PairingKey::indexOf(position));
+    const auto at = static_cast<std::size_t>(backFirstSlot(position));
     const std::uint32_t la = a.Less[at], lb = b.Less[at];
     if (la < lb) return -payout(position, b.Category[at]);
     if (la > lb) return payout(position, a.Category[at]);
@@ -25,7 +25,8 @@ std::int32_t pairingOnKeys(const Arrangement& a, const PairingKey& ka, const Arr
     const auto byRules = [&](Position p) { return handPoints(a, b, p); };
     const bool exact = ka.Exact && kb.Exact;
     if (chiOption) {
-        const HandCategory ca = ka.Category[0], cb = kb.Category[0];
+        constexpr int back = backFirstSlot(Position::Back);
+        const HandCategory ca = ka.Category[back], cb = kb.Category[back];
         return (exact ? chiPairing(ca, ka.Special, cb, kb.Special, keyed)
                       : chiPairing(ca, ka.Special, cb, kb.Special, byRules))
             .total();
@@ -48,9 +49,10 @@ void addColumns(const OwnColumns& c, const PairingKey* const* kbs, bool chiOptio
     Lanes lb[G][3], winB[G][3];
     bool strongB[G];
     for (int g = 0; g < G; ++g) {
-        for (int p = 0; p < 3; ++p) {
+        for (const Position position : AllPositions) {
+            const int p = backFirstSlot(position);
             lb[g][p] = broadcast(static_cast<std::int32_t>(kbs[g]->Less[p]));
-            winB[g][p] = broadcast(payout(static_cast<Position>(2 - p), kbs[g]->Category[p]));
+            winB[g][p] = broadcast(payout(position, kbs[g]->Category[p]));
         }
         strongB[g] = kbs[g]->Strong;
     }
@@ -98,9 +100,10 @@ void OwnColumns::build(const std::vector<PairingKey>& keys) {
             ByRules.push_back(static_cast<int>(i));
             continue;
         }
-        for (int p = 0; p < 3; ++p) {
+        for (const Position position : AllPositions) {
+            const int p = backFirstSlot(position);
             Less[p][i] = static_cast<std::int32_t>(k.Less[p]);
-            Win[p][i] = payout(static_cast<Position>(2 - p), k.Category[p]);
+            Win[p][i] = payout(position, k.Category[p]);
         }
         Keyed[i] = -1;
         Strong[i] = k.Strong ? -1 : 0;

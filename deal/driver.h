@@ -10,7 +10,7 @@
 
 namespace kov {
 
-// Percentages indexed [seats in play - 2][scoring option]; all 50.
+// Percentages indexed [seats in play - 2][scoring option]; all 50 as start-up sets them.
 using ThresholdTable = std::array<std::array<int, 2>, 3>;
 inline constexpr ThresholdTable DefaultDealChoiceThreshold = {{{50, 50}, {50, 50}, {50, 50}}};
 

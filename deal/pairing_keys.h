@@ -10,11 +10,9 @@
 
 namespace kov {
 
-// Per hand (back, middle, front) the packed order key (category above the tuple) and the
-// category; specials and strong backs.
+// Per hand (back, middle, front: a position's slot is backFirstSlot()) the packed order key
+// (category above the tuple) and the category; specials and strong backs.
 struct PairingKey {
-    // The slot of a position in less[] and Category[].
-    static constexpr int indexOf(Position p) { return 2 - static_cast<int>(p); }
     std::uint32_t Less[3];
     HandCategory Category[3];
     bool Exact;    // the keys answer the hand comparisons; otherwise the rules are asked

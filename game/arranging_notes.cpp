@@ -26,7 +26,7 @@ CardSet allCards(const PlayerSetsType& p) {
 bool splitMakes(const CardSet& holding, HandCategory category) {
     const std::vector<CardIndex> cards = cardsOf(holding);
     const int n = static_cast<int>(cards.size());
-    if (n != 13) return false;
+    if (n != HoldingSize) return false;
     const auto fits3 = category == cat::ThreeFlush ? isFlush3 : isStraight3;
     const auto fits5 = category == cat::ThreeFlush ? isFlush5 : isStraight5;
     Arrangement scratch;
@@ -61,7 +61,7 @@ ArrangingNotes arrangingNotes(const GameState& g) {
     if (cardCount(p.front) == 3) notes.handCategories[0] = classifyFront(p.front);
     if (cardCount(p.middle) == 5) notes.handCategories[1] = classifyFive(p.middle);
     if (cardCount(p.back) == 5) notes.handCategories[2] = classifyFive(p.back);
-    if (g.HandCount != 0 || g.ArrangedCount != 13) return notes;
+    if (g.HandCount != 0 || g.ArrangedCount != HoldingSize) return notes;
     // The order the rules ask for: back >= middle >= front.
     const HandCategory f = classifyFront(p.front), m = classifyFive(p.middle),
                        b = classifyFive(p.back);

@@ -12,9 +12,6 @@
 
 namespace kov {
 
-// The three hands as the table shows them, top to bottom.
-enum class TableHand { Front, Middle, Back };
-
 struct ArrangingNotes {
     // Per hand (front, middle, back): the category once the hand is full.
     std::array<std::optional<HandCategory>, 3> handCategories;

@@ -46,7 +46,7 @@ DealReport startGame(GameState& g, Random& rng, Evaluator& evaluator) {
     DealReport report = startDeal(g.seatsInPlay(), g.Scoring, g.DealChoiceThreshold, g.Holdings,
                                   g.Arrangements, rng, evaluator);
     g.ArrangedCount = 0;
-    g.HandCount = 13;
+    g.HandCount = HoldingSize;
     loadHandIntoTable(g);
     g.SelectedCell = -1;
     return report;

@@ -3,14 +3,13 @@
 namespace kov {
 
 void startUp(GameState& g, Random& rng) {
-    for (auto& row : g.DealChoiceThreshold)
-        row = {50, 50};
+    g.DealChoiceThreshold = DefaultDealChoiceThreshold;
     initDealing(rng);
     g.HandRowOrder = HandOrder::BySuit;
 }
 
 void loadHandIntoTable(GameState& g) {
-    for (int i = 0; i < 13; ++i) {
+    for (int i = 0; i < RowLength; ++i) {
         g.TableGrid[HandRow][i] = toFaceNumber(g.Holdings.Rows[0][static_cast<std::size_t>(i)]);
         g.TableGrid[ArrangementRow][i] = EmptyCell;
     }
@@ -19,11 +18,15 @@ void loadHandIntoTable(GameState& g) {
 void buildPlayerSets(GameState& g) {
     PlayerSetsType& p = g.PlayerSets;
     p = PlayerSetsType{};
-    for (int i = 0; i < 13; ++i) {
+    for (int i = 0; i < RowLength; ++i) {
         const int cell = g.TableGrid[ArrangementRow][i];
         if (cell == EmptyCell) continue;
         const auto card = static_cast<CardIndex>(fromFaceNumber(cell));
-        addCard(i < 3 ? p.front : i < 8 ? p.middle : p.back, card);
+        // Column i of the arrangement row is cell i.
+        addCard(FrontCells.contains(i)    ? p.front
+                : MiddleCells.contains(i) ? p.middle
+                                          : p.back,
+                card);
     }
     for (int cell : g.TableGrid[HandRow])
         if (cell != EmptyCell) addCard(p.leftover, static_cast<CardIndex>(fromFaceNumber(cell)));
@@ -33,27 +36,27 @@ void sortHandRow(GameState& g) {
     auto& row = g.TableGrid[HandRow];
     if (g.HandCount <= 0) return;
     // Greatest first, so every empty cell (-1) ends up behind the cards.
-    for (int i = 0; i < 13; ++i)
-        for (int j = i + 1; j < 13; ++j)
+    for (int i = 0; i < RowLength; ++i)
+        for (int j = i + 1; j < RowLength; ++j)
             if (row[i] < row[j]) std::swap(row[i], row[j]);
     const auto key = [&](int face) {
         return g.HandRowOrder == HandOrder::BySuit ? fromFaceNumber(face) : numberOrderKey(face);
     };
-    const int n = std::min(g.HandCount, 13);
+    const int n = std::min(g.HandCount, RowLength);
     for (int i = 0; i < n; ++i)
         for (int j = i + 1; j < n; ++j)
             if (key(row[i]) > key(row[j])) std::swap(row[i], row[j]);
 }
 
 bool clickCell(GameState& g, int row, int column) {
-    if (row < 0 || row > 1 || column < 0 || column > 12) return false;
+    if (row < 0 || row >= RowCount || column < 0 || column >= RowLength) return false;
     int& target = g.TableGrid[row][column];
     if (g.SelectedCell == -1) {
-        if (target != EmptyCell) g.SelectedCell = row * 13 + column;
+        if (target != EmptyCell) g.SelectedCell = cellAt(row, column);
         return true;
     }
-    const int sourceRow = g.SelectedCell / 13;
-    int& source = g.TableGrid[sourceRow][g.SelectedCell % 13];
+    const int sourceRow = rowOf(g.SelectedCell);
+    int& source = g.TableGrid[sourceRow][columnOf(g.SelectedCell)];
     if (target == EmptyCell) {
         target = source;
         source = EmptyCell;

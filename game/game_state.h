@@ -5,15 +5,14 @@
 #include <array>
 
 #include "deal/driver.h"
+#include "game/table_cells.h"
 #include "settle/settlement.h"
 
 namespace kov {
 
-constexpr int ArrangementRow = 0;  // cells 0-2 front, 3-7 middle, 8-12 back
-constexpr int HandRow = 1;         // the cards not yet placed
 constexpr int EmptyCell = -1;
 
-using TableGridType = std::array<std::array<int, 13>, 2>;
+using TableGridType = std::array<std::array<int, RowLength>, RowCount>;
 
 struct PlayerSetsType {
     CardSet front, middle, back, leftover;
@@ -30,7 +29,7 @@ struct GameState {
     int OpponentCount = 1;  // seats 1..OpponentCount play against the human in seat 0
     int UnitStake = 1;
     Phase SettledPhase = Phase::Settings;  // a game starts between deals
-    int SelectedCell = -1;                 // row * 13 + column, or -1
+    int SelectedCell = -1;                 // cellAt(row, column), or -1
     ScoringOption Scoring = ScoringOption::Chi;
     int PlayerPoints = 0;
     int PendingPoints = 0;

@@ -24,7 +24,7 @@ struct Suggestion {
     // which are claimed on their 3/5/5 split. The other specials are claimed on the 13 cards.
     bool placeable = true;
     // The arrangement row's 13 face numbers (front, middle, back) when placeable.
-    std::array<int, 13> cells{};
+    std::array<int, HoldingSize> cells{};
 };
 
 // The seed of the suggestion's own generator: a function of the holding alone.

@@ -32,7 +32,7 @@ void placeByClicks(const GameState& g, const std::vector<CardIndex>& cards, Clic
     for (std::size_t cell = 0; cell < cards.size(); ++cell) {
         const int face = toFaceNumber(cards[cell]);
         if (g.TableGrid[ArrangementRow][cell] == face) continue;
-        for (int i = 0; i < 13; ++i)
+        for (int i = 0; i < RowLength; ++i)
             if (g.TableGrid[HandRow][static_cast<std::size_t>(i)] == face) {
                 click(HandRow, i);
                 click(ArrangementRow, static_cast<int>(cell));

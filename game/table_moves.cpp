@@ -2,37 +2,28 @@
 
 namespace kov {
 
-TableSection sectionOf(int cell) {
-    if (cell < 3) return TableSection::Front;
-    if (cell < 8) return TableSection::Middle;
-    if (cell < 13) return TableSection::Back;
-    return TableSection::Hand;
-}
-
-int firstEmptyCell(const GameState& g, TableSection section) {
-    for (int cell = 0; cell < CellCount; ++cell)
-        if (sectionOf(cell) == section &&
-            g.TableGrid[static_cast<std::size_t>(cell / 13)][static_cast<std::size_t>(cell % 13)] ==
-                EmptyCell)
-            return cell;
-    return -1;
-}
-
 namespace {
 
 int cardAt(const GameState& g, int cell) {
     if (cell < 0 || cell >= CellCount) return EmptyCell;
-    return g.TableGrid[static_cast<std::size_t>(cell / 13)][static_cast<std::size_t>(cell % 13)];
+    return g
+        .TableGrid[static_cast<std::size_t>(rowOf(cell))][static_cast<std::size_t>(columnOf(cell))];
 }
 
 // Moves the card of `from` to `to` by the rules' two clicks.
 void moveCard(GameState& g, int from, int to) {
     g.SelectedCell = -1;
-    clickCell(g, from / 13, from % 13);
-    clickCell(g, to / 13, to % 13);
+    clickCell(g, rowOf(from), columnOf(from));
+    clickCell(g, rowOf(to), columnOf(to));
 }
 
 }  // namespace
+
+int firstEmptyCell(const GameState& g, TableSection section) {
+    for (int cell = 0; cell < CellCount; ++cell)
+        if (sectionOf(cell) == section && cardAt(g, cell) == EmptyCell) return cell;
+    return -1;
+}
 
 bool applyMove(GameState& g, TableHistory& history, const TableMove& move) {
     using K = TableMove::Kind;
@@ -56,7 +47,7 @@ bool applyMove(GameState& g, TableHistory& history, const TableMove& move) {
     switch (move.kind) {
         case K::Click:
             if (move.cell < 0 || move.cell >= CellCount) return false;
-            clickCell(g, move.cell / 13, move.cell % 13);
+            clickCell(g, rowOf(move.cell), columnOf(move.cell));
             break;
         case K::PutBack:
             g.SelectedCell = -1;
@@ -68,8 +59,8 @@ bool applyMove(GameState& g, TableHistory& history, const TableMove& move) {
             break;
         }
         case K::ReturnToHand: {
-            const int target = firstEmptyCell(g, TableSection::Hand);
-            if (sectionOf(move.cell) == TableSection::Hand || cardAt(g, move.cell) == EmptyCell ||
+            const int target = firstEmptyCell(g, HandRowSection);
+            if (sectionOf(move.cell) == HandRowSection || cardAt(g, move.cell) == EmptyCell ||
                 target == -1)
                 return false;
             moveCard(g, move.cell, target);
@@ -84,13 +75,14 @@ bool applyMove(GameState& g, TableHistory& history, const TableMove& move) {
     return moved || g.SelectedCell != selectedBefore;
 }
 
-bool placeArrangement(GameState& g, TableHistory& history, const std::array<int, 13>& faces) {
+bool placeArrangement(GameState& g, TableHistory& history,
+                      const std::array<int, HoldingSize>& faces) {
     const TableHistory::Snapshot before{g.TableGrid, g.ArrangedCount, g.HandCount};
-    for (std::size_t i = 0; i < 13; ++i) {
+    for (std::size_t i = 0; i < faces.size(); ++i) {
         g.TableGrid[ArrangementRow][i] = faces[i];
         g.TableGrid[HandRow][i] = EmptyCell;
     }
-    g.ArrangedCount = 13;
+    g.ArrangedCount = HoldingSize;
     g.HandCount = 0;
     g.SelectedCell = -1;
     if (g.TableGrid == before.grid) return false;

@@ -11,10 +11,6 @@
 
 namespace kov {
 
-// Cells are numbered row * 13 + column: 0-2 front, 3-7 middle, 8-12 back, 13-25 the hand row.
-constexpr int CellCount = 26;
-enum class TableSection { Front, Middle, Back, Hand };
-TableSection sectionOf(int cell);
 // The first empty cell of a section, or -1 when it is full.
 int firstEmptyCell(const GameState& g, TableSection section);
 
@@ -28,7 +24,7 @@ struct TableMove {
     };
     Kind kind = Kind::Click;
     int cell = -1;
-    TableSection section = TableSection::Hand;
+    TableSection section = HandRowSection;
 };
 
 // The table as it stood before each change, newest last.
@@ -45,7 +41,7 @@ class TableHistory {
     };
     std::vector<Snapshot> snapshots_;
     friend bool applyMove(GameState&, TableHistory&, const TableMove&);
-    friend bool placeArrangement(GameState&, TableHistory&, const std::array<int, 13>&);
+    friend bool placeArrangement(GameState&, TableHistory&, const std::array<int, HoldingSize>&);
 };
 
 // Applies one move and re-sorts the hand row. Answers whether anything (a card or the lifted
@@ -54,6 +50,7 @@ bool applyMove(GameState& g, TableHistory& history, const TableMove& move);
 
 // Lays out the whole arrangement row at once (face numbers, front, middle, back), the hand row
 // empty: one change, undone as one. The faces must be the player's 13 cards.
-bool placeArrangement(GameState& g, TableHistory& history, const std::array<int, 13>& faces);
+bool placeArrangement(GameState& g, TableHistory& history,
+                      const std::array<int, HoldingSize>& faces);
 
 }  // namespace kov

@@ -50,17 +50,17 @@ TEST(TableMoves, SendToAndReturnToHand) {
     TableHistory h;
     using K = TableMove::Kind;
     for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(applyMove(g, h, {K::SendTo, 13, TableSection::Front}));
-    EXPECT_EQ(firstEmptyCell(g, TableSection::Front), -1);
-    EXPECT_FALSE(applyMove(g, h, {K::SendTo, 13, TableSection::Front}));  // full
-    EXPECT_TRUE(applyMove(g, h, {K::SendTo, 13, TableSection::Back}));
+        EXPECT_TRUE(applyMove(g, h, {K::SendTo, 13, Position::Front}));
+    EXPECT_EQ(firstEmptyCell(g, Position::Front), -1);
+    EXPECT_FALSE(applyMove(g, h, {K::SendTo, 13, Position::Front}));  // full
+    EXPECT_TRUE(applyMove(g, h, {K::SendTo, 13, Position::Back}));
     EXPECT_NE(g.TableGrid[ArrangementRow][8], EmptyCell);
     EXPECT_EQ(g.ArrangedCount, 4);
     // A placed card may be sent on to another hand; a lifted one is dropped there.
-    EXPECT_TRUE(applyMove(g, h, {K::SendTo, 0, TableSection::Middle}));
+    EXPECT_TRUE(applyMove(g, h, {K::SendTo, 0, Position::Middle}));
     EXPECT_EQ(g.TableGrid[ArrangementRow][0], EmptyCell);
     EXPECT_NE(g.TableGrid[ArrangementRow][3], EmptyCell);
-    EXPECT_EQ(firstEmptyCell(g, TableSection::Front), 0);
+    EXPECT_EQ(firstEmptyCell(g, Position::Front), 0);
     const int returning = g.TableGrid[ArrangementRow][3];
     EXPECT_TRUE(applyMove(g, h, {K::ReturnToHand, 3}));
     EXPECT_EQ(g.ArrangedCount, 3);
@@ -89,7 +89,7 @@ TEST(TableMoves, UndoingEverythingGivesBackTheDealtTable) {
                     applyMove(g, h, click(cell));
                     break;
                 case 2:
-                    applyMove(g, h, {K::SendTo, cell, static_cast<TableSection>(rng() % 3)});
+                    applyMove(g, h, {K::SendTo, cell, AllPositions[rng() % 3]});
                     break;
                 case 3:
                     applyMove(g, h, {K::ReturnToHand, cell});

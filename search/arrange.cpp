@@ -133,10 +133,10 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
                 default:
                     offers = offersByRanks(pattern, k);
             }
-            if (offers) generateCandidates(backCandidates_, h, pattern, k, HandRole::Back);
+            if (offers) generateCandidates(backCandidates_, h, pattern, k, Position::Back);
         } else {
-            if (const CardSet m = categoryMaterial(h, pattern, k, HandRole::Back); !isEmpty(m))
-                generateCandidates(backCandidates_, m, k, HandRole::Back);
+            if (const CardSet m = categoryMaterial(h, pattern, k, Position::Back); !isEmpty(m))
+                generateCandidates(backCandidates_, m, k, Position::Back);
         }
         backSegment_[k][1] = backCandidates_.count();
     }
@@ -234,9 +234,9 @@ template <typename Steps>
         }
     }
     if (k == cat::FullHouse)
-        generateCandidates(middleCandidates_, rest, pattern, k, HandRole::Middle);
+        generateCandidates(middleCandidates_, rest, pattern, k, Position::Middle);
     else
-        generateRankGroups(middleCandidates_, rest, pattern, k, HandRole::Middle);
+        generateRankGroups(middleCandidates_, rest, pattern, k, Position::Middle);
 }
 
 // The middles for one back: every category up to the back's, none that outranks the back.
@@ -263,9 +263,9 @@ void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const RankPattern
             }
         }
         if (!built) {
-            const CardSet m = categoryMaterial(rest, pattern, k, HandRole::Middle);
+            const CardSet m = categoryMaterial(rest, pattern, k, Position::Middle);
             if (isEmpty(m)) continue;
-            generateCandidates(middleCandidates_, m, k, HandRole::Middle);
+            generateCandidates(middleCandidates_, m, k, Position::Middle);
         }
         if (k == back.category) {
             for (int i = first; i < middleCandidates_.count();) {
@@ -282,11 +282,11 @@ void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const RankPattern
         // alone (a pair back is never aces when the rest holds two).
         if (k == cat::Pair && !pairsSkipped && middleCandidates_.count() - first == 1 &&
             rankCount(middleCandidates_[first].cards, 0) == 2)
-            generateCandidates(middleCandidates_, rest, cat::Trash, HandRole::Middle);
+            generateCandidates(middleCandidates_, rest, cat::Trash, Position::Middle);
     }
     // A trash middle only when the rest offers no category at all.
     if (!Steps::offersMiddleMaterial(rest, pattern))
-        generateCandidates(middleCandidates_, rest, cat::Trash, HandRole::Middle);
+        generateCandidates(middleCandidates_, rest, cat::Trash, Position::Middle);
     overflowed_ = overflowed_ || middleCandidates_.overflowed();
 }
 

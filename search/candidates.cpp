@@ -26,9 +26,9 @@ void appendHand(CandidateList& list, const CardSet& cards, HandCategory k) {
     list.append(Hand{cards, k});
 }
 
-void generateTrash(CandidateList& list, const CardSet& s, HandRole role) {
+void generateTrash(CandidateList& list, const CardSet& s, Position position) {
     CardSet out;
-    if (role == HandRole::Middle) {
+    if (position == Position::Middle) {
         // Number the held ranks from the top 1, 2, 3, ...; take 1, 5, 6, 7, 8 (or 1, 2, 6, 7, 8
         // when the ace is paired), one card per rank: the skipped ranks are left for the front.
         // Of a rank it takes the card of the highest suit. The four masks side by side in one
@@ -100,11 +100,12 @@ std::uint16_t fiveRunRanks(std::uint16_t ranks) {
     return static_cast<std::uint16_t>((covered & 0x1FFFu) | ((covered >> 13) & 1u));
 }
 
-CardSet categoryMaterial(const CardSet& s, HandCategory k, HandRole role) {
-    return categoryMaterial(s, rankPattern(s), k, role);
+CardSet categoryMaterial(const CardSet& s, HandCategory k, Position position) {
+    return categoryMaterial(s, rankPattern(s), k, position);
 }
 
-CardSet categoryMaterial(const CardSet& s, const RankPattern& pat, HandCategory k, HandRole role) {
+CardSet categoryMaterial(const CardSet& s, const RankPattern& pat, HandCategory k,
+                         Position position) {
     switch (k) {
         case cat::Trash:
             return s;
@@ -114,7 +115,7 @@ CardSet categoryMaterial(const CardSet& s, const RankPattern& pat, HandCategory 
             return bitCount16(pat.two) >= 2 ? cardsOfRanks(s, pat.two) : CardSet{};
         case cat::Triple: {
             CardSet out = cardsOfRanks(s, pat.three);
-            if (role == HandRole::Front) {
+            if (position == Position::Front) {
                 out.mask[0] |= static_cast<std::uint16_t>(s.mask[0] & pat.four);
                 out.mask[1] |= static_cast<std::uint16_t>(s.mask[1] & pat.four);
                 out.mask[2] |= static_cast<std::uint16_t>(s.mask[2] & pat.four);
@@ -149,20 +150,20 @@ CardSet categoryMaterial(const CardSet& s, const RankPattern& pat, HandCategory 
     }
 }
 
-void generateCandidates(CandidateList& list, const CardSet& s, HandCategory k, HandRole role) {
-    generateCandidates(list, s, rankPattern(s), k, role);
+void generateCandidates(CandidateList& list, const CardSet& s, HandCategory k, Position position) {
+    generateCandidates(list, s, rankPattern(s), k, position);
 }
 
 void generateCandidates(CandidateList& list, const CardSet& s, const RankPattern& pat,
-                        HandCategory k, HandRole role) {
+                        HandCategory k, Position position) {
     switch (k) {
         case cat::Trash:
-            generateTrash(list, s, role);
+            generateTrash(list, s, position);
             return;
         case cat::Pair:
         case cat::TwoPairs:
         case cat::Triple:
-            generateRankGroups(list, s, pat, k, role);
+            generateRankGroups(list, s, pat, k, position);
             return;
         case cat::Straight:
             generateStraights(list, s);
@@ -277,7 +278,7 @@ CardSet firstFrontCandidate(const CardSet& leftover, HandCategory k) {
 
 CardSet takeFirstCandidate(CandidateList& scratch, const CardSet& leftover, HandCategory k) {
     scratch.clear();
-    generateCandidates(scratch, leftover, k, HandRole::Front);
+    generateCandidates(scratch, leftover, k, Position::Front);
     return scratch.empty() ? CardSet{} : scratch[0].cards;
 }
 

@@ -19,19 +19,19 @@ inline constexpr HandCategory BackAndMiddleOrder[] = {
     cat::StraightFlush, cat::Quadruple, cat::FullHouse, cat::Flush,
     cat::Straight,      cat::Triple,    cat::TwoPairs,  cat::Pair};
 
-// The role changes only the front's triples (a four of a kind offers one) and the middle's trash.
-enum class HandRole { Back, Middle, Front };
+// The hand's position changes only the front's triples (a four of a kind offers one) and the
+// middle's trash.
 
-CardSet categoryMaterial(const CardSet& s, HandCategory k, HandRole role);
+CardSet categoryMaterial(const CardSet& s, HandCategory k, Position position);
 // The same with the rank pattern of s computed once by the caller.
 CardSet categoryMaterial(const CardSet& s, const RankPattern& pattern, HandCategory k,
-                         HandRole role);
-void generateCandidates(CandidateList& list, const CardSet& s, HandCategory k, HandRole role);
+                         Position position);
+void generateCandidates(CandidateList& list, const CardSet& s, HandCategory k, Position position);
 // The same with the rank pattern of s computed once by the caller. For every category but trash
 // and the front's triples, s itself gives the list its material gives: those enumerations read
 // only the cards the material keeps.
 void generateCandidates(CandidateList& list, const CardSet& s, const RankPattern& pattern,
-                        HandCategory k, HandRole role);
+                        HandCategory k, Position position);
 // The cards of rank r among packed masks w (packedMasks()): one bit in each suit's lane.
 constexpr std::uint64_t packedRank(std::uint64_t w, int r) {
     return w & (EverySuit << r);
@@ -43,7 +43,7 @@ constexpr std::uint64_t packedRank(std::uint64_t w, int r) {
 // search, which asks for these for every back.
 [[gnu::always_inline]] inline void generateRankGroups(CandidateList& list, const CardSet& s,
                                                       const RankPattern& pat, HandCategory k,
-                                                      HandRole role) {
+                                                      Position position) {
     const std::uint64_t w = packedMasks(s);
     switch (k) {
         case cat::Pair:
@@ -63,8 +63,8 @@ constexpr std::uint64_t packedRank(std::uint64_t w, int r) {
             }
             return;
         default:  // triples
-            for (unsigned ranks = pat.three | (role == HandRole::Front ? pat.four : 0u); ranks != 0;
-                 ranks &= ranks - 1) {
+            for (unsigned ranks = pat.three | (position == Position::Front ? pat.four : 0u);
+                 ranks != 0; ranks &= ranks - 1) {
                 const int r = std::countr_zero(ranks);
                 std::uint64_t three = packedRank(w, r);
                 // A four of a kind offers its hearts, diamonds and clubs.

@@ -22,7 +22,7 @@ std::vector<std::string> N(std::initializer_list<const char*> lists) {
     return out;
 }
 
-std::vector<std::string> generate(const char* cards, HandCategory k, HandRole role) {
+std::vector<std::string> generate(const char* cards, HandCategory k, Position role) {
     CandidateList list;
     const CardSet s = S(cards);
     generateCandidates(list, categoryMaterial(s, k, role), k, role);
@@ -35,39 +35,39 @@ std::vector<std::string> generate(const char* cards, HandCategory k, HandRole ro
 }
 
 TEST(CategoryMaterial, TwoPairsFullHouseAndFrontTriples) {
-    EXPECT_TRUE(isEmpty(categoryMaterial(S("Ah Ad 5c 5s 5h 9d"), cat::TwoPairs, HandRole::Back)));
-    EXPECT_TRUE(isEmpty(categoryMaterial(S("5c 5s 5h 9d Kh"), cat::FullHouse, HandRole::Back)));
-    EXPECT_EQ(categoryMaterial(S("5c 5s 5h 9d 9h 9c Kh"), cat::FullHouse, HandRole::Back),
+    EXPECT_TRUE(isEmpty(categoryMaterial(S("Ah Ad 5c 5s 5h 9d"), cat::TwoPairs, Position::Back)));
+    EXPECT_TRUE(isEmpty(categoryMaterial(S("5c 5s 5h 9d Kh"), cat::FullHouse, Position::Back)));
+    EXPECT_EQ(categoryMaterial(S("5c 5s 5h 9d 9h 9c Kh"), cat::FullHouse, Position::Back),
               S("5c 5s 5h 9d 9h 9c"));
-    EXPECT_EQ(categoryMaterial(S("Kh Kd Kc Ks 2h"), cat::Triple, HandRole::Front), S("Kh Kd Kc"));
-    EXPECT_TRUE(isEmpty(categoryMaterial(S("Kh Kd Kc Ks 2h"), cat::Triple, HandRole::Middle)));
-    EXPECT_EQ(categoryMaterial(S("9h Td Jc Qs Kh Ad 2c 4d"), cat::Straight, HandRole::Back),
+    EXPECT_EQ(categoryMaterial(S("Kh Kd Kc Ks 2h"), cat::Triple, Position::Front), S("Kh Kd Kc"));
+    EXPECT_TRUE(isEmpty(categoryMaterial(S("Kh Kd Kc Ks 2h"), cat::Triple, Position::Middle)));
+    EXPECT_EQ(categoryMaterial(S("9h Td Jc Qs Kh Ad 2c 4d"), cat::Straight, Position::Back),
               S("9h Td Jc Qs Kh Ad"));
-    EXPECT_TRUE(isEmpty(categoryMaterial(S("Jh Qd Kc As 2h"), cat::Straight, HandRole::Back)));
+    EXPECT_TRUE(isEmpty(categoryMaterial(S("Jh Qd Kc As 2h"), cat::Straight, Position::Back)));
 }
 
 TEST(GenerateCandidates, PairsAndTwoPairsOrder) {
-    EXPECT_EQ(generate("Ah Ad 5c 5s Kh Kd 9c", cat::TwoPairs, HandRole::Back),
+    EXPECT_EQ(generate("Ah Ad 5c 5s Kh Kd 9c", cat::TwoPairs, Position::Back),
               N({"Ah 5c Ad 5s", "Ah Ad Kh Kd", "5c Kh Kd 5s"}));
-    EXPECT_EQ(generate("Ah Ad 5c 5s Kh Kd 9c", cat::Pair, HandRole::Back),
+    EXPECT_EQ(generate("Ah Ad 5c 5s Kh Kd 9c", cat::Pair, Position::Back),
               N({"Ah Ad", "Kh Kd", "5c 5s"}));
 }
 
 TEST(GenerateCandidates, FrontTriplesFromFourKings) {
-    EXPECT_EQ(generate("Kh Kd Kc Ks 2h", cat::Triple, HandRole::Front), N({"Kh Kd Kc"}));
-    EXPECT_TRUE(generate("Kh Kd Kc Ks 2h", cat::Triple, HandRole::Back).empty());
+    EXPECT_EQ(generate("Kh Kd Kc Ks 2h", cat::Triple, Position::Front), N({"Kh Kd Kc"}));
+    EXPECT_TRUE(generate("Kh Kd Kc Ks 2h", cat::Triple, Position::Back).empty());
 }
 
 TEST(GenerateCandidates, StraightWindows) {
-    const auto windows = generate("9h Td Jc Qs Kh Ad", cat::Straight, HandRole::Back);
+    const auto windows = generate("9h Td Jc Qs Kh Ad", cat::Straight, Position::Back);
     EXPECT_EQ(windows, N({"9h Kh Td Jc Qs", "Td Jc Ad Qs Kh"}));
-    EXPECT_TRUE(generate("Jh Qd Kc As 2h", cat::Straight, HandRole::Back).empty());
+    EXPECT_TRUE(generate("Jh Qd Kc As 2h", cat::Straight, Position::Back).empty());
     // Two of each rank 4..8 in hearts and diamonds: 32 choices less the two one-suit ones.
-    EXPECT_EQ(generate("4h 5h 6h 7h 8h 4d 5d 6d 7d 8d", cat::Straight, HandRole::Back).size(), 30u);
+    EXPECT_EQ(generate("4h 5h 6h 7h 8h 4d 5d 6d 7d 8d", cat::Straight, Position::Back).size(), 30u);
 }
 
 TEST(GenerateCandidates, FlushesFollowTheMaskList) {
-    const auto flushes = generate("2h 3h 4h 5h 6h 9h Kh", cat::Flush, HandRole::Back);
+    const auto flushes = generate("2h 3h 4h 5h 6h 9h Kh", cat::Flush, Position::Back);
     EXPECT_EQ(flushes.size(), 20u);
     // The order is the mask list's: the first qualifying list entry comes first.
     const FiveRankMasks& masks = fiveRankMaskList();
@@ -81,9 +81,9 @@ TEST(GenerateCandidates, FlushesFollowTheMaskList) {
 }
 
 TEST(GenerateCandidates, MiddleTrash) {
-    EXPECT_EQ(generate("Ah Ad Kc Jh 9s 7d 5c 4h", cat::Trash, HandRole::Middle),
+    EXPECT_EQ(generate("Ah Ad Kc Jh 9s 7d 5c 4h", cat::Trash, Position::Middle),
               N({"4h Ad 5c Kc"}));
-    EXPECT_EQ(generate("Ah Qd Tc 8h 7s 6d 3c 2h", cat::Trash, HandRole::Middle),
+    EXPECT_EQ(generate("Ah Qd Tc 8h 7s 6d 3c 2h", cat::Trash, Position::Middle),
               N({"Ah 2h 7s 6d 3c"}));
 }
 
@@ -122,14 +122,14 @@ TEST(GenerateCandidates, MiddleTrashFollowsTheRuleOnRandomSets) {
             addCard(s,
                     static_cast<CardIndex>(rng() % 4 * 13 + rng() % static_cast<unsigned>(ranks)));
         list.clear();
-        generateCandidates(list, s, cat::Trash, HandRole::Middle);
+        generateCandidates(list, s, cat::Trash, Position::Middle);
         ASSERT_EQ(list.count(), 1);
         ASSERT_EQ(list[0].cards, middleTrashByRule(s)) << cardList(cardsOf(s));
     }
 }
 
 TEST(GenerateCandidates, FullHousesFromTwoTriples) {
-    const auto houses = generate("5c 5s 5h 9d 9h 9c", cat::FullHouse, HandRole::Back);
+    const auto houses = generate("5c 5s 5h 9d 9h 9c", cat::FullHouse, Position::Back);
     EXPECT_EQ(houses.size(), 6u);
     EXPECT_EQ(houses[0], N({"5c 5s 5h 9d 9c"})[0]);  // three fives, the nines but hearts
 }
@@ -180,7 +180,7 @@ TEST(CategoryMaterial, FrontCategoryMatchesTheMaterials) {
             addCard(s, static_cast<CardIndex>(rng() % 52));
         HandCategory expected = 0;
         for (HandCategory k : {cat::Triple, cat::TwoPairs, cat::Pair})
-            if (!isEmpty(categoryMaterial(s, k, HandRole::Front))) {
+            if (!isEmpty(categoryMaterial(s, k, Position::Front))) {
                 expected = k;
                 break;
             }
@@ -273,9 +273,9 @@ TEST(GenerateCandidates, GroupsFromTheWholeSetMatchTheirMaterial) {
         for (HandCategory k : BackAndMiddleOrder) {
             fromSet.clear();
             fromMaterial.clear();
-            generateCandidates(fromSet, s, pattern, k, HandRole::Middle);
-            generateCandidates(fromMaterial, categoryMaterial(s, k, HandRole::Middle), k,
-                               HandRole::Middle);
+            generateCandidates(fromSet, s, pattern, k, Position::Middle);
+            generateCandidates(fromMaterial, categoryMaterial(s, k, Position::Middle), k,
+                               Position::Middle);
             ASSERT_EQ(fromSet.count(), fromMaterial.count()) << cardList(cardsOf(s)) << int(k);
             for (int i = 0; i < fromSet.count(); ++i)
                 ASSERT_EQ(fromSet[i], fromMaterial[i]) << cardList(cardsOf(s)) << int(k);
@@ -339,11 +339,11 @@ TEST(GenerateCandidates, StraightsAndRankGroupsFollowTheRules) {
             if (count(r) >= 3) want[3].push_back({ofRank(r, count(r) == 4 ? 3 : -1), cat::Triple});
         const struct {
             HandCategory k;
-            HandRole role;
-        } asks[4] = {{cat::Straight, HandRole::Back},
-                     {cat::Pair, HandRole::Middle},
-                     {cat::TwoPairs, HandRole::Back},
-                     {cat::Triple, HandRole::Front}};
+            Position role;
+        } asks[4] = {{cat::Straight, Position::Back},
+                     {cat::Pair, Position::Middle},
+                     {cat::TwoPairs, Position::Back},
+                     {cat::Triple, Position::Front}};
         for (int i = 0; i < 4; ++i) {
             CandidateList got;
             generateCandidates(got, s, asks[i].k, asks[i].role);

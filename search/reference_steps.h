@@ -42,7 +42,7 @@ class ReferenceSteps {
     // Builds the material of every category and looks whether any is not empty.
     static bool offersMiddleMaterial(const CardSet& rest, const RankPattern& pattern) {
         for (HandCategory k : BackAndMiddleOrder)
-            if (!isEmpty(categoryMaterial(rest, pattern, k, HandRole::Middle))) return true;
+            if (!isEmpty(categoryMaterial(rest, pattern, k, Position::Middle))) return true;
         return false;
     }
     static RankPattern leftoverPattern(const CardSet& leftover, const RankPattern&, const Hand&) {

@@ -107,7 +107,6 @@ ResultRows resultRow(const Settlement& settlement, const Arrangement& seatArrang
     ResultRows rows;
     const HandCategory category = seatArrangement.front.category;
     const Hand* hands[3] = {&seatArrangement.front, &seatArrangement.middle, &seatArrangement.back};
-    const Position positions[3] = {Position::Front, Position::Middle, Position::Back};
     const CardSet all = unite(unite(hands[0]->cards, hands[1]->cards), hands[2]->cards);
     // A failed claim of a block special keeps all 13 cards in every hand: show it as a block.
     const bool illegalBlock = category == IllegalMarker && cardCount(hands[0]->cards) > 3;
@@ -137,7 +136,7 @@ ResultRows resultRow(const Settlement& settlement, const Arrangement& seatArrang
     const bool onePoint = option == ScoringOption::Set || isDeclaredOutright(category);
     rows.pointsShown = onePoint ? 1 : 3;
     for (int k = 0; k < rows.pointsShown; ++k)
-        rows.points[k] = seatHandTotal(settlement, positions[k], seat);
+        rows.points[k] = seatHandTotal(settlement, AllPositions[k], seat);
     return rows;
 }
 

@@ -11,7 +11,6 @@
 namespace kov {
 
 enum class ScoringOption : int { Chi = 0, Set = 1 };
-enum class Position : int { Front = 0, Middle = 1, Back = 2 };
 
 // What a hand of `category` wins at `position`, in units before the stake. At the back the
 // special holdings (cat::SixPairs and above) carry their block payout; a category that cannot stand
@@ -25,10 +24,6 @@ constexpr std::int32_t payout(Position position, HandCategory category) {
         default:
             return category < BackPayout.size() ? BackPayout[category] : NoPayout;
     }
-}
-
-inline const Hand& handAt(const Arrangement& a, Position position) {
-    return position == Position::Front ? a.front : position == Position::Middle ? a.middle : a.back;
 }
 
 // Signed points of a's hand against b's at one position: the winner's category sets the amount.

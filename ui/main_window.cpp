@@ -92,10 +92,10 @@ ArrangementControl claimButton(HandCategory special) {
 }
 
 // The table's keys that send a card to a hand.
-TableSection sectionOfKey(int key) {
-    return key == Qt::Key_1   ? TableSection::Front
-           : key == Qt::Key_2 ? TableSection::Middle
-                              : TableSection::Back;
+Position positionOfKey(int key) {
+    return key == Qt::Key_1   ? Position::Front
+           : key == Qt::Key_2 ? Position::Middle
+                              : Position::Back;
 }
 
 const char* const KeysHelp[] = {
@@ -516,7 +516,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         applyTableMove({K::Click, aids_.cursorCell});
     } else if (key == Qt::Key_1 || key == Qt::Key_2 || key == Qt::Key_3) {
         endDrag();
-        if (card >= 0) applyTableMove({K::SendTo, card, sectionOfKey(key)});
+        if (card >= 0) applyTableMove({K::SendTo, card, positionOfKey(key)});
     } else if (key == Qt::Key_Backspace) {
         endDrag();
         if (card >= 0) applyTableMove({K::ReturnToHand, card});

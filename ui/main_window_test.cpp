@@ -449,7 +449,7 @@ TEST(ArrangingUi, KeysMoveTheCursorAndTheCards) {
     // Backspace returns the placed card under the cursor.
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(&w, Qt::Key_Up);
-    ASSERT_EQ(sectionOf(w.tableAids().cursorCell), TableSection::Front);
+    ASSERT_EQ(sectionOf(w.tableAids().cursorCell), Position::Front);
     w.setFocus();
     const int cursor = w.tableAids().cursorCell;
     const bool full = g.TableGrid[ArrangementRow][static_cast<std::size_t>(cursor)] != EmptyCell;

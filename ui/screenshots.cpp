@@ -61,7 +61,7 @@ void playDeal(GameWindow& game) {
     while (!w.settingsDialog()->control(S::StartGame)->isVisible())
         press(w.settingsDialog(), S::AddTwentyPoints);
     press(w.settingsDialog(), S::StartGame);
-    place(w, 13);
+    place(w, kov::HoldingSize);
     press(w.arrangementDialog(), kov::ui::ArrangementControl::Regular);
 }
 
@@ -73,7 +73,7 @@ void saveLongLines(const kov::ui::CardLibrary& cards, const QDir& dir) {
     view.option = kov::ScoringOption::Chi;
     const auto seat = [](int first, std::vector<kov::HandLine> lines) {
         kov::SeatResult s;
-        for (int k = 0; k < 13; ++k)
+        for (int k = 0; k < kov::HoldingSize; ++k)
             s.rows.cards[static_cast<std::size_t>(k)] = first + 4 * k;
         s.handLines = std::move(lines);
         return s;
@@ -157,7 +157,7 @@ int main(int argc, char** argv) {
             while (!w.tableHistory().empty())
                 QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
         }
-        place(w, 13);
+        place(w, kov::HoldingSize);
         press(w.arrangementDialog(), kov::ui::ArrangementControl::Regular);
         save(game, out, chi ? "results-chi.png" : "results-set.png");
         if (!chi) {

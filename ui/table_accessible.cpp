@@ -34,8 +34,6 @@ const char* const SuitNames[] = {QT_TRANSLATE_NOOP("kov::ui::TableAccessible", "
                                  QT_TRANSLATE_NOOP("kov::ui::TableAccessible", "hearts"),
                                  QT_TRANSLATE_NOOP("kov::ui::TableAccessible", "spades")};
 
-constexpr int CellCount = 26;
-
 bool arranging(const MainWindow* w) {
     return w && const_cast<MainWindow*>(w)->state().SettledPhase == Phase::Arranging;
 }
@@ -230,15 +228,15 @@ QString cardName(int face) {
 }
 
 QString cellName(const GameState& g, int cell) {
-    const int row = cell / 13, column = cell % 13;
+    const int row = rowOf(cell), column = columnOf(cell);
     const int face = g.TableGrid[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
     if (row == HandRow)
         return face == EmptyCell ? translated("empty cell in hand")
                                  : translated("%1, in hand").arg(cardName(face));
-    if (column < 3)
+    if (FrontCells.contains(cell))
         return face == EmptyCell ? translated("empty front cell")
                                  : translated("%1, front row").arg(cardName(face));
-    if (column < 8)
+    if (MiddleCells.contains(cell))
         return face == EmptyCell ? translated("empty middle cell")
                                  : translated("%1, middle row").arg(cardName(face));
     return face == EmptyCell ? translated("empty back cell")

@@ -9,32 +9,37 @@
 
 namespace kov::ui {
 
+namespace {
+// The hand row stands on two lines, its first 7 cells above the other 6.
+constexpr int HandLineLength = 7;
+}  // namespace
+
 QRect cardRect(int row, int column) {
     int left, top;
-    if (row == ArrangementRow) {
-        if (column < 3) {
+    if (row == ArrangementRow) {  // column c is cell c
+        if (FrontCells.contains(column)) {
             left = 386 + 64 * column;
             top = 26;
-        } else if (column < 8) {
-            left = 322 + 64 * (column - 3);
+        } else if (MiddleCells.contains(column)) {
+            left = 322 + 64 * (column - MiddleCells.first);
             top = 118;
         } else {
-            left = 322 + 64 * (column - 8);
+            left = 322 + 64 * (column - BackCells.first);
             top = 210;
         }
-    } else if (column < 7) {
+    } else if (column < HandLineLength) {
         left = 322 + 64 * column;
         top = 337;
     } else {
-        left = 322 + 64 * (column - 7);
+        left = 322 + 64 * (column - HandLineLength);
         top = 427;
     }
     return QRect(left, top, 60, 80);  // right = left + 59, bottom = top + 79
 }
 
 CellHit hitTestCell(QPoint p) {
-    for (int row = 0; row < 2; ++row)
-        for (int column = 0; column < 13; ++column) {
+    for (int row = 0; row < RowCount; ++row)
+        for (int column = 0; column < RowLength; ++column) {
             const QRect r = cardRect(row, column);
             if (r.left() <= p.x() && p.x() <= r.right() && r.top() <= p.y() && p.y() <= r.bottom())
                 return {true, row, column};
@@ -45,10 +50,9 @@ CellHit hitTestCell(QPoint p) {
 namespace {
 
 // The lines of cells from the top: front, middle, back, the hand row's two lines.
-struct CellLine {
-    int first, last;
-};
-constexpr std::array<CellLine, 5> CellLines = {{{0, 2}, {3, 7}, {8, 12}, {13, 19}, {20, 25}}};
+constexpr std::array<CellRange, 5> CellLines = {
+    FrontCells, MiddleCells, BackCells, CellRange{HandRowFirst, HandRowFirst + HandLineLength - 1},
+    CellRange{HandRowFirst + HandLineLength, HandRowCells.last}};
 
 int lineOf(int cell) {
     for (std::size_t i = 0; i < CellLines.size(); ++i)
@@ -88,8 +92,7 @@ void paintHandNotes(QPainter& painter, const ArrangingNotes& notes) {
     for (std::size_t h = 0; h < 3; ++h) {
         painter.setFont(bold);
         painter.setPen(Qt::black);
-        painter.drawText(NotesLeft, tops[h] + 18,
-                         tableHandName(static_cast<TableHand>(h)).toUpper());
+        painter.drawText(NotesLeft, tops[h] + 18, tableHandName(AllPositions[h]).toUpper());
         painter.setFont(QFont(bold.family(), bold.pointSize()));
         painter.setPen(Qt::white);
         painter.drawText(
@@ -106,9 +109,9 @@ void paintHandNotes(QPainter& painter, const ArrangingNotes& notes) {
 }  // namespace
 
 int moveCursor(int cell, int key) {
-    if (cell < 0 || cell > 25) return 13;
+    if (cell < 0 || cell >= CellCount) return HandRowFirst;
     const int line = lineOf(cell);
-    const CellLine here = CellLines[static_cast<std::size_t>(line)];
+    const CellRange here = CellLines[static_cast<std::size_t>(line)];
     switch (key) {
         case Qt::Key_Left:
             return cell > here.first ? cell - 1 : cell;
@@ -118,7 +121,7 @@ int moveCursor(int cell, int key) {
         case Qt::Key_Down: {
             const int next = line + (key == Qt::Key_Up ? -1 : 1);
             if (next < 0 || next >= static_cast<int>(CellLines.size())) return cell;
-            const CellLine to = CellLines[static_cast<std::size_t>(next)];
+            const CellRange to = CellLines[static_cast<std::size_t>(next)];
             const int x = cellRect(cell).center().x();
             int best = to.first;
             for (int c = to.first; c <= to.last; ++c)
@@ -134,10 +137,10 @@ int moveCursor(int cell, int key) {
 
 void paintTable(QPainter& painter, const GameState& g, const CardLibrary& cards,
                 const TableAids& aids) {
-    for (int row = 0; row < 2; ++row)
-        for (int column = 0; column < 13; ++column) {
+    for (int row = 0; row < RowCount; ++row)
+        for (int column = 0; column < RowLength; ++column) {
             const QRect r = cardRect(row, column);
-            const int cell = row * 13 + column;
+            const int cell = cellAt(row, column);
             const int face =
                 g.TableGrid[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
             if (face == EmptyCell || cell == aids.dragCell) {
@@ -175,8 +178,8 @@ void paintTable(QPainter& painter, const GameState& g, const CardLibrary& cards,
     if (aids.dragCell >= 0) {
         if (aids.dropCell >= 0)
             drawOutline(painter, cellRect(aids.dropCell), DropColour, Qt::SolidLine);
-        const int face = g.TableGrid[static_cast<std::size_t>(aids.dragCell / 13)]
-                                    [static_cast<std::size_t>(aids.dragCell % 13)];
+        const int face = g.TableGrid[static_cast<std::size_t>(rowOf(aids.dragCell))]
+                                    [static_cast<std::size_t>(columnOf(aids.dragCell))];
         if (face != EmptyCell) cards.drawCard(painter, aids.dragTopLeft, face);
     }
 }

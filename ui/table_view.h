@@ -27,14 +27,14 @@ inline const QColor SlotGrey(100, 100, 100);
 struct CellHit {
     bool hit = false;
     int row = -1, column = -1;
-    int cell() const { return hit ? row * 13 + column : -1; }
+    int cell() const { return hit ? cellAt(row, column) : -1; }
 };
 
 // The screen rectangle of a table cell (60 x 80, columns 64 px apart): the front hand centred
 // over the middle and back hands, the hand row on two lines below them.
 QRect cardRect(int row, int column);
 inline QRect cellRect(int cell) {
-    return cardRect(cell / 13, cell % 13);
+    return cardRect(rowOf(cell), columnOf(cell));
 }
 // The first cell, row by row and column by column, whose rectangle holds p.
 CellHit hitTestCell(QPoint p);

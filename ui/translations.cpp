@@ -73,13 +73,13 @@ QString categoryName(HandCategory category) {
     return text(CategoryNames[category].data());
 }
 
-QString tableHandName(TableHand hand) {
+QString tableHandName(Position hand) {
     switch (hand) {
-        case TableHand::Front:
+        case Position::Front:
             return text(QT_TRANSLATE_NOOP("GameText", "front"));
-        case TableHand::Middle:
+        case Position::Middle:
             return text(QT_TRANSLATE_NOOP("GameText", "middle"));
-        case TableHand::Back:
+        case Position::Back:
             return text(QT_TRANSLATE_NOOP("GameText", "back"));
     }
     return QString();

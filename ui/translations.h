@@ -25,7 +25,7 @@ std::unique_ptr<QTranslator> installTranslation(const QLocale& locale = QLocale:
 // A hand category's name as the results name it ("a pair", "6 pairs"); IllegalMarker: "ILLEGAL".
 QString categoryName(HandCategory category);
 // A hand's name on the table: "front", "middle", "back".
-QString tableHandName(TableHand hand);
+QString tableHandName(Position hand);
 // A special's claim button text ("6 PAIRS"), as the button says it.
 QString claimText(HandCategory special);
 

@@ -90,8 +90,8 @@ std::vector<QString> gameSentences() {
         handLineText({IllegalMarker, -3}),
         handLineText({cat::ThirteenStraightFlush, 26}),
         handLineText({cat::TwoPairs, std::nullopt}),
-        tableHandName(TableHand::Front),
-        tableHandName(TableHand::Back),
+        tableHandName(Position::Front),
+        tableHandName(Position::Back),
         specialsText({cat::SixPairs, cat::FivePairsTriple, cat::ThirteenStraightFlush,
                       cat::ThirteenStraight}),
         specialsText({cat::ThreeFlush}),
@@ -248,7 +248,7 @@ TEST(Translation, ArrangingNotesInVietnamese) {
     Vietnamese vi;
     const QString names[] = {"chi đầu", "chi giữa", "chi cuối"};
     for (std::size_t h = 0; h < 3; ++h)
-        EXPECT_EQ(tableHandName(static_cast<TableHand>(h)), names[h]);
+        EXPECT_EQ(tableHandName(AllPositions[h]), names[h]);
 
     // Every hand out of order, and the question before committing it.
     const GameState both = laidOut("Ah Ad As", "3h 3d 7c 9s Jh", "2h 4d 6c 8s Th");
