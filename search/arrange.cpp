@@ -250,8 +250,8 @@ void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const RankPattern
     bool pairsSkipped = false;
     // The order runs from the straight flush down one category at a time: the back's category
     // sits at 8 - category.
-    for (int at = static_cast<int>(index(cat::StraightFlush) - index(back.category)); at < 8;
-         ++at) {
+    const int backAt = static_cast<int>(index(cat::StraightFlush) - index(back.category));
+    for (int at = backAt; at < 8; ++at) {
         const HandCategory k = BackAndMiddleOrder[at];
         const int first = middleCandidates_.count();
         bool built = false;  // from the holding's candidates or the rest's rank pattern

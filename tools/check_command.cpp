@@ -28,8 +28,10 @@ HandCategory claimCategory(const std::string& text) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     for (const HandCategory c : SpecialCategories)
         if (upper == claimButtonText(c)) return c;
-    if (const auto v = wholeNumber(text, 2); v && isSpecialCategory(static_cast<HandCategory>(*v)))
-        return static_cast<HandCategory>(*v);
+    if (const auto v = wholeNumber(text, 2)) {
+        const auto c = static_cast<HandCategory>(*v);
+        if (isSpecialCategory(c)) return c;
+    }
     throw InputError{"bad value for --claim: '" + text + "' (expected 10..15 or a button text)"};
 }
 
