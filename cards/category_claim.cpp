@@ -54,9 +54,9 @@ std::optional<CategoryClaimError> blockClaimError(const Arrangement& a, int seat
 
 // "8 (straight flush)", "23 (ILLEGAL)".
 std::string categoryText(HandCategory c) {
-    std::string text = std::to_string(c);
-    if (static_cast<std::size_t>(c) < CategoryNames.size())
-        return text + " (" + std::string(CategoryNames[c]) + ")";
+    std::string text = std::to_string(index(c));
+    if (index(c) < CategoryNames.size())
+        return text + " (" + std::string(CategoryNames[index(c)]) + ")";
     if (c == IllegalMarker) return text + " (ILLEGAL)";
     return text;
 }

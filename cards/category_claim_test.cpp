@@ -131,10 +131,10 @@ TEST(CategoryClaim, IllegalIsThePlayersOnly) {
                   Position::Back);
 }
 
-// The next category above `c` that can stand in a hand of that length; 0 when there is none.
+// The next category above `c` that can stand in a hand of that length; trash when there is none.
 HandCategory nextAbove(HandCategory c, bool front) {
-    if (front) return c == cat::Trash ? cat::Pair : c == cat::Pair ? cat::Triple : 0;
-    return c < cat::StraightFlush ? static_cast<HandCategory>(c + 1) : 0;
+    if (front) return c == cat::Trash ? cat::Pair : c == cat::Pair ? cat::Triple : cat::Trash;
+    return c < cat::StraightFlush ? OrdinaryCategories[index(c) + 1] : cat::Trash;
 }
 
 // On random splits, the categories the cards make are accepted, and one step more in any single
@@ -155,7 +155,7 @@ TEST(CategoryClaimProperty, ExactCategoriesPassAndOneStepMoreIsRefused) {
                          : h == Position::Middle ? raised.middle
                                                  : raised.front;
             const HandCategory up = nextAbove(hand.category, h == Position::Front);
-            if (up == 0) continue;
+            if (up == cat::Trash) continue;
             hand.category = up;
             expectRefused(raised, seat, ClaimFault::AboveTheCards, h);
         }

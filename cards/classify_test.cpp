@@ -58,7 +58,7 @@ TEST(RunScan, ThreeCardRunsAndBrokenRuns) {
 // Every five-card hand of the deck, and every three-card front, classified once: the number of
 // hands in each category is the one the deck's combinatorics give. Category 9 never results.
 TEST(ClassifyFive, EveryHandOfTheDeckCountsAsTheDeckAllows) {
-    std::array<int, cat::StraightFlush + 1> counts{};
+    std::array<int, OrdinaryCategories.size()> counts{};
     for (int a = 0; a < DeckSize; ++a) {
         for (int b = a + 1; b < DeckSize; ++b) {
             for (int c = b + 1; c < DeckSize; ++c) {
@@ -71,25 +71,25 @@ TEST(ClassifyFive, EveryHandOfTheDeckCountsAsTheDeckAllows) {
                         addCard(s, static_cast<CardIndex>(e));
                         const HandCategory category = classifyFive(s);
                         ASSERT_LE(category, cat::StraightFlush);
-                        ++counts[category];
+                        ++counts[index(category)];
                     }
                 }
             }
         }
     }
-    EXPECT_EQ(counts[cat::Trash], 1302540);
-    EXPECT_EQ(counts[cat::Pair], 1098240);
-    EXPECT_EQ(counts[cat::TwoPairs], 123552);
-    EXPECT_EQ(counts[cat::Triple], 54912);
-    EXPECT_EQ(counts[cat::Straight], 10200);
-    EXPECT_EQ(counts[cat::Flush], 5108);
-    EXPECT_EQ(counts[cat::FullHouse], 3744);
-    EXPECT_EQ(counts[cat::Quadruple], 624);
-    EXPECT_EQ(counts[cat::StraightFlush], 40);
+    EXPECT_EQ(counts[index(cat::Trash)], 1302540);
+    EXPECT_EQ(counts[index(cat::Pair)], 1098240);
+    EXPECT_EQ(counts[index(cat::TwoPairs)], 123552);
+    EXPECT_EQ(counts[index(cat::Triple)], 54912);
+    EXPECT_EQ(counts[index(cat::Straight)], 10200);
+    EXPECT_EQ(counts[index(cat::Flush)], 5108);
+    EXPECT_EQ(counts[index(cat::FullHouse)], 3744);
+    EXPECT_EQ(counts[index(cat::Quadruple)], 624);
+    EXPECT_EQ(counts[index(cat::StraightFlush)], 40);
 }
 
 TEST(ClassifyFront, EveryThreeCardFrontCountsAsTheDeckAllows) {
-    std::array<int, cat::Triple + 1> counts{};
+    std::array<int, index(cat::Triple) + 1> counts{};
     for (int a = 0; a < DeckSize; ++a) {
         for (int b = a + 1; b < DeckSize; ++b) {
             for (int c = b + 1; c < DeckSize; ++c) {
@@ -99,14 +99,14 @@ TEST(ClassifyFront, EveryThreeCardFrontCountsAsTheDeckAllows) {
                 const HandCategory category = classifyFront(s);
                 ASSERT_TRUE(category == cat::Trash || category == cat::Pair ||
                             category == cat::Triple);
-                ++counts[category];
+                ++counts[index(category)];
             }
         }
     }
-    EXPECT_EQ(counts[cat::Trash], 18304);
-    EXPECT_EQ(counts[cat::Pair], 3744);
-    EXPECT_EQ(counts[cat::TwoPairs], 0);
-    EXPECT_EQ(counts[cat::Triple], 52);
+    EXPECT_EQ(counts[index(cat::Trash)], 18304);
+    EXPECT_EQ(counts[index(cat::Pair)], 3744);
+    EXPECT_EQ(counts[index(cat::TwoPairs)], 0);
+    EXPECT_EQ(counts[index(cat::Triple)], 52);
 }
 
 }  // namespace

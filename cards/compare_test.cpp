@@ -46,7 +46,7 @@ TEST(LessFive, OrdersWithinCategories) {
 
 TEST(LessFive, IdenticalSetsAreNeitherLessAndAlwaysEqual) {
     const CardSet a = S("8h 8d Ac 5s 2h"), f = S("8h 8d Ac");
-    for (int c = 0; c <= IllegalMarker; ++c) {
+    for (std::size_t c = 0; c <= index(IllegalMarker); ++c) {
         const auto k = static_cast<HandCategory>(c);
         EXPECT_FALSE(lessFive(a, a, k));
         EXPECT_FALSE(lessFront(f, f, k));
@@ -105,21 +105,21 @@ TEST(Dominates, SpecialsNeverDominate) {
 // equality where the two use the same ranks (trash, triples, straights, flushes, full houses).
 TEST(LessFiveProperty, TrichotomyOnRandomHands) {
     std::mt19937 rng(12345);
-    std::vector<CardSet> byCategory[cat::StraightFlush + 1];
+    std::vector<CardSet> byCategory[OrdinaryCategories.size()];
     while (true) {
         CardSet s;
         while (cardCount(s) < 5)
             addCard(s, static_cast<CardIndex>(rng() % 52));
-        auto& bucket = byCategory[classifyFive(s)];
+        auto& bucket = byCategory[index(classifyFive(s))];
         if (bucket.size() < 400) bucket.push_back(s);
         bool full = true;
         for (HandCategory c : {cat::Trash, cat::Pair, cat::TwoPairs, cat::Triple, cat::Straight,
                                cat::Flush, cat::FullHouse})
-            full = full && byCategory[c].size() >= 400;
+            full = full && byCategory[index(c)].size() >= 400;
         if (full) break;
     }
-    for (int c = 0; c <= cat::StraightFlush; ++c) {
-        const auto k = static_cast<HandCategory>(c);
+    for (const HandCategory k : OrdinaryCategories) {
+        const std::size_t c = index(k);
         const auto& hands = byCategory[c];
         for (std::size_t i = 0; i + 1 < hands.size(); ++i) {
             const CardSet &a = hands[i], &b = hands[i + 1];
@@ -140,10 +140,10 @@ TEST(LessFiveProperty, TrichotomyOnRandomHands) {
         CardSet s;
         while (cardCount(s) < 3)
             addCard(s, static_cast<CardIndex>(rng() % 52));
-        fronts[classifyFront(s)].push_back(s);
+        fronts[index(classifyFront(s))].push_back(s);
     }
-    for (int c : {0, 1, 3}) {
-        const auto k = static_cast<HandCategory>(c);
+    for (const HandCategory k : {cat::Trash, cat::Pair, cat::Triple}) {
+        const std::size_t c = index(k);
         for (std::size_t i = 0; i + 1 < fronts[c].size(); ++i) {
             const CardSet &a = fronts[c][i], &b = fronts[c][i + 1];
             const bool ab = lessFront(a, b, k), ba = lessFront(b, a, k);

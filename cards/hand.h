@@ -2,6 +2,7 @@
 // Hand categories, hands and arrangements.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -10,16 +11,57 @@
 namespace kov {
 
 // 0..8 ordinary hands, 9 reserved (never assigned), 10..15 special thirteen-card holdings,
-// 23 marks an ILLEGAL arrangement. A front hand is only ever 0, 1 or 3.
-using HandCategory = std::uint8_t;
+// 23 marks an ILLEGAL arrangement. A front hand is only ever Trash, Pair or Triple. The numbers
+// are the game's own: tables are indexed by them and the engine tool prints them.
+enum class HandCategory : std::uint8_t {
+    Trash = 0,
+    Pair = 1,
+    TwoPairs = 2,
+    Triple = 3,
+    Straight = 4,
+    Flush = 5,
+    FullHouse = 6,
+    Quadruple = 7,
+    StraightFlush = 8,
+    Reserved = 9,
+    SixPairs = 10,
+    ThreeFlush = 11,
+    ThreeStraight = 12,
+    FivePairsTriple = 13,
+    ThirteenStraight = 14,
+    ThirteenStraightFlush = 15,
+    Illegal = 23,
+};
 
+// The category's number, to index a table by category or to print it.
+constexpr std::size_t index(HandCategory c) {
+    return static_cast<std::size_t>(c);
+}
+
+// Short names for the categories.
 namespace cat {
-constexpr HandCategory Trash = 0, Pair = 1, TwoPairs = 2, Triple = 3, Straight = 4, Flush = 5,
-                       FullHouse = 6, Quadruple = 7, StraightFlush = 8, Reserved = 9, SixPairs = 10,
-                       ThreeFlush = 11, ThreeStraight = 12, FivePairsTriple = 13,
-                       ThirteenStraight = 14, ThirteenStraightFlush = 15;
+inline constexpr HandCategory Trash = HandCategory::Trash, Pair = HandCategory::Pair,
+                              TwoPairs = HandCategory::TwoPairs, Triple = HandCategory::Triple,
+                              Straight = HandCategory::Straight, Flush = HandCategory::Flush,
+                              FullHouse = HandCategory::FullHouse,
+                              Quadruple = HandCategory::Quadruple,
+                              StraightFlush = HandCategory::StraightFlush,
+                              Reserved = HandCategory::Reserved, SixPairs = HandCategory::SixPairs,
+                              ThreeFlush = HandCategory::ThreeFlush,
+                              ThreeStraight = HandCategory::ThreeStraight,
+                              FivePairsTriple = HandCategory::FivePairsTriple,
+                              ThirteenStraight = HandCategory::ThirteenStraight,
+                              ThirteenStraightFlush = HandCategory::ThirteenStraightFlush;
 }  // namespace cat
-constexpr HandCategory IllegalMarker = 23;
+inline constexpr HandCategory IllegalMarker = HandCategory::Illegal;
+
+// The ordinary categories from trash up to the straight flush, and the six specials, in order.
+inline constexpr std::array<HandCategory, 9> OrdinaryCategories = {
+    cat::Trash, cat::Pair,      cat::TwoPairs,  cat::Triple,       cat::Straight,
+    cat::Flush, cat::FullHouse, cat::Quadruple, cat::StraightFlush};
+inline constexpr std::array<HandCategory, 6> SpecialCategories = {
+    cat::SixPairs,        cat::ThreeFlush,       cat::ThreeStraight,
+    cat::FivePairsTriple, cat::ThirteenStraight, cat::ThirteenStraightFlush};
 
 inline constexpr std::array<std::string_view, 16> CategoryNames = {
     "trash",          "a pair",
@@ -33,7 +75,7 @@ inline constexpr std::array<std::string_view, 16> CategoryNames = {
 
 struct Hand {
     CardSet cards;
-    HandCategory category = 0;
+    HandCategory category = HandCategory::Trash;
     bool operator==(const Hand&) const = default;
 };
 

@@ -7,7 +7,7 @@ namespace kov {
 
 bool isSpecialCategory(HandCategory category, std::int32_t* payout) {
     if (category < cat::SixPairs || category > cat::ThirteenStraightFlush) return false;
-    if (payout) *payout = BackPayout[category];
+    if (payout) *payout = BackPayout[index(category)];
     return true;
 }
 
@@ -31,9 +31,8 @@ int tripleCount(const CardSet& s) {
 }
 
 bool declareSpecial(Arrangement& seat, const CardSet& front, const CardSet& middle,
-                    const CardSet& back, const CardSet& rest, int requested) {
-    if (requested < cat::SixPairs || requested > cat::ThirteenStraightFlush) return false;
-    const auto category = static_cast<HandCategory>(requested);
+                    const CardSet& back, const CardSet& rest, HandCategory category) {
+    if (!isSpecialCategory(category)) return false;
     CardSet all = unite(unite(front, middle), unite(back, rest));
     bool held = false;
     if (category == cat::ThreeFlush || category == cat::ThreeStraight) {

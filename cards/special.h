@@ -16,9 +16,10 @@ bool isDeclaredOutright(HandCategory category);
 // Wins the set outright under the set option: a back quadruple or straight flush, or a special.
 bool isStrongCategory(HandCategory category);
 
-// Checks the player's claim of special `requested` and stores it (or ILLEGAL) in `seat`.
+// Checks the player's claim of special `category` and stores it (or ILLEGAL) in `seat`; false
+// without a change when `category` is not a special.
 bool declareSpecial(Arrangement& seat, const CardSet& front, const CardSet& middle,
-                    const CardSet& back, const CardSet& rest, int requested);
+                    const CardSet& back, const CardSet& rest, HandCategory category);
 
 // Pair count of a holding: a rank held twice counts 1, four times 2.
 int pairCount(const CardSet& s);

@@ -12,7 +12,7 @@ CardSet S(const char* t) {
 }
 
 // A claim of a block special takes the cards wherever they lie: pass them all as "rest".
-bool claim(Arrangement& a, const char* cards, int category) {
+bool claim(Arrangement& a, const char* cards, HandCategory category) {
     return declareSpecial(a, CardSet{}, CardSet{}, CardSet{}, S(cards), category);
 }
 
@@ -67,7 +67,7 @@ TEST(DeclareSpecial, RefusesOrdinaryCategoriesWithoutTouchingTheSeat) {
     a.back.category = cat::Flush;
     EXPECT_FALSE(declareSpecial(a, S("Qh Kd Ac"), CardSet{}, CardSet{}, CardSet{}, cat::Reserved));
     EXPECT_FALSE(declareSpecial(a, S("Qh Kd Ac"), CardSet{}, CardSet{}, CardSet{},
-                                cat::ThirteenStraightFlush + 1));
+                                static_cast<HandCategory>(index(cat::ThirteenStraightFlush) + 1)));
     EXPECT_EQ(a.back.category, cat::Flush);
     EXPECT_TRUE(isEmpty(a.front.cards));
 }

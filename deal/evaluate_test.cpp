@@ -16,7 +16,7 @@
 namespace kov {
 namespace {
 
-Arrangement special(const char* cards, int category) {
+Arrangement special(const char* cards, HandCategory category) {
     Arrangement a;
     EXPECT_TRUE(declareSpecial(a, {}, {}, {}, cardsFromText(cards), category));
     return a;

@@ -74,7 +74,7 @@ std::vector<HandCategory> specialsMade(const CardSet& holding) {
     std::vector<HandCategory> out;
     Arrangement scratch;
     const CardSet none;
-    for (HandCategory c = cat::SixPairs; c <= cat::ThirteenStraightFlush; ++c) {
+    for (const HandCategory c : SpecialCategories) {
         const bool made = c == cat::ThreeFlush || c == cat::ThreeStraight
                               ? splitMakes(holding, c)
                               : declareSpecial(scratch, none, none, none, holding, c);

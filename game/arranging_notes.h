@@ -41,7 +41,7 @@ struct CommitQuestion {
     // IllegalRegular: the hands out of order, as arrangingNotes() has them.
     bool frontOverMiddle = false;
     bool middleOverBack = false;
-    HandCategory claim = 0;  // IllegalClaim, IllegalClaimAsLaidOut: the special claimed
+    HandCategory claim = cat::Trash;  // IllegalClaim, IllegalClaimAsLaidOut: the special claimed
 };
 // Asked only once the rules accept the commit at all (commitRefusal() is None).
 CommitQuestion commitQuestion(const GameState& g, Commit commit);

@@ -32,10 +32,10 @@ constexpr int ChiCoverPerUnit = 18;  // pointsNeeded's points per opponent and u
 // The most one pairing moves, in units before the stake, under the chi option (the set option
 // moves 1).
 constexpr int LargestPairingPoints =
-    std::max(detail::largestPayout(BackPayout, cat::SixPairs, BackPayout.size()),
+    std::max(detail::largestPayout(BackPayout, index(cat::SixPairs), BackPayout.size()),
              detail::largestPayout(FrontPayout, 0, FrontPayout.size()) * AceTripleFactor +
                  detail::largestPayout(MiddlePayout, 0, MiddlePayout.size()) +
-                 detail::largestPayout(BackPayout, 0, cat::SixPairs));
+                 detail::largestPayout(BackPayout, 0, index(cat::SixPairs)));
 
 // A deal's gain lies within +-LargestDealGain: every opponent at the largest stake.
 constexpr int LargestDealGain = MostOpponents * LargestStake * LargestPairingPoints;

@@ -78,8 +78,7 @@ TEST(EngineProperties, SettlementInvariants) {
             const auto [f, m, b] = dealtHands(deck, s * 13);
             if (s == 0) {
                 if (rng() % 4 == 0)
-                    declareSpecial(arr[0], f, m, b, {},
-                                   cat::SixPairs + static_cast<int>(rng() % 6));
+                    declareSpecial(arr[0], f, m, b, {}, SpecialCategories[rng() % 6]);
                 else
                     evaluateArrangement(arr[0], f, m, b);
             } else {  // a computer seat plays one of its search's candidates

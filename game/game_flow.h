@@ -39,7 +39,7 @@ void commitArrangement(GameState& g, Commit commit);
 // One hand line of the results view: the hand's category (IllegalMarker for ILLEGAL) and, under
 // the chi option, the seat's own score of it.
 struct HandLine {
-    HandCategory category = 0;
+    HandCategory category = cat::Trash;
     std::optional<int> score;
     bool operator==(const HandLine&) const = default;
 };

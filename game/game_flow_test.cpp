@@ -174,15 +174,18 @@ GameState withRegularPlayer(int opponents) {
     g.OpponentCount = opponents;
     for (int s = 0; s <= opponents; ++s) {
         Arrangement& a = g.Arrangements[static_cast<std::size_t>(s)];
-        a.front = {cardsFromText(s == 0 ? "Kh Kd 2c" : s == 1 ? "Qh Jd 3c" : "Qs Jc 4c"), 0};
+        a.front = {cardsFromText(s == 0   ? "Kh Kd 2c"
+                                 : s == 1 ? "Qh Jd 3c"
+                                          : "Qs Jc 4c"),
+                   cat::Trash};
         a.middle = {cardsFromText(s == 0   ? "Ah Ad 9c 8s 6s"
                                   : s == 1 ? "Ks Kc Tc 8h 6h"
                                            : "Qd Qc Td 8d 5d"),
-                    1};
+                    cat::Pair};
         a.back = {cardsFromText(s == 0   ? "3c 3s 3h 4s 9d"
                                 : s == 1 ? "2h 3d 4h 5h 6d"
                                          : "7h 7s 9h 9s 2d"),
-                  3};
+                  cat::Triple};
     }
     g.DealSettlement.SeatsInPlay = opponents + 1;
     return g;

@@ -18,8 +18,8 @@ namespace kov {
 struct Suggestion {
     // The evaluation's first candidate, in the rules' order back, middle, front.
     Arrangement arrangement;
-    // A special holding (cat::SixPairs .. cat::ThirteenStraightFlush) claimed as such, or 0.
-    HandCategory special = 0;
+    // A special holding (cat::SixPairs .. cat::ThirteenStraightFlush) claimed as such, or trash.
+    HandCategory special = cat::Trash;
     // Whether the table can show it: every ordinary arrangement, and 3 flush and 3 straight,
     // which are claimed on their 3/5/5 split. The other specials are claimed on the 13 cards.
     bool placeable = true;

@@ -11,10 +11,11 @@
 namespace kov {
 namespace {
 
-// All thirteen ranks held once: 15 when one suit holds them all, else 14; 0 otherwise.
+// All thirteen ranks held once: 13 straight flush when one suit holds them all, else 13 straight;
+// trash otherwise.
 HandCategory thirteenStraightOf(const CardSet& h) {
     for (int v = 13; v >= 1; --v)
-        if (rankCount(h, v) != 1) return 0;
+        if (rankCount(h, v) != 1) return cat::Trash;
     int emptySuits = 0;
     for (std::uint16_t m : h.mask)
         emptySuits += bitCount16(m) == 0;
@@ -52,9 +53,9 @@ namespace {
 // four of a kind by rank) never depend on the absent cards. Pairs, triples and full houses do:
 // a rank the back thins out changes what it offers.
 bool reusable(HandCategory k) {
-    constexpr unsigned Reusable =
-        1u << cat::StraightFlush | 1u << cat::Quadruple | 1u << cat::Flush | 1u << cat::Straight;
-    return (Reusable >> k) & 1u;
+    constexpr unsigned Reusable = 1u << index(cat::StraightFlush) | 1u << index(cat::Quadruple) |
+                                  1u << index(cat::Flush) | 1u << index(cat::Straight);
+    return (Reusable >> index(k)) & 1u;
 }
 
 // Whether a hand of category k (a pair, two pairs, a triple or a full house) can be drawn from
@@ -92,7 +93,7 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
     overflowed_ = false;
 
     // Thirteen-card straight: a straight flush holding plays nothing else.
-    if (const HandCategory straight13 = thirteenStraightOf(h)) {
+    if (const HandCategory straight13 = thirteenStraightOf(h); straight13 != cat::Trash) {
         Arrangement a = thirteenStraightSplit(h, straight13);
         steps_.append(a, out);
         if (straight13 == cat::ThirteenStraightFlush) {
@@ -104,7 +105,7 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
         }
     }
     // Six pairs, or five pairs and a triple: all 13 cards in every hand.
-    if (const HandCategory pairs = pairSpecialOf(h)) {
+    if (const HandCategory pairs = pairSpecialOf(h); pairs != cat::Trash) {
         Arrangement a;
         a.back.cards = a.middle.cards = a.front.cards = h;
         a.setCategories(pairs);
@@ -115,7 +116,7 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
     const bool fiveOfASuit = bitCount16(h.mask[0]) >= 5 || bitCount16(h.mask[1]) >= 5 ||
                              bitCount16(h.mask[2]) >= 5 || bitCount16(h.mask[3]) >= 5;
     for (HandCategory k : BackAndMiddleOrder) {
-        backSegment_[k][0] = backCandidates_.count();
+        backSegment_[index(k)][0] = backCandidates_.count();
         if constexpr (Steps::ReusesHoldingCandidates) {
             // Straight from the holding: every category's list is the one its material gives.
             bool offers;
@@ -138,7 +139,7 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
             if (const CardSet m = categoryMaterial(h, pattern, k, Position::Back); !isEmpty(m))
                 generateCandidates(backCandidates_, m, k, Position::Back);
         }
-        backSegment_[k][1] = backCandidates_.count();
+        backSegment_[index(k)][1] = backCandidates_.count();
     }
     if constexpr (Steps::ReusesHoldingCandidates) indexStraightsAndFlushes();
     for (int i = 0; i < backCandidates_.count(); ++i) {
@@ -161,19 +162,19 @@ constexpr unsigned windowRanks(int t) {
 // The straights come window by window (from the lowest), the flushes suit by suit.
 template <typename Steps>
 void BasicSeatSearch<Steps>::indexStraightsAndFlushes() {
-    int i = backSegment_[cat::Straight][0];
+    int i = backSegment_[index(cat::Straight)][0];
     for (int t = 0; t < 10; ++t) {
         straightsFrom_[t] = i;
-        for (; i < backSegment_[cat::Straight][1]; ++i) {
+        for (; i < backSegment_[index(cat::Straight)][1]; ++i) {
             const std::uint64_t w = packedMasks(backCandidates_[i].cards);
             if (((w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu) != windowRanks(t)) break;
         }
     }
     straightsFrom_[10] = i;
-    i = backSegment_[cat::Flush][0];
+    i = backSegment_[index(cat::Flush)][0];
     for (int suit = 0; suit < SuitCount; ++suit) {
         flushesFrom_[suit] = i;
-        while (i < backSegment_[cat::Flush][1] && backCandidates_[i].cards.mask[suit] != 0)
+        while (i < backSegment_[index(cat::Flush)][1] && backCandidates_[i].cards.mask[suit] != 0)
             ++i;
     }
     flushesFrom_[SuitCount] = i;
@@ -205,7 +206,7 @@ template <typename Steps>
         for (int suit = 0; suit < SuitCount; ++suit)
             if (bitCount16(rest.mask[suit]) >= 5) scan(flushesFrom_[suit], flushesFrom_[suit + 1]);
     } else {
-        scan(backSegment_[k][0], backSegment_[k][1]);
+        scan(backSegment_[index(k)][0], backSegment_[index(k)][1]);
     }
 }
 
@@ -249,7 +250,8 @@ void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const RankPattern
     bool pairsSkipped = false;
     // The order runs from the straight flush down one category at a time: the back's category
     // sits at 8 - category.
-    for (int at = cat::StraightFlush - back.category; at < 8; ++at) {
+    const int backAt = static_cast<int>(index(cat::StraightFlush) - index(back.category));
+    for (int at = backAt; at < 8; ++at) {
         const HandCategory k = BackAndMiddleOrder[at];
         const int first = middleCandidates_.count();
         bool built = false;  // from the holding's candidates or the rest's rank pattern

@@ -49,7 +49,7 @@ class BasicSeatSearch {
                         bool& pairsSkipped);
 
     CandidateList backCandidates_;
-    int backSegment_[cat::StraightFlush + 1][2] = {};  // each category's back candidates
+    int backSegment_[OrdinaryCategories.size()][2] = {};  // each category's back candidates
     // Where the straights of each window (t: from rank t up) and the flushes of each suit begin
     // among the back candidates; the last entry is where they end.
     void indexStraightsAndFlushes();

@@ -24,7 +24,8 @@ class SearchClaims : public ::testing::Test {
         for (int i = 0; i < list_.count(); ++i) {
             const auto e = categoryClaimError(list_[i], seat);
             ASSERT_FALSE(e) << cardList(cardsOf(h)) << " entry " << i << ": " << describe(*e);
-            if (isSpecialCategory(list_[i].back.category)) ++specialsSeen_[list_[i].back.category];
+            if (isSpecialCategory(list_[i].back.category))
+                ++specialsSeen_[index(list_[i].back.category)];
         }
     }
     SeatSearch search_;
@@ -70,8 +71,8 @@ TEST_F(SearchClaims, EverySpecialForm) {
              "Ad Td 8d 6d 2d 2h 2c 2s 5h 5c 7d 7c Qs",  // a triple recorded below its full house
          })
         expectAccepted(cardsFromText(holding), 2);
-    for (HandCategory c = cat::SixPairs; c <= cat::ThirteenStraightFlush; ++c)
-        EXPECT_GE(specialsSeen_[c], 1) << int{c};
+    for (const HandCategory c : SpecialCategories)
+        EXPECT_GE(specialsSeen_[index(c)], 1) << index(c);
 }
 
 }  // namespace

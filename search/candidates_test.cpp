@@ -178,7 +178,7 @@ TEST(CategoryMaterial, FrontCategoryMatchesTheMaterials) {
         const int size = static_cast<int>(rng() % 9);
         while (cardCount(s) < size)
             addCard(s, static_cast<CardIndex>(rng() % 52));
-        HandCategory expected = 0;
+        HandCategory expected = cat::Trash;
         for (HandCategory k : {cat::Triple, cat::TwoPairs, cat::Pair})
             if (!isEmpty(categoryMaterial(s, k, Position::Front))) {
                 expected = k;
@@ -303,7 +303,7 @@ TEST(GenerateCandidates, StraightsAndRankGroupsFollowTheRules) {
         const auto count = [&](int r) { return rankCount(s, r); };
         const auto card = [](int suit, int r) { return makeCard(suit, r); };
         const auto ofRank = [&](int r, int skipSuit) {
-            Hand h{{}, 0};
+            Hand h{{}, cat::Trash};
             for (int suit = 0; suit < 4; ++suit)
                 if (suit != skipSuit && hasCard(s, card(suit, r))) addCard(h.cards, card(suit, r));
             return h.cards;

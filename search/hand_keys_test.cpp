@@ -27,7 +27,7 @@ TEST(HandKeys, FiveCardKeysAgreeWithTheRules) {
         const CardSet a = randomHand(rng, 5), b = randomHand(rng, 5);
         const HandCategory ca = classifyFive(a);
         // Compare under the real category, and under a lower recorded one.
-        for (HandCategory k : {ca, static_cast<HandCategory>(rng() % (ca + 1))}) {
+        for (HandCategory k : {ca, static_cast<HandCategory>(rng() % (index(ca) + 1))}) {
             const HandKey ka = fiveKey(a, k), kb = fiveKey(b, k);
             if (!ka.Exact || !kb.Exact) {
                 ++inexact;

@@ -161,8 +161,8 @@ bool KeyedSteps::keysBeforeFilling(const Arrangement& a, ArrangementKey& k) {
             middle.Equal = topRankValues(ranks, 2);
             less = static_cast<std::uint32_t>(middle.Equal) << 4 | kickers >> 16;
         }
-        middle.Less = std::uint32_t{m} << 24 | less;
-        middle.Equal |= std::uint64_t{m} << 56;
+        middle.Less = static_cast<std::uint32_t>(m) << 24 | less;
+        middle.Equal |= static_cast<std::uint64_t>(m) << 56;
     } else {
         return false;  // keysOf() still takes the front's key kept
     }

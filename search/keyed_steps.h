@@ -134,12 +134,13 @@ class KeyedSteps {
                 frontLess_ = topRankValues(ranks, 3);
                 break;
             case cat::Pair:
-                frontLess_ = std::uint32_t{cat::Pair} << 24 | topRankValues(ranks, 1) << 4 |
-                             topRankValues(restHeld_, 1);
+                frontLess_ = static_cast<std::uint32_t>(cat::Pair) << 24 |
+                             topRankValues(ranks, 1) << 4 | topRankValues(restHeld_, 1);
                 restFront_ = 1;
                 break;
             default:  // a triple
-                frontLess_ = std::uint32_t{cat::Triple} << 24 | topRankValues(ranks, 1);
+                frontLess_ =
+                    static_cast<std::uint32_t>(cat::Triple) << 24 | topRankValues(ranks, 1);
                 break;
         }
     }

@@ -117,7 +117,8 @@ ResultRows resultRow(const Settlement& settlement, const Arrangement& seatArrang
         const auto blockCategory = illegalBlock ? cat::SixPairs : category;
         for (int k = 0; k < 3; ++k)
             displayOrder(all, blockCategory, cards, slice);
-        const std::string name = illegalBlock ? "ILLEGAL" : std::string(CategoryNames[category]);
+        const std::string name =
+            illegalBlock ? "ILLEGAL" : std::string(CategoryNames[index(category)]);
         rows.names = {name, name, name};
         rows.categories.fill(illegalBlock ? IllegalMarker : category);
     } else {
@@ -125,9 +126,9 @@ ResultRows resultRow(const Settlement& settlement, const Arrangement& seatArrang
             const HandCategory c = hands[k]->category;
             displayOrder(hands[k]->cards, c, cards, slice);
             rows.categories[static_cast<std::size_t>(k)] = c;
-            rows.names[k] = c == IllegalMarker         ? "ILLEGAL"
-                            : c < CategoryNames.size() ? std::string(CategoryNames[c])
-                                                       : std::string();
+            rows.names[k] = c == IllegalMarker                ? "ILLEGAL"
+                            : index(c) < CategoryNames.size() ? std::string(CategoryNames[index(c)])
+                                                              : std::string();
         }
     }
     for (std::size_t k = 0; k < rows.cards.size(); ++k)

@@ -41,8 +41,8 @@ TEST(DisplayOrder, ByCategory) {
     EXPECT_EQ(shown("3s Ah 7s Th 4d", cat::Flush), "Ah Th 7s 4d 3s");
     EXPECT_EQ(shown("9c 2h 9d 2d 2s", cat::FullHouse), "2h 2d 2s 9d 9c");
     EXPECT_EQ(shown("Kc 5h 5d 5c 5s", cat::Quadruple), "5h 5d 5c 5s Kc");
-    EXPECT_EQ(shown("5h 5d 5c", 9), "");
-    EXPECT_EQ(shown("5h 5d 5c", 16), "");
+    EXPECT_EQ(shown("5h 5d 5c", cat::Reserved), "");
+    EXPECT_EQ(shown("5h 5d 5c", static_cast<HandCategory>(16)), "");
 }
 
 TEST(DisplayOrder, FillerCardsThatOutgrowTheCategoryStillShow) {
@@ -128,7 +128,7 @@ TEST(ResultRowProperty, ThirteenCardsEachOnce) {
         const auto [f, m, b] = dealtHands(deck, 0);
         SeatArrangements seats;
         if (round % 3 == 0)
-            declareSpecial(seats[0], f, m, b, {}, cat::SixPairs + round % 6);
+            declareSpecial(seats[0], f, m, b, {}, SpecialCategories[round % 6]);
         else
             evaluateArrangement(seats[0], f, m, b);
         if (round % 5 == 0) {  // a recorded category weaker than the cards

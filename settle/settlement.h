@@ -18,11 +18,11 @@ enum class ScoringOption : int { Chi = 0, Set = 1 };
 constexpr std::int32_t payout(Position position, HandCategory category) {
     switch (position) {
         case Position::Front:
-            return category < FrontPayout.size() ? FrontPayout[category] : NoPayout;
+            return index(category) < FrontPayout.size() ? FrontPayout[index(category)] : NoPayout;
         case Position::Middle:
-            return category < MiddlePayout.size() ? MiddlePayout[category] : NoPayout;
+            return index(category) < MiddlePayout.size() ? MiddlePayout[index(category)] : NoPayout;
         default:
-            return category < BackPayout.size() ? BackPayout[category] : NoPayout;
+            return index(category) < BackPayout.size() ? BackPayout[index(category)] : NoPayout;
     }
 }
 

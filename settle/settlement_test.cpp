@@ -21,7 +21,7 @@ Arrangement regular(const char* back, const char* middle, const char* front) {
     return a;
 }
 
-Arrangement special(const char* cards, int category) {
+Arrangement special(const char* cards, HandCategory category) {
     Arrangement a;
     declareSpecial(a, {}, {}, {}, cardsFromText(cards), category);
     return a;
@@ -128,9 +128,10 @@ TEST(SettleDealProperty, AntisymmetricUnderBothOptions) {
             const auto [f, m, b] = dealtHands(deck, seat * 13);
             const int kind = static_cast<int>(rng() % 10);
             if (kind == 0) {
-                declareSpecial(seats[seat], f, m, b, {}, 10 + static_cast<int>(rng() % 6));
+                declareSpecial(seats[seat], f, m, b, {}, SpecialCategories[rng() % 6]);
                 if (seats[seat].back.category == IllegalMarker && seat != 0)
-                    seats[seat].setCategories(15);  // only the player can be ILLEGAL
+                    seats[seat].setCategories(
+                        cat::ThirteenStraightFlush);  // only the player can be ILLEGAL
             } else if (!evaluateArrangement(seats[seat], f, m, b) && seat != 0) {
                 // Computer seats play the strongest order of the same hands.
                 seats[seat].back = {b, classifyFive(b)};

@@ -29,7 +29,7 @@ struct Digest {
         for (const Hand* hand : {&a.back, &a.middle, &a.front}) {
             for (std::uint16_t m : hand->cards.mask)
                 add(m);
-            add(hand->category);
+            add(static_cast<std::int64_t>(hand->category));
         }
     }
     std::string hex() const {

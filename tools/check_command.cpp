@@ -22,14 +22,16 @@ struct CheckArgs {
 
 // A special's category number, or the text of its claim button in the arranging panel, in any
 // case.
-int claimCategory(const std::string& text) {
+HandCategory claimCategory(const std::string& text) {
     std::string upper = text;
     for (char& c : upper)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    for (HandCategory c = cat::SixPairs; c <= cat::ThirteenStraightFlush; ++c)
+    for (const HandCategory c : SpecialCategories)
         if (upper == claimButtonText(c)) return c;
-    if (const auto v = wholeNumber(text, 2); v && isSpecialCategory(static_cast<HandCategory>(*v)))
-        return static_cast<int>(*v);
+    if (const auto v = wholeNumber(text, 2)) {
+        const auto c = static_cast<HandCategory>(*v);
+        if (isSpecialCategory(c)) return c;
+    }
     throw InputError{"bad value for --claim: '" + text + "' (expected 10..15 or a button text)"};
 }
 
@@ -52,7 +54,7 @@ void runCheck(Context& ctx, const CheckArgs& a) {
     if (regular) {
         held = evaluateArrangement(arrangement, front, middle, back);
     } else {
-        const int category = claimCategory(a.claim);
+        const HandCategory category = claimCategory(a.claim);
         const int total = cardCount(unite(unite(front, middle), unite(back, rest)));
         if (total != 13)
             throw InputError{"check: wrong number of cards: " + std::to_string(total) +

@@ -19,7 +19,7 @@ Json rowJson(const Holding& row) {
 }
 
 Json handJson(const Hand& h) {
-    return Json{{"cards", cardSetJson(h.cards)}, {"category", h.category}};
+    return Json{{"cards", cardSetJson(h.cards)}, {"category", index(h.category)}};
 }
 
 Json arrangementJson(const Arrangement& a) {

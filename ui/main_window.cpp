@@ -325,7 +325,7 @@ void MainWindow::startGame() {
     sortHandRow(game_);
     history_.clear();
     suggestionNote_.clear();
-    pointedSpecial_ = 0;
+    pointedSpecial_ = cat::Trash;
     aids_.cursorCell = -1;
     refreshAids();
     phaseChanged();
@@ -384,7 +384,7 @@ void MainWindow::applyTableMove(const TableMove& move) {
     applyMove(game_, history_, move);
     if (history_.size() != changes) {  // the suggestion no longer stands as shown
         suggestionNote_.clear();
-        pointedSpecial_ = 0;
+        pointedSpecial_ = cat::Trash;
     }
     refreshAids();
     cursorCellChanged();
@@ -407,7 +407,7 @@ void MainWindow::refreshAids() {
     for (const char* line : KeysHelp)
         aids_.lines.push_back(tr(line));
     aids_.pointAtX = -1;
-    if (pointedSpecial_ != 0) {
+    if (pointedSpecial_ != cat::Trash) {
         const QWidget* b = arrangement_->control(claimButton(pointedSpecial_));
         aids_.pointAtX = logicalGeometry(arrangement_).x() + logicalGeometry(b).center().x();
     }
@@ -422,9 +422,9 @@ void MainWindow::suggest() {
     if (s.placeable) placeArrangement(game_, history_, s.cells);
     pointedSpecial_ = s.special;
     const QString claim = claimText(s.special);
-    if (s.special != 0 && s.placeable)
+    if (s.special != cat::Trash && s.placeable)
         suggestionNote_ = tr("Suggested: %1, laid out; claim it.").arg(claim);
-    else if (s.special != 0)
+    else if (s.special != cat::Trash)
         suggestionNote_ = tr("Suggested: claim %1 with its button.").arg(claim);
     else
         suggestionNote_ = tr("Suggested front, middle, back: %1, %2, %3.")

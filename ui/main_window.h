@@ -137,7 +137,7 @@ class MainWindow : public QWidget {
     std::vector<HandCategory> specials_;
     CardSet specialsOf_;  // the holding that specials_ belongs to
     QString suggestionNote_;
-    HandCategory pointedSpecial_ = 0;
+    HandCategory pointedSpecial_ = cat::Trash;
     TableAids aids_;
     QPushButton* suggest_ = nullptr;
     QPushButton* undo_ = nullptr;

@@ -12,10 +12,6 @@
 namespace kov::ui {
 namespace {
 
-QString name(int category) {
-    return categoryName(static_cast<HandCategory>(category));
-}
-
 QString rulesTr(const char* text) {
     return QCoreApplication::translate("kov::ui::RulesWindow", text);
 }
@@ -33,12 +29,12 @@ QString payoutTable() {
                          rulesTr(QT_TRANSLATE_NOOP("kov::ui::RulesWindow", "Back")),
                          rulesTr(QT_TRANSLATE_NOOP("kov::ui::RulesWindow", "Middle")),
                          rulesTr(QT_TRANSLATE_NOOP("kov::ui::RulesWindow", "Front")));
-    for (int c = cat::Trash; c <= cat::StraightFlush; ++c) {
-        const auto k = static_cast<std::size_t>(c);
+    for (const HandCategory c : OrdinaryCategories) {
+        const std::size_t k = index(c);
         t += QString(
                  "<tr><td>%1</td><td align=right>%2</td><td align=right>%3</td>"
                  "<td align=right>%4</td></tr>")
-                 .arg(name(c), cell(BackPayout[k]), cell(MiddlePayout[k]),
+                 .arg(categoryName(c), cell(BackPayout[k]), cell(MiddlePayout[k]),
                       cell(k < FrontPayout.size() ? FrontPayout[k] : NoPayout));
     }
     return t + "</table>";
@@ -49,10 +45,10 @@ QString specialsTable() {
         QString("<table border=1 cellpadding=3 cellspacing=0><tr><th>%1</th><th>%2</th></tr>")
             .arg(rulesTr(QT_TRANSLATE_NOOP("kov::ui::RulesWindow", "Special")),
                  rulesTr(QT_TRANSLATE_NOOP("kov::ui::RulesWindow", "Pays")));
-    for (int c = cat::SixPairs; c <= cat::ThirteenStraightFlush; ++c)
+    for (const HandCategory c : SpecialCategories)
         t += QString("<tr><td>%1</td><td align=right>%2</td></tr>")
-                 .arg(name(c))
-                 .arg(BackPayout[static_cast<std::size_t>(c)]);
+                 .arg(categoryName(c))
+                 .arg(BackPayout[index(c)]);
     return t + "</table>";
 }
 

@@ -69,8 +69,8 @@ std::unique_ptr<QTranslator> installTranslation(const QLocale& locale) {
 
 QString categoryName(HandCategory category) {
     if (category == IllegalMarker) return text(QT_TRANSLATE_NOOP("GameText", "ILLEGAL"));
-    if (category >= CategoryNames.size()) return QString();
-    return text(CategoryNames[category].data());
+    if (index(category) >= CategoryNames.size()) return QString();
+    return text(CategoryNames[index(category)].data());
 }
 
 QString tableHandName(Position hand) {

@@ -61,7 +61,7 @@ ResultsView total(std::vector<int> terms, int stake, int gain) {
     return view;
 }
 CommitQuestion question(CommitQuestion::Kind kind, bool frontOverMiddle, bool middleOverBack,
-                        HandCategory claim = 0) {
+                        HandCategory claim = cat::Trash) {
     CommitQuestion q;
     q.kind = kind;
     q.frontOverMiddle = frontOverMiddle;
@@ -210,7 +210,7 @@ TEST(Translation, GameSentencesInVietnamese) {
 TEST(Translation, EveryHandCategoryHasAVietnameseName) {
     Vietnamese vi;
     for (std::size_t c = 0; c < CategoryNames.size(); ++c) {
-        if (c == cat::Reserved) continue;
+        if (c == index(cat::Reserved)) continue;
         const auto category = static_cast<HandCategory>(c);
         const QString name = QString::fromUtf8(CategoryNames[c].data());
         EXPECT_NE(categoryName(category), name) << name.toStdString();
@@ -281,7 +281,7 @@ TEST(Translation, EverySpecialsLineInVietnamese) {
     Vietnamese vi;
     std::vector<HandCategory> all;
     QStringList buttons;
-    for (HandCategory c = cat::SixPairs; c <= cat::ThirteenStraightFlush; ++c) {
+    for (const HandCategory c : SpecialCategories) {
         const QString button = QCoreApplication::translate("DialogPanel", claimButtonText(c));
         EXPECT_NE(button, claimButtonText(c));
         EXPECT_EQ(claimText(c), button);
