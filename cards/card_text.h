@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Card text: rank then suit, e.g. "Ah", "Td", "10c", "9♠". Ranks A 2..9 T(10) J Q K, suits
 // h d c s or ♥ ♦ ♣ ♠, case-insensitive. Output always uses the short ASCII form.

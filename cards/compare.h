@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Order within a category, equality, arrangement dominance and the legality of an arrangement.
 // Comparisons answer only "less"; callers ask less(a, b) and less(b, a).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What a hand wins, in units before the stake, by position and category. 65535 marks a category
 // that cannot stand in that position. The back table's entries from cat::SixPairs on are the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Test support: shuffled decks from a seeded standard generator, and the card sets taken from
 // them, so that property tests over random holdings read alike.

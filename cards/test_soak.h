@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Test support: the case counts of property and oracle tests scale with KOVARIN_SOAK, a
 // whole-number multiplier (1 when unset or unreadable): modest in ./test, large in a soak run.

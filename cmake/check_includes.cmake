@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Refuses a room's source that includes a header of a room it may not use.
 #
 #   cmake -DROOM=deal -DALLOWED="cards|settle|search" -DROOMS="cards|settle|..." \

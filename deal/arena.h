@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Duplicate heads-up matches between strategies. Deal d gives holding 1 to A and holding 2 to
 // B, then the same two holdings the other way round; a deal's score is A's points averaged over

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // How honest a strategy's own estimate is. For each of a set of holdings the strategy chooses its
 // arrangement and predicts what it is worth (the figure the review shows: the expected result per

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The order of the candidates after an evaluation (Evaluator::orderCandidates()): the exchanges
 // of a selection sort, as the game makes them.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The pairings of a simulated deal scored on pairing keys (deal/pairing_keys.h): the opponents'
 // arrangements the keys answer are scored against every own candidate at once, four candidates

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The deal driver behind START GAME: deal, evaluate every seat in play, rank the holdings and
 // choose by one or two draws which holding the human (seat 0) receives.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Seat evaluation by simulated deals: every candidate of the holding in row 0 plays every
 // candidate of three imaginary opponents over 100 random deals of the unseen cards.

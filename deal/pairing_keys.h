@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What a pairing needs of one candidate, computed once per list, so that scoring a pairing is a
 // few integer compares and table lookups.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The game's random generator: a 32-bit linear congruential state. Every draw is
 // nextRandom() modulo its range, with the small bias of the modulo.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The pairings of a simulated deal scored by the rule as written, hand by hand: the oracle the
 // keyed scorings (deal/column_scoring.h) must match.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Ways to choose a seat's arrangement, all among the seat's own candidate list: a random one,
 // the list's first, or the one an evaluation by simulated deals ranks first. The game offers

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A small pool of helper threads that run numbered tasks; the calling thread takes part too.
 // Idle helpers sleep on a condition variable.

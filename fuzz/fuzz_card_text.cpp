@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Card and card-set text from outside: whatever parses must name the same cards when written
 // out and read back, a parsed list never holds a card twice, and a refusal says what it refused.
 

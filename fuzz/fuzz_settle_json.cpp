@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settle command's reader: any bytes on standard input, under both scoring options. The tool
 // either settles (exit 0, JSON out, nothing on the error stream) or refuses (exit 2, one line on
 // the error stream, nothing out); anything else is a finding.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tool's command lines: the input is split into words at newlines (a word may hold spaces, as
 // a card list does) and handed over as argv. The tool either answers (exit 0, nothing on the error
 // stream) or refuses (exit 2, one line on the error stream, nothing out); anything else is a

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the table tells the player while arranging: the name of each full hand, which hands are
 // out of order once all 13 cards are placed, which special holdings the 13 cards make, and the

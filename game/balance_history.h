@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // How a balance history kept in its own file is squared with the statistics it belongs to. The
 // statistics (with the balance of the last deal they count) are saved first and the history after

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A history squared with the statistics: kept when it counts their deals, completed when one deal
 // behind, emptied after a reset, and emptied as disagreeing in every other case.
 

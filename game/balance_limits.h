@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The balances and deal results the game can reach, and so the only ones a stored file may hold.
 // Points are bought in steps of 1 to 20 and never taken away but by a deal; a deal may start only

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // START GAME at the computer's chosen strength: the deal driver's step, then the computer's seats
 // choose again at that level. The game and the engine tool take the same steps, so any deal the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Property tests across the engine, with fixed seeds. The case counts scale with KOVARIN_SOAK
 // (a whole-number multiplier, 1 when unset): modest in ./test, large in a soak run.
 

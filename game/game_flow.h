@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The steps of one deal as the dialogs run them: points needed before a deal, START GAME, the
 // player's commit, and the results view's lines, cards and balance.

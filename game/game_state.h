@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The one record of options, points, phases, holdings, arrangements and the player's table,
 // with the operations that move cards between the dealt holding, the table and the card sets.

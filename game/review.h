@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A review of the player's deal: the arrangement the computer would have played with the
 // player's 13 cards, and what the player's own arrangement and the computer's choice are worth on

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The review of a deal at the suggestion's level: the computer's choice is strong's choice from the
 // review's generator (the suggestion's), the player's arrangement is valued against the very
 // picks the candidates met, and the same deal always gets the same review.

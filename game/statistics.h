@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The player's record over many deals: per scoring option the deals played, won, lost and tied,
 // the points won and lost and the best and worst deal; the balance after every deal and the

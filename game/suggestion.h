@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The computer's advice for the player's own 13 cards: the arrangement a computer seat would play
 // with them, found by the same simulated-deal evaluation under the current scoring option.

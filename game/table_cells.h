@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The player's table: two rows of cells, the arrangement row above the hand row, each as long as
 // a holding. A cell is numbered row * RowLength + column: 0-2 front, 3-7 middle, 8-12 back (the

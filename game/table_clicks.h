@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Driving and checking the player's table from outside, as a player would: for the tests of the
 // engine and of the window, and for the screenshot program.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Every change the player makes to the table, whatever the input: a click, a drag, a key or a
 // suggestion becomes one TableMove, and applyMove() is the one place that changes the table.

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Where the game's files go when installed, beside GNUInstallDirs' folders. Included by every
 # folder that installs a program or the card library or needs to know where they go (each
 # folder its own copy of the variables that are not cached).

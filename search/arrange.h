@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The computer's arrangement search: the special holdings a seat qualifies for, then every
 // ordinary arrangement built around strong back and middle candidates that no other dominates.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every arrangement the search produces claims only categories its cards make, in every form the
 // search writes: ordinary hands with filler cards, the three-hand specials, the block specials
 // and the split thirteen-card straights.

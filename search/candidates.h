@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Candidate hands: for each category, which cards of a holding can take part (the material) and
 // every distinct core of that category drawn from it, in a fixed order. Cores carry no kickers;

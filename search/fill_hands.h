@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Completing an arrangement's hands from the leftover cards, on the packed masks of the hands
 // (packedMasks()): what the search does to every arrangement it keeps.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A list of fixed capacity with the game's removal rule: removing entry i moves the last entry
 // into slot i, so after removals the order is no longer the order of appending. The search's

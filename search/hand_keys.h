@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Order keys of hands, computed once per hand so that the comparisons of the hand rules become
 // integer compares. Every comparison within a category is a lexicographic comparison of a tuple

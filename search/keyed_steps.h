@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The steps of the game's search (SeatSearch in search/arrange.h): arrangements compared on
 // precomputed hand keys (search/hand_keys.h), the list's keys kept in parallel arrays.

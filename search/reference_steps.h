@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The steps of the straightforward search (ReferenceSearch in search/arrange.h): each one as the
 // rules state it, through the hand rules' own comparisons and candidate lists. Nothing here is

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The fast search against the straightforward one: identical lists, in identical order, on many
 // random holdings and on the holdings that stress the lists most; and the keys the fast one keeps
 // for its entries.

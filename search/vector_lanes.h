@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Four 32-bit integers in one vector register, for the scans that look at four list entries at
 // once (the search's dominance scans, the evaluation's column scoring). A compare of two Lanes

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The rows the results view shows for one seat: a label, the cards in display order and the
 // points beside each of the front, middle and back rows.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Settlement between seats: the points that pass between every ordered pair of seats, per hand
 // position, under the chi option (hand by hand) or the set option (whole arrangement).

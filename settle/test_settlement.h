@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Test support: what every settlement keeps, whatever the seats hold. Each pairing is settled
 // once for both seats (antisymmetric, zero against oneself), and no result exceeds what the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // `kovarin-engine arena` and `arena-table`: duplicate heads-up matches between strategies, as
 // points per deal with a 95 % interval.
 

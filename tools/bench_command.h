@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // `kovarin-engine bench`: a fixed workload timed end to end, with a digest of every result so
 // that any change of behaviour shows at once.

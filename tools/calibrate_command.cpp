@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // `kovarin-engine calibrate`: a strategy's predicted value for its own choices beside what those
 // choices take from the computer's seats on fresh deals, per opponent and deal.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // `kovarin-engine check`: a regular arrangement, or a special claimed, checked as the game's
 // commit checks it.
 

@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The installed tool's contract seen from a shell: bad input exits 2 with one line on standard
 # error and nothing on standard output; good input exits 0.
 tool="$1"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What every engine-tool command shares: the streams it answers on, the card lists it reads, and
 // the typed options' checks, which word a refusal as the tool always has:

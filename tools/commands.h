@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The engine tool's commands, one file each. Each adds its subcommand, typed options and the
 // callback that runs it to `app`; the callback writes to ctx.out and throws InputError on bad

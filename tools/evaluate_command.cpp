@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // `kovarin-engine evaluate`: a holding's candidates with their totals over the simulated deals,
 // as a computer seat evaluates them.
 

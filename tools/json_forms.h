@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The engine tool's JSON forms: a card set is an array of card strings in ascending card order,
 // a hand is {"cards": [...], "category": k}, an arrangement {"back": hand, "middle": hand,

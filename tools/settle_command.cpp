@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // `kovarin-engine settle`: arrangements read as JSON, settled as the game settles a deal, with
 // the results view's rows.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // `kovarin-engine start`: one START GAME, the deal driver's report and every seat's arrangement,
 // the computer's seats at the chosen strength as the game plays them.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Whole numbers on the engine tool's command line: digits only (no sign, no spaces), at most
 // `maxDigits` of them, and a value that fits in 64 bits. Each option then checks its own range

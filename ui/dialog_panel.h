@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One builder turns a panel's layout into a panel of Qt widgets; Panel<Control> then finds the
 // controls by the names of that panel's controls. The controls show their texts in the player's

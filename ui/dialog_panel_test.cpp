@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The panels' controls as the player and assistive technology meet them: every control is
 // named, and every text fits its control in English and in Vietnamese, through the settings the
 // player can choose.

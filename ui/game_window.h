@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The game's top-level window: the table (MainWindow, 800 x 600, its coordinates unchanged) with
 // a menu bar above it. It keeps the options, the balance and the statistics in the store, asks

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game window around the table: the menu bar, the keys, the questions before a deal is
 // abandoned, what is remembered between runs, the review and the statistics. Every store lives
 // in a temporary folder.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The balance history file: a header line, from version 2 on a line "deals N" with the deals the
 // statistics counted when it was written, then one line a deal, oldest first: from version 3 on

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The INI form QSettings writes and reads, as far as the store uses it. The store reads and writes
 // its settings file itself: QSettings writes atomically too, but leaves a lock file beside it, and

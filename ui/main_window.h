@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window: builds the player's table, the three panels and the results view, and wires
 // the panels' commands and the table's clicks to the game. The game's rules live in the engine;

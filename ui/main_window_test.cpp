@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drives the real widgets of the game under the offscreen platform.
 
 #include "ui/main_window.h"

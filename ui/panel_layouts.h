@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The three panels as data: each panel's controls by name (the numbers are the controls' ids),
 // and a table of controls (kind, text, rectangle in dialog units) that DialogPanel builds.

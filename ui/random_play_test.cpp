@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Long random play through the real widgets: whole deals with random clicks, drags and keys on
 // the table, undo and suggestions, random orders, specials and regular commits (with the
 // questions answered at random), option changes and point purchases. After every event the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The results view on the main window: each opponent's arrangement with its lines across the
 // top, the player's with the verdict, the lines and the total at the bottom.

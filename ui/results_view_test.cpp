@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the results view puts each seat's texts and cards, on results built by hand.
 
 #include "ui/results_view.h"

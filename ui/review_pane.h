@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The review of a finished deal, on demand, in the free area of the results view right of and
 // below the player's block: the arrangement the computer would have played with the player's

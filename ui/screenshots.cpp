@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the game to PNG files with a fixed seed, for the README and for looking at the game
 // without a display: settings, a table with cards placed and one raised (also at 200 %), a table
 // in progress with a card being dragged, the results under each scoring option (with the review of

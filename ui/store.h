@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the game keeps between runs, and the only code that reads or writes files: the options
 // and the balance (the settings phase's choices), the statistics, and the balance after each deal

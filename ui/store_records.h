@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The records the settings file holds: the options, the statistics per scoring option and the
 // balance of the last deal counted, read from its values and written as its text.

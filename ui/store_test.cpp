@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The store on folders of a temporary directory: what is written reads back; a damaged value
 // falls back alone, an unreadable or foreign file gives the defaults, each with one complaint, a
 // copy of the file as it was and a sentence for the player, never a crash.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A helper for the store's tests: saves deal after deal into the folders it is given, starting
 // from what they hold, each deal one point more than the last, and prints each balance once it
 // is saved, until it is killed.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The table as assistive technology reads it. The table is painted, so its cells are no widgets:
 // the window's accessible interface gets one more child, the table, whose 26 children are the

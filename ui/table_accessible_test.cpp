@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The painted table as assistive technology reads it: the table among the window's children,
 // its cells named by card and place, the accessible focus on the keyboard cursor's cell.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The player's table on the main window: 2 x 13 card cells, the arrangement row above the hand
 // row. Where each cell sits, which cell a point hits, and how the table is painted.

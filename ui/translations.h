@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The game in the player's language. The English texts in the code are the source texts and the
 // default; ui/translations/kovarin32_<language>.ts hold the others, built into the program as

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Vietnamese translation: it loads from the program's resources, and the game's sentences,
 // made of the engine's data, come out in Vietnamese with their numbers in place, or in English
 // without a translation.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Shared by the UI tests: the card library of the build tree, loaded once, and the player's
 // clicks on the panels and the table.

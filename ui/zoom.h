@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The table is laid out on an 800 x 600 grid of logical pixels; the zoom shows it larger. The
 // table's own painting scales through its painter; its child widgets (the panels, their buttons

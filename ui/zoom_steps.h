@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The zooms the View menu offers, in per cent; the first is the default. Kept apart from the
 // widget scaling so that the store, which has no widgets, can check a stored zoom.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The zoomed table: the window, the panels and the painting scale alike, and the pointer lands on
 // the cells it is over, at every zoom.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Card faces drawn from shapes, at any size: a white rounded card with a thin border, the rank and
 // suit in the top-left corner and, turned, in the bottom-right; pips for two to ten, one large
 // suit sign for the ace, a framed letter for the courts. Hearts and diamonds red, clubs and spades

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The card-drawing library's C interface. A different deck can be dropped in as long as it keeps
 // these five entry points. `context` is the QPainter to draw on; `card` is a card-face number,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The card faces, drawn through the library's C interface onto an image.
 
 #include "ui/cardlib/cards.h"

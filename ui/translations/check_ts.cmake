@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks that a shipped translation is complete: runs lupdate over the sources into a copy of
 # the .ts file, so that a text marked in the sources but missing from the file turns up as
 # unfinished and an entry whose text left the sources as vanished, then fails on either and on
