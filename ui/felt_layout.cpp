@@ -35,7 +35,7 @@ FeltSeat seatAt(int opponent, QPointF start, bool across, double unit, double na
     FeltSeat s;
     s.opponent = opponent;
     const double w = unit * SeatCard, h = w * AspectHeight, step = unit * SeatStep;
-    const double nameHeight = unit * 0.5;
+    const double nameHeight = unit * (across ? 0.5 : 0.8);  // a side seat's on two lines
     const double fanWidth = across ? w + 12 * step : w;
     s.name = QRectF(start.x() + fanWidth / 2 - nameWidth / 2, start.y(), nameWidth, nameHeight);
     const QPointF first = start + QPointF(0, nameHeight);
@@ -98,7 +98,7 @@ FeltLayout layoutFelt(QSize size, int opponents) {
     const QPointF topSeat(cx - seatTopWidth / 2, Margin);
     const QPointF leftSeat(left + (SeatColumn - SeatCard) * unit / 2, Margin + TopStrip * unit);
     const QPointF rightSeat(right - (SeatColumn + SeatCard) * unit / 2, Margin + TopStrip * unit);
-    const double nameWidth = SeatColumn * unit;
+    const double nameWidth = (SeatColumn + 0.4) * unit;
     if (opponents <= 1) {
         l.seats.push_back(seatAt(1, topSeat, true, unit, seatTopWidth));
     } else {

@@ -37,10 +37,17 @@ const Tick Ticks[] = {
     {S::HardStrength, [](MainWindow& w) { return w.strength() == Strength::Hard; }},
 };
 
-// A ticked choice on the felt table: green with a golden edge.
-constexpr const char* TickedStyle =
-    "QPushButton:checked { background: #1f7a3d; color: white; font-weight: bold;"
-    " border: 2px solid #f2c94c; border-radius: 3px; }";
+// A ticked choice on the felt table: green, its text white.
+void showTicked(QAbstractButton* b, bool ticked) {
+    if (!ticked) {
+        b->setPalette(QPalette());  // the panel's again
+        return;
+    }
+    QPalette pal = b->palette();
+    pal.setColor(QPalette::Button, QColor(31, 122, 61));
+    pal.setColor(QPalette::ButtonText, Qt::white);
+    b->setPalette(pal);
+}
 
 // The level's name as its button says it.
 QString levelName(Strength strength) {
@@ -89,7 +96,6 @@ void drawOutline(QPainter& painter, const QRectF& r, const QColor& colour, Qt::P
 FeltTableView::FeltTableView(MainWindow& table, CardRenderer& renderer, CardBack back)
     : QObject(&table), table_(table), renderer_(&renderer), back_(back) {
     connect(&table_, &MainWindow::optionsChanged, this, &FeltTableView::relayout);
-    table_.settingsDialog()->setStyleSheet(TickedStyle);
     relayout();
 }
 
@@ -99,8 +105,8 @@ FeltTableView::~FeltTableView() {
         QAbstractButton* b = settings->button(t.button);
         b->setChecked(false);
         b->setCheckable(false);
+        showTicked(b, false);
     }
-    settings->setStyleSheet(QString());
 }
 
 void FeltTableView::setRenderer(CardRenderer& renderer) {
@@ -149,6 +155,7 @@ void FeltTableView::tickChoices() {
         QAbstractButton* b = settings->button(t.button);
         b->setCheckable(true);
         b->setChecked(t.inForce(table_));
+        showTicked(b, b->isChecked());
     }
 }
 
@@ -225,18 +232,21 @@ void FeltTableView::paintSeats(QPainter& painter) {
         const QString name =
             QCoreApplication::translate("ResultsView", "Opponent %1").arg(seat.opponent);
         const QRectF r = seat.name;
-        const double px = std::min(r.height() * 0.42, layout_.cardWidth * 0.26);
+        const double px = layout_.cardWidth * 0.24;
         painter.setPen(QColor(235, 245, 235));
         painter.setFont(
             fittedFont(sizedFont(painter.font(), px, true), name, static_cast<int>(r.width())));
-        const bool stacked = r.height() > 2.6 * px;  // name over level, else side by side
+        // Name over level (the top seat's right-aligned beside its fan), else side by side.
+        const bool stacked = r.height() > 2.2 * px;
         if (stacked) {
+            const Qt::Alignment across =
+                r.right() < seat.cards[0].left() + 1 ? Qt::AlignRight : Qt::AlignHCenter;
             painter.drawText(QRectF(r.left(), r.top(), r.width(), r.height() / 2),
-                             Qt::AlignRight | Qt::AlignBottom, name);
+                             across | Qt::AlignBottom, name);
             painter.setFont(sizedFont(painter.font(), px * 0.85));
             painter.setPen(QColor(255, 230, 140));
             painter.drawText(QRectF(r.left(), r.center().y(), r.width(), r.height() / 2),
-                             Qt::AlignRight | Qt::AlignTop, level);
+                             across | Qt::AlignTop, level);
         } else {
             painter.drawText(r, Qt::AlignCenter, name + " · " + level);
         }

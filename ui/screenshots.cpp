@@ -113,7 +113,8 @@ int main(int argc, char** argv) {
     for (kov::ScoringOption option : {kov::ScoringOption::Chi, kov::ScoringOption::Set}) {
         const bool chi = option == kov::ScoringOption::Chi;
         const QString folder = files.path() + (chi ? "/chi" : "/set");
-        GameWindow game(cards, kov::ui::Store(folder + "/config", folder + "/data"));
+        GameWindow game(cards, kov::ui::Store(folder + "/config", folder + "/data"), 0,
+                        kov::ui::TableStart::Classic);
         MainWindow& w = game.table();
         w.showMessage = [](const QString&) {};
         w.askQuestion = [](const QString&) { return true; };

@@ -83,8 +83,8 @@ void zoomChildWidgets(QWidget* root, double factor) {
 void placeScaled(QWidget* widget, const QRect& geometry, double factor) {
     keepLogical(widget, true);
     widget->setGeometry(geometry);
+    zoomChildWidgets(widget, factor);  // first: they keep the fonts they inherit at 100 %
     scaleFontAndLine(widget, factor);
-    zoomChildWidgets(widget, factor);
 }
 
 }  // namespace kov::ui
