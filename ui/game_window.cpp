@@ -8,10 +8,14 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 
+#include "ui/felt_layout.h"
 #include "ui/review_pane.h"
 #include "ui/rules_window.h"
 #include "ui/statistics_window.h"
@@ -19,7 +23,9 @@
 
 namespace kov::ui {
 
-GameWindow::GameWindow(CardLibrary& cards, Store store, int threads) : store_(std::move(store)) {
+GameWindow::GameWindow(CardLibrary& cards, Store store, int threads, TableStart start,
+                       const QString& deckFolder)
+    : store_(std::move(store)), cards_(cards), decks_(findSvgDecks(deckFolder)) {
     setWindowTitle(MainWindow::tr(WindowTitle));
     table_ = new MainWindow(cards, threads);
     setCentralWidget(table_);
@@ -28,6 +34,7 @@ GameWindow::GameWindow(CardLibrary& cards, Store store, int threads) : store_(st
     review_ = new ReviewPane(table_->state(), cards, table_);
     statisticsWindow_ = new StatisticsWindow(this);
     rulesWindow_ = new RulesWindow(this);
+    renderer_ = std::make_unique<BuiltinCardRenderer>(cards);
     buildMenus();
 
     confirmQuit = [this] {
@@ -53,6 +60,17 @@ GameWindow::GameWindow(CardLibrary& cards, Store store, int threads) : store_(st
         setZoom(o.zoom);
         table_->setStrength(o.strength);
     }
+    // The table, its cards and its window as kept; a new player gets the felt table.
+    const GameOptions kept = loaded.options.value_or(GameOptions{});
+    keptClassic_ = kept.classicTable;
+    back_ = backNamed(kept.back);
+    if (kept.deck != renderer_->key()) renderer_ = makeCardRenderer(kept.deck, cards, decks_);
+    windowState_ = kept.windowState;
+    windowSize_ = QSize(kept.windowWidth, kept.windowHeight);
+    buildCardMenus(nullptr);
+    showTable(start == TableStart::Classic || keptClassic_);
+    if (!classicTable()) restoreWindow();
+    saved_ = currentOptions();
     statisticsWindow_->setStatistics(statistics_);
     // Told once the window is up, beside the table rather than in front of it.
     if (!loaded.damage.isEmpty())
@@ -84,8 +102,114 @@ QAction* GameWindow::action(const QString& objectName) const {
 
 GameOptions GameWindow::currentOptions() const {
     const GameState& g = table_->state();
-    return {g.OpponentCount, g.UnitStake,    g.Scoring,         g.HandRowOrder,
-            g.PlayerPoints,  table_->zoom(), table_->strength()};
+    GameOptions o{g.OpponentCount, g.UnitStake,    g.Scoring,         g.HandRowOrder,
+                  g.PlayerPoints,  table_->zoom(), table_->strength()};
+    o.classicTable = keptClassic_;
+    o.deck = renderer_->key();
+    o.back = backKey(back_);
+    if (windowSize_.isValid()) {
+        o.windowWidth = windowSize_.width();
+        o.windowHeight = windowSize_.height();
+    }
+    o.windowState = windowState_;
+    return o;
+}
+
+void GameWindow::showTable(bool classic) {
+    if (classic) {
+        if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) showNormal();
+        table_->setFeltTable(nullptr);
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+    } else {
+        table_->setFeltTable(renderer_.get(), back_);
+        layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    classicAction_->setChecked(classic);
+    fullScreenAction_->setEnabled(!classic);
+    for (QAction* a : zoomActions_->actions())
+        a->setEnabled(classic);
+    for (QAction* a : findChildren<QAction*>())
+        if (a->property("feltOnly").toBool()) a->setEnabled(!classic);
+}
+
+void GameWindow::setClassicTable(bool classic) {
+    if (!classic && classicTable()) {
+        showTable(false);
+        restoreWindow();
+    } else if (classic && !classicTable()) {
+        captureWindow();
+        showTable(true);
+    }
+    keptClassic_ = classic;
+    saveView();
+}
+
+void GameWindow::setDeck(const QString& key) {
+    std::unique_ptr<CardRenderer> next = makeCardRenderer(key, cards_, decks_);
+    if (!classicTable()) table_->setFeltTable(next.get(), back_);
+    renderer_ = std::move(next);
+    if (QAction* a = action("deck-" + renderer_->key())) a->setChecked(true);
+    saveView();
+}
+
+void GameWindow::setBack(CardBack back) {
+    back_ = back;
+    if (!classicTable()) table_->setFeltTable(renderer_.get(), back_);
+    if (QAction* a = action(QString("back-") + backKey(back))) a->setChecked(true);
+    saveView();
+}
+
+// The felt window as the player left it: its size (a new player's a good part of the screen),
+// maximised or full screen.
+void GameWindow::restoreWindow() {
+    QSize size = windowSize_;
+    if (!size.isValid() || size.width() < FeltMinimumSize.width()) {
+        const QSize screen = QGuiApplication::primaryScreen()
+                                 ? QGuiApplication::primaryScreen()->availableSize()
+                                 : QSize(1280, 1024);
+        size = QSize(std::max(FeltMinimumSize.width(), screen.width() * 4 / 5),
+                     std::max(FeltMinimumSize.height() + 40, screen.height() * 4 / 5));
+    }
+    resize(size);
+    if (windowState_ == GameOptions::WindowState::Maximized)
+        setWindowState(Qt::WindowMaximized);
+    else if (windowState_ == GameOptions::WindowState::FullScreen)
+        setWindowState(Qt::WindowFullScreen);
+}
+
+void GameWindow::captureWindow() {
+    if (classicTable()) return;
+    const Qt::WindowStates state = windowState();
+    windowState_ = state & Qt::WindowFullScreen  ? GameOptions::WindowState::FullScreen
+                   : state & Qt::WindowMaximized ? GameOptions::WindowState::Maximized
+                                                 : GameOptions::WindowState::Normal;
+    if (windowState_ == GameOptions::WindowState::Normal)
+        windowSize_ = size();
+    else if (normalGeometry().isValid() && normalGeometry().width() >= FeltMinimumSize.width())
+        windowSize_ = normalGeometry().size();
+}
+
+void GameWindow::saveView() {
+    GameOptions o = currentOptions();
+    if (table_->state().phase() == Phase::Results) o.points = table_->state().PendingPoints;
+    store_.saveOptions(o);
+    saved_ = o;
+}
+
+void GameWindow::toggleFullScreen() {
+    if (classicTable()) return;
+    if (isFullScreen())
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+    else
+        setWindowState(windowState() | Qt::WindowFullScreen);
+}
+
+void GameWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && fullScreenAction_)
+        fullScreenAction_->setChecked(isFullScreen());
 }
 
 void GameWindow::buildMenus() {
@@ -109,6 +233,14 @@ void GameWindow::buildMenus() {
     add(game, "quit", tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
     // The zooms: the whole table larger, every position on it scaled alike.
     QMenu* view = menuBar()->addMenu(tr("&View"));
+    view_ = view;
+    classicAction_ = add(view, "classicTable", tr("&Classic table"), QKeySequence(),
+                         [this] { setClassicTable(classicAction_->isChecked()); });
+    classicAction_->setCheckable(true);
+    fullScreenAction_ = add(view, "fullScreen", tr("&Full screen"), QKeySequence(Qt::Key_F11),
+                            [this] { toggleFullScreen(); });
+    fullScreenAction_->setCheckable(true);
+    view->addSeparator();
     zoomActions_ = new QActionGroup(this);
     for (const int percent : ZoomSteps) {
         QAction* a = add(view, "", tr("Zoom %1 %").arg(percent), QKeySequence(), [this, percent] {
@@ -127,6 +259,36 @@ void GameWindow::buildMenus() {
     });
     add(help, "shortcuts", tr("&Keyboard shortcuts"), QKeySequence(), [this] { showShortcuts(); });
     add(help, "about", tr("&About"), QKeySequence(), [this] { showAbout(); });
+}
+
+// The felt table's cards: the built-in deck and the SVG decks found, and our backs.
+void GameWindow::buildCardMenus(QMenu*) {
+    view_->addSeparator();
+    QMenu* deckMenu = view_->addMenu(tr("C&ards"));
+    auto* decks = new QActionGroup(this);
+    const auto addDeck = [&](const QString& key, const QString& name) {
+        QAction* a = deckMenu->addAction(name);
+        a->setObjectName("deck-" + key);
+        a->setCheckable(true);
+        a->setChecked(key == renderer_->key());
+        a->setProperty("feltOnly", true);
+        decks->addAction(a);
+        connect(a, &QAction::triggered, this, [this, key] { setDeck(key); });
+    };
+    addDeck("builtin", BuiltinCardRenderer(cards_).displayName());
+    for (const SvgDeck& d : decks_)
+        addDeck(d.key, d.name);
+    QMenu* backMenu = view_->addMenu(tr("Card &back"));
+    auto* backs = new QActionGroup(this);
+    for (const CardBack b : {CardBack::Blue, CardBack::Red}) {
+        QAction* a = backMenu->addAction(backName(b));
+        a->setObjectName(QString("back-") + backKey(b));
+        a->setCheckable(true);
+        a->setChecked(b == back_);
+        a->setProperty("feltOnly", true);
+        backs->addAction(a);
+        connect(a, &QAction::triggered, this, [this, b] { setBack(b); });
+    }
 }
 
 void GameWindow::setZoom(int percent) {
@@ -165,6 +327,11 @@ void GameWindow::closeEvent(QCloseEvent* event) {
     }
     statisticsWindow_->close();
     rulesWindow_->close();
+    captureWindow();
+    if (!(currentOptions().windowWidth == saved_.windowWidth &&
+          currentOptions().windowHeight == saved_.windowHeight &&
+          currentOptions().windowState == saved_.windowState))
+        saveView();
     event->accept();
 }
 

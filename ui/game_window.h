@@ -9,8 +9,11 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "game/statistics.h"
+#include "ui/card_renderer.h"
 #include "ui/main_window.h"
 #include "ui/store.h"
 
@@ -26,8 +29,11 @@ class StatisticsWindow;
 class GameWindow : public QMainWindow {
     Q_OBJECT
   public:
-    // `threads` for the simulation: 0 = one per hardware thread.
-    GameWindow(CardLibrary& cards, Store store = Store(), int threads = 0);
+    // `threads` for the simulation: 0 = one per hardware thread. The SVG decks are looked for in
+    // `deckFolder`.
+    GameWindow(CardLibrary& cards, Store store = Store(), int threads = 0,
+               TableStart start = TableStart::AsStored,
+               const QString& deckFolder = systemDeckFolder());
     ~GameWindow() override;
 
     MainWindow& table() { return *table_; }
@@ -47,8 +53,18 @@ class GameWindow : public QMainWindow {
     // The options as they stand on the table.
     GameOptions currentOptions() const;
 
+    // The classic table at its fixed size and zooms, or the felt table in a window that resizes.
+    void setClassicTable(bool classic);
+    bool classicTable() const { return table_->feltTable() == nullptr; }
+    // The felt table's cards ("builtin" or an SVG deck's folder name) and back.
+    void setDeck(const QString& key);
+    void setBack(CardBack back);
+    const CardRenderer& cardRenderer() const { return *renderer_; }
+    const std::vector<SvgDeck>& decks() const { return decks_; }
+
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void buildMenus();
@@ -59,6 +75,14 @@ class GameWindow : public QMainWindow {
     void showAbout();
     // Zooms the table and ticks its menu entry.
     void setZoom(int percent);
+    void buildViewMenu();
+    void buildCardMenus(QMenu* view);
+    // Keeps the options with the felt window's size and state, and the balance as it stands.
+    void saveView();
+    void restoreWindow();
+    void captureWindow();
+    void showTable(bool classic);
+    void toggleFullScreen();
 
     Store store_;
     Statistics statistics_;
@@ -68,6 +92,18 @@ class GameWindow : public QMainWindow {
     RulesWindow* rulesWindow_ = nullptr;
     QAction* reviewAction_ = nullptr;
     QActionGroup* zoomActions_ = nullptr;
+    QAction* classicAction_ = nullptr;
+    QAction* fullScreenAction_ = nullptr;
+    CardLibrary& cards_;
+    std::vector<SvgDeck> decks_;
+    std::unique_ptr<CardRenderer> renderer_;
+    CardBack back_ = CardBack::Blue;
+    // The choices kept, which a run with --classic does not change.
+    bool keptClassic_ = false;
+    GameOptions::WindowState windowState_ = GameOptions::WindowState::Normal;
+    QSize windowSize_;
+    GameOptions saved_;  // the options last kept, to save the window's size only when it changed
+    QMenu* view_ = nullptr;
 };
 
 }  // namespace kov::ui

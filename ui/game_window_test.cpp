@@ -30,7 +30,8 @@ namespace {
 
 struct Session {
     explicit Session(const QTemporaryDir& dir)
-        : window(testCardLibrary(), Store(dir.path() + "/config", dir.path() + "/data"), 2) {
+        : window(testCardLibrary(), Store(dir.path() + "/config", dir.path() + "/data"), 2,
+                 TableStart::Classic) {
         window.confirmQuit = [this] {
             ++questions;
             return answer;

@@ -18,6 +18,7 @@
 #include "game/arranging_notes.h"
 #include "game/computer_seats.h"
 #include "game/suggestion.h"
+#include "ui/felt_table_view.h"
 #include "ui/game_window.h"
 #include "ui/table_accessible.h"
 #include "ui/table_view.h"
@@ -207,6 +208,7 @@ void MainWindow::phaseChanged() {
         setFocus();
     }
     sincePanelChange_.start();
+    if (felt_) felt_->relayout();
     update();
     emit phaseShown();
 }
@@ -255,13 +257,49 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::setZoom(int percent) {
     if (!isZoomStep(percent) || percent == zoom_) return;
     zoom_ = percent;
+    if (felt_) return;  // kept for the classic table
     setFixedSize(scaledRect(QRect(0, 0, 800, 600), scale()).size());
     zoomChildWidgets(this, scale());
     update();
 }
 
 QPoint MainWindow::tablePoint(QPointF position) const {
-    return logicalPoint(position, scale());
+    return logicalPoint(position, felt_ ? 1.0 : scale());
+}
+
+void MainWindow::setFeltTable(CardRenderer* renderer, CardBack back) {
+    endDrag();
+    if (!renderer) {
+        felt_.reset();
+        zoomChildWidgets(this, scale());
+        setFixedSize(scaledRect(QRect(0, 0, 800, 600), scale()).size());
+    } else if (felt_) {
+        felt_->setRenderer(*renderer);
+        felt_->setBack(back);
+    } else {
+        zoomChildWidgets(this, 1.0);  // the widgets' logical places, then the felt's
+        setMinimumSize(FeltMinimumSize);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        felt_ = std::make_unique<FeltTableView>(*this, *renderer, back);
+    }
+    update();
+}
+
+QWidget* MainWindow::pointedClaimButton() const {
+    return pointedSpecial_ != 0 ? arrangement_->control(claimButton(pointedSpecial_)) : nullptr;
+}
+
+int MainWindow::cellAt(QPoint at) const {
+    return felt_ ? felt_->cellAt(at) : hitTestCell(at).cell();
+}
+
+QRect MainWindow::cellBox(int cell) const {
+    return felt_ ? felt_->cellRect(cell) : cellRect(cell);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (felt_) felt_->relayout();
 }
 
 void MainWindow::cursorMoved() {
@@ -449,12 +487,11 @@ void MainWindow::endDrag() {
 void MainWindow::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || game_.SettledPhase != Phase::Arranging) return;
     const QPoint at = tablePoint(event->position());
-    const CellHit hit = hitTestCell(at);
-    if (!hit.hit) return;
-    const int cell = hit.cell();
+    const int cell = cellAt(at);
+    if (cell < 0) return;
     const bool lifts =
         game_.SelectedCell == -1 &&
-        game_.TableGrid[static_cast<std::size_t>(hit.row)][static_cast<std::size_t>(hit.column)] !=
+        game_.TableGrid[static_cast<std::size_t>(cell / 13)][static_cast<std::size_t>(cell % 13)] !=
             EmptyCell;
     endDrag();
     const bool cursorShown = aids_.cursorCell >= 0;
@@ -462,19 +499,19 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
     applyTableMove({TableMove::Kind::Click, cell});
     if (cursorShown) cursorMoved();
     if (lifts && game_.SelectedCell == cell)
-        pressed_ = {cell, at, at - cellRect(cell).topLeft(), false};
+        pressed_ = {cell, at, at - cellBox(cell).topLeft(), false};
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     if (pressed_.cell < 0 || !(event->buttons() & Qt::LeftButton)) return;
     const QPoint at = tablePoint(event->position());
-    if (!pressed_.dragging &&
-        (at - pressed_.at).manhattanLength() * scale() < QApplication::startDragDistance())
+    if (!pressed_.dragging && (at - pressed_.at).manhattanLength() * (felt_ ? 1.0 : scale()) <
+                                  QApplication::startDragDistance())
         return;
     pressed_.dragging = true;
     aids_.dragCell = pressed_.cell;
     aids_.dragTopLeft = at - pressed_.grabOffset;
-    const int over = hitTestCell(at).cell();
+    const int over = cellAt(at);
     aids_.dropCell = over == pressed_.cell ? -1 : over;
     update();
 }
@@ -487,7 +524,7 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
     const int source = pressed_.cell;
     endDrag();
     if (!dropped) return;
-    const int target = hitTestCell(tablePoint(event->position())).cell();
+    const int target = cellAt(tablePoint(event->position()));
     if (target >= 0 && target != source)
         applyTableMove({TableMove::Kind::Click, target});
     else
@@ -538,6 +575,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (felt_) {
+        felt_->paint(painter);
+        return;
+    }
     painter.fillRect(rect(), TableGrey);
     if (zoom_ != 100) painter.scale(scale(), scale());  // the table's coordinates stay 800 x 600
     if (game_.SettledPhase == Phase::Results) paintResults(painter, placed_, cards_);
@@ -545,7 +586,8 @@ void MainWindow::paintEvent(QPaintEvent*) {
 }
 
 int runGame(CardLibrary& cards, const QStringList& libraryCandidates,
-            const std::function<void(const QString&, const QString&)>& failureMessage) {
+            const std::function<void(const QString&, const QString&)>& failureMessage,
+            TableStart start) {
     if (!cards.load(libraryCandidates)) {
         failureMessage(
             QCoreApplication::translate("kov::ui::MainWindow", "Failed to load cards.dll"),
@@ -554,7 +596,7 @@ int runGame(CardLibrary& cards, const QStringList& libraryCandidates,
     }
     int status;
     {
-        GameWindow window(cards);
+        GameWindow window(cards, Store(), 0, start);
         window.show();
         window.activateWindow();  // the keys work at once, with or without a window manager
         status = QApplication::exec();

@@ -16,6 +16,7 @@
 #include "game/game_flow.h"
 #include "game/table_moves.h"
 #include "ui/card_library.h"
+#include "ui/card_renderer.h"
 #include "ui/dialog_panel.h"
 #include "ui/results_view.h"
 #include "ui/table_view.h"
@@ -24,6 +25,8 @@ class QAccessibleEvent;
 class QPushButton;
 
 namespace kov::ui {
+
+class FeltTableView;
 
 // Window title: the program and its maker's web address (translated as MainWindow's text).
 inline constexpr const char* WindowTitle =
@@ -44,6 +47,7 @@ class MainWindow : public QWidget {
     const ResultsView& resultsView() const { return view_; }
     const PlacedResults& placedResults() const { return placed_; }
 
+    const CardLibrary& cards() const { return cards_; }
     QPushButton* suggestButton() const { return suggest_; }
     QPushButton* undoButton() const { return undo_; }
     const TableAids& tableAids() const { return aids_; }
@@ -89,6 +93,13 @@ class MainWindow : public QWidget {
     // The logical pixel of the table under a position on the window.
     QPoint tablePoint(QPointF position) const;
 
+    // The felt table drawn with `renderer` (the window then resizes freely from the felt's
+    // minimum), or with none the classic table at its fixed size and zoom.
+    void setFeltTable(CardRenderer* renderer, CardBack back = CardBack::Blue);
+    FeltTableView* feltTable() const { return felt_.get(); }
+    // The claim button the suggestion points at, or null.
+    QWidget* pointedClaimButton() const;
+
   signals:
     // An option, the hand order or the points changed on a panel.
     void optionsChanged();
@@ -105,6 +116,7 @@ class MainWindow : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -120,6 +132,9 @@ class MainWindow : public QWidget {
     void applyTableMove(const TableMove& move);
     void refreshAids();
     void endDrag();
+    // The cell under a table point and a cell's rectangle, on the table shown.
+    int cellAt(QPoint at) const;
+    QRect cellBox(int cell) const;
     // Tells assistive technology that the keyboard cursor is on its cell.
     void cursorMoved();
     // Tells it that the cell under the cursor may hold another card (its name changed).
@@ -158,14 +173,20 @@ class MainWindow : public QWidget {
     Strategy advisor_{strategyOf(AdvisorStrength)};   // the suggestion (H)
 
     int zoom_ = 100;
+    std::unique_ptr<FeltTableView> felt_;  // the felt table, or null for the classic one
     int inputGuardMs_;
     QElapsedTimer sincePanelChange_;
 };
+
+// Which table a run starts with: the one the player chose last (the felt table for a new
+// player), or the classic table for this run only (the choice kept stays as it was).
+enum class TableStart { AsStored, Classic };
 
 // The program's start: loads the card library (a message box and exit status 0 when it cannot:
 // the message, and in detail the files and folders looked in), then shows the window and runs
 // the event loop.
 int runGame(CardLibrary& cards, const QStringList& libraryCandidates,
-            const std::function<void(const QString& text, const QString& details)>& failureMessage);
+            const std::function<void(const QString& text, const QString& details)>& failureMessage,
+            TableStart start = TableStart::AsStored);
 
 }  // namespace kov::ui

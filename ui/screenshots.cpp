@@ -6,8 +6,9 @@
 // without a display: settings, a table with cards placed and one raised (also at 200 %), a table
 // in progress with a card being dragged, the results under each scoring option (with the review of
 // the deal), the statistics after a series of deals, and the results view's longest lines at the
-// right edge. The game keeps its files in a temporary folder that is removed at the end; the user's
-// own files are never touched.
+// right edge; then the felt table's settings, table in progress and results (felt-*.png). The game
+// keeps its files in a temporary folder that is removed at the end; the user's own files are never
+// touched.
 //
 //   kovarin32-screenshots OUTPUT_FOLDER    (the folder is made when missing)
 //
@@ -24,6 +25,7 @@
 #include <cstdio>
 
 #include "game/table_clicks.h"
+#include "ui/felt_table_view.h"
 #include "ui/game_window.h"
 #include "ui/review_pane.h"
 #include "ui/statistics_window.h"
@@ -97,6 +99,39 @@ void saveLongLines(const kov::ui::CardLibrary& cards, const QDir& dir) {
     image.save(dir.filePath("results-long-lines.png"));
 }
 
+// The felt table at 1280 x 800: the settings, a table in progress with three opponents, and
+// the results.
+void saveFelt(kov::ui::CardLibrary& cards, const QString& folder, const QDir& dir) {
+    using S = kov::ui::SettingsControl;
+    GameWindow game(cards, kov::ui::Store(folder + "/config", folder + "/data"));
+    MainWindow& w = game.table();
+    w.showMessage = [](const QString&) {};
+    w.askQuestion = [](const QString&) { return true; };
+    w.setInputGuard(0);
+    w.random().seedRandom(2026);
+    game.resize(1280, 800);
+    game.show();
+    press(w.settingsDialog(), S::ThreeOpponents);
+    for (int i = 0; i < 3; ++i)
+        press(w.settingsDialog(), S::AddTwentyPoints);
+    save(game, dir, "felt-settings.png");
+    press(w.settingsDialog(), S::StartGame);
+    const auto click = [&](int row, int column) {
+        QTest::mouseClick(&w, Qt::LeftButton, {},
+                          w.feltTable()->cellRect(row * 13 + column).center());
+    };
+    std::vector<kov::CardIndex> order = kov::tableOrder(w.state().Arrangements[0]);
+    order.resize(8);
+    kov::placeByClicks(w.state(), order, click);
+    click(kov::HandRow, 1);
+    save(game, dir, "felt-table.png");
+    click(kov::HandRow, 1);
+    order = kov::tableOrder(w.state().Arrangements[0]);
+    kov::placeByClicks(w.state(), order, click);
+    press(w.arrangementDialog(), kov::ui::ArrangementControl::Regular);
+    save(game, dir, "felt-results.png");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -117,7 +152,8 @@ int main(int argc, char** argv) {
     for (kov::ScoringOption option : {kov::ScoringOption::Chi, kov::ScoringOption::Set}) {
         const bool chi = option == kov::ScoringOption::Chi;
         const QString folder = files.path() + (chi ? "/chi" : "/set");
-        GameWindow game(cards, kov::ui::Store(folder + "/config", folder + "/data"));
+        GameWindow game(cards, kov::ui::Store(folder + "/config", folder + "/data"), 0,
+                        kov::ui::TableStart::Classic);
         MainWindow& w = game.table();
         w.showMessage = [](const QString&) {};
         w.askQuestion = [](const QString&) { return true; };
@@ -179,6 +215,7 @@ int main(int argc, char** argv) {
         }
     }
     saveLongLines(cards, out);
+    saveFelt(cards, files.path() + "/felt", out);
     cards.unload();
     return 0;
 }

@@ -43,6 +43,14 @@ struct GameOptions {
     int points = 0;
     int zoom = 100;                       // the table's zoom in per cent (View menu)
     Strength strength = DefaultStrength;  // how well the computer's seats play
+    // The table and its window (View menu): the classic table or the felt one, the felt's deck
+    // ("builtin" or an SVG deck's folder name) and back ("blue", "red"), and the felt window's
+    // size (0 x 0 until it was kept) and state.
+    bool classicTable = false;
+    QString deck = "builtin";
+    QString back = "blue";
+    int windowWidth = 0, windowHeight = 0;
+    enum class WindowState { Normal, Maximized, FullScreen } windowState = WindowState::Normal;
     bool operator==(const GameOptions&) const = default;
 };
 

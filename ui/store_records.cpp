@@ -5,6 +5,7 @@
 #include "ui/store_records.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <limits>
 
 #include "game/balance_limits.h"
@@ -34,6 +35,47 @@ std::optional<Strength> strengthNamed(const QString& key) {
     for (Strength s : {Strength::Easy, Strength::Normal, Strength::Hard})
         if (key == strengthKey(s)) return s;
     return std::nullopt;
+}
+
+const char* const WindowStates[] = {"normal", "maximized", "fullscreen"};  // by WindowState
+
+// The table and its window; each key may be missing (options written before it was kept), and
+// then stays at its default: the felt table, the built-in cards, the blue back, no size kept.
+template <typename Take, typename Number>
+void readTableOptions(GameOptions& o, const Take& take, const Number& number) {
+    take("table", false, QT_TRANSLATE_NOOP("kov::ui::Store", "the table"), [&](const QString& v) {
+        if (v != "felt" && v != "classic") return false;
+        o.classicTable = v == "classic";
+        return true;
+    });
+    // A deck's name is a folder's name: letters, digits, "-" and "_".
+    take("deck", false, QT_TRANSLATE_NOOP("kov::ui::Store", "the cards"), [&](const QString& v) {
+        static const QRegularExpression name("^[A-Za-z0-9_-]{1,64}$");
+        if (!name.match(v).hasMatch()) return false;
+        o.deck = v;
+        return true;
+    });
+    take("back", false, QT_TRANSLATE_NOOP("kov::ui::Store", "the card back"),
+         [&](const QString& v) {
+             if (v != "blue" && v != "red") return false;
+             o.back = v;
+             return true;
+         });
+    const auto size = [&](const char* key, int& out) {
+        take(key, false, QT_TRANSLATE_NOOP("kov::ui::Store", "the window's size"),
+             [&](const QString&) { return number(key, 0, 100000, out); });
+    };
+    size("windowWidth", o.windowWidth);
+    size("windowHeight", o.windowHeight);
+    take("windowState", false, QT_TRANSLATE_NOOP("kov::ui::Store", "the window's size"),
+         [&](const QString& v) {
+             for (int k = 0; k < 3; ++k)
+                 if (v == WindowStates[k]) {
+                     o.windowState = static_cast<GameOptions::WindowState>(k);
+                     return true;
+                 }
+             return false;
+         });
 }
 
 // Reads each option on its own: one that is there but not sound stays at its default and is
@@ -82,6 +124,7 @@ std::optional<GameOptions> readOptions(const IniValues& s, QStringList& lost) {
              if (level) o.strength = *level;
              return level.has_value();
          });
+    readTableOptions(o, take, number);
     return o;
 }
 
@@ -179,6 +222,14 @@ QByteArray settingsText(const std::optional<GameOptions>& options, const Statist
         t.line("points", options->points);
         t.line("zoom", options->zoom);
         t.line("strength", strengthKey(options->strength));
+        t.line("table", options->classicTable ? "classic" : "felt");
+        t.line("deck", options->deck.toUtf8().constData());
+        t.line("back", options->back.toUtf8().constData());
+        if (options->windowWidth > 0 && options->windowHeight > 0) {
+            t.line("windowWidth", options->windowWidth);
+            t.line("windowHeight", options->windowHeight);
+        }
+        t.line("windowState", WindowStates[static_cast<int>(options->windowState)]);
     }
     if (statistics.total().played > 0 || statistics.pointsBought > 0) t.group("statistics");
     if (statistics.pointsBought > 0) t.line("bought", statistics.pointsBought);

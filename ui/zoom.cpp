@@ -52,25 +52,43 @@ QFont logicalFont(const QWidget* widget) {
     return v.isValid() ? v.value<QFont>() : widget->font();
 }
 
+namespace {
+
+// Keeps a widget's logical geometry, font (when `ownFont`) and frame line, once.
+void keepLogical(QWidget* w, bool ownFont) {
+    if (w->property(GeometryKey).isValid()) return;
+    w->setProperty(GeometryKey, w->geometry());
+    if (ownFont) w->setProperty(FontKey, w->font());
+    if (auto* frame = qobject_cast<QFrame*>(w)) w->setProperty(LineKey, frame->lineWidth());
+}
+
+void scaleFontAndLine(QWidget* w, double factor) {
+    const QVariant font = w->property(FontKey);
+    if (font.isValid()) w->setFont(scaledFont(font.value<QFont>(), factor));
+    if (auto* frame = qobject_cast<QFrame*>(w))
+        frame->setLineWidth(scaled(w->property(LineKey).toInt(), factor));
+}
+
+}  // namespace
+
 void zoomChildWidgets(QWidget* root, double factor) {
     for (QWidget* w : root->findChildren<QWidget*>()) {
         if (w->isWindow()) continue;
         const bool stored = w->property(GeometryKey).isValid();
         if (!stored && factor == 1.0) continue;  // never zoomed: left exactly as laid out
-        if (!stored) {
-            w->setProperty(GeometryKey, w->geometry());
-            // A font set on the widget, or inherited from the root (whose own font stays the
-            // logical one its painting uses), is scaled here; the others inherit the scaled one.
-            if (w->parentWidget() == root || w->testAttribute(Qt::WA_SetFont))
-                w->setProperty(FontKey, w->font());
-            if (auto* frame = qobject_cast<QFrame*>(w)) w->setProperty(LineKey, frame->lineWidth());
-        }
+        // A font set on the widget, or inherited from the root (whose own font stays the
+        // logical one its painting uses), is scaled here; the others inherit the scaled one.
+        keepLogical(w, w->parentWidget() == root || w->testAttribute(Qt::WA_SetFont));
         w->setGeometry(scaledRect(w->property(GeometryKey).toRect(), factor));
-        const QVariant font = w->property(FontKey);
-        if (font.isValid()) w->setFont(scaledFont(font.value<QFont>(), factor));
-        if (auto* frame = qobject_cast<QFrame*>(w))
-            frame->setLineWidth(scaled(w->property(LineKey).toInt(), factor));
+        scaleFontAndLine(w, factor);
     }
+}
+
+void placeScaled(QWidget* widget, const QRect& geometry, double factor) {
+    keepLogical(widget, true);
+    widget->setGeometry(geometry);
+    zoomChildWidgets(widget, factor);  // first: they keep the fonts they inherit at 100 %
+    scaleFontAndLine(widget, factor);
 }
 
 }  // namespace kov::ui

@@ -23,6 +23,12 @@ namespace kov::ui {
 // logical geometry, font size and frame line width.
 void zoomChildWidgets(QWidget* root, double factor);
 
+// Places `widget` itself at `geometry` (its logical geometry, font and frame line kept for the
+// zoom), its font and frame line at `factor` times the logical ones, and its descendants as
+// zoomChildWidgets(widget, factor) does. The felt table places its panels this way; a zoom of
+// the classic table afterwards puts them back exactly.
+void placeScaled(QWidget* widget, const QRect& geometry, double factor);
+
 // A widget's geometry and font at 100 %, whatever the zoom.
 QRect logicalGeometry(const QWidget* widget);
 QFont logicalFont(const QWidget* widget);

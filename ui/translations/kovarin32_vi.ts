@@ -386,6 +386,21 @@
     </message>
 </context>
 <context>
+    <name>kov::ui::CardRenderer</name>
+    <message>
+        <source>Red back</source>
+        <translation>Mặt lưng đỏ</translation>
+    </message>
+    <message>
+        <source>Blue back</source>
+        <translation>Mặt lưng xanh</translation>
+    </message>
+    <message>
+        <source>Built-in cards</source>
+        <translation>Bộ bài có sẵn</translation>
+    </message>
+</context>
+<context>
     <name>kov::ui::GameWindow</name>
     <message>
         <source>A deal is in progress. Quit and abandon it?</source>
@@ -446,6 +461,22 @@
     <message>
         <source>Zoom %1 %</source>
         <translation>Thu phóng %1 %</translation>
+    </message>
+    <message>
+        <source>&amp;Classic table</source>
+        <translation>Bàn &amp;cổ điển</translation>
+    </message>
+    <message>
+        <source>&amp;Full screen</source>
+        <translation>&amp;Toàn màn hình</translation>
+    </message>
+    <message>
+        <source>C&amp;ards</source>
+        <translation>&amp;Bộ bài</translation>
+    </message>
+    <message>
+        <source>Card &amp;back</source>
+        <translation>&amp;Mặt lưng bài</translation>
     </message>
 </context>
 <context>
@@ -738,6 +769,22 @@
         <source>lines the game could not read: %1</source>
         <translation>số dòng không đọc được: %1</translation>
     </message>
+    <message>
+        <source>the table</source>
+        <translation>bàn chơi</translation>
+    </message>
+    <message>
+        <source>the cards</source>
+        <translation>bộ bài</translation>
+    </message>
+    <message>
+        <source>the card back</source>
+        <translation>mặt lưng bài</translation>
+    </message>
+    <message>
+        <source>the window&apos;s size</source>
+        <translation>kích thước cửa sổ</translation>
+    </message>
 </context>
 <context>
     <name>kov::ui::TableAccessible</name>
@@ -808,6 +855,17 @@
     <message>
         <source>spades</source>
         <translation>bích</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>The Vietnamese thirteen-card arrangement game against the computer.</source>
+        <translation>Trò chơi xếp mười ba lá bài kiểu Việt Nam với máy tính.</translation>
+    </message>
+    <message>
+        <source>Play this run on the classic table (the choice kept stays).</source>
+        <translation>Lần chạy này chơi trên bàn cổ điển (lựa chọn đã lưu giữ nguyên).</translation>
     </message>
 </context>
 </TS>
