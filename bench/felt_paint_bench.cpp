@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Painting the felt table while the player arranges (three opponents, all cards dealt, five placed)
 // into an image of the window's size. The deal and the first paint (which fills the card and cloth
 // caches) are made outside the timed loop.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Cards drawn through one interface, at the size they cover: the built-in deck (the card library)
 // and the SVG decks of the system's card-deck folder (KDE's format: a folder svg-NAME holding an

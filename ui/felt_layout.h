@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Where everything goes on the felt table, as data computed from the widget's size. The unit is
 // the card's width (its height four thirds of it), as KDE's card games lay out their piles: the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The felt table: its layout at any size, the same moves as the classic table through its own
 // hit-test, the settings' choices ticked, the classic table untouched by a visit to the felt, the
 // card renderers (a tiny SVG deck made here, never the system's) and the felt window in the game

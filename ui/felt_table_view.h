@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The felt table: the same game as the classic table, laid out for a window of any size (see
 // felt_layout.h). It paints the table of a MainWindow and places that window's panels and buttons
