@@ -303,7 +303,7 @@ void FeltTableView::paintHandNames(QPainter& painter) {
     for (std::size_t h = 0; h < 3; ++h) {
         const QRectF r = layout_.handNames[h];
         const int room = static_cast<int>(r.width());
-        const QString name = tableHandName(static_cast<TableHand>(h)).toUpper();
+        const QString name = tableHandName(AllPositions[h]).toUpper();
         painter.setPen(QColor(255, 230, 140));
         painter.setFont(fittedFont(sizedFont(painter.font(), px, true), name, room));
         painter.drawText(QRectF(r.left(), r.top() + px * 0.4, r.width(), px * 1.4),

@@ -286,7 +286,8 @@ void MainWindow::setFeltTable(CardRenderer* renderer, CardBack back) {
 }
 
 QWidget* MainWindow::pointedClaimButton() const {
-    return pointedSpecial_ != 0 ? arrangement_->control(claimButton(pointedSpecial_)) : nullptr;
+    return pointedSpecial_ != cat::Trash ? arrangement_->control(claimButton(pointedSpecial_))
+                                         : nullptr;
 }
 
 int MainWindow::cellAt(QPoint at) const {
