@@ -6,6 +6,8 @@
 #include <QCommandLineParser>
 #include <QMessageBox>
 #include <QTranslator>
+#include <cstdio>
+#include <string_view>
 
 #include "ui/main_window.h"
 #include "ui/translations.h"
@@ -14,25 +16,70 @@
 #define KOVARIN_VERSION "1.0"
 #endif
 
+namespace {
+
+// The game's command line. --help and --version print and end the program with status 0 (Qt's
+// parser itself exits after the help); an unknown option prints why and exits with status 1.
+struct CommandLine {
+    QCommandLineParser parser;
+    // The program's own name: the application's name is the rules' "cards".
+    QCommandLineOption version{
+        {"v", "version"}, QCoreApplication::translate("main", "Displays version information.")};
+    QCommandLineOption classic{
+        "classic", QCoreApplication::translate(
+                       "main", "Play this run on the classic table (the choice kept stays).")};
+
+    CommandLine() {
+        parser.setApplicationDescription(QCoreApplication::translate(
+            "main", "The Vietnamese thirteen-card arrangement game against the computer."));
+        parser.addHelpOption();
+        parser.addOption(version);
+        parser.addOption(classic);
+    }
+    // Answers whether the game is to start.
+    bool process(const QCoreApplication& app) {
+        parser.process(app);
+        if (!parser.isSet(version)) return true;
+        std::fputs(qPrintable("kovarin32 " + QCoreApplication::applicationVersion() + '\n'),
+                   stdout);
+        return false;
+    }
+};
+
+// Whether the command line only asks for the help or the version, which need no display.
+bool asksForInformation(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "-h" || arg == "--help" || arg == "-?" || arg == "--help-all" || arg == "-v" ||
+            arg == "--version")
+            return true;
+    }
+    return false;
+}
+
+void nameTheApplication() {
+    QCoreApplication::setApplicationName("cards");
+    QCoreApplication::setApplicationVersion(KOVARIN_VERSION);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (asksForInformation(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        nameTheApplication();
+        const auto translation = kov::ui::installTranslation();
+        CommandLine commandLine;
+        commandLine.process(app);
+        return 0;
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName("cards");
+    nameTheApplication();
     QApplication::setApplicationDisplayName("KOVARIN32");
-    QApplication::setApplicationVersion(KOVARIN_VERSION);
     QGuiApplication::setDesktopFileName("org.example.kovarin32");
     const auto translation = kov::ui::installTranslation();
-
-    // --help and --version print and exit with status 0.
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "main", "The Vietnamese thirteen-card arrangement game against the computer."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption classic(
-        "classic", QCoreApplication::translate(
-                       "main", "Play this run on the classic table (the choice kept stays)."));
-    parser.addOption(classic);
-    parser.process(app);
+    CommandLine commandLine;
+    if (!commandLine.process(app)) return 0;
 
     kov::ui::CardLibrary cards;
     return kov::ui::runGame(
@@ -42,5 +89,6 @@ int main(int argc, char** argv) {
             box.setDetailedText(details);
             box.exec();
         },
-        parser.isSet(classic) ? kov::ui::TableStart::Classic : kov::ui::TableStart::AsStored);
+        commandLine.parser.isSet(commandLine.classic) ? kov::ui::TableStart::Classic
+                                                      : kov::ui::TableStart::AsStored);
 }

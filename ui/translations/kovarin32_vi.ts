@@ -867,5 +867,9 @@
         <source>Play this run on the classic table (the choice kept stays).</source>
         <translation>Lần chạy này chơi trên bàn cổ điển (lựa chọn đã lưu giữ nguyên).</translation>
     </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Hiển thị thông tin phiên bản.</translation>
+    </message>
 </context>
 </TS>
