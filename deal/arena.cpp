@@ -14,16 +14,9 @@
 namespace kov {
 namespace {
 
-// A 32-bit seed for one stream of one deal: the seed and the deal number side by side, spread
-// by the splitmix64 finaliser so that neighbouring deals and streams share nothing visible.
+// The streams of one deal, a golden-ratio step apart.
 std::uint32_t streamSeed(std::uint32_t seed, int number, int stream) {
-    std::uint64_t z =
-        (static_cast<std::uint64_t>(seed) << 32 | static_cast<std::uint32_t>(number)) +
-        0x9E3779B97F4A7C15ull * static_cast<std::uint64_t>(stream + 1);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    z ^= z >> 31;
-    return static_cast<std::uint32_t>(z >> 32);
+    return kov::streamSeed(seed, number, stream, 0x9E3779B97F4A7C15ull);
 }
 
 }  // namespace

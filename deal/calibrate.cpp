@@ -14,17 +14,10 @@
 namespace kov {
 namespace {
 
-// A 32-bit seed for one stream of one holding, spread by the splitmix64 finaliser: stream 0
-// deals the holding, 1 is the strategy's generator, then four per fresh deal (the deal and its
-// three opponents' generators).
+// The streams of one holding: stream 0 deals the holding, 1 is the strategy's generator, then four
+// per fresh deal (the deal and its three opponents' generators).
 std::uint32_t streamSeed(std::uint32_t seed, int number, int stream) {
-    std::uint64_t z =
-        (static_cast<std::uint64_t>(seed) << 32 | static_cast<std::uint32_t>(number)) +
-        0xD1B54A32D192ED03ull * static_cast<std::uint64_t>(stream + 1);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    z ^= z >> 31;
-    return static_cast<std::uint32_t>(z >> 32);
+    return kov::streamSeed(seed, number, stream, 0xD1B54A32D192ED03ull);
 }
 
 struct Choice {

@@ -12,6 +12,19 @@ namespace kov {
 
 // The 32-bit FNV-1a hash, byte by byte, that the game's own generators for a player's
 // convenience are seeded with: start from FnvOffset, mix in every byte with fnvStep().
+// A 32-bit seed for stream `stream` of item `number` of a seeded run (a deal of the arena, a
+// holding of a calibration): the seed and the number side by side, plus `step` per stream, spread
+// by the splitmix64 finaliser so that neighbouring items and streams share nothing visible.
+constexpr std::uint32_t streamSeed(std::uint32_t seed, int number, int stream, std::uint64_t step) {
+    std::uint64_t z =
+        (static_cast<std::uint64_t>(seed) << 32 | static_cast<std::uint32_t>(number)) +
+        step * static_cast<std::uint64_t>(stream + 1);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    z ^= z >> 31;
+    return static_cast<std::uint32_t>(z >> 32);
+}
+
 inline constexpr std::uint32_t FnvOffset = 2166136261u;
 constexpr std::uint32_t fnvStep(std::uint32_t h, std::uint32_t byte) {
     return (h ^ byte) * 16777619u;
