@@ -21,6 +21,7 @@
 #include "ui/felt_table_view.h"
 #include "ui/game_window.h"
 #include "ui/table_accessible.h"
+#include "ui/table_controller.h"
 #include "ui/table_view.h"
 #include "ui/translations.h"
 #include "ui/zoom.h"
@@ -31,25 +32,25 @@ namespace {
 // The settings panel's choices: the button, what it sets and the label that says so.
 struct SettingChoice {
     SettingsControl button;
-    void (*apply)(GameState&);
+    void (*apply)(TableController&);
     SettingsControl label;
     const char* text;
 };
 using S = SettingsControl;
 const SettingChoice SettingChoices[] = {
-    {S::OneOpponent, [](GameState& g) { g.OpponentCount = 1; }, S::OpponentsLabel,
+    {S::OneOpponent, [](TableController& c) { c.setOpponents(1); }, S::OpponentsLabel,
      QT_TRANSLATE_NOOP("DialogPanel", "PLAY 1 OPPONENT")},
-    {S::TwoOpponents, [](GameState& g) { g.OpponentCount = 2; }, S::OpponentsLabel,
+    {S::TwoOpponents, [](TableController& c) { c.setOpponents(2); }, S::OpponentsLabel,
      QT_TRANSLATE_NOOP("DialogPanel", "PLAY 2 OPPONENTS")},
-    {S::ThreeOpponents, [](GameState& g) { g.OpponentCount = 3; }, S::OpponentsLabel,
+    {S::ThreeOpponents, [](TableController& c) { c.setOpponents(3); }, S::OpponentsLabel,
      QT_TRANSLATE_NOOP("DialogPanel", "PLAY 3 OPPONENTS")},
-    {S::OneUnit, [](GameState& g) { g.UnitStake = 1; }, S::UnitsLabel,
+    {S::OneUnit, [](TableController& c) { c.setStake(1); }, S::UnitsLabel,
      QT_TRANSLATE_NOOP("DialogPanel", "PLAY 1 UNIT")},
-    {S::TwoUnits, [](GameState& g) { g.UnitStake = 2; }, S::UnitsLabel,
+    {S::TwoUnits, [](TableController& c) { c.setStake(2); }, S::UnitsLabel,
      QT_TRANSLATE_NOOP("DialogPanel", "PLAY 2 UNITS")},
-    {S::ChiOption, [](GameState& g) { g.Scoring = ScoringOption::Chi; }, S::OptionLabel,
+    {S::ChiOption, [](TableController& c) { c.setScoring(ScoringOption::Chi); }, S::OptionLabel,
      QT_TRANSLATE_NOOP("DialogPanel", "PLAY CHI OPTION")},
-    {S::SetOption, [](GameState& g) { g.Scoring = ScoringOption::Set; }, S::OptionLabel,
+    {S::SetOption, [](TableController& c) { c.setScoring(ScoringOption::Set); }, S::OptionLabel,
      QT_TRANSLATE_NOOP("DialogPanel", "PLAY SET OPTION")},
 };
 
@@ -113,7 +114,7 @@ MainWindow::MainWindow(CardLibrary& cards, int threads)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       cards_(cards),
-      evaluator_(std::make_unique<Evaluator>(ListCapacity, threads)),
+      controller_(new TableController(threads, this)),
       inputGuardMs_(QApplication::doubleClickInterval()) {
     installTableAccessibility();
     setObjectName("cards");
@@ -158,12 +159,16 @@ MainWindow::MainWindow(CardLibrary& cards, int threads)
     undo_ = new QPushButton(tr("UNDO (Ctrl+Z)"), this);
     undo_->setGeometry(NotesLeft, NotesTop + 48, 140, 32);
     connect(undo_, &QPushButton::clicked, this,
-            [this] { applyTableMove({TableMove::Kind::Undo}); });
+            [this] { controller_->apply({TableMove::Kind::Undo}); });
     for (QPushButton* b : {suggest_, undo_})
         b->setFocusPolicy(Qt::NoFocus);
     QApplication::instance()->installEventFilter(this);
 
-    startUp(game_, rng_);  // thresholds, the seed from the clock, the hand order by suit
+    connect(controller_, &TableController::optionsChanged, this, &MainWindow::optionsChanged);
+    connect(controller_, &TableController::pointsBought, this, &MainWindow::pointsBought);
+    connect(controller_, &TableController::tableChanged, this, &MainWindow::tableChanged);
+    connect(controller_, &TableController::dealSettled, this, &MainWindow::showSettled);
+    connect(controller_, &TableController::phaseChanged, this, &MainWindow::phaseChanged);
     updateStartButton();
     phaseChanged();
 }
@@ -179,14 +184,18 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::updateStartButton() {
-    const int need = pointsNeeded(game_);
+    const int need = pointsNeeded(controller_->state());
     settings_->setControlText(S::PointsNeeded, neededText(need));
     settings_->control(S::StartGame)->setVisible(need <= 0);
 }
 
 // Shows the panel of the phase in force and hides the others, then repaints.
 void MainWindow::phaseChanged() {
-    const Phase phase = game_.phase();
+    const Phase phase = controller_->state().phase();
+    if (phase == Phase::Arranging) {  // a new deal: no cursor until a key asks for one
+        aids_.cursorCell = -1;
+        refreshAids();
+    }
     settings_->setVisible(phase == Phase::Settings);
     results_->setVisible(phase == Phase::Results);
     arrangement_->setVisible(phase == Phase::Arranging);
@@ -215,23 +224,21 @@ void MainWindow::phaseChanged() {
 
 void MainWindow::restoreOptions(int opponents, int stake, ScoringOption scoring, HandOrder order,
                                 int points) {
+    const GameState& game = controller_->state();
     const auto choose = [this](SettingsControl button) {
         for (const SettingChoice& c : SettingChoices)
-            if (c.button == button) {
-                c.apply(game_);
+            if (c.button == button)
                 settings_->setControlText(c.label,
                                           QCoreApplication::translate("DialogPanel", c.text));
-            }
     };
-    if (opponents != game_.OpponentCount)
+    if (opponents != game.OpponentCount)
         choose(opponents == 3   ? S::ThreeOpponents
                : opponents == 2 ? S::TwoOpponents
                                 : S::OneOpponent);
-    if (stake != game_.UnitStake) choose(stake == 2 ? S::TwoUnits : S::OneUnit);
-    if (scoring != game_.Scoring)
+    if (stake != game.UnitStake) choose(stake == 2 ? S::TwoUnits : S::OneUnit);
+    if (scoring != game.Scoring)
         choose(scoring == ScoringOption::Set ? S::SetOption : S::ChiOption);
-    game_.HandRowOrder = order;
-    game_.PlayerPoints = points;
+    controller_->restoreOptions(opponents, stake, scoring, order, points);
     setPoints(points);
     updateStartButton();
 }
@@ -298,6 +305,10 @@ QRect MainWindow::cellBox(int cell) const {
     return felt_ ? felt_->cellRect(cell) : cellRect(cell);
 }
 
+QRect MainWindow::cellOnWindow(int cell) const {
+    return felt_ ? felt_->cellRect(cell) : scaledRect(cellRect(cell), scale());
+}
+
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (felt_) felt_->relayout();
@@ -336,19 +347,17 @@ void MainWindow::onSettingsCommand(SettingsControl id) {
     }
     for (const PointPurchase& p : PointPurchases)
         if (p.button == id) {
-            game_.PlayerPoints += p.amount;
-            setPoints(game_.PlayerPoints);
-            emit pointsBought(p.amount);
+            controller_->buyPoints(p.amount);
+            setPoints(controller_->state().PlayerPoints);
         }
     for (const SettingChoice& c : SettingChoices)
         if (c.button == id) {
-            c.apply(game_);
             settings_->setControlText(c.label, QCoreApplication::translate("DialogPanel", c.text));
+            c.apply(*controller_);
         }
     for (const StrengthChoice& c : StrengthChoices)
         if (c.button == id) setStrength(c.strength);
     updateStartButton();
-    emit optionsChanged();
 }
 
 void MainWindow::setStrength(Strength strength) {
@@ -356,36 +365,21 @@ void MainWindow::setStrength(Strength strength) {
         if (c.strength == strength)
             settings_->setControlText(S::StrengthLabel,
                                       QCoreApplication::translate("DialogPanel", c.text));
-    if (strength == strength_) return;
-    strength_ = strength;
-    strategy_ = Strategy(strategyOf(strength));
+    controller_->setStrength(strength);
 }
 
 void MainWindow::startGame() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    startGameAtStrength(game_, rng_, *evaluator_, strategy_);
+    controller_->startGame();
     QApplication::restoreOverrideCursor();
-    sortHandRow(game_);
-    history_.clear();
-    suggestionNote_.clear();
-    pointedSpecial_ = cat::Trash;
-    aids_.cursorCell = -1;
-    refreshAids();
-    phaseChanged();
 }
 
 void MainWindow::onArrangementCommand(ArrangementControl id) {
     if (id == A::OrderBySuit || id == A::OrderByCardNumber) {
         const HandOrder order = id == A::OrderBySuit ? HandOrder::BySuit : HandOrder::ByCardNumber;
-        if (game_.HandRowOrder == order) return;
-        game_.HandRowOrder = order;
-        game_.SelectedCell = -1;
-        sortHandRow(game_);
         endDrag();
-        refreshAids();
+        controller_->setHandOrder(order);
         setFocus();  // the table keeps its keys
-        update();
-        emit optionsChanged();
         return;
     }
     for (const CommitButton& c : CommitButtons)
@@ -393,60 +387,71 @@ void MainWindow::onArrangementCommand(ArrangementControl id) {
 }
 
 void MainWindow::commit(Commit commit) {
-    const CommitRefusal refusal = commitRefusal(game_, commit);
+    const CommitRefusal refusal = controller_->refusal(commit);
     if (refusal != CommitRefusal::None) {
         showMessage(refusalText(refusal));
         setFocus();
         return;
     }
     // A commit that the rules would mark ILLEGAL is asked about first.
-    const CommitQuestion question = commitQuestion(game_, commit);
+    const CommitQuestion question = controller_->question(commit);
     if (question.kind != CommitQuestion::Kind::None && !askQuestion(questionText(question))) {
         setFocus();
         return;
     }
-    commitArrangement(game_, commit);
-    view_ = showResults(game_);
-    placed_ = placeResults(view_);
-    results_->setControlText(ResultsControl::Balance, balanceText(view_));
-    setPoints(game_.PendingPoints);
+    controller_->commit(commit);
+}
+
+void MainWindow::showSettled() {
+    const ResultsView& view = controller_->results();
+    placed_ = placeResults(view);
+    results_->setControlText(ResultsControl::Balance, balanceText(view));
+    setPoints(controller_->state().PendingPoints);
     emit dealSettled();
-    phaseChanged();
 }
 
 void MainWindow::onResultsCommand(ResultsControl id) {
     if (id != ResultsControl::Ok) return;
-    acceptResults(game_);
-    results_->setControlText(ResultsControl::Balance, pointsText(game_.PlayerPoints));
-    phaseChanged();
+    results_->setControlText(ResultsControl::Balance,
+                             pointsText(controller_->state().PendingPoints));
+    controller_->acceptResults();
 }
 
 void MainWindow::applyTableMove(const TableMove& move) {
-    if (game_.SettledPhase != Phase::Arranging) return;
-    const int changes = history_.size();
-    applyMove(game_, history_, move);
-    if (history_.size() != changes) {  // the suggestion no longer stands as shown
-        suggestionNote_.clear();
-        pointedSpecial_ = cat::Trash;
-    }
+    controller_->apply(move);
+}
+
+void MainWindow::tableChanged() {
     refreshAids();
     cursorCellChanged();
     update();
 }
 
+// The note the suggestion leaves while the table stands as it laid it out.
+QString suggestionNote(const Suggestion& s) {
+    const QString claim = claimText(s.special);
+    if (s.special != cat::Trash && s.placeable)
+        return MainWindow::tr("Suggested: %1, laid out; claim it.").arg(claim);
+    if (s.special != cat::Trash)
+        return MainWindow::tr("Suggested: claim %1 with its button.").arg(claim);
+    return MainWindow::tr("Suggested front, middle, back: %1, %2, %3.")
+        .arg(categoryName(s.arrangement.front.category),
+             categoryName(s.arrangement.middle.category),
+             categoryName(s.arrangement.back.category));
+}
+
 void MainWindow::refreshAids() {
-    const CardSet holding = setOf(game_.Holdings.Rows[0]);
-    if (!(holding == specialsOf_)) {  // a new holding: which specials its cards make
-        specials_ = specialsMade(holding);
-        specialsOf_ = holding;
-    }
-    aids_.notes = arrangingNotes(game_);
+    const GameState& game = controller_->state();
+    const Suggestion* suggestion = controller_->suggestion();
+    pointedSpecial_ = suggestion ? suggestion->special : cat::Trash;
+    aids_.notes = arrangingNotes(game);
     aids_.lines.clear();
-    if (!specials_.empty()) aids_.lines.push_back(specialsText(specials_));
+    if (!controller_->specials().empty())
+        aids_.lines.push_back(specialsText(controller_->specials()));
     if (aids_.notes.outOfOrder())
         aids_.lines.push_back(
             outOfOrderText(aids_.notes.frontOverMiddle, aids_.notes.middleOverBack));
-    if (!suggestionNote_.isEmpty()) aids_.lines.push_back(suggestionNote_);
+    if (suggestion) aids_.lines.push_back(suggestionNote(*suggestion));
     for (const char* line : KeysHelp)
         aids_.lines.push_back(tr(line));
     aids_.pointAtX = -1;
@@ -457,25 +462,11 @@ void MainWindow::refreshAids() {
 }
 
 void MainWindow::suggest() {
-    if (game_.SettledPhase != Phase::Arranging) return;
+    if (controller_->state().SettledPhase != Phase::Arranging) return;
     endDrag();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const Suggestion s = suggestArrangement(setOf(game_.Holdings.Rows[0]), game_.Scoring, advisor_);
+    controller_->suggest();
     QApplication::restoreOverrideCursor();
-    if (s.placeable) placeArrangement(game_, history_, s.cells);
-    pointedSpecial_ = s.special;
-    const QString claim = claimText(s.special);
-    if (s.special != cat::Trash && s.placeable)
-        suggestionNote_ = tr("Suggested: %1, laid out; claim it.").arg(claim);
-    else if (s.special != cat::Trash)
-        suggestionNote_ = tr("Suggested: claim %1 with its button.").arg(claim);
-    else
-        suggestionNote_ = tr("Suggested front, middle, back: %1, %2, %3.")
-                              .arg(categoryName(s.arrangement.front.category),
-                                   categoryName(s.arrangement.middle.category),
-                                   categoryName(s.arrangement.back.category));
-    refreshAids();
-    update();
 }
 
 void MainWindow::endDrag() {
@@ -486,20 +477,21 @@ void MainWindow::endDrag() {
 
 // A press is the rules' click; a press that lifts a card may go on to drag it.
 void MainWindow::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || game_.SettledPhase != Phase::Arranging) return;
+    const GameState& game = controller_->state();
+    if (event->button() != Qt::LeftButton || game.SettledPhase != Phase::Arranging) return;
     const QPoint at = tablePoint(event->position());
     const int cell = cellAt(at);
     if (cell < 0) return;
     const bool lifts =
-        game_.SelectedCell == -1 &&
-        game_.TableGrid[static_cast<std::size_t>(cell / 13)][static_cast<std::size_t>(cell % 13)] !=
+        game.SelectedCell == -1 &&
+        game.TableGrid[static_cast<std::size_t>(cell / 13)][static_cast<std::size_t>(cell % 13)] !=
             EmptyCell;
     endDrag();
     const bool cursorShown = aids_.cursorCell >= 0;
     if (cursorShown) aids_.cursorCell = cell;
     applyTableMove({TableMove::Kind::Click, cell});
     if (cursorShown) cursorMoved();
-    if (lifts && game_.SelectedCell == cell)
+    if (lifts && game.SelectedCell == cell)
         pressed_ = {cell, at, at - cellBox(cell).topLeft(), false};
 }
 
@@ -521,7 +513,7 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
 // one swaps) or, anywhere else, puts it back. A release without a drag leaves the click as it is.
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || pressed_.cell < 0) return;
-    const bool dropped = pressed_.dragging && game_.SelectedCell == pressed_.cell;
+    const bool dropped = pressed_.dragging && controller_->state().SelectedCell == pressed_.cell;
     const int source = pressed_.cell;
     endDrag();
     if (!dropped) return;
@@ -533,14 +525,15 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (game_.SettledPhase != Phase::Arranging) {
+    const GameState& game = controller_->state();
+    if (game.SettledPhase != Phase::Arranging) {
         QWidget::keyPressEvent(event);
         return;
     }
     using K = TableMove::Kind;
     const int key = event->key();
     // The lifted card, else the one under the cursor.
-    const int card = game_.SelectedCell != -1 ? game_.SelectedCell : aids_.cursorCell;
+    const int card = game.SelectedCell != -1 ? game.SelectedCell : aids_.cursorCell;
     if (key == Qt::Key_Z && (event->modifiers() & Qt::ControlModifier)) {
         endDrag();
         applyTableMove({K::Undo});
@@ -566,7 +559,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         endDrag();
         applyTableMove({K::PutBack});
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        if (game_.HandCount == 0) commit(Commit::regular());
+        if (game.HandCount == 0) commit(Commit::regular());
     } else if (key == Qt::Key_H && !(event->modifiers() & Qt::ControlModifier)) {
         suggest();
     } else {
@@ -580,10 +573,11 @@ void MainWindow::paintEvent(QPaintEvent*) {
         felt_->paint(painter);
         return;
     }
+    const GameState& game = controller_->state();
     painter.fillRect(rect(), TableGrey);
     if (zoom_ != 100) painter.scale(scale(), scale());  // the table's coordinates stay 800 x 600
-    if (game_.SettledPhase == Phase::Results) paintResults(painter, placed_, cards_);
-    if (game_.SettledPhase == Phase::Arranging) paintTable(painter, game_, cards_, aids_);
+    if (game.SettledPhase == Phase::Results) paintResults(painter, placed_, cards_);
+    if (game.SettledPhase == Phase::Arranging) paintTable(painter, game, cards_, aids_);
 }
 
 int runGame(CardLibrary& cards, const QStringList& libraryCandidates,

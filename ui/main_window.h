@@ -3,9 +3,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The main window: builds the player's table, the three panels and the results view, and wires
-// the panels' commands and the table's clicks to the game. The game's rules live in the engine;
-// where things go on the screen lives in table_view and results_view.
+// The main window: builds the player's table, the three panels and the results view, and turns
+// the panels' commands, the table's clicks, drags and keys into commands of its TableController,
+// repainting when the controller signals a change. The game's rules live in the engine; where
+// things go on the screen lives in table_view and results_view (the classic table) or
+// felt_table_view (the felt table).
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -19,6 +21,7 @@
 #include "ui/card_renderer.h"
 #include "ui/dialog_panel.h"
 #include "ui/results_view.h"
+#include "ui/table_controller.h"
 #include "ui/table_view.h"
 
 class QAccessibleEvent;
@@ -39,19 +42,21 @@ class MainWindow : public QWidget {
     explicit MainWindow(CardLibrary& cards, int threads = 0);
     ~MainWindow() override;
 
-    GameState& state() { return game_; }
-    Random& random() { return rng_; }
+    // The game's steps behind this table and its other views.
+    TableController& controller() const { return *controller_; }
+    GameState& state() { return controller_->state(); }
+    Random& random() { return controller_->random(); }
     SettingsPanel* settingsDialog() const { return settings_; }
     ArrangementPanel* arrangementDialog() const { return arrangement_; }
     ResultsPanel* resultsDialog() const { return results_; }
-    const ResultsView& resultsView() const { return view_; }
+    const ResultsView& resultsView() const { return controller_->results(); }
     const PlacedResults& placedResults() const { return placed_; }
 
     const CardLibrary& cards() const { return cards_; }
     QPushButton* suggestButton() const { return suggest_; }
     QPushButton* undoButton() const { return undo_; }
     const TableAids& tableAids() const { return aids_; }
-    const TableHistory& tableHistory() const { return history_; }
+    const TableHistory& tableHistory() const { return controller_->history(); }
 
     // Shows a message box owned by this window (tests replace it so nothing blocks).
     std::function<void(const QString&)> showMessage;
@@ -83,7 +88,7 @@ class MainWindow : public QWidget {
     // How well the computer's seats play from the next START GAME on (the settings panel's
     // level buttons); the label names the level in force.
     void setStrength(Strength strength);
-    Strength strength() const { return strength_; }
+    Strength strength() const { return controller_->strength(); }
 
     // The zoom in per cent (100, 150 or 200): the window is 800 x 600 times it, everything on it
     // scaled alike, and input positions are mapped back to the table's 800 x 600 grid.
@@ -97,6 +102,8 @@ class MainWindow : public QWidget {
     // minimum), or with none the classic table at its fixed size and zoom.
     void setFeltTable(CardRenderer* renderer, CardBack back = CardBack::Blue);
     FeltTableView* feltTable() const { return felt_.get(); }
+    // A cell's rectangle on this window, on the table shown.
+    QRect cellOnWindow(int cell) const;
     // The claim button the suggestion points at, or null.
     QWidget* pointedClaimButton() const;
 
@@ -128,8 +135,10 @@ class MainWindow : public QWidget {
     void phaseChanged();
     void startGame();
     void commit(Commit commit);
-    // The one way the table changes: applies the move, then refreshes the notes and repaints.
+    void showSettled();
     void applyTableMove(const TableMove& move);
+    // The table changed: the notes refreshed, the cell under the cursor told, repainted.
+    void tableChanged();
     void refreshAids();
     void endDrag();
     // The cell under a table point and a cell's rectangle, on the table shown.
@@ -141,21 +150,14 @@ class MainWindow : public QWidget {
     void cursorCellChanged();
 
     CardLibrary& cards_;
-    GameState game_;
-    Random rng_;
-    std::unique_ptr<Evaluator> evaluator_;
+    TableController* controller_;
     SettingsPanel* settings_ = nullptr;
     ArrangementPanel* arrangement_ = nullptr;
     ResultsPanel* results_ = nullptr;
-    ResultsView view_;
     PlacedResults placed_;
     bool terminated_ = false;
 
-    // Arranging: the moves to undo, the specials the cards make, the view's aids.
-    TableHistory history_;
-    std::vector<HandCategory> specials_;
-    CardSet specialsOf_;  // the holding that specials_ belongs to
-    QString suggestionNote_;
+    // Arranging: the claim the suggestion points at, the view's aids.
     HandCategory pointedSpecial_ = cat::Trash;
     TableAids aids_;
     QPushButton* suggest_ = nullptr;
@@ -167,10 +169,6 @@ class MainWindow : public QWidget {
         QPoint grabOffset;  // from the card's top-left to the pointer
         bool dragging = false;
     } pressed_;
-
-    Strength strength_ = DefaultStrength;
-    Strategy strategy_{strategyOf(DefaultStrength)};  // the computer's seats at strength_
-    Strategy advisor_{strategyOf(AdvisorStrength)};   // the suggestion (H)
 
     int zoom_ = 100;
     std::unique_ptr<FeltTableView> felt_;  // the felt table, or null for the classic one

@@ -42,9 +42,8 @@ bool arranging(const MainWindow* w) {
     return w && const_cast<MainWindow*>(w)->state().SettledPhase == Phase::Arranging;
 }
 
-// A rectangle of the table's 800 x 600 grid on the screen.
-QRect onScreen(const MainWindow* w, const QRect& logical) {
-    const QRect r = scaledRect(logical, w->scale());
+// A rectangle of the window on the screen.
+QRect onScreen(const MainWindow* w, const QRect& r) {
     return QRect(w->mapToGlobal(r.topLeft()), r.size());
 }
 
@@ -132,7 +131,7 @@ class TableInterface : public QAccessibleInterface {
         if (!window_) return {};
         QRect all;
         for (int c = 0; c < CellCount; ++c)
-            all |= cellRect(c);
+            all |= window_->cellOnWindow(c);
         return onScreen(window_, all);
     }
     QAccessible::Role role() const override { return QAccessible::List; }
@@ -164,7 +163,7 @@ QString CellInterface::text(QAccessible::Text t) const {
 }
 QRect CellInterface::rect() const {
     const MainWindow* w = table_->mainWindow();
-    return w ? onScreen(w, cellRect(cell_)) : QRect();
+    return w ? onScreen(w, w->cellOnWindow(cell_)) : QRect();
 }
 QAccessible::State CellInterface::state() const {
     QAccessible::State s;
