@@ -277,8 +277,15 @@ TEST(FeltWindow, ANewPlayerGetsTheFeltTableAndTheChoiceIsRemembered) {
         window.show();
         press(window.table().settingsDialog(), SettingsControl::TwoUnits);  // a save
     }
+    {
+        GameWindow window(testCardLibrary(), store(), 2, TableStart::AsStored, dir.path());
+        window.show();
+        window.resize(1234, 820);
+        QTest::qWait(900);  // the size is kept once it stops changing; the window is never closed
+    }
     GameWindow window(testCardLibrary(), store(), 2, TableStart::AsStored, dir.path());
     EXPECT_FALSE(window.classicTable());
+    EXPECT_EQ(window.size(), QSize(1234, 820));
 }
 
 TEST(FeltWindow, TheDeckAndTheBackAreRemembered) {

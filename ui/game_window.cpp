@@ -71,6 +71,9 @@ GameWindow::GameWindow(CardLibrary& cards, Store store, int threads, TableStart 
     showTable(start == TableStart::Classic || keptClassic_);
     if (!classicTable()) restoreWindow();
     saved_ = currentOptions();
+    windowSettled_.setSingleShot(true);
+    windowSettled_.setInterval(500);
+    connect(&windowSettled_, &QTimer::timeout, this, &GameWindow::saveWindowWhenChanged);
     statisticsWindow_->setStatistics(statistics_);
     // Told once the window is up, beside the table rather than in front of it.
     if (!loaded.damage.isEmpty())
@@ -210,6 +213,21 @@ void GameWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && fullScreenAction_)
         fullScreenAction_->setChecked(isFullScreen());
+    if (event->type() == QEvent::WindowStateChange && isVisible() && !classicTable())
+        windowSettled_.start();
+}
+
+void GameWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (isVisible() && !classicTable()) windowSettled_.start();
+}
+
+void GameWindow::saveWindowWhenChanged() {
+    captureWindow();
+    const GameOptions now = currentOptions();
+    if (!(now.windowWidth == saved_.windowWidth && now.windowHeight == saved_.windowHeight &&
+          now.windowState == saved_.windowState))
+        saveView();
 }
 
 void GameWindow::buildMenus() {
@@ -327,11 +345,8 @@ void GameWindow::closeEvent(QCloseEvent* event) {
     }
     statisticsWindow_->close();
     rulesWindow_->close();
-    captureWindow();
-    if (!(currentOptions().windowWidth == saved_.windowWidth &&
-          currentOptions().windowHeight == saved_.windowHeight &&
-          currentOptions().windowState == saved_.windowState))
-        saveView();
+    windowSettled_.stop();
+    saveWindowWhenChanged();
     event->accept();
 }
 

@@ -8,6 +8,7 @@
 // before a deal in progress is abandoned, and opens the statistics, the rules and the review.
 
 #include <QMainWindow>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -65,6 +66,7 @@ class GameWindow : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void buildMenus();
@@ -81,6 +83,9 @@ class GameWindow : public QMainWindow {
     void saveView();
     void restoreWindow();
     void captureWindow();
+    // Keeps the felt window's size and state once it stops changing, so that a kill does not
+    // lose it.
+    void saveWindowWhenChanged();
     void showTable(bool classic);
     void toggleFullScreen();
 
@@ -102,7 +107,8 @@ class GameWindow : public QMainWindow {
     bool keptClassic_ = false;
     GameOptions::WindowState windowState_ = GameOptions::WindowState::Normal;
     QSize windowSize_;
-    GameOptions saved_;  // the options last kept, to save the window's size only when it changed
+    GameOptions saved_;     // the options last kept, to save the window's size only when it changed
+    QTimer windowSettled_;  // restarted by every resize and change of state
     QMenu* view_ = nullptr;
 };
 
