@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The KOVARIN32 developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The deal in progress as it is kept between runs: everything continuing it exactly needs (its
 // number, the options and the level it was dealt under, the holdings, the computer's
