@@ -143,7 +143,7 @@ std::optional<Strength> strengthIn(std::string_view text) {
 }  // namespace
 
 SavedDeal savedDealOf(const GameState& g, const TableHistory& history, std::uint32_t number,
-                      bool practice, Strength strength, int dealsBefore) {
+                      bool practice, Strength strength, std::int64_t dealsBefore) {
     SavedDeal d;
     d.number = number;
     d.practice = practice;
@@ -238,7 +238,7 @@ std::optional<SavedDeal> readSavedDeal(std::string_view text) {
     const auto practice = numberIn(*one("practice"), 0, 1);
     const auto opponents = numberIn(*one("opponents"), 1, 3);
     const auto stake = numberIn(*one("stake"), 1, 2);
-    const auto dealsBefore = numberIn(*one("deals-before"), 0, 1ll << 31);
+    const auto dealsBefore = numberIn(*one("deals-before"), 0, 1ll << 62);
     const auto strength = strengthIn(*one("level"));
     const std::string_view option = *one("option"), order = *one("hand-order");
     if (!number || !practice || !opponents || !stake || !dealsBefore || !strength ||
@@ -248,7 +248,7 @@ std::optional<SavedDeal> readSavedDeal(std::string_view text) {
     d.practice = *practice == 1;
     d.opponents = static_cast<int>(*opponents);
     d.stake = static_cast<int>(*stake);
-    d.dealsBefore = static_cast<int>(*dealsBefore);
+    d.dealsBefore = *dealsBefore;
     d.strength = *strength;
     d.scoring = option == "set" ? ScoringOption::Set : ScoringOption::Chi;
     d.handOrder = order == "suit" ? HandOrder::BySuit : HandOrder::ByCardNumber;

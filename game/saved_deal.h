@@ -27,7 +27,7 @@ struct SavedDeal {
     ScoringOption scoring = ScoringOption::Chi;
     Strength strength = DefaultStrength;
     // The deals the statistics counted when it was dealt: once they count more, it is settled.
-    int dealsBefore = 0;
+    std::int64_t dealsBefore = 0;
     Deal holdings;
     SeatArrangements arrangements;
     HandOrder handOrder = HandOrder::BySuit;
@@ -38,7 +38,7 @@ struct SavedDeal {
 
 // The deal on the table `g` (arranging), with its moves.
 SavedDeal savedDealOf(const GameState& g, const TableHistory& history, std::uint32_t number,
-                      bool practice, Strength strength, int dealsBefore);
+                      bool practice, Strength strength, std::int64_t dealsBefore);
 
 // Puts a saved deal back on the table: its options, cards, arrangements and moves; the
 // arranging phase. The balance is left as it is.
