@@ -235,6 +235,8 @@ TEST(GameWindow, NumberedDealsAndPracticeDeals) {
     run.window.action("playNumber")->trigger();
     EXPECT_TRUE(w.practice());
     EXPECT_EQ(w.dealNumber(), 4242u);
+    EXPECT_EQ(w.arrangementDialog()->controlText(ArrangementControl::Points),
+              QString("points %1").arg(points));
     GameState alone;
     alone.OpponentCount = 3;
     alone.DealChoiceThreshold = DefaultDealChoiceThreshold;

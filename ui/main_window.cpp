@@ -376,10 +376,9 @@ void MainWindow::startGame() {
 void MainWindow::startPracticeDeal(DealNumber number) {
     const GameState& game = controller_->state();
     if (game.phase() == Phase::Arranging) return;
-    if (game.phase() == Phase::Results) {  // the deal shown is accepted, as OK does
-        results_->setControlText(ResultsControl::Balance, pointsText(game.PendingPoints));
-        setPoints(game.PendingPoints);
-    }
+    const bool results = game.phase() == Phase::Results;  // accepted first, as OK does
+    if (results) results_->setControlText(ResultsControl::Balance, pointsText(game.PendingPoints));
+    setPoints(results ? game.PendingPoints : game.PlayerPoints);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     controller_->startPracticeDeal(number);
     QApplication::restoreOverrideCursor();
