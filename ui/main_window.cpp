@@ -288,6 +288,8 @@ void MainWindow::setFeltTable(CardRenderer* renderer, CardBack back) {
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         felt_ = std::make_unique<FeltTableView>(*this, *renderer, back);
     }
+    if (controller_->state().phase() == Phase::Results)  // the felt marks every hand line
+        placed_ = placeResults(controller_->results(), felt_ != nullptr);
     update();
 }
 
@@ -433,7 +435,7 @@ void MainWindow::commit(Commit commit) {
 
 void MainWindow::showSettled() {
     const ResultsView& view = controller_->results();
-    placed_ = placeResults(view);
+    placed_ = placeResults(view, felt_ != nullptr);
     results_->setControlText(ResultsControl::Balance, controller_->practice()
                                                           ? practiceBalanceText(view.gain)
                                                           : balanceText(view));
