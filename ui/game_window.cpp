@@ -126,7 +126,7 @@ GameWindow::GameWindow(CardLibrary& cards, Store store, int threads, TableStart 
 GameWindow::~GameWindow() = default;
 
 void GameWindow::onDealStarted() {
-    if (!table_->practice()) dealsBefore_ = statistics_.total().played;
+    dealsBefore_ = statistics_.total().played;
     keepDeal();
     updateTitle();
 }
@@ -410,7 +410,7 @@ void GameWindow::resetStatistics() {
     statistics_.reset();
     store_.saveStatistics(statistics_);
     statisticsWindow_->setStatistics(statistics_);
-    if (!table_->practice()) dealsBefore_ = 0;  // the deal on the table counts from here
+    dealsBefore_ = 0;  // the deal on the table counts from here
     keepDeal();
 }
 

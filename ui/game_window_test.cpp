@@ -247,6 +247,29 @@ TEST(GameWindow, NumberedDealsAndPracticeDeals) {
     EXPECT_EQ(run.g().Arrangements, alone.Arrangements);
 }
 
+// A practice deal stopped in the middle comes back as a practice deal, and still counts for
+// nothing.
+TEST(GameWindow, APracticeDealComesBackAsPractice) {
+    QTemporaryDir dir;
+    {
+        Session run(dir);
+        run.playDeal();
+        press(run.window.table().resultsDialog(), ResultsControl::Ok);
+        run.window.askDealNumber = [] { return std::optional<DealNumber>(99); };
+        run.window.action("playNumber")->trigger();
+        ASSERT_TRUE(run.window.table().practice());
+    }  // killed
+    Session again(dir);
+    ASSERT_EQ(again.g().phase(), Phase::Arranging);
+    EXPECT_TRUE(again.window.table().practice());
+    EXPECT_EQ(again.window.table().dealNumber(), 99u);
+    const int points = again.g().PlayerPoints;
+    press(again.window.table().arrangementDialog(), ArrangementControl::SixPairs);
+    press(again.window.table().resultsDialog(), ResultsControl::Ok);
+    EXPECT_EQ(again.g().PlayerPoints, points);
+    EXPECT_EQ(again.window.statistics().total().played, 1);
+}
+
 // The keyboard shortcuts window names every key of the menus and of the table.
 TEST(GameWindow, TheShortcutsWindowListsEveryKey) {
     QTemporaryDir dir;
