@@ -28,4 +28,15 @@ DealReport startGameAtStrength(GameState& g, Random& rng, Evaluator& evaluator,
     return report;
 }
 
+DealNumber startNextDeal(GameState& g, Random& rng, Evaluator& evaluator, Strategy& strategy) {
+    const DealNumber number = rng.state();
+    startGameAtStrength(g, rng, evaluator, strategy);
+    return number;
+}
+
+void startDealNumber(GameState& g, DealNumber number, Evaluator& evaluator, Strategy& strategy) {
+    Random own(number);
+    startGameAtStrength(g, own, evaluator, strategy);
+}
+
 }  // namespace kov

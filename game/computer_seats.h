@@ -26,4 +26,17 @@ void playComputerSeats(Strategy& strategy, int n, const Deal& deal, SeatArrangem
 // START GAME (startGame()), then the computer's seats at `strategy`'s level.
 DealReport startGameAtStrength(GameState& g, Random& rng, Evaluator& evaluator, Strategy& strategy);
 
+// Every deal has a number: the state of the generator it is dealt from. Deal N at a level is
+// `kovarin-engine start --seed N --strength L`: startGameAtStrength() from Random(N).
+using DealNumber = std::uint32_t;
+
+// The game's next deal, from the game's own generator: its number is the generator's state, and
+// the generator goes on from where the deal left it, so the game deals one deal after another as
+// the rules do.
+DealNumber startNextDeal(GameState& g, Random& rng, Evaluator& evaluator, Strategy& strategy);
+
+// Deal `number` again (a replay, a deal chosen by its number): from a generator of its own, so the
+// game's generator and the deals that follow are untouched.
+void startDealNumber(GameState& g, DealNumber number, Evaluator& evaluator, Strategy& strategy);
+
 }  // namespace kov

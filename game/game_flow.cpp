@@ -25,6 +25,24 @@ std::vector<HandLine> setLines(const ResultRows& rows) {
             {rows.categories[2], std::nullopt}};
 }
 
+// Whether an arrangement's hands are compared one by one: neither a special nor ILLEGAL.
+bool comparedByHand(const Arrangement& a) {
+    return a.back.category != IllegalMarker && !isSpecialCategory(a.back.category);
+}
+
+// Under the set option, each hand line's outcome for the player against opponent `seat`, front,
+// middle, back: the sign of the hand's comparison, as the set's count takes it.
+void addOutcomes(std::vector<HandLine>& lines, const GameState& g, int seat, int side) {
+    const Arrangement& player = g.Arrangements[0];
+    const Arrangement& opponent = g.Arrangements[static_cast<std::size_t>(seat)];
+    if (!comparedByHand(player) || !comparedByHand(opponent)) return;
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        const std::int32_t points = handPoints(player, opponent, AllPositions[k]);
+        const int outcome = side * ((points > 0) - (points < 0));
+        lines[k].outcome = lines[k].outcome.value_or(0) + outcome;
+    }
+}
+
 SeatResult opponentResult(const GameState& g, int seat) {
     const Arrangement& a = g.Arrangements[static_cast<std::size_t>(seat)];
     SeatResult result;
@@ -34,6 +52,7 @@ SeatResult opponentResult(const GameState& g, int seat) {
     } else {
         result.verdict = -result.rows.points[0];  // its own side against the player
         result.handLines = setLines(result.rows);
+        addOutcomes(result.handLines, g, seat, -1);
     }
     return result;
 }
@@ -95,6 +114,8 @@ ResultsView showResults(GameState& g) {
     } else {
         player.verdict = f;
         player.handLines = setLines(player.rows);
+        for (int s = 1; s <= g.OpponentCount; ++s)
+            addOutcomes(player.handLines, g, s, 1);
         view.totalTerms = {f};
     }
     view.stake = g.UnitStake;

@@ -45,6 +45,10 @@ void commitArrangement(GameState& g, Commit commit);
 struct HandLine {
     HandCategory category = cat::Trash;
     std::optional<int> score;
+    // Under the set option, when the seats' hands were compared one by one (ordinary, legal
+    // arrangements): the seat's own outcome of the hand, > 0 won, 0 tied, < 0 lost; the
+    // player's is summed over the opponents.
+    std::optional<int> outcome = std::nullopt;
     bool operator==(const HandLine&) const = default;
 };
 

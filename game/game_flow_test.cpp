@@ -158,12 +158,18 @@ TEST(ShowResults, SetVerdicts) {
     g.Arrangements = fixedSeats(g);
     g.Scoring = ScoringOption::Set;
     placeAll(g, "9d 2c Ah  Qh Qd 9c 3s 4d  Jh Jd Js 5c 8d");
-    commitArrangement(g, Commit::regular());  // front loses, middle loses, back wins: lost
+    commitArrangement(g, Commit::regular());  // front wins, middle loses, back loses: lost
     const ResultsView view = showResults(g);
     EXPECT_EQ(view.opponents[0].verdict, 1);  // the opponent's own verdict
     EXPECT_EQ(view.player.verdict, -1);
-    EXPECT_EQ(view.player.handLines.size(), 3u);
+    ASSERT_EQ(view.player.handLines.size(), 3u);
     EXPECT_EQ(view.gain, -1);
+    // Every hand line says how its hand went, for its own seat.
+    const std::vector<std::optional<int>> player = {1, -1, -1}, opponent = {-1, 1, 1};
+    for (std::size_t k = 0; k < 3; ++k) {
+        EXPECT_EQ(view.player.handLines[k].outcome, player[k]) << k;
+        EXPECT_EQ(view.opponents[0].handLines[k].outcome, opponent[k]) << k;
+    }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "cards/card_text.h"
 #include "cards/special.h"
+#include "settle/result_rows.h"
 
 namespace kov {
 namespace {
@@ -17,11 +18,12 @@ Suggestion suggestionOf(const Arrangement& chosen) {
     const HandCategory category = s.arrangement.back.category;
     if (isSpecialCategory(category)) s.special = category;
     s.placeable = !isDeclaredOutright(category);
-    if (s.placeable) {
-        std::size_t i = 0;
+    if (s.placeable) {  // each hand in the order the results show it (a straight ascending)
+        std::vector<CardFaceNumber> faces;
+        int slice = 0;
         for (const Hand* hand : {&s.arrangement.front, &s.arrangement.middle, &s.arrangement.back})
-            for (CardIndex c : cardsOf(hand->cards))
-                s.cells[i++] = toFaceNumber(c);
+            displayOrder(hand->cards, hand->category, faces, slice);
+        std::copy(faces.begin(), faces.end(), s.cells.begin());
     }
     return s;
 }

@@ -13,6 +13,7 @@
 #include "cards/compare.h"
 #include "cards/special.h"
 #include "cards/test_deck.h"
+#include "settle/result_rows.h"
 
 namespace kov {
 namespace {
@@ -32,6 +33,29 @@ CardSet cellsHand(const Suggestion& s, std::size_t first, std::size_t count) {
     for (std::size_t i = first; i < first + count; ++i)
         addCard(out, static_cast<CardIndex>(fromFaceNumber(s.cells[i])));
     return out;
+}
+
+// The suggested rows read as the results show them: a straight from its lowest card up (the
+// ace below the two in A-2-3-4-5), pairs and triples grouped, the rest from the highest card.
+TEST(Suggestion, RowsAreLaidOutAsTheResultsShowThem) {
+    const auto rank = [](int face) { return face / 4; };  // ace 0, two 1, ..., king 12
+    Evaluator evaluator(ListCapacity, 1);
+    // Back 6-7-8-9-10, middle three nines and two queens, front two kings: as suggested.
+    const CardSet straight = cardsFromText("6h 7d 8c 9s Th 9h 9d Qc Qs Kh Kd 2c 4s");
+    const Suggestion s = suggestArrangement(straight, ScoringOption::Chi, evaluator);
+    ASSERT_EQ(s.arrangement.back.category, cat::Straight);
+    const std::array<int, 5> back = {s.cells[8], s.cells[9], s.cells[10], s.cells[11], s.cells[12]};
+    EXPECT_EQ(rank(back[0]), 5);
+    for (std::size_t i = 1; i < back.size(); ++i)
+        EXPECT_EQ(rank(back[i]), rank(back[i - 1]) + 1) << i;
+    std::mt19937 rng(12);
+    for (int k = 0; k < 20; ++k) {
+        const CardSet holding = cardsAt(shuffledDeck(rng), 0, 13);
+        const Suggestion any = suggestArrangement(holding, ScoringOption::Set, evaluator);
+        if (!any.placeable) continue;
+        const ResultRows shown = resultRow(Settlement{}, any.arrangement, 0, ScoringOption::Set);
+        EXPECT_TRUE(std::equal(any.cells.begin(), any.cells.end(), shown.cards.begin())) << k;
+    }
 }
 
 // The suggestion is the computer's choice for the holding: the first candidate of the

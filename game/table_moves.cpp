@@ -14,6 +14,18 @@ int cardAt(const GameState& g, int cell) {
         .TableGrid[static_cast<std::size_t>(rowOf(cell))][static_cast<std::size_t>(columnOf(cell))];
 }
 
+TableHistory::Snapshot snapshotOf(const GameState& g) {
+    return {g.TableGrid, g.ArrangedCount, g.HandCount};
+}
+
+void restore(GameState& g, const TableHistory::Snapshot& s) {
+    g.TableGrid = s.grid;
+    g.ArrangedCount = s.arranged;
+    g.HandCount = s.hand;
+    g.SelectedCell = -1;
+    sortHandRow(g);
+}
+
 // Moves the card of `from` to `to` by the rules' two clicks.
 void moveCard(GameState& g, int from, int to) {
     g.SelectedCell = -1;
@@ -31,22 +43,20 @@ int firstEmptyCell(const GameState& g, TableSection section) {
 
 bool applyMove(GameState& g, TableHistory& history, const TableMove& move) {
     using K = TableMove::Kind;
-    if (move.kind == K::Undo) {
-        if (history.snapshots_.empty()) {  // only a lifted card to put back, if any
+    if (move.kind == K::Undo || move.kind == K::Redo) {
+        auto& from = move.kind == K::Undo ? history.snapshots_ : history.redo_;
+        auto& to = move.kind == K::Undo ? history.redo_ : history.snapshots_;
+        if (from.empty()) {  // only a lifted card to put back, if any
             const bool lifted = g.SelectedCell != -1;
             g.SelectedCell = -1;
             return lifted;
         }
-        const TableHistory::Snapshot& s = history.snapshots_.back();
-        g.TableGrid = s.grid;
-        g.ArrangedCount = s.arranged;
-        g.HandCount = s.hand;
-        history.snapshots_.pop_back();
-        g.SelectedCell = -1;
-        sortHandRow(g);
+        to.push_back(snapshotOf(g));
+        restore(g, from.back());
+        from.pop_back();
         return true;
     }
-    const TableHistory::Snapshot before{g.TableGrid, g.ArrangedCount, g.HandCount};
+    const TableHistory::Snapshot before = snapshotOf(g);
     const int selectedBefore = g.SelectedCell;
     switch (move.kind) {
         case K::Click:
@@ -71,17 +81,21 @@ bool applyMove(GameState& g, TableHistory& history, const TableMove& move) {
             break;
         }
         case K::Undo:
+        case K::Redo:
             break;
     }
     sortHandRow(g);
     const bool moved = g.TableGrid != before.grid;
-    if (moved) history.snapshots_.push_back(before);
+    if (moved) {
+        history.snapshots_.push_back(before);
+        history.redo_.clear();
+    }
     return moved || g.SelectedCell != selectedBefore;
 }
 
 bool placeArrangement(GameState& g, TableHistory& history,
                       const std::array<int, HoldingSize>& faces) {
-    const TableHistory::Snapshot before{g.TableGrid, g.ArrangedCount, g.HandCount};
+    const TableHistory::Snapshot before = snapshotOf(g);
     for (std::size_t i = 0; i < faces.size(); ++i) {
         g.TableGrid[ArrangementRow][i] = faces[i];
         g.TableGrid[HandRow][i] = EmptyCell;
@@ -91,6 +105,7 @@ bool placeArrangement(GameState& g, TableHistory& history,
     g.SelectedCell = -1;
     if (g.TableGrid == before.grid) return false;
     history.snapshots_.push_back(before);
+    history.redo_.clear();
     return true;
 }
 

@@ -6,7 +6,8 @@
 // Every change the player makes to the table, whatever the input: a click, a drag, a key or a
 // suggestion becomes one TableMove, and applyMove() is the one place that changes the table.
 // All moves go through the click-to-move rule (an empty cell takes the card, a full one swaps),
-// and every move that changes a cell is kept so it can be undone, back to the table as dealt.
+// and every move that changes a cell is kept so it can be undone, back to the table as dealt, and
+// what was undone can be redone until the next change.
 
 #include <array>
 #include <vector>
@@ -25,25 +26,40 @@ struct TableMove {
         SendTo,        // the card in `cell` to the first empty cell of `section`
         ReturnToHand,  // the placed card in `cell` to the hand row
         Undo,          // the last change of the table is taken back
+        Redo,          // the last change taken back is made again
     };
     Kind kind = Kind::Click;
     int cell = -1;
     TableSection section = HandRowSection;
 };
 
-// The table as it stood before each change, newest last.
+// The table as it stood before each change, newest last, and the tables that undoing left
+// behind, the next to redo last. A new change clears what there was to redo.
 class TableHistory {
   public:
-    void clear() { snapshots_.clear(); }
-    bool empty() const { return snapshots_.empty(); }
-    int size() const { return static_cast<int>(snapshots_.size()); }
-
-  private:
     struct Snapshot {
         TableGridType grid;
-        int arranged, hand;
+        int arranged = 0, hand = 0;
+        bool operator==(const Snapshot&) const = default;
     };
+    TableHistory() = default;
+    TableHistory(std::vector<Snapshot> undo, std::vector<Snapshot> redo)
+        : snapshots_(std::move(undo)), redo_(std::move(redo)) {}
+
+    void clear() {
+        snapshots_.clear();
+        redo_.clear();
+    }
+    bool empty() const { return snapshots_.empty(); }
+    int size() const { return static_cast<int>(snapshots_.size()); }
+    bool canRedo() const { return !redo_.empty(); }
+    const std::vector<Snapshot>& undoList() const { return snapshots_; }
+    const std::vector<Snapshot>& redoList() const { return redo_; }
+    bool operator==(const TableHistory&) const = default;
+
+  private:
     std::vector<Snapshot> snapshots_;
+    std::vector<Snapshot> redo_;
     friend bool applyMove(GameState&, TableHistory&, const TableMove&);
     friend bool placeArrangement(GameState&, TableHistory&, const std::array<int, HoldingSize>&);
 };

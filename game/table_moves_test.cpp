@@ -77,8 +77,8 @@ TEST(TableMoves, SendToAndReturnToHand) {
 }
 
 // Random moves of every kind keep the table whole, and undoing them all gives back the table as
-// dealt, whatever was lifted in between.
-TEST(TableMoves, UndoingEverythingGivesBackTheDealtTable) {
+// dealt, whatever was lifted in between; redoing them all gives back the table as it was.
+TEST(TableMoves, UndoingEverythingGivesBackTheDealtTableAndRedoingTheLast) {
     std::mt19937 rng(99);
     for (std::uint32_t seed = 1; seed <= 20; ++seed) {
         GameState g = dealtTable(seed);
@@ -99,7 +99,7 @@ TEST(TableMoves, UndoingEverythingGivesBackTheDealtTable) {
                     applyMove(g, h, {K::ReturnToHand, cell});
                     break;
                 case 4:
-                    applyMove(g, h, {K::Undo});
+                    applyMove(g, h, {rng() % 3 == 0 ? K::Redo : K::Undo});
                     break;
                 default:
                     if (rng() % 8 == 0) {
@@ -114,12 +114,41 @@ TEST(TableMoves, UndoingEverythingGivesBackTheDealtTable) {
             }
             ASSERT_EQ(tableFault(g), "") << "seed " << seed << " step " << step;
         }
+        applyMove(g, h, {TableMove::Kind::PutBack});
+        const GameState played = g;
+        const int changes = h.size();
+        const std::size_t redoable = h.redoList().size();
         while (applyMove(g, h, {TableMove::Kind::Undo})) {
         }
         EXPECT_EQ(g.TableGrid, dealt.TableGrid);
         EXPECT_EQ(g.HandCount, 13);
         EXPECT_EQ(g.SelectedCell, -1);
+        for (int i = 0; i < changes; ++i)
+            ASSERT_TRUE(applyMove(g, h, {TableMove::Kind::Redo}));
+        EXPECT_EQ(h.redoList().size(), redoable);  // what was left to redo is left
+        EXPECT_EQ(g.TableGrid, played.TableGrid);
+        EXPECT_EQ(g.ArrangedCount, played.ArrangedCount);
     }
+}
+
+TEST(TableMoves, ANewMoveClearsWhatThereWasToRedo) {
+    using K = TableMove::Kind;
+    GameState g = dealtTable(8);
+    TableHistory h;
+    applyMove(g, h, {K::SendTo, 13, Position::Front});
+    applyMove(g, h, {K::SendTo, 13, Position::Back});
+    const TableGridType twoPlaced = g.TableGrid;
+    applyMove(g, h, {K::Undo});
+    EXPECT_TRUE(h.canRedo());
+    applyMove(g, h, click(14));  // a lift alone is no change
+    EXPECT_TRUE(h.canRedo());
+    EXPECT_TRUE(applyMove(g, h, {K::Redo}));
+    EXPECT_EQ(g.TableGrid, twoPlaced);
+    applyMove(g, h, {K::Undo});
+    applyMove(g, h, {K::SendTo, 13, Position::Middle});
+    EXPECT_FALSE(h.canRedo());
+    EXPECT_FALSE(applyMove(g, h, {K::Redo}));
+    EXPECT_EQ(g.ArrangedCount, 2);
 }
 
 }  // namespace

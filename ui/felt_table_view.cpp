@@ -214,7 +214,8 @@ void FeltTableView::paintInfo(QPainter& painter) {
     const QString lines[] = {
         s->controlText(S::OpponentsLabel) + "   " + s->controlText(S::UnitsLabel),
         s->controlText(S::OptionLabel) + "   " + s->controlText(S::StrengthLabel),
-        s->controlText(S::Points)};
+        s->controlText(S::Points) + "   " +
+            dealCaption(table_.dealNumber(), table_.practice()).toUpper()};
     const double lineHeight = box.height() / 3.4;
     for (int k = 0; k < 3; ++k) {
         const QString& text = lines[k];

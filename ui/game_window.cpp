@@ -9,22 +9,26 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <cstdio>
 
 #include "ui/felt_layout.h"
 #include "ui/review_pane.h"
 #include "ui/rules_window.h"
 #include "ui/statistics_window.h"
+#include "ui/translations.h"
 #include "ui/zoom.h"
 
 namespace kov::ui {
 
 GameWindow::GameWindow(CardLibrary& cards, Store store, int threads, TableStart start,
-                       const QString& deckFolder)
+                       const QString& deckFolder, std::optional<DealNumber> practiceDeal)
     : store_(std::move(store)), cards_(cards), decks_(findSvgDecks(deckFolder)) {
     setWindowTitle(MainWindow::tr(WindowTitle));
     table_ = new MainWindow(cards, threads);
@@ -38,9 +42,22 @@ GameWindow::GameWindow(CardLibrary& cards, Store store, int threads, TableStart 
     buildMenus();
 
     confirmQuit = [this] {
-        return QMessageBox::question(
-                   this, "KOVARIN32", tr("A deal is in progress. Quit and abandon it?"),
-                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+        return QMessageBox::question(this, "KOVARIN32",
+                                     tr("This deal waits for you: it comes back as it stands "
+                                        "when you start the game again. Quit now?"),
+                                     QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::Yes) == QMessageBox::Yes;
+    };
+    askDealNumber = [this]() -> std::optional<DealNumber> {
+        bool ok = false;
+        const QString text = QInputDialog::getText(
+            this, tr("Play deal number"),
+            tr("The number of the deal to play as practice (0 to 4294967295):"), QLineEdit::Normal,
+            QString(), &ok);
+        if (!ok) return std::nullopt;
+        const qulonglong number = text.trimmed().toULongLong(&ok);
+        if (!ok || number > 0xFFFFFFFFull) return std::nullopt;
+        return static_cast<DealNumber>(number);
     };
 
     showStoreProblem = [this](const QString& text) {
@@ -94,10 +111,64 @@ GameWindow::GameWindow(CardLibrary& cards, Store store, int threads, TableStart 
     connect(table_, &MainWindow::phaseShown, this, &GameWindow::onPhaseShown);
     connect(statisticsWindow_, &StatisticsWindow::resetRequested, this,
             &GameWindow::resetStatistics);
+    connect(&table_->controller(), &TableController::dealStarted, this, &GameWindow::onDealStarted);
+    connect(&table_->controller(), &TableController::tableChanged, this, &GameWindow::keepDeal);
     onPhaseShown();
+    // A deal is played to its end: the one left unfinished comes back as it was.
+    if (loaded.deal) {
+        dealsBefore_ = loaded.deal->dealsBefore;
+        table_->resumeDeal(*loaded.deal);
+        if (practiceDeal)
+            std::fprintf(stderr, "kovarin32: the deal in progress comes first; deal %u waits\n",
+                         static_cast<unsigned>(*practiceDeal));
+    } else if (practiceDeal) {
+        table_->startPracticeDeal(*practiceDeal);
+    }
 }
 
 GameWindow::~GameWindow() = default;
+
+void GameWindow::onDealStarted() {
+    dealsBefore_ = statistics_.total().played;
+    keepDeal();
+    updateTitle();
+}
+
+// Every change of the deal on the table is kept at once (a lift alone changes nothing kept).
+void GameWindow::keepDeal() {
+    if (table_->state().phase() == Phase::Arranging) {
+        SavedDeal deal = table_->controller().savedDeal(dealsBefore_);
+        if (!keptDeal_ || !(deal == *keptDeal_)) {
+            store_.saveDealInProgress(deal);
+            keptDeal_ = std::move(deal);
+        }
+    }
+    updateDealActions();
+}
+
+// The rules' title, and while a deal is on the table its number.
+void GameWindow::updateTitle() {
+    const QString title = MainWindow::tr(WindowTitle);
+    const bool showing = table_->hasDealt() && table_->state().phase() != Phase::Settings;
+    setWindowTitle(showing
+                       ? title + " \u2014 " + dealCaption(table_->dealNumber(), table_->practice())
+                       : title);
+}
+
+void GameWindow::updateDealActions() {
+    const Phase phase = table_->state().phase();
+    const bool arranging = phase == Phase::Arranging;
+    undoAction_->setEnabled(arranging && !table_->tableHistory().empty());
+    redoAction_->setEnabled(arranging && table_->tableHistory().canRedo());
+    replayAction_->setEnabled(!arranging && table_->hasDealt());
+    playNumberAction_->setEnabled(!arranging);
+}
+
+void GameWindow::playDealNumber() {
+    if (table_->state().phase() == Phase::Arranging || !askDealNumber) return;
+    if (const std::optional<DealNumber> number = askDealNumber())
+        table_->startPracticeDeal(*number);
+}
 
 QAction* GameWindow::action(const QString& objectName) const {
     return findChild<QAction*>(objectName);
@@ -241,6 +312,18 @@ void GameWindow::buildMenus() {
         return a;
     };
     QMenu* game = menuBar()->addMenu(tr("&Game"));
+    replayAction_ = add(game, "replay", tr("Re&play this deal"), QKeySequence(),
+                        [this] { table_->startPracticeDeal(table_->dealNumber()); });
+    playNumberAction_ = add(game, "playNumber", tr("Play deal &number..."), QKeySequence(),
+                            [this] { playDealNumber(); });
+    game->addSeparator();
+    undoAction_ = add(game, "undo", tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+                      [this] { table_->undo(); });
+    redoAction_ = add(game, "redo", tr("Re&do"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                      [this] { table_->redo(); });
+    redoAction_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    game->addSeparator();
     reviewAction_ = add(game, "review", tr("&Review the deal"), QKeySequence(Qt::Key_R),
                         [this] { review_->review(); });
     add(game, "statistics", tr("&Statistics"), QKeySequence(), [this] {
@@ -316,12 +399,19 @@ void GameWindow::setZoom(int percent) {
 
 void GameWindow::onDealSettled() {
     const GameState& g = table_->state();
+    keptDeal_.reset();
+    if (table_->practice()) {  // shown, and kept out of the balance and the statistics
+        store_.clearDealInProgress();
+        return;
+    }
     statistics_.record(g.Scoring, table_->resultsView().gain, g.PendingPoints);
     // The deal is decided: its balance is kept now, so quitting on the results screen loses
     // nothing.
     GameOptions options = currentOptions();
     options.points = g.PendingPoints;
     store_.saveDeal(options, statistics_);
+    // Only then is the deal gone: stopped in between, the next start sees it counted.
+    store_.clearDealInProgress();
     statisticsWindow_->setStatistics(statistics_);
 }
 
@@ -330,12 +420,16 @@ void GameWindow::onPhaseShown() {
     reviewAction_->setEnabled(results);
     review_->clear();
     review_->setVisible(results);
+    updateTitle();
+    updateDealActions();
 }
 
 void GameWindow::resetStatistics() {
     statistics_.reset();
     store_.saveStatistics(statistics_);
     statisticsWindow_->setStatistics(statistics_);
+    dealsBefore_ = 0;  // the deal on the table counts from here
+    keepDeal();
 }
 
 void GameWindow::closeEvent(QCloseEvent* event) {
@@ -350,16 +444,39 @@ void GameWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+QString GameWindow::shortcutsText() const {
+    const auto key = [](const QKeySequence& k) {
+        return k.toString(QKeySequence::NativeText).toHtmlEscaped();
+    };
+    const auto row = [](const QString& keys, const QString& what) {
+        return "<tr><td><b>" + keys + "</b></td><td>" + what + "</td></tr>";
+    };
+    const QString undo = key(undoAction_->shortcut()),
+                  redo = key(redoAction_->shortcuts()[0]) + ", " + key(redoAction_->shortcuts()[1]);
+    QString t = "<table>";
+    t += "<tr><td colspan=2><i>" + tr("While arranging") + "</i></td></tr>";
+    t += row(tr("Drag, click"), tr("Move a card: an empty cell takes it, a full one swaps"));
+    t += row(tr("Arrow keys"), tr("Move the cursor over the cells"));
+    t += row(tr("Space"), tr("Click the cell under the cursor"));
+    t += row("1, 2, 3", tr("Send the card to the front, middle or back hand"));
+    t += row(tr("Backspace"), tr("Return the card to the hand row"));
+    t += row(tr("Escape"), tr("Put a raised card down"));
+    t += row(tr("Enter"), tr("REGULAR: commit the arrangement"));
+    t += row("H", tr("Suggest an arrangement"));
+    t += row(undo, tr("Undo the last move"));
+    t += row(redo, tr("Redo the move undone"));
+    t += "<tr><td colspan=2><i>" + tr("Anywhere") + "</i></td></tr>";
+    t += row(key(reviewAction_->shortcut()), tr("On the results: review the deal"));
+    t += row(key(fullScreenAction_->shortcut()), tr("Full screen (felt table)"));
+    t += row(key(action("rules")->shortcut()), tr("The rules"));
+    t += row(key(action("quit")->shortcut()), tr("Quit (a deal in progress waits)"));
+    t += row(tr("Tab"), tr("Next button on a panel"));
+    t += row(tr("Space, Enter"), tr("Press the focused button"));
+    return t + "</table>";
+}
+
 void GameWindow::showShortcuts() {
-    QMessageBox::information(
-        this, tr("Keyboard shortcuts"),
-        tr("<table>"
-           "<tr><td><b>Ctrl+Q</b></td><td>Quit (asks first during a deal)</td></tr>"
-           "<tr><td><b>F1</b></td><td>The rules</td></tr>"
-           "<tr><td><b>R</b></td><td>On the results: review the deal</td></tr>"
-           "<tr><td><b>Tab</b></td><td>Next button on a panel</td></tr>"
-           "<tr><td><b>Space, Enter</b></td><td>Press the focused button</td></tr>"
-           "</table>"));
+    QMessageBox::information(this, tr("Keyboard shortcuts"), shortcutsText());
 }
 
 void GameWindow::showAbout() {

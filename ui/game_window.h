@@ -4,13 +4,15 @@
 
 #pragma once
 // The game's top-level window: the table (MainWindow, 800 x 600, its coordinates unchanged) with
-// a menu bar above it. It keeps the options, the balance and the statistics in the store, asks
-// before a deal in progress is abandoned, and opens the statistics, the rules and the review.
+// a menu bar above it. It keeps the options, the balance, the statistics and the deal in progress
+// in the store (a deal is played to its end: it comes back at the next start), and opens the
+// statistics, the rules and the review.
 
 #include <QMainWindow>
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "game/statistics.h"
@@ -32,9 +34,12 @@ class GameWindow : public QMainWindow {
   public:
     // `threads` for the simulation: 0 = one per hardware thread. The SVG decks are looked for in
     // `deckFolder`.
+    // A deal left unfinished comes back on the table; else `practiceDeal` starts as a practice
+    // deal.
     GameWindow(CardLibrary& cards, Store store = Store(), int threads = 0,
                TableStart start = TableStart::AsStored,
-               const QString& deckFolder = systemDeckFolder());
+               const QString& deckFolder = systemDeckFolder(),
+               std::optional<DealNumber> practiceDeal = std::nullopt);
     ~GameWindow() override;
 
     MainWindow& table() { return *table_; }
@@ -44,8 +49,14 @@ class GameWindow : public QMainWindow {
     ReviewPane* reviewPane() const { return review_; }
     QAction* action(const QString& objectName) const;
 
-    // Asked before a deal in progress is abandoned; true quits. Tests replace it.
+    // Asked when the player quits during a deal, which waits for the next start; true quits.
+    // Tests replace it.
     std::function<bool()> confirmQuit;
+    // Asks for the number of a deal to play (Game -> Play deal number...); nothing when
+    // cancelled. Tests replace it.
+    std::function<std::optional<DealNumber>()> askDealNumber;
+    // What the Keyboard shortcuts window lists (an HTML table).
+    QString shortcutsText() const;
     // Shows the player, without stopping the game, why nothing more is saved (once, when saving
     // stops) or what stored values were lost at the start and where their copy is. Tests replace
     // it.
@@ -72,6 +83,11 @@ class GameWindow : public QMainWindow {
     void buildMenus();
     void onDealSettled();
     void onPhaseShown();
+    void onDealStarted();
+    void keepDeal();
+    void updateTitle();
+    void updateDealActions();
+    void playDealNumber();
     void resetStatistics();
     void showShortcuts();
     void showAbout();
@@ -96,6 +112,12 @@ class GameWindow : public QMainWindow {
     StatisticsWindow* statisticsWindow_ = nullptr;
     RulesWindow* rulesWindow_ = nullptr;
     QAction* reviewAction_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    QAction* replayAction_ = nullptr;
+    QAction* playNumberAction_ = nullptr;
+    std::int64_t dealsBefore_ = 0;       // the deals counted when the deal on the table was dealt
+    std::optional<SavedDeal> keptDeal_;  // the deal in progress as last kept
     QActionGroup* zoomActions_ = nullptr;
     QAction* classicAction_ = nullptr;
     QAction* fullScreenAction_ = nullptr;

@@ -13,13 +13,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 
+#include "cards/card_text.h"
+#include "game/computer_seats.h"
 #include "ui/review_pane.h"
 #include "ui/rules_window.h"
 #include "ui/statistics_window.h"
@@ -92,7 +98,8 @@ TEST(GameWindow, QuitButtonClosesTheGameWindow) {
     EXPECT_FALSE(run.window.isVisible());
 }
 
-TEST(GameWindow, DuringADealQuittingAsksFirst) {
+// Quitting during a deal says that it waits; No goes on with it.
+TEST(GameWindow, DuringADealQuittingSaysTheDealWaits) {
     QTemporaryDir dir;
     Session run(dir);
     run.startDeal();
@@ -100,13 +107,181 @@ TEST(GameWindow, DuringADealQuittingAsksFirst) {
     EXPECT_EQ(run.questions, 1);
     EXPECT_TRUE(run.window.isVisible());
     EXPECT_EQ(run.g().phase(), Phase::Arranging);
-    run.window.close();  // the title bar's close asks as well
+    run.window.close();  // the title bar's close says so as well
     EXPECT_EQ(run.questions, 2);
     EXPECT_TRUE(run.window.isVisible());
     run.answer = true;
     run.ctrlQ();
     EXPECT_EQ(run.questions, 3);
     EXPECT_FALSE(run.window.isVisible());
+}
+
+// A deal is played to its end: quit or killed (the window gone without closing) in the middle of
+// it, the next start has the same deal on the table, each card in its cell, the moves to undo
+// and redo with it, and the balance as it was; played out, it counts once and is gone.
+TEST(GameWindow, ADealStoppedInTheMiddleComesBackAsItWas) {
+    QTemporaryDir dir;
+    GameState before;
+    DealNumber number = 0;
+    for (const bool quit : {true, false}) {
+        {
+            Session run(dir);
+            run.answer = true;
+            if (quit) {
+                run.startDeal();
+                MainWindow& w = run.window.table();
+                for (const Qt::Key key : {Qt::Key_3, Qt::Key_1, Qt::Key_2, Qt::Key_3}) {
+                    QTest::keyClick(&w, Qt::Key_Right);
+                    QTest::keyClick(&w, key);
+                }
+                QTest::keyClick(&run.window, Qt::Key_Z, Qt::ControlModifier);
+                EXPECT_EQ(run.g().ArrangedCount, 3);
+                before = run.g();
+                number = w.dealNumber();
+                run.window.close();
+                EXPECT_EQ(run.questions, 1);
+            }
+        }  // the second time, no close: as if killed
+        Session again(dir);
+        ASSERT_EQ(again.g().phase(), Phase::Arranging);
+        EXPECT_EQ(again.g().TableGrid, before.TableGrid);
+        EXPECT_EQ(again.g().Holdings.Rows[0], before.Holdings.Rows[0]);
+        EXPECT_EQ(again.g().Arrangements, before.Arrangements);
+        EXPECT_EQ(again.g().PlayerPoints, 20);
+        EXPECT_EQ(again.window.table().dealNumber(), number);
+        EXPECT_TRUE(again.window.windowTitle().endsWith(QString::number(number)));
+        QTest::keyClick(&again.window, Qt::Key_Y, Qt::ControlModifier);  // the move undone
+        EXPECT_EQ(again.g().ArrangedCount, 4);
+        QTest::keyClick(&again.window, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(again.g().TableGrid, before.TableGrid);
+    }
+    {
+        Session last(dir);
+        press(last.window.table().arrangementDialog(), ArrangementControl::SixPairs);
+        ASSERT_EQ(last.g().phase(), Phase::Results);
+        EXPECT_EQ(last.window.statistics().total().played, 1);
+    }
+    Session after(dir);
+    EXPECT_EQ(after.g().phase(), Phase::Settings);
+    EXPECT_EQ(after.window.statistics().total().played, 1);
+}
+
+// Every deal has a number: the game's deal N at a level is `kovarin-engine start --seed N` at
+// that level. Replayed, or chosen by its number, it is a practice deal: the same cards and the
+// same computer arrangements, marked as practice, settled and shown, and kept out of the balance
+// and the statistics; the game's own deals go on as if it had not been played.
+TEST(GameWindow, NumberedDealsAndPracticeDeals) {
+    QTemporaryDir dir;
+    Session run(dir);
+    press(run.settings(), SettingsControl::ThreeOpponents);
+    press(run.settings(), SettingsControl::HardStrength);
+    run.startDeal();
+    MainWindow& w = run.window.table();
+    const DealNumber number = w.dealNumber();
+    EXPECT_EQ(run.window.windowTitle(),
+              QString(WindowTitle) + " \u2014 deal " + QString::number(number));
+    const GameState dealt = run.g();
+
+    QProcess tool;
+    tool.start(ENGINE_TOOL_PATH, {"start", "--seed", QString::number(number), "--opponents", "3",
+                                  "--option", "chi", "--strength", "hard"});
+    ASSERT_TRUE(tool.waitForFinished(120000));
+    const QJsonObject started = QJsonDocument::fromJson(tool.readAllStandardOutput()).object();
+    QStringList holding;
+    for (const CardIndex c : dealt.Holdings.Rows[0])
+        holding << QString::fromStdString(cardName(c));
+    EXPECT_EQ(started["holding"].toVariant().toStringList(), holding);
+    const QJsonArray arrangements = started["arrangements"].toArray();
+    ASSERT_EQ(arrangements.size(), 4);
+    for (qsizetype seat = 0; seat < 4; ++seat) {
+        const Arrangement& a = dealt.Arrangements[static_cast<std::size_t>(seat)];
+        const QJsonObject shown = arrangements[seat].toObject();
+        for (const auto& [name, hand] :
+             {std::pair{"back", &a.back}, std::pair{"middle", &a.middle}, {"front", &a.front}}) {
+            QStringList cards;
+            for (const CardIndex c : cardsOf(hand->cards))
+                cards << QString::fromStdString(cardName(c));
+            const QJsonObject h = shown[name].toObject();
+            EXPECT_EQ(h["cards"].toVariant().toStringList(), cards) << seat << name;
+            EXPECT_EQ(h["category"].toInt(), static_cast<int>(index(hand->category)));
+        }
+    }
+
+    press(w.arrangementDialog(), ArrangementControl::SixPairs);
+    press(w.resultsDialog(), ResultsControl::Ok);
+    const int points = run.g().PlayerPoints;
+    const Statistics counted = run.window.statistics();
+    const std::uint32_t dealSequence = w.random().state();
+    ASSERT_TRUE(run.window.action("replay")->isEnabled());
+    run.window.action("replay")->trigger();
+    EXPECT_TRUE(w.practice());
+    EXPECT_EQ(w.dealNumber(), number);
+    EXPECT_EQ(run.g().Holdings.Rows[0], dealt.Holdings.Rows[0]);
+    EXPECT_EQ(run.g().Arrangements, dealt.Arrangements);
+    EXPECT_TRUE(run.window.windowTitle().endsWith("practice deal " + QString::number(number)));
+    const auto& notes = w.tableAids().lines;
+    EXPECT_TRUE(std::any_of(notes.begin(), notes.end(),
+                            [](const QString& line) { return line.contains("Practice deal"); }));
+    EXPECT_FALSE(run.window.action("replay")->isEnabled());  // a deal is played to its end
+    press(w.arrangementDialog(), ArrangementControl::SixPairs);
+    ASSERT_EQ(run.g().phase(), Phase::Results);
+    EXPECT_TRUE(w.resultsDialog()->controlText(ResultsControl::Balance).startsWith("practice"));
+    press(w.resultsDialog(), ResultsControl::Ok);
+    EXPECT_EQ(run.g().PlayerPoints, points);
+    EXPECT_EQ(run.window.statistics(), counted);
+    EXPECT_EQ(w.random().state(), dealSequence);
+
+    run.window.askDealNumber = [] { return std::optional<DealNumber>(4242); };
+    run.window.action("playNumber")->trigger();
+    EXPECT_TRUE(w.practice());
+    EXPECT_EQ(w.dealNumber(), 4242u);
+    EXPECT_EQ(w.arrangementDialog()->controlText(ArrangementControl::Points),
+              QString("points %1").arg(points));
+    GameState alone;
+    alone.OpponentCount = 3;
+    alone.DealChoiceThreshold = DefaultDealChoiceThreshold;
+    Evaluator evaluator(ListCapacity, 1);
+    Strategy hard(strategyOf(Strength::Hard));
+    startDealNumber(alone, 4242, evaluator, hard);
+    EXPECT_EQ(run.g().Holdings.Rows[0], alone.Holdings.Rows[0]);
+    EXPECT_EQ(run.g().Arrangements, alone.Arrangements);
+}
+
+// A practice deal stopped in the middle comes back as a practice deal, and still counts for
+// nothing.
+TEST(GameWindow, APracticeDealComesBackAsPractice) {
+    QTemporaryDir dir;
+    {
+        Session run(dir);
+        run.playDeal();
+        press(run.window.table().resultsDialog(), ResultsControl::Ok);
+        run.window.askDealNumber = [] { return std::optional<DealNumber>(99); };
+        run.window.action("playNumber")->trigger();
+        ASSERT_TRUE(run.window.table().practice());
+    }  // killed
+    Session again(dir);
+    ASSERT_EQ(again.g().phase(), Phase::Arranging);
+    EXPECT_TRUE(again.window.table().practice());
+    EXPECT_EQ(again.window.table().dealNumber(), 99u);
+    const int points = again.g().PlayerPoints;
+    press(again.window.table().arrangementDialog(), ArrangementControl::SixPairs);
+    press(again.window.table().resultsDialog(), ResultsControl::Ok);
+    EXPECT_EQ(again.g().PlayerPoints, points);
+    EXPECT_EQ(again.window.statistics().total().played, 1);
+}
+
+// The keyboard shortcuts window names every key of the menus and of the table.
+TEST(GameWindow, TheShortcutsWindowListsEveryKey) {
+    QTemporaryDir dir;
+    Session run(dir);
+    const QString text = run.window.shortcutsText();
+    for (QAction* a : run.window.findChildren<QAction*>())
+        for (const QKeySequence& k : a->shortcuts())
+            EXPECT_TRUE(text.contains(k.toString(QKeySequence::NativeText).toHtmlEscaped()))
+                << a->objectName().toStdString();
+    for (const char* key :
+         {"H", "1, 2, 3", "Arrow keys", "Backspace", "Escape", "Enter", "Space", "Tab", "REGULAR"})
+        EXPECT_TRUE(text.contains(key)) << key;
 }
 
 // On the results the deal is decided and already kept: no question.
@@ -269,20 +444,6 @@ TEST(GameWindow, ZoomFromTheViewMenuIsRemembered) {
     EXPECT_EQ(again.window.table().zoom(), 150);
     EXPECT_TRUE(again.window.action("zoom150")->isChecked());
     EXPECT_EQ(again.window.currentOptions().zoom, 150);
-}
-
-// A deal abandoned while arranging counts for nothing.
-TEST(GameWindow, AnAbandonedDealIsNotCounted) {
-    QTemporaryDir dir;
-    {
-        Session run(dir);
-        run.startDeal();
-        run.answer = true;
-        run.window.close();
-    }
-    Session again(dir);
-    EXPECT_EQ(again.window.statistics().total().played, 0);
-    EXPECT_EQ(again.g().PlayerPoints, 20);  // the points bought, not a deal's result
 }
 
 // The review on R: the values of reviewDeal for the player's cards and arrangement at the

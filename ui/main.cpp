@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QTranslator>
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
 #include <string_view>
 
 #include "ui/main_window.h"
@@ -22,12 +24,18 @@ namespace {
 // parser itself exits after the help); an unknown option prints why and exits with status 1.
 struct CommandLine {
     QCommandLineParser parser;
+    std::optional<kov::DealNumber> dealNumber;  // --deal N
     // The program's own name: the application's name is the rules' "cards".
     QCommandLineOption version{
         {"v", "version"}, QCoreApplication::translate("main", "Displays version information.")};
     QCommandLineOption classic{
         "classic", QCoreApplication::translate(
                        "main", "Play this run on the classic table (the choice kept stays).")};
+    QCommandLineOption deal{
+        "deal",
+        QCoreApplication::translate(
+            "main", "Start with deal number N as a practice deal (not counted in the balance)."),
+        "N"};
 
     CommandLine() {
         parser.setApplicationDescription(QCoreApplication::translate(
@@ -35,10 +43,25 @@ struct CommandLine {
         parser.addHelpOption();
         parser.addOption(version);
         parser.addOption(classic);
+        parser.addOption(deal);
     }
     // Answers whether the game is to start.
     bool process(const QCoreApplication& app) {
         parser.process(app);
+        if (parser.isSet(deal)) {
+            bool ok = false;
+            const qulonglong n = parser.value(deal).toULongLong(&ok);
+            if (!ok || n > 0xFFFFFFFFull) {
+                std::fputs(qPrintable(QCoreApplication::translate(
+                                          "main",
+                                          "kovarin32: --deal takes a deal number from 0 "
+                                          "to 4294967295, not '%1'\n")
+                                          .arg(parser.value(deal))),
+                           stderr);
+                std::exit(1);
+            }
+            dealNumber = static_cast<kov::DealNumber>(n);
+        }
         if (!parser.isSet(version)) return true;
         std::fputs(qPrintable("kovarin32 " + QCoreApplication::applicationVersion() + '\n'),
                    stdout);
@@ -75,7 +98,8 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     nameTheApplication();
-    QApplication::setApplicationDisplayName("KOVARIN32");
+    // No display name: Qt would add it to every window title, and the game window's title is
+    // the rules' own.
     QGuiApplication::setDesktopFileName("org.example.kovarin32");
     const auto translation = kov::ui::installTranslation();
     CommandLine commandLine;
@@ -90,5 +114,6 @@ int main(int argc, char** argv) {
             box.exec();
         },
         commandLine.parser.isSet(commandLine.classic) ? kov::ui::TableStart::Classic
-                                                      : kov::ui::TableStart::AsStored);
+                                                      : kov::ui::TableStart::AsStored,
+        commandLine.dealNumber);
 }

@@ -158,8 +158,7 @@ MainWindow::MainWindow(CardLibrary& cards, int threads)
     connect(suggest_, &QPushButton::clicked, this, [this] { suggest(); });
     undo_ = new QPushButton(tr("UNDO (Ctrl+Z)"), this);
     undo_->setGeometry(NotesLeft, NotesTop + 48, 140, 32);
-    connect(undo_, &QPushButton::clicked, this,
-            [this] { controller_->apply({TableMove::Kind::Undo}); });
+    connect(undo_, &QPushButton::clicked, this, [this] { undo(); });
     for (QPushButton* b : {suggest_, undo_})
         b->setFocusPolicy(Qt::NoFocus);
     QApplication::instance()->installEventFilter(this);
@@ -289,6 +288,8 @@ void MainWindow::setFeltTable(CardRenderer* renderer, CardBack back) {
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         felt_ = std::make_unique<FeltTableView>(*this, *renderer, back);
     }
+    if (controller_->state().phase() == Phase::Results)  // the felt marks every hand line
+        placed_ = placeResults(controller_->results(), felt_ != nullptr);
     update();
 }
 
@@ -374,6 +375,36 @@ void MainWindow::startGame() {
     QApplication::restoreOverrideCursor();
 }
 
+void MainWindow::startPracticeDeal(DealNumber number) {
+    const GameState& game = controller_->state();
+    if (game.phase() == Phase::Arranging) return;
+    const bool results = game.phase() == Phase::Results;  // accepted first, as OK does
+    if (results) results_->setControlText(ResultsControl::Balance, pointsText(game.PendingPoints));
+    setPoints(results ? game.PendingPoints : game.PlayerPoints);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    controller_->startPracticeDeal(number);
+    QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::resumeDeal(const SavedDeal& deal) {
+    const GameState& game = controller_->state();
+    if (game.phase() == Phase::Arranging) return;
+    const int points = game.phase() == Phase::Results ? game.PendingPoints : game.PlayerPoints;
+    restoreOptions(deal.opponents, deal.stake, deal.scoring, deal.handOrder, points);
+    setStrength(deal.strength);
+    controller_->resumeDeal(deal);
+}
+
+void MainWindow::undo() {
+    endDrag();
+    applyTableMove({TableMove::Kind::Undo});
+}
+
+void MainWindow::redo() {
+    endDrag();
+    applyTableMove({TableMove::Kind::Redo});
+}
+
 void MainWindow::onArrangementCommand(ArrangementControl id) {
     if (id == A::OrderBySuit || id == A::OrderByCardNumber) {
         const HandOrder order = id == A::OrderBySuit ? HandOrder::BySuit : HandOrder::ByCardNumber;
@@ -404,8 +435,10 @@ void MainWindow::commit(Commit commit) {
 
 void MainWindow::showSettled() {
     const ResultsView& view = controller_->results();
-    placed_ = placeResults(view);
-    results_->setControlText(ResultsControl::Balance, balanceText(view));
+    placed_ = placeResults(view, felt_ != nullptr);
+    results_->setControlText(ResultsControl::Balance, controller_->practice()
+                                                          ? practiceBalanceText(view.gain)
+                                                          : balanceText(view));
     setPoints(controller_->state().PendingPoints);
     emit dealSettled();
 }
@@ -452,6 +485,7 @@ void MainWindow::refreshAids() {
         aids_.lines.push_back(
             outOfOrderText(aids_.notes.frontOverMiddle, aids_.notes.middleOverBack));
     if (suggestion) aids_.lines.push_back(suggestionNote(*suggestion));
+    if (controller_->practice()) aids_.lines.push_back(practiceNoteText(controller_->dealNumber()));
     for (const char* line : KeysHelp)
         aids_.lines.push_back(tr(line));
     aids_.pointAtX = -1;
@@ -534,9 +568,12 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     // The lifted card, else the one under the cursor.
     const int card = game.SelectedCell != -1 ? game.SelectedCell : aids_.cursorCell;
-    if (key == Qt::Key_Z && (event->modifiers() & Qt::ControlModifier)) {
-        endDrag();
-        applyTableMove({K::Undo});
+    const bool control = event->modifiers() & Qt::ControlModifier;
+    if ((key == Qt::Key_Z && control && (event->modifiers() & Qt::ShiftModifier)) ||
+        (key == Qt::Key_Y && control)) {
+        redo();
+    } else if (key == Qt::Key_Z && control) {
+        undo();
     } else if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up ||
                key == Qt::Key_Down) {
         aids_.cursorCell = moveCursor(aids_.cursorCell, key);
@@ -559,7 +596,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         endDrag();
         applyTableMove({K::PutBack});
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        if (game.HandCount == 0) commit(Commit::regular());
+        commit(Commit::regular());  // as the button: cards still to place are asked for
     } else if (key == Qt::Key_H && !(event->modifiers() & Qt::ControlModifier)) {
         suggest();
     } else {
@@ -582,7 +619,7 @@ void MainWindow::paintEvent(QPaintEvent*) {
 
 int runGame(CardLibrary& cards, const QStringList& libraryCandidates,
             const std::function<void(const QString&, const QString&)>& failureMessage,
-            TableStart start) {
+            TableStart start, std::optional<DealNumber> practiceDeal) {
     if (!cards.load(libraryCandidates)) {
         failureMessage(
             QCoreApplication::translate("kov::ui::MainWindow", "Failed to load cards.dll"),
@@ -591,7 +628,7 @@ int runGame(CardLibrary& cards, const QStringList& libraryCandidates,
     }
     int status;
     {
-        GameWindow window(cards, Store(), 0, start);
+        GameWindow window(cards, Store(), 0, start, systemDeckFolder(), practiceDeal);
         window.show();
         window.activateWindow();  // the keys work at once, with or without a window manager
         status = QApplication::exec();

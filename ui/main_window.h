@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "deal/strategy.h"
 #include "game/game_flow.h"
@@ -79,6 +80,19 @@ class MainWindow : public QWidget {
 
     // Recomputes the points still needed and shows or hides START GAME.
     void updateStartButton();
+
+    // The table's undo and redo (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y).
+    void undo();
+    void redo();
+
+    // The deal's number and whether it is a practice deal (see TableController).
+    DealNumber dealNumber() const { return controller_->dealNumber(); }
+    bool practice() const { return controller_->practice(); }
+    bool hasDealt() const { return controller_->hasDealt(); }
+    // A practice deal of `number` (Game -> Replay this deal, Play deal number..., --deal N).
+    void startPracticeDeal(DealNumber number);
+    // Puts a kept deal back on the table, its options and level shown on the settings panel.
+    void resumeDeal(const SavedDeal& deal);
 
     // Puts back the options and the balance of an earlier run, as if chosen on the settings
     // panel: a choice that is already in force keeps its label as it stands.
@@ -182,9 +196,10 @@ enum class TableStart { AsStored, Classic };
 
 // The program's start: loads the card library (a message box and exit status 0 when it cannot:
 // the message, and in detail the files and folders looked in), then shows the window and runs
-// the event loop.
+// the event loop; `practiceDeal` starts as a practice deal (kovarin32 --deal N).
 int runGame(CardLibrary& cards, const QStringList& libraryCandidates,
             const std::function<void(const QString& text, const QString& details)>& failureMessage,
-            TableStart start = TableStart::AsStored);
+            TableStart start = TableStart::AsStored,
+            std::optional<DealNumber> practiceDeal = std::nullopt);
 
 }  // namespace kov::ui

@@ -28,6 +28,8 @@
 #include "game/arranging_notes.h"
 #include "game/suggestion.h"
 #include "game/table_clicks.h"
+#include "settle/result_rows.h"
+#include "ui/translations.h"
 
 namespace kov::ui {
 namespace {
@@ -459,10 +461,15 @@ TEST(ArrangingUi, KeysMoveTheCursorAndTheCards) {
     const bool full = g.TableGrid[ArrangementRow][static_cast<std::size_t>(cursor)] != EmptyCell;
     QTest::keyClick(&w, Qt::Key_Backspace);
     EXPECT_EQ(g.ArrangedCount, full ? 2 : 3);
-    // Enter does nothing until all 13 are placed; Ctrl+Z undoes move by move to the deal.
+    // Enter before all 13 are placed answers as REGULAR does; Ctrl+Z undoes move by move to the
+    // deal.
     QTest::keyClick(&w, Qt::Key_Return);
     EXPECT_EQ(g.phase(), Phase::Arranging);
-    EXPECT_TRUE(game.messages.empty());
+    press(w.arrangementDialog(), ArrangementControl::Regular);
+    ASSERT_EQ(game.messages.size(), 2u);
+    EXPECT_EQ(game.messages[0], game.messages[1]);
+    EXPECT_EQ(game.messages[0], refusalText(CommitRefusal::ArrangeCards));
+    game.messages.clear();
     while (!w.tableHistory().empty())
         QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(g.TableGrid, dealt.TableGrid);
@@ -500,9 +507,9 @@ TEST(ArrangingUi, SuggestionLaysOutTheComputersChoice) {
         EXPECT_EQ(game.window.random().state(), dealSequence);
         EXPECT_EQ(g.HandCount, 0);
         EXPECT_EQ(g.ArrangedCount, 13);
-        std::vector<int> expected;
-        for (CardIndex c : tableOrder(choice))
-            expected.push_back(toFaceNumber(c));
+        // Each hand as the results show it.
+        const ResultRows shown = resultRow(Settlement{}, choice, 0, g.Scoring);
+        const std::vector<int> expected(shown.cards.begin(), shown.cards.end());
         EXPECT_EQ(arrangementFaces(g), expected);
         EXPECT_FALSE(game.window.tableAids().notes.outOfOrder());
         QTest::keyClick(&game.window, Qt::Key_Z, Qt::ControlModifier);

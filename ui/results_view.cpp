@@ -28,14 +28,16 @@ constexpr int PlayerHeadingLine = 328;
 constexpr int HeadingIndent = 10;
 
 void placeTexts(PlacedResults& out, const SeatResult& seat, bool player, int left,
-                const BlockLines& lines) {
+                const BlockLines& lines, bool handOutcomes) {
     if (seat.verdict)
         out.texts.push_back({left + TextIndent, lines.verdict, verdictText(*seat.verdict, player),
                              markOf(*seat.verdict)});
     for (std::size_t k = 0; k < seat.handLines.size(); ++k) {
         const HandLine& line = seat.handLines[k];
-        out.texts.push_back({left + TextIndent, lines.text[k], handLineText(line),
-                             line.score ? markOf(*line.score) : Mark::None});
+        const Mark mark = line.score                     ? markOf(*line.score)
+                          : handOutcomes && line.outcome ? markOf(*line.outcome)
+                                                         : Mark::None;
+        out.texts.push_back({left + TextIndent, lines.text[k], handLineText(line), mark});
     }
 }
 
@@ -81,7 +83,7 @@ Mark markOf(int score) {
     return score > 0 ? Mark::Won : score < 0 ? Mark::Lost : Mark::Tied;
 }
 
-PlacedResults placeResults(const ResultsView& view) {
+PlacedResults placeResults(const ResultsView& view, bool handOutcomes) {
     PlacedResults out;
     const int blockWidth = view.option == ScoringOption::Chi ? 270 : 280;
     for (std::size_t s = 0; s < view.opponents.size(); ++s) {
@@ -89,12 +91,12 @@ PlacedResults placeResults(const ResultsView& view) {
         out.headings.push_back(
             {left + HeadingIndent, OpponentHeadingLine,
              QCoreApplication::translate("ResultsView", "Opponent %1").arg(s + 1)});
-        placeTexts(out, view.opponents[s], false, left, OpponentLines);
+        placeTexts(out, view.opponents[s], false, left, OpponentLines, handOutcomes);
         placeCards(out, view.opponents[s], left, OpponentLines);
     }
     out.headings.push_back(
         {HeadingIndent, PlayerHeadingLine, QCoreApplication::translate("ResultsView", "You")});
-    placeTexts(out, view.player, true, 0, PlayerLines);
+    placeTexts(out, view.player, true, 0, PlayerLines, handOutcomes);
     out.texts.push_back({TextIndent, TotalLine, totalLineText(view)});
     placeCards(out, view.player, 0, PlayerLines);
     return out;

@@ -46,7 +46,10 @@ struct PlacedResults {
 // The player's block starts at 0: card lines 350, 380, 410, text lines 350, 390, 430, verdict 310
 // and the total at 470. Above each block its seat's name: "Opponent s" at (block left + 10, 78),
 // "You" at (10, 328), both in the player's language.
-PlacedResults placeResults(const ResultsView& view);
+//
+// With `handOutcomes` (the felt table) every hand line under the set option is marked too, by
+// its outcome; the classic table marks the seats' verdicts alone, as it always has.
+PlacedResults placeResults(const ResultsView& view, bool handOutcomes = false);
 
 // Leftmost column of a mark, left of its text.
 constexpr int MarkOffset = 15;

@@ -122,6 +122,33 @@ TEST(ResultsPlacement, SetOptionVerdictsAndWiderBlocks) {
     expectCards(placed, 26, 0, 26, PlayerCardLines);
 }
 
+// Under the set option the felt table marks every hand line by how its hand went; the classic
+// table marks the verdicts alone.
+TEST(ResultsPlacement, SetOptionHandLinesMarkedOnTheFelt) {
+    ResultsView view;
+    view.option = ScoringOption::Set;
+    view.opponents = {seat(0, names({cat::Trash, cat::Pair, cat::Flush}), 1)};
+    view.player = seat(13, names({cat::Pair, cat::TwoPairs, cat::Triple}), -1);
+    const int outcomes[] = {-1, 0, 1};
+    for (std::size_t k = 0; k < 3; ++k) {
+        view.player.handLines[k].outcome = outcomes[k];
+        view.opponents[0].handLines[k].outcome = -outcomes[k];
+    }
+    const auto marks = [](const PlacedResults& placed) {
+        std::vector<Mark> out;
+        for (const PlacedText& t : placed.texts)
+            out.push_back(t.mark);
+        return out;
+    };
+    using M = Mark;
+    EXPECT_EQ(marks(placeResults(view, true)),
+              (std::vector<Mark>{M::Won, M::Won, M::Tied, M::Lost, M::Lost, M::Lost, M::Tied,
+                                 M::Won, M::None}));
+    EXPECT_EQ(marks(placeResults(view)),
+              (std::vector<Mark>{M::Won, M::None, M::None, M::None, M::Lost, M::None, M::None,
+                                 M::None, M::None}));
+}
+
 TEST(ResultsPlacement, PlayerSpecialShowsOneLineAndTheTotal) {
     ResultsView view;
     view.opponents = {seat(0, {{cat::Trash, -1}, {cat::Trash, -1}, {cat::Trash, -1}})};

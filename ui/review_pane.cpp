@@ -51,18 +51,25 @@ void ReviewPane::review() {
 QStringList ReviewPane::lines() const {
     if (!review_) return {};
     const DealReview& r = *review_;
+    const bool chi = r.option == ScoringOption::Chi;
     QStringList out;
     out << tr("The computer would play:");
-    const QString unit = tr("points per opponent");
+    // Each value is what the arrangement wins (+) or loses (-) on average against one computer
+    // opponent in one deal, the opponents arranging their own cards as the computer does.
+    const auto worth = [chi](double v) {
+        return chi ? tr("%1 points per opponent a deal").arg(value(v))
+                   : tr("%1 sets per opponent a deal").arg(value(v));
+    };
     if (r.sameChoice) {
         out << tr("You played the computer's choice.");
-        out << tr("Both: %1 %2").arg(value(r.computerValue), unit);
+        out << tr("Both: %1").arg(worth(r.computerValue));
     } else {
-        out << tr("Computer's choice: %1 %2").arg(value(r.computerValue), unit);
-        out << tr("Your arrangement: %1 %2").arg(value(r.playerValue), unit);
+        out << tr("Computer's choice: %1").arg(worth(r.computerValue));
+        out << tr("Your arrangement: %1").arg(worth(r.playerValue));
     }
-    out << (r.option == ScoringOption::Chi ? tr("on the same %1 simulated deals, chi option")
-                                           : tr("on the same %1 simulated deals, set option"))
+    out << tr("on average, won (+) or lost (-) against one opponent");
+    out << (chi ? tr("who arranges as the computer; %1 deals, chi option")
+                : tr("who arranges as the computer; %1 deals, set option"))
                .arg(r.deals);
     return out;
 }

@@ -26,6 +26,10 @@ QString damagedCopyPath(const QString& path) {
     return path + ".damaged";
 }
 
+QString nativePath(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
 // A file we may read: a regular, readable file of sensible size.
 enum class FileState { Absent, Usable, Unusable };
 FileState fileState(const QString& path) {
@@ -56,7 +60,8 @@ Store::Store()
 
 Store::Store(const QString& configFolder, const QString& dataFolder)
     : settingsPath_(configFolder + "/kovarin32.conf"),
-      historyPath_(dataFolder + "/balance-history") {
+      historyPath_(dataFolder + "/balance-history"),
+      dealPath_(dataFolder + "/deal-in-progress") {
     warn = [](const QString& line) { std::fprintf(stderr, "%s\n", qPrintable(line)); };
     writeFile = saveFile;
 }
@@ -69,7 +74,52 @@ Store::Loaded Store::load() {
     damage_.clear();
     const std::optional<int> last = loadSettings();
     loadHistory(last);
-    return {options_, statistics_, damage_.join("\n\n")};
+    std::optional<SavedDeal> deal = loadDeal();
+    return {options_, statistics_, std::move(deal), damage_.join("\n\n")};
+}
+
+std::optional<SavedDeal> Store::loadDeal() {
+    const FileState state = fileState(dealPath_);
+    if (state == FileState::Absent) return std::nullopt;
+    std::optional<QByteArray> bytes;
+    if (state == FileState::Usable) bytes = readFile(dealPath_);
+    std::optional<SavedDeal> deal =
+        bytes ? readSavedDeal(
+                    std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())))
+              : std::nullopt;
+    if (!deal) {
+        complain(dealPath_, "is damaged; the deal in progress is lost");
+        const bool copied = QFileInfo(dealPath_).isFile() && keepCopy(dealPath_, bytes);
+        QString sentence =
+            QCoreApplication::translate("kov::ui::Store",
+                                        "The deal in progress in %1 could not be read and is lost.")
+                .arg(nativePath(dealPath_));
+        if (copied)
+            sentence += ' ' + QCoreApplication::translate("kov::ui::Store",
+                                                          "The file as it was is kept in %1.")
+                                  .arg(nativePath(damagedCopyPath(dealPath_)));
+        damage_ << sentence;
+        if (copied) QFile::remove(dealPath_);
+        return std::nullopt;
+    }
+    if (deal->dealsBefore != statistics_.total().played) {  // settled before the game stopped
+        QFile::remove(dealPath_);
+        return std::nullopt;
+    }
+    return deal;
+}
+
+void Store::saveDealInProgress(const SavedDeal& deal) {
+    if (!saving_) return;
+    const std::string text = savedDealText(deal);
+    if (!writeFile ||
+        !writeFile(dealPath_, QByteArray(text.data(), static_cast<qsizetype>(text.size()))))
+        stop(dealPath_);
+}
+
+void Store::clearDealInProgress() {
+    if (!saving_) return;
+    if (QFile::exists(dealPath_) && !QFile::remove(dealPath_)) stop(dealPath_);
 }
 
 bool Store::keepCopy(const QString& path, const std::optional<QByteArray>& bytes) {
@@ -85,12 +135,6 @@ bool Store::keepCopy(const QString& path, const std::optional<QByteArray>& bytes
     if (!copied) stop(copy);  // nothing may write over the only copy
     return copied;
 }
-
-namespace {
-QString nativePath(const QString& path) {
-    return QDir::toNativeSeparators(path);
-}
-}  // namespace
 
 void Store::settingsLost(const QString& path, const QStringList& lost, bool copied) {
     const QString kept =

@@ -9,6 +9,7 @@
 //
 //   $XDG_CONFIG_HOME/kovarin32/kovarin32.conf   options, balance and statistics (INI)
 //   $XDG_DATA_HOME/kovarin32/balance-history    the balance after each deal, one a line
+//   $XDG_DATA_HOME/kovarin32/deal-in-progress   the deal being arranged and its moves
 //
 // Both files are replaced whole on every change (written beside and renamed over), so a crash
 // loses at most the change in hand. The settings file holds everything that must agree (the
@@ -30,6 +31,7 @@
 
 #include "deal/strategy.h"
 #include "game/game_state.h"
+#include "game/saved_deal.h"
 #include "game/statistics.h"
 
 namespace kov::ui {
@@ -74,11 +76,18 @@ class Store {
     struct Loaded {
         std::optional<GameOptions> options;  // nothing when nothing sound is stored
         Statistics statistics;
+        // The deal left unfinished, to be played to its end: nothing when there is none, or
+        // when the statistics count more deals than when it was dealt (it was settled).
+        std::optional<SavedDeal> deal;
         // For the player, when anything stored was lost: what, and where the copies are; else "".
         QString damage;
     };
-    // Reads both files. At most one complaint per file.
+    // Reads the three files. At most one complaint per file.
     Loaded load();
+
+    // The deal in progress, kept on every change (dealt, a card moved), and gone once settled.
+    void saveDealInProgress(const SavedDeal& deal);
+    void clearDealInProgress();
 
     // Replace the stored options or statistics.
     void saveOptions(const GameOptions& options);
@@ -104,8 +113,9 @@ class Store {
     bool keepCopy(const QString& path, const std::optional<QByteArray>& bytes);
     void settingsLost(const QString& path, const QStringList& lost, bool copied);
     void historyLost(bool copied);
+    std::optional<SavedDeal> loadDeal();
 
-    QString settingsPath_, historyPath_;
+    QString settingsPath_, historyPath_, dealPath_;
     std::optional<GameOptions> options_;
     Statistics statistics_;
     std::optional<int> lastGain_;  // the last deal's gain the settings hold, for mending

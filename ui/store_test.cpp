@@ -23,6 +23,7 @@
 #include <QThread>
 
 #include "cards/test_soak.h"
+#include "game/computer_seats.h"
 
 namespace kov::ui {
 namespace {
@@ -262,6 +263,44 @@ TEST(Store, ADamagedHistoryIsCopiedAndStartsAfresh) {
         EXPECT_TRUE(loaded.damage.contains("balance chart")) << history;
         EXPECT_EQ(fileText(f.data() + "/balance-history.damaged"), history);
     }
+}
+
+// The deal in progress comes back whole; one that cannot be read is copied beside it and told
+// once; one the statistics already count (settled just before the game stopped) is gone.
+TEST(Store, TheDealInProgress) {
+    GameState g;
+    g.DealChoiceThreshold = DefaultDealChoiceThreshold;
+    Evaluator evaluator(ListCapacity, 1);
+    Strategy normal(strategyOf(Strength::Normal));
+    startDealNumber(g, 5, evaluator, normal);
+    const SavedDeal deal = savedDealOf(g, TableHistory(), 5, false, Strength::Normal, 3);
+    Folders f;
+    f.store().saveDeal(GameOptions{}, threeDeals());
+    f.store().saveDealInProgress(deal);
+    EXPECT_EQ(f.store().load().deal, deal);
+    const std::string text = savedDealText(deal);
+    for (const QByteArray& damaged :
+         {QByteArray(), QByteArray(text.data(), 200), QByteArray("\x7f\x45\x4c\x46\x02\x01", 6),
+          QByteArray::fromStdString(text).replace("opponents=1", "opponents=7")}) {
+        writeBytes(f.data() + "/deal-in-progress", damaged);
+        f.complaints.clear();
+        const Store::Loaded loaded = f.store().load();
+        EXPECT_FALSE(loaded.deal.has_value());
+        EXPECT_EQ(f.complaints.size(), 1);
+        EXPECT_TRUE(loaded.damage.contains("deal-in-progress.damaged"))
+            << loaded.damage.toStdString();
+        EXPECT_EQ(fileText(f.data() + "/deal-in-progress.damaged"),
+                  damaged.left(400).toStdString());
+        EXPECT_TRUE(f.store().load().damage.isEmpty());  // told once
+    }
+    Statistics four = threeDeals();
+    f.store().saveDealInProgress(deal);
+    four.record(ScoringOption::Chi, 2, 34);
+    f.store().saveDeal(GameOptions{}, four);
+    f.complaints.clear();
+    EXPECT_FALSE(f.store().load().deal.has_value());
+    EXPECT_TRUE(f.complaints.isEmpty());
+    EXPECT_FALSE(QFile::exists(f.data() + "/deal-in-progress"));
 }
 
 // Points kept alongside a bad number of opponents: the game starts with them, and after the next
@@ -566,6 +605,11 @@ TEST(Store, SurvivesBeingKilledWhileSaving) {
         if (history.size() > BalanceHistoryLimit)
             history.erase(history.begin(), history.end() - BalanceHistoryLimit);
         ASSERT_EQ(loaded.statistics.balances, history) << round;
+        // A deal in progress is whole, and the one dealt after the deals counted.
+        if (loaded.deal) {
+            EXPECT_EQ(loaded.deal->dealsBefore, chi.played) << round;
+            EXPECT_EQ(loaded.deal->number, static_cast<DealNumber>(chi.played)) << round;
+        }
         onDisk = balance;
     }
     EXPECT_GT(onDisk, 0);

@@ -63,11 +63,42 @@ void TableController::restoreOptions(int opponents, int stake, ScoringOption sco
 }
 
 void TableController::startGame() {
-    startGameAtStrength(game_, rng_, *evaluator_, strategy_);
-    sortHandRow(game_);
+    const DealNumber number = startNextDeal(game_, rng_, *evaluator_, strategy_);
     history_.clear();
+    dealt(number, false);
+}
+
+void TableController::startPracticeDeal(DealNumber number) {
+    if (game_.phase() == Phase::Arranging) return;
+    if (game_.phase() == Phase::Results) kov::acceptResults(game_);
+    startDealNumber(game_, number, *evaluator_, strategy_);
+    history_.clear();
+    dealt(number, true);
+}
+
+void TableController::resumeDeal(const SavedDeal& deal) {
+    if (game_.phase() == Phase::Arranging) return;
+    if (game_.phase() == Phase::Results) kov::acceptResults(game_);
+    if (deal.strength != strength_) {
+        strength_ = deal.strength;
+        strategy_ = Strategy(strategyOf(strength_));
+    }
+    kov::resumeDeal(game_, history_, deal);
+    dealt(deal.number, deal.practice);
+}
+
+void TableController::dealt(DealNumber number, bool practice) {
+    sortHandRow(game_);
     suggested_ = false;
+    dealNumber_ = number;
+    practice_ = practice;
+    hasDealt_ = true;
     emit phaseChanged();
+    emit dealStarted();
+}
+
+SavedDeal TableController::savedDeal(std::int64_t dealsBefore) const {
+    return savedDealOf(game_, history_, dealNumber_, practice_, strength_, dealsBefore);
 }
 
 const std::vector<HandCategory>& TableController::specials() const {
@@ -98,6 +129,7 @@ void TableController::suggest() {
 void TableController::commit(Commit commit) {
     commitArrangement(game_, commit);
     results_ = showResults(game_);
+    if (practice_) game_.PendingPoints = game_.PlayerPoints;  // shown, the balance untouched
     emit dealSettled();
     emit phaseChanged();
 }

@@ -14,7 +14,9 @@
 
 #include "deal/strategy.h"
 #include "game/arranging_notes.h"
+#include "game/computer_seats.h"
 #include "game/game_flow.h"
+#include "game/saved_deal.h"
 #include "game/suggestion.h"
 #include "game/table_moves.h"
 
@@ -53,8 +55,24 @@ class TableController : public QObject {
     void restoreOptions(int opponents, int stake, ScoringOption scoring, HandOrder order,
                         int points);
 
-    // Deals and lets the computer's seats arrange: phaseChanged.
+    // Deals the game's next deal and lets the computer's seats arrange: phaseChanged, then
+    // dealStarted.
     void startGame();
+    // The number of the deal on the table (or the last one dealt), from which the same holdings
+    // and arrangements follow for the same options and level: `kovarin-engine start --seed`.
+    DealNumber dealNumber() const { return dealNumber_; }
+    // Whether it is a practice deal: settled and shown, but kept out of the balance.
+    bool practice() const { return practice_; }
+    bool hasDealt() const { return hasDealt_; }
+    // Deal `number` as a practice deal with the options in force, from a generator of its own:
+    // the game's generator and its deals are untouched. Between deals only (a deal being
+    // arranged is played to its end); on the results the deal shown is accepted first.
+    void startPracticeDeal(DealNumber number);
+    // The deal being arranged, with its moves, as it is kept between runs.
+    SavedDeal savedDeal(std::int64_t dealsBefore) const;
+    // Puts a kept deal back on the table as it was left, its options and level in force (the
+    // views show them from restoreOptions and setStrength): phaseChanged, then dealStarted.
+    void resumeDeal(const SavedDeal& deal);
     // Applies a move while arranging: tableChanged when anything was looked at.
     void apply(const TableMove& move);
     // The computer's suggestion for the player's cards, laid out when the table can show it:
@@ -74,6 +92,8 @@ class TableController : public QObject {
     void tableChanged();
     void dealSettled();
     void phaseChanged();
+    // A deal is on the table: dealt, a practice deal, or put back as it was left.
+    void dealStarted();
 
   private:
     GameState game_;
@@ -88,6 +108,11 @@ class TableController : public QObject {
     Suggestion suggestion_;
     bool suggested_ = false;
     ResultsView results_;
+    DealNumber dealNumber_ = 0;
+    bool practice_ = false;
+    bool hasDealt_ = false;
+    // After any deal is on the table.
+    void dealt(DealNumber number, bool practice);
 };
 
 }  // namespace kov::ui

@@ -103,6 +103,22 @@ QString balanceText(const ResultsView& view) {
              QString::number(view.pointsAfter));
 }
 
+QString practiceBalanceText(int gain) {
+    return text(QT_TRANSLATE_NOOP("GameText", "practice %1, not counted")).arg(signedNumber(gain));
+}
+
+QString practiceNoteText(std::uint32_t number) {
+    return text(QT_TRANSLATE_NOOP("GameText",
+                                  "Practice deal %1: not counted in the balance or statistics."))
+        .arg(number);
+}
+
+QString dealCaption(std::uint32_t number, bool practice) {
+    return (practice ? text(QT_TRANSLATE_NOOP("GameText", "practice deal %1"))
+                     : text(QT_TRANSLATE_NOOP("GameText", "deal %1")))
+        .arg(number);
+}
+
 QString neededText(int need) {
     if (need <= 0) return QString();
     return (need == 1 ? text(QT_TRANSLATE_NOOP("GameText", "need %1 more point"))

@@ -10,6 +10,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -38,6 +39,13 @@ QString claimText(HandCategory special);
 QString pointsText(int points);
 QString balanceText(const ResultsView& view);
 QString neededText(int need);
+
+// A practice deal: the results' line ("practice +6, not counted") and the note on the table.
+QString practiceBalanceText(int gain);
+QString practiceNoteText(std::uint32_t number);
+// The deal's number as the window's title and the felt table name it: "deal 123", "practice
+// deal 123".
+QString dealCaption(std::uint32_t number, bool practice);
 
 // The results: a seat's verdict under the set option ("win +2", "lose -1", "tie"), a hand line
 // ("a pair +1", or the name alone under the set option) and the total line

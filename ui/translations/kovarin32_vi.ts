@@ -302,6 +302,22 @@
         <source>Out of order: the middle outranks the back.</source>
         <translation>Sai thứ tự: chi giữa lớn hơn chi cuối.</translation>
     </message>
+    <message>
+        <source>practice %1, not counted</source>
+        <translation>tập %1, không tính</translation>
+    </message>
+    <message>
+        <source>Practice deal %1: not counted in the balance or statistics.</source>
+        <translation>Ván tập %1: không tính vào điểm và thống kê.</translation>
+    </message>
+    <message>
+        <source>practice deal %1</source>
+        <translation>ván tập %1</translation>
+    </message>
+    <message>
+        <source>deal %1</source>
+        <translation>ván %1</translation>
+    </message>
 </context>
 <context>
     <name>QMessageBox</name>
@@ -403,10 +419,6 @@
 <context>
     <name>kov::ui::GameWindow</name>
     <message>
-        <source>A deal is in progress. Quit and abandon it?</source>
-        <translation>Ván bài đang chơi dở. Thoát và bỏ ván này?</translation>
-    </message>
-    <message>
         <source>&amp;Game</source>
         <translation>&amp;Trò chơi</translation>
     </message>
@@ -443,10 +455,6 @@
         <translation>Phím tắt</translation>
     </message>
     <message>
-        <source>&lt;table&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Q&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Quit (asks first during a deal)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;The rules&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;On the results: review the deal&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next button on a panel&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Space, Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Press the focused button&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;table&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Ctrl+Q&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Thoát (hỏi trước nếu ván đang chơi dở)&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;F1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Luật chơi&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;R&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Ở màn kết quả: xem lại ván&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nút kế tiếp trên bảng&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Space, Enter&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Bấm nút đang chọn&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
-    </message>
-    <message>
         <source>About KOVARIN32</source>
         <translation>Giới thiệu KOVARIN32</translation>
     </message>
@@ -477,6 +485,138 @@
     <message>
         <source>Card &amp;back</source>
         <translation>&amp;Mặt lưng bài</translation>
+    </message>
+    <message>
+        <source>This deal waits for you: it comes back as it stands when you start the game again. Quit now?</source>
+        <translation>Ván này chờ bạn: lần mở trò chơi sau nó trở lại đúng như bây giờ. Thoát ngay?</translation>
+    </message>
+    <message>
+        <source>Play deal number</source>
+        <translation>Chơi ván số</translation>
+    </message>
+    <message>
+        <source>The number of the deal to play as practice (0 to 4294967295):</source>
+        <translation>Số của ván muốn chơi tập (0 đến 4294967295):</translation>
+    </message>
+    <message>
+        <source>Re&amp;play this deal</source>
+        <translation>Chơi &amp;lại ván này</translation>
+    </message>
+    <message>
+        <source>Play deal &amp;number...</source>
+        <translation>Chơi ván &amp;số...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Hoàn tác</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>&amp;Làm lại</translation>
+    </message>
+    <message>
+        <source>While arranging</source>
+        <translation>Khi xếp bài</translation>
+    </message>
+    <message>
+        <source>Drag, click</source>
+        <translation>Kéo, bấm</translation>
+    </message>
+    <message>
+        <source>Move a card: an empty cell takes it, a full one swaps</source>
+        <translation>Chuyển lá bài: ô trống nhận lá, ô có bài thì đổi chỗ</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Phím mũi tên</translation>
+    </message>
+    <message>
+        <source>Move the cursor over the cells</source>
+        <translation>Di con trỏ qua các ô</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>Click the cell under the cursor</source>
+        <translation>Bấm vào ô dưới con trỏ</translation>
+    </message>
+    <message>
+        <source>Send the card to the front, middle or back hand</source>
+        <translation>Đưa lá bài vào chi đầu, chi giữa hoặc chi cuối</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Return the card to the hand row</source>
+        <translation>Trả lá bài về hàng bài trên tay</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Escape</translation>
+    </message>
+    <message>
+        <source>Put a raised card down</source>
+        <translation>Đặt lá bài đang nhấc xuống</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>REGULAR: commit the arrangement</source>
+        <translation>REGULAR: chốt cách xếp</translation>
+    </message>
+    <message>
+        <source>Suggest an arrangement</source>
+        <translation>Gợi ý cách xếp</translation>
+    </message>
+    <message>
+        <source>Undo the last move</source>
+        <translation>Hoàn tác nước vừa đi</translation>
+    </message>
+    <message>
+        <source>Redo the move undone</source>
+        <translation>Làm lại nước vừa hoàn tác</translation>
+    </message>
+    <message>
+        <source>Anywhere</source>
+        <translation>Mọi lúc</translation>
+    </message>
+    <message>
+        <source>On the results: review the deal</source>
+        <translation>Ở màn kết quả: xem lại ván</translation>
+    </message>
+    <message>
+        <source>Full screen (felt table)</source>
+        <translation>Toàn màn hình (bàn nỉ)</translation>
+    </message>
+    <message>
+        <source>The rules</source>
+        <translation>Luật chơi</translation>
+    </message>
+    <message>
+        <source>Quit (a deal in progress waits)</source>
+        <translation>Thoát (ván đang chơi dở sẽ chờ)</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Next button on a panel</source>
+        <translation>Nút kế tiếp trên bảng</translation>
+    </message>
+    <message>
+        <source>Space, Enter</source>
+        <translation>Space, Enter</translation>
+    </message>
+    <message>
+        <source>Press the focused button</source>
+        <translation>Bấm nút đang chọn</translation>
     </message>
 </context>
 <context>
@@ -529,32 +669,40 @@
         <translation>Máy sẽ xếp:</translation>
     </message>
     <message>
-        <source>points per opponent</source>
-        <translation>điểm mỗi đối thủ</translation>
-    </message>
-    <message>
         <source>You played the computer&apos;s choice.</source>
         <translation>Bạn đã xếp giống máy.</translation>
     </message>
     <message>
-        <source>Both: %1 %2</source>
-        <translation>Cả hai: %1 %2</translation>
+        <source>%1 points per opponent a deal</source>
+        <translation>%1 điểm mỗi đối thủ mỗi ván</translation>
     </message>
     <message>
-        <source>Computer&apos;s choice: %1 %2</source>
-        <translation>Máy xếp: %1 %2</translation>
+        <source>%1 sets per opponent a deal</source>
+        <translation>%1 ván thắng mỗi đối thủ mỗi ván</translation>
     </message>
     <message>
-        <source>Your arrangement: %1 %2</source>
-        <translation>Bạn xếp: %1 %2</translation>
+        <source>Both: %1</source>
+        <translation>Cả hai: %1</translation>
     </message>
     <message>
-        <source>on the same %1 simulated deals, chi option</source>
-        <translation>trên cùng %1 ván giả lập, tính chi</translation>
+        <source>Computer&apos;s choice: %1</source>
+        <translation>Máy xếp: %1</translation>
     </message>
     <message>
-        <source>on the same %1 simulated deals, set option</source>
-        <translation>trên cùng %1 ván giả lập, tính ván</translation>
+        <source>Your arrangement: %1</source>
+        <translation>Bạn xếp: %1</translation>
+    </message>
+    <message>
+        <source>on average, won (+) or lost (-) against one opponent</source>
+        <translation>trung bình thắng (+) hay thua (-) với một đối thủ</translation>
+    </message>
+    <message>
+        <source>who arranges as the computer; %1 deals, chi option</source>
+        <translation>xếp bài như máy; %1 ván giả lập, tính chi</translation>
+    </message>
+    <message>
+        <source>who arranges as the computer; %1 deals, set option</source>
+        <translation>xếp bài như máy; %1 ván giả lập, tính ván</translation>
     </message>
 </context>
 <context>
@@ -624,8 +772,8 @@
         <translation>&lt;h3&gt;Máy chơi thế nào&lt;/h3&gt;&lt;p&gt;Máy liệt kê mọi cách xếp bài của nó mà không cách xếp nào khác thắng được ở từng chi. Sau đó máy chia ngẫu nhiên các lá nó không thấy cho ba đối thủ tưởng tượng, 100 lần, xếp bài của họ theo cùng cách, và cho mỗi cách xếp của mình đấu với mọi cách xếp của họ; cách có tổng tốt nhất là cách máy chơi. Cũng thước đo đó xếp hạng các bộ bài được chia, và một lần rút thăm quyết định bạn nhận bộ nào.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;The computer&apos;s level&lt;/h3&gt;&lt;p&gt;The settings panel chooses how well the computer&apos;s opponents play. Normal, the default, is the play described above. Easy simulates 10 deals instead of 100; measured over 20,000 duplicate deals it loses only 0.02 points per deal to Normal under the chi option and 0.006 sets under the set option. Hard simulates 1,000 deals against imaginary opponents who each play their best arrangement; over 20,000 deals it wins 0.05 points per deal from Normal under the chi option and 0.017 sets under the set option. The suggestion (H) is Hard&apos;s choice, and the review measures as Hard does: on the results, Review (R) shows what the computer would have played with your cards and what both arrangements are worth against the same opponents&apos; picks in the same simulated deals.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Mức chơi của máy&lt;/h3&gt;&lt;p&gt;Bảng thiết lập chọn máy chơi giỏi đến đâu. Vừa, mức mặc định, là cách chơi mô tả ở trên. Dễ chỉ giả lập 10 ván thay vì 100; đo trên 20.000 ván đấu lặp, nó chỉ thua Vừa 0,02 điểm mỗi ván khi tính chi và 0,006 ván khi tính ván. Khó giả lập 1.000 ván với các đối thủ tưởng tượng luôn xếp bài tốt nhất; trên 20.000 ván, nó thắng Vừa 0,05 điểm mỗi ván khi tính chi và 0,017 ván khi tính ván. Gợi ý (H) là lựa chọn của mức Khó, và phần xem lại cũng đo như mức Khó: ở màn kết quả, Xem lại (R) cho thấy máy sẽ xếp bài của bạn thế nào và hai cách xếp đáng giá bao nhiêu trước cùng các cách xếp mà đối thủ chọn trên cùng các ván giả lập.&lt;/p&gt;</translation>
+        <source>&lt;h3&gt;The computer&apos;s level&lt;/h3&gt;&lt;p&gt;The settings panel chooses how well the computer&apos;s opponents play. Normal, the default, is the play described above. Easy simulates 10 deals instead of 100; measured over 20,000 duplicate deals it loses only 0.02 points per deal to Normal under the chi option and 0.006 sets under the set option. Hard simulates 100 deals against imaginary opponents who each choose from their own cards alone, as Easy does, never seeing yours; over 20,000 duplicate deals it wins 0.060 points per deal from Normal under the chi option and 0.025 sets under the set option. The suggestion (H) is Hard&apos;s choice, and the review measures as Hard does: on the results, Review (R) shows what the computer would have played with your cards and what both arrangements are worth against the same opponents&apos; picks in the same simulated deals.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Mức chơi của máy&lt;/h3&gt;&lt;p&gt;Bảng thiết lập chọn máy chơi giỏi đến đâu. Vừa, mức mặc định, là cách chơi mô tả ở trên. Dễ chỉ giả lập 10 ván thay vì 100; đo trên 20.000 ván đấu lặp, nó chỉ thua Vừa 0,02 điểm mỗi ván khi tính chi và 0,006 ván khi tính ván. Khó giả lập 100 ván với các đối thủ tưởng tượng, mỗi đối thủ chỉ chọn theo bài của chính mình như mức Dễ, không bao giờ thấy bài của bạn; trên 20.000 ván đấu lặp, nó thắng Vừa 0,060 điểm mỗi ván khi tính chi và 0,025 ván khi tính ván. Gợi ý (H) là lựa chọn của mức Khó, và phần xem lại cũng đo như mức Khó: ở màn kết quả, Xem lại (R) cho thấy máy sẽ xếp bài của bạn thế nào và hai cách xếp đáng giá bao nhiêu trước cùng các cách xếp mà đối thủ chọn trên cùng các ván giả lập.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -785,6 +933,10 @@
         <source>the window&apos;s size</source>
         <translation>kích thước cửa sổ</translation>
     </message>
+    <message>
+        <source>The deal in progress in %1 could not be read and is lost.</source>
+        <translation>Không đọc được ván đang chơi dở trong %1; ván đó đã mất.</translation>
+    </message>
 </context>
 <context>
     <name>kov::ui::TableAccessible</name>
@@ -870,6 +1022,16 @@
     <message>
         <source>Displays version information.</source>
         <translation>Hiển thị thông tin phiên bản.</translation>
+    </message>
+    <message>
+        <source>Start with deal number N as a practice deal (not counted in the balance).</source>
+        <translation>Bắt đầu bằng ván số N, chơi tập (không tính vào điểm).</translation>
+    </message>
+    <message>
+        <source>kovarin32: --deal takes a deal number from 0 to 4294967295, not &apos;%1&apos;
+</source>
+        <translation>kovarin32: --deal cần số ván từ 0 đến 4294967295, không phải &apos;%1&apos;
+</translation>
     </message>
 </context>
 </TS>
