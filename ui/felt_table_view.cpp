@@ -15,6 +15,7 @@
 
 #include "ui/main_window.h"
 #include "ui/results_view.h"
+#include "ui/review_pane.h"
 #include "ui/translations.h"
 #include "ui/zoom.h"
 
@@ -129,6 +130,7 @@ QRect FeltTableView::cellRect(int cell) const {
 
 void FeltTableView::relayout() {
     layout_ = layoutFelt(table_.size(), table_.state().OpponentCount);
+    layoutResults();
     if (felt_.size() != table_.size()) felt_ = QPixmap();
     placeWidgets();
     tickChoices();
@@ -141,16 +143,11 @@ void FeltTableView::placeWidgets() {
     placeScaled(table_.arrangementDialog(), toRect(l.arrangementPanel), l.panelScale);
     placeScaled(table_.suggestButton(), toRect(l.suggestButton), l.panelScale);
     placeScaled(table_.undoButton(), toRect(l.undoButton), l.panelScale);
-    // The results' own widgets (the panel above them, the review pane) keep their places on the
-    // results view, scaled with it.
-    const QTransform toResults = QTransform::fromTranslate(l.results.left(), l.results.top())
-                                     .scale(l.resultsScale, l.resultsScale);
-    for (QWidget* w : table_.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (w->isWindow() || w == table_.settingsDialog() || w == table_.arrangementDialog() ||
-            w == table_.suggestButton() || w == table_.undoButton())
-            continue;
-        placeScaled(w, toResults.mapRect(QRectF(logicalGeometry(w))).toRect(), l.resultsScale);
-    }
+    // The results' panel (the balance and OK) and the review pane where the felt results put
+    // them.
+    placeScaled(table_.resultsDialog(), toRect(results_.panel), results_.panelScale);
+    if (auto* review = table_.findChild<ReviewPane*>(QString(), Qt::FindDirectChildrenOnly))
+        placeScaled(review, toRect(results_.review), results_.reviewScale);
 }
 
 void FeltTableView::tickChoices() {
@@ -167,7 +164,8 @@ void FeltTableView::paint(QPainter& painter) {
     paintFelt(painter);
     const Phase phase = table_.state().SettledPhase;
     if (phase == Phase::Results) {
-        paintResultsView(painter);
+        paintFeltResults(painter, results_, *renderer_, back_);
+        paintReviewGround(painter);
         return;
     }
     paintInfo(painter);
@@ -349,13 +347,28 @@ void FeltTableView::paintNotes(QPainter& painter) {
     painter.restore();
 }
 
-// The classic results view, scaled to the table, on the felt.
-void FeltTableView::paintResultsView(QPainter& painter) {
+// The review, once asked for, on a light ground: its texts and cards are the classic table's.
+void FeltTableView::paintReviewGround(QPainter& painter) {
+    const auto* review = table_.findChild<ReviewPane*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!review || !review->shown()) return;
     painter.save();
-    painter.translate(layout_.results.topLeft());
-    painter.scale(layout_.resultsScale, layout_.resultsScale);
-    kov::ui::paintResults(painter, table_.placedResults(), table_.cards());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(236, 240, 236));
+    const QRectF r = QRectF(review->geometry()).adjusted(-6, -6, 6, 6);
+    painter.drawRoundedRect(r, 8, 8);
     painter.restore();
+}
+
+void FeltTableView::layoutResults() {
+    if (table_.state().SettledPhase != Phase::Results) {
+        results_ = FeltResults();
+        return;
+    }
+    const std::vector<Matchup> matchups =
+        matchupsOf(table_.state(), table_.resultsView(), table_.committed());
+    results_ = layoutFeltResults(table_.size(), matchups, table_.resultsView(), table_.font(),
+                                 levelName(table_.strength()));
 }
 
 }  // namespace kov::ui

@@ -4,10 +4,10 @@
 
 #pragma once
 // The felt table: the same game as the classic table, laid out for a window of any size (see
-// felt_layout.h). It paints the table of a MainWindow and places that window's panels and buttons
-// on it; the window keeps turning input into TableMoves, asking this view which cell is where.
-// Painting only paints: the widgets are placed, and the settings' choices ticked, when the size,
-// the phase or an option changes.
+// felt_layout.h), and its results at a glance (felt_results.h). It paints the table of a MainWindow
+// and places that window's panels and buttons on it; the window keeps turning input into
+// TableMoves, asking this view which cell is where. Painting only paints: the widgets are placed,
+// and the settings' choices ticked, when the size, the phase or an option changes.
 
 #include <QObject>
 #include <QPixmap>
@@ -15,6 +15,7 @@
 
 #include "ui/card_renderer.h"
 #include "ui/felt_layout.h"
+#include "ui/felt_results.h"
 
 class QPainter;
 
@@ -38,6 +39,8 @@ class FeltTableView : public QObject {
     CardRenderer& renderer() const { return *renderer_; }
     CardBack back() const { return back_; }
     const FeltLayout& layout() const { return layout_; }
+    // The results as laid out for the deal on display (empty outside the results).
+    const FeltResults& results() const { return results_; }
 
     // Lays the table out for the window's size and options, places the panels and ticks the
     // settings' choices in force.
@@ -56,12 +59,14 @@ class FeltTableView : public QObject {
     void paintCells(QPainter& painter);
     void paintHandNames(QPainter& painter);
     void paintNotes(QPainter& painter);
-    void paintResultsView(QPainter& painter);
+    void layoutResults();
+    void paintReviewGround(QPainter& painter);
 
     MainWindow& table_;
     CardRenderer* renderer_;
     CardBack back_;
     FeltLayout layout_;
+    FeltResults results_;
     QPixmap felt_;  // the cloth for the window's size
 };
 

@@ -51,6 +51,8 @@ class MainWindow : public QWidget {
     ResultsPanel* resultsDialog() const { return results_; }
     const ResultsView& resultsView() const { return controller_->results(); }
     const PlacedResults& placedResults() const { return placed_; }
+    // How the player committed the deal on display (the results say why one is ILLEGAL).
+    Commit committed() const { return controller_->committed(); }
 
     const CardLibrary& cards() const { return cards_; }
     QPushButton* suggestButton() const { return suggest_; }

@@ -43,7 +43,9 @@ void press(Panel<Control>* panel, Control id) {
     QTest::mouseClick(panel->button(id), Qt::LeftButton);
 }
 void clickCell(MainWindow& w, int row, int column) {
-    QTest::mouseClick(&w, Qt::LeftButton, {}, kov::ui::cardRect(row, column).center());
+    const QPoint at = w.feltTable() ? w.feltTable()->cellRect(row * 13 + column).center()
+                                    : kov::ui::cardRect(row, column).center();
+    QTest::mouseClick(&w, Qt::LeftButton, {}, at);
 }
 
 // Moves the player's cards to the table as the computer would have arranged them, into the
@@ -130,6 +132,12 @@ void saveFelt(kov::ui::CardLibrary& cards, const QString& folder, const QDir& di
     kov::placeByClicks(w.state(), order, click);
     press(w.arrangementDialog(), kov::ui::ArrangementControl::Regular);
     save(game, dir, "felt-results.png");
+    // The set option, at the smallest felt window.
+    press(w.resultsDialog(), kov::ui::ResultsControl::Ok);
+    press(w.settingsDialog(), S::SetOption);
+    game.resize(kov::ui::FeltMinimumSize + QSize(0, game.height() - w.height()));
+    playDeal(game);
+    save(game, dir, "felt-results-set.png");
 }
 
 }  // namespace

@@ -97,6 +97,7 @@ void TableController::suggest() {
 
 void TableController::commit(Commit commit) {
     commitArrangement(game_, commit);
+    committed_ = commit;
     results_ = showResults(game_);
     emit dealSettled();
     emit phaseChanged();

@@ -37,8 +37,10 @@ class TableController : public QObject {
     const std::vector<HandCategory>& specials() const;
     // The last suggestion while the table stands as it laid it out, or null.
     const Suggestion* suggestion() const { return suggested_ ? &suggestion_ : nullptr; }
-    // The settled deal (after commit(), until the next one).
+    // The settled deal (after commit(), until the next one), and how the player committed it
+    // (the results say why one is ILLEGAL).
     const ResultsView& results() const { return results_; }
+    Commit committed() const { return committed_; }
 
     // The options; each emits optionsChanged.
     void setOpponents(int count);
@@ -88,6 +90,7 @@ class TableController : public QObject {
     Suggestion suggestion_;
     bool suggested_ = false;
     ResultsView results_;
+    Commit committed_;
 };
 
 }  // namespace kov::ui

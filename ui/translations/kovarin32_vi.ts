@@ -153,6 +153,33 @@
     </message>
 </context>
 <context>
+    <name>FeltResults</name>
+    <message>
+        <source>Your cards do not make %1.</source>
+        <translation>Bài của bạn không thành %1.</translation>
+    </message>
+    <message>
+        <source>Your cards do not make %1 as they are laid out.</source>
+        <translation>Bài như đã xếp không thành %1.</translation>
+    </message>
+    <message>
+        <source>%1 against %2: two specials tie.</source>
+        <translation>%1 gặp %2: hai bài ăn trắng hòa nhau.</translation>
+    </message>
+    <message>
+        <source>Both win outright: a tie.</source>
+        <translation>Cả hai thắng trắng: hòa.</translation>
+    </message>
+    <message>
+        <source>Your %1 wins outright.</source>
+        <translation>%1 của bạn thắng trắng.</translation>
+    </message>
+    <message>
+        <source>Their %1 wins outright.</source>
+        <translation>%1 của đối thủ thắng trắng.</translation>
+    </message>
+</context>
+<context>
     <name>GameText</name>
     <message>
         <source>points %1</source>
