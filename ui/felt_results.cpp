@@ -255,6 +255,7 @@ void placeMatchup(Placer& p, const Matchup& m, const QRectF& box, const QString&
 FeltResults layoutFeltResults(QSize size, const std::vector<Matchup>& matchups,
                               const ResultsView& view, const QFont& base, const QString& level) {
     FeltResults out;
+    out.matchups = matchups;
     const double W = size.width(), H = size.height();
     const int n = std::max<int>(1, static_cast<int>(matchups.size()));
     // 1. The card width. One matchup has the summary beside it, two have it in a strip below,

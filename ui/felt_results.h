@@ -87,6 +87,7 @@ struct FeltBox {
 };
 
 struct FeltResults {
+    std::vector<Matchup> matchups;
     double cardWidth = 0, cardHeight = 0;
     std::vector<FeltBox> boxes;
     std::vector<FeltCard> cards;

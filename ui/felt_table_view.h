@@ -9,19 +9,29 @@
 // TableMoves, asking this view which cell is where. Painting only paints: the widgets are placed,
 // and the settings' choices ticked, when the size, the phase or an option changes.
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPixmap>
 #include <QRect>
+#include <memory>
+#include <vector>
 
+#include "ui/card_motion.h"
 #include "ui/card_renderer.h"
 #include "ui/felt_layout.h"
 #include "ui/felt_results.h"
+#include "ui/showdown.h"
+#include "ui/sound.h"
 
 class QPainter;
 
 namespace kov::ui {
 
 class MainWindow;
+
+// How the table changed, for its cards' motion: a move (a click, a drop, a key, undo, redo, a
+// re-sort), or the suggestion laid out.
+enum class TableChange { Move, Suggestion };
 
 // The felt's green, and the colour of an empty cell's outline on it.
 inline const QColor FeltGreen(22, 102, 56);
@@ -50,7 +60,44 @@ class FeltTableView : public QObject {
     int cellAt(QPoint p) const { return feltCellAt(layout_, p); }
     QRect cellRect(int cell) const;
 
+    // The cards' motion: its speed (off until the game window sets the player's choice), the
+    // clock it reads (the frame clock, or a test's), the cards as they stand and the showdown.
+    void setSpeed(MotionSpeed speed);
+    MotionSpeed speed() const { return motion_->speed(); }
+    void setClock(MotionClock& clock);
+    const CardMotion& motion() const { return *motion_; }
+    const Showdown& showdown() const { return *showdown_; }
+    // The key of a seat's k-th card in the motion (the player's cards are keyed by their faces).
+    static int seatCardKey(int seat, int k) { return 100 + 13 * seat + k; }
+    // The table changed: its cards go where they now belong.
+    void tableChanged(TableChange change);
+    // The card of `cell` follows the pointer, its top-left at `topLeft`.
+    void dragTo(int cell, QPoint topLeft);
+    // Input while cards move or the showdown runs finishes them at once; true when anything was
+    // still moving (the showdown's skip takes the input; a move's does not).
+    bool finishMotion();
+    bool finishShowdown();
+    // Counts the frames painted while anything moves and prints, once it is still, their
+    // number, median and worst time between frames on stderr (a debug switch:
+    // KOVARIN32_COUNT_FRAMES=1).
+    void setCountFrames(bool on) { countFrames_ = on; }
+    // Where the table's sounds go; none: silent.
+    void setSounds(SoundPlayer* sounds) { sounds_ = sounds; }
+
   private:
+    void phaseEntered(Phase phase);
+    void dealCards();
+    // Where the player's card of `cell` and a seat's k-th card lie when still.
+    CardPose cellPose(int cell) const;
+    CardPose seatPose(const FeltSeat& seat, int k) const;
+    int faceAt(int cell) const;
+    void placeAllCards();
+    void countFrame();
+    void reportFrames(const char* what);
+    void sound(Sound s) {
+        if (sounds_) sounds_->play(s);
+    }
+    void stepSound(ShowdownStep step);
     void placeWidgets();
     void tickChoices();
     void paintFelt(QPainter& painter);
@@ -68,6 +115,18 @@ class FeltTableView : public QObject {
     FeltLayout layout_;
     FeltResults results_;
     QPixmap felt_;  // the cloth for the window's size
+    Phase shownPhase_ = Phase::Settings;
+    QSize laidOutFor_;
+    int laidOutOpponents_ = 0;
+    std::unique_ptr<FrameClock> frameClock_;
+    MotionClock* clock_ = nullptr;
+    std::unique_ptr<CardMotion> motion_;
+    std::unique_ptr<Showdown> showdown_;
+    MotionSpeed speed_ = MotionSpeed::Off;
+    bool countFrames_ = false;
+    SoundPlayer* sounds_ = nullptr;
+    QElapsedTimer frameTimer_;
+    std::vector<qint64> frameTimes_;
 };
 
 }  // namespace kov::ui

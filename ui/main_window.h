@@ -175,6 +175,7 @@ class MainWindow : public QWidget {
     int zoom_ = 100;
     std::unique_ptr<FeltTableView> felt_;  // the felt table, or null for the classic one
     int inputGuardMs_;
+    bool suggesting_ = false;
     QElapsedTimer sincePanelChange_;
 };
 

@@ -143,6 +143,8 @@ void saveFelt(kov::ui::CardLibrary& cards, const QString& folder, const QDir& di
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Still pictures: every card at its place at once.
+    if (qEnvironmentVariableIsEmpty("KOVARIN32_ANIMATION")) qputenv("KOVARIN32_ANIMATION", "off");
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n",
                      argc > 0 ? argv[0] : "kovarin32-screenshots");

@@ -31,6 +31,7 @@
 #include "deal/strategy.h"
 #include "game/game_state.h"
 #include "game/statistics.h"
+#include "ui/motion_speed.h"
 
 namespace kov::ui {
 
@@ -51,6 +52,9 @@ struct GameOptions {
     QString back = "blue";
     int windowWidth = 0, windowHeight = 0;
     enum class WindowState { Normal, Maximized, FullScreen } windowState = WindowState::Normal;
+    // The felt table's motion and its sounds (View menu).
+    MotionSpeed animation = MotionSpeed::Normal;
+    bool sound = true;
     bool operator==(const GameOptions&) const = default;
 };
 

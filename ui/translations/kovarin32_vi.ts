@@ -505,6 +505,26 @@
         <source>Card &amp;back</source>
         <translation>&amp;Mặt lưng bài</translation>
     </message>
+    <message>
+        <source>A&amp;nimation</source>
+        <translation>&amp;Hiệu ứng</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Tắt</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Nhanh</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Bình thường</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>Â&amp;m thanh</translation>
+    </message>
 </context>
 <context>
     <name>kov::ui::MainWindow</name>
@@ -811,6 +831,14 @@
     <message>
         <source>the window&apos;s size</source>
         <translation>kích thước cửa sổ</translation>
+    </message>
+    <message>
+        <source>the animation</source>
+        <translation>hiệu ứng chuyển động</translation>
+    </message>
+    <message>
+        <source>the sound</source>
+        <translation>âm thanh</translation>
     </message>
 </context>
 <context>
