@@ -11,10 +11,13 @@
 #include <QPushButton>
 #include <QRadialGradient>
 #include <QRandomGenerator>
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "ui/main_window.h"
 #include "ui/results_view.h"
+#include "ui/review_pane.h"
 #include "ui/translations.h"
 #include "ui/zoom.h"
 
@@ -61,6 +64,12 @@ QString levelName(Strength strength) {
     return QCoreApplication::translate("DialogPanel", text);
 }
 
+// The motion's times at normal speed, in milliseconds: the deal of 52 cards, one card's flight
+// from the deck, the pause before an absent seat's row is swept away, a move's slide and the
+// step between the suggestion's cards.
+constexpr qint64 DealMs = 1500, FlightMs = 300, SweepPauseMs = 250, SlideMs = 150,
+                 SuggestionStepMs = 70;
+
 const QColor CursorColour(255, 215, 0);
 const QColor DropColour(80, 220, 255);
 const QColor WarningColour(255, 120, 100);
@@ -98,9 +107,82 @@ void drawOutline(QPainter& painter, const QRectF& r, const QColor& colour, Qt::P
 }  // namespace
 
 FeltTableView::FeltTableView(MainWindow& table, CardRenderer& renderer, CardBack back)
-    : QObject(&table), table_(table), renderer_(&renderer), back_(back) {
+    : QObject(&table),
+      table_(table),
+      renderer_(&renderer),
+      back_(back),
+      frameClock_(std::make_unique<FrameClock>()) {
+    countFrames_ = qEnvironmentVariableIntValue("KOVARIN32_COUNT_FRAMES") != 0;
+    setClock(*frameClock_);
     connect(&table_, &MainWindow::optionsChanged, this, &FeltTableView::relayout);
     relayout();
+}
+
+void FeltTableView::setClock(MotionClock& clock) {
+    clock_ = &clock;
+    motion_ = std::make_unique<CardMotion>(clock);
+    motion_->setSpeed(speed_);
+    showdown_ = std::make_unique<Showdown>(clock);
+    connect(motion_.get(), &CardMotion::changed, &table_, [this] { table_.update(); });
+    connect(motion_.get(), &CardMotion::settled, this, [this] { reportFrames("motion"); });
+    connect(showdown_.get(), &Showdown::changed, &table_, [this] { table_.update(); });
+    connect(showdown_.get(), &Showdown::stepReached, this, [this](ShowdownStep step) {
+        table_.resultsDialog()
+            ->control(ResultsControl::Balance)
+            ->setVisible(step == ShowdownStep::Totals);
+        if (step == ShowdownStep::Totals) reportFrames("showdown");
+        stepSound(step);
+    });
+    placeAllCards();
+}
+
+// Each row turned up sounds, a block of a special or an ILLEGAL arrangement sounds as one; the
+// totals sound the deal won or lost.
+void FeltTableView::stepSound(ShowdownStep step) {
+    if (step == ShowdownStep::Totals) {
+        const int gain = table_.resultsView().gain;
+        if (gain != 0) sound(gain > 0 ? Sound::Win : Sound::Lose);
+        return;
+    }
+    if (step == ShowdownStep::Seats) return;
+    const bool block = std::any_of(results_.matchups.begin(), results_.matchups.end(),
+                                   [](const Matchup& m) { return m.block; });
+    sound(block && step == ShowdownStep::Fronts ? Sound::Special : Sound::TurnUp);
+}
+
+void FeltTableView::setSpeed(MotionSpeed speed) {
+    speed_ = speed;
+    motion_->setSpeed(speed);
+    if (speed == MotionSpeed::Off) showdown_->finish();
+}
+
+bool FeltTableView::finishMotion() {
+    const bool moving = motion_->moving();
+    motion_->finish();
+    return moving;
+}
+
+bool FeltTableView::finishShowdown() {
+    const bool running = showdown_->running();
+    showdown_->finish();
+    return running;
+}
+
+// Frames are counted between the motion's ticks: the time from one painted frame to the next.
+void FeltTableView::countFrame() {
+    if (!countFrames_) return;
+    if (frameTimer_.isValid()) frameTimes_.push_back(frameTimer_.nsecsElapsed());
+    frameTimer_.start();
+}
+
+void FeltTableView::reportFrames(const char* what) {
+    if (!countFrames_ || frameTimes_.empty()) return;
+    std::vector<qint64> t = frameTimes_;
+    std::sort(t.begin(), t.end());
+    std::fprintf(stderr, "frames %s: %zu, median %.1f ms, worst %.1f ms\n", what, t.size() + 1,
+                 static_cast<double>(t[t.size() / 2]) / 1e6, static_cast<double>(t.back()) / 1e6);
+    frameTimes_.clear();
+    frameTimer_.invalidate();
 }
 
 FeltTableView::~FeltTableView() {
@@ -129,10 +211,129 @@ QRect FeltTableView::cellRect(int cell) const {
 
 void FeltTableView::relayout() {
     layout_ = layoutFelt(table_.size(), table_.state().OpponentCount);
+    layoutResults();
     if (felt_.size() != table_.size()) felt_ = QPixmap();
     placeWidgets();
     tickChoices();
+    const Phase phase = table_.state().SettledPhase;
+    const bool moved =
+        laidOutFor_ != table_.size() || laidOutOpponents_ != table_.state().OpponentCount;
+    laidOutFor_ = table_.size();
+    laidOutOpponents_ = table_.state().OpponentCount;
+    if (phase != shownPhase_)
+        phaseEntered(phase);
+    else if (moved)
+        placeAllCards();  // a new size: every card at its place at once
     table_.update();
+}
+
+void FeltTableView::phaseEntered(Phase phase) {
+    shownPhase_ = phase;
+    motion_->finish();
+    showdown_->finish();
+    table_.resultsDialog()->control(ResultsControl::Balance)->setVisible(true);
+    if (phase == Phase::Arranging) {
+        dealCards();
+    } else {
+        motion_->clear();
+        if (phase == Phase::Results) showdown_->start(speed_);
+        table_.resultsDialog()->control(ResultsControl::Balance)->setVisible(
+            !showdown_->running());
+    }
+}
+
+CardPose FeltTableView::cellPose(int cell) const {
+    QRectF r = layout_.cells[static_cast<std::size_t>(cell)];
+    if (table_.state().SelectedCell == cell) r.translate(0, -std::round(layout_.cardHeight * 0.12));
+    return {r, true, 10.0 + cell};
+}
+
+CardPose FeltTableView::seatPose(const FeltSeat& seat, int k) const {
+    return {seat.cards[static_cast<std::size_t>(k)], false, static_cast<double>(k)};
+}
+
+int FeltTableView::faceAt(int cell) const {
+    const GameState& g = table_.state();
+    return g.TableGrid[static_cast<std::size_t>(cell / 13)][static_cast<std::size_t>(cell % 13)];
+}
+
+void FeltTableView::placeAllCards() {
+    if (!motion_ || shownPhase_ != Phase::Arranging) return;
+    motion_->clear();
+    for (int cell = 0; cell < 26; ++cell)
+        if (faceAt(cell) != EmptyCell) motion_->place(faceAt(cell), cellPose(cell));
+    for (const FeltSeat& seat : layout_.seats)
+        for (int k = 0; k < 13; ++k)
+            motion_->place(seatCardKey(seat.opponent, k), seatPose(seat, k));
+}
+
+// The deck in the middle of the table; the rows dealt from it one card after another as the
+// rules deal them, row 0 (the player's) first; the row of a seat not in play goes to its place
+// and, once all are dealt, back to the deck and off the table.
+void FeltTableView::dealCards() {
+    motion_->clear();
+    sound(Sound::Deal);
+    const double w = layout_.cardWidth, h = layout_.cardHeight;
+    const QPointF middle(layout_.cells[5].center().x(), layout_.cells[0].top() - h * 0.1);
+    const QRectF deck(middle.x() - w / 2, middle.y(), w, h);
+    const auto deckPose = [&](int i) {
+        return CardPose{deck.translated(-i * 0.12, -i * 0.12), false, 200.0 - i};
+    };
+    const FeltLayout everySeat = layoutFelt(table_.size(), 3);
+    const int opponents = table_.state().OpponentCount;
+    for (int row = 0; row < 4; ++row)
+        for (int k = 0; k < 13; ++k) {
+            const int i = row * 13 + k;
+            const qint64 delay = i * DealMs / 52;
+            if (row == 0) {
+                const int cell = HandRowFirst + k;
+                if (faceAt(cell) != EmptyCell)
+                    motion_->send(faceAt(cell), deckPose(i), cellPose(cell), FlightMs, delay);
+                continue;
+            }
+            const auto in = std::find_if(layout_.seats.begin(), layout_.seats.end(),
+                                         [&](const FeltSeat& s) { return s.opponent == row; });
+            if (row <= opponents && in != layout_.seats.end()) {
+                motion_->send(seatCardKey(row, k), deckPose(i), seatPose(*in, k), FlightMs, delay);
+                continue;
+            }
+            // An absent seat's place: of three seats left, top and right, the one not taken.
+            const FeltSeat& place =
+                everySeat.seats[static_cast<std::size_t>(opponents == 1 ? (row == 2 ? 0 : 2) : 1)];
+            const int key = seatCardKey(row, k);
+            motion_->send(key, deckPose(i), seatPose(place, k), FlightMs, delay);
+            motion_->then(key, deckPose(i), FlightMs, DealMs - delay + SweepPauseMs, true);
+        }
+}
+
+void FeltTableView::tableChanged(TableChange change) {
+    if (shownPhase_ != Phase::Arranging) return;
+    std::vector<int> moved;  // cells whose card goes elsewhere, in the table's order
+    for (int cell = 0; cell < 26; ++cell) {
+        const int face = faceAt(cell);
+        if (face == EmptyCell) continue;
+        const CardPose to = cellPose(cell);
+        const CardPose was = motion_->target(face);
+        if (was == to) continue;
+        // Lifted or put down where it lies: at once, as a click answers.
+        if (motion_->contains(face) && std::abs(was.rect.left() - to.rect.left()) < 0.5 &&
+            std::abs(was.rect.top() - to.rect.top()) <= layout_.cardHeight * 0.13)
+            motion_->place(face, to);
+        else
+            moved.push_back(cell);
+    }
+    if (!moved.empty()) sound(Sound::Place);
+    for (std::size_t k = 0; k < moved.size(); ++k) {
+        const int cell = moved[k];
+        const qint64 delay = change == TableChange::Suggestion ? k * SuggestionStepMs : 0;
+        motion_->send(faceAt(cell), cellPose(cell), SlideMs, delay);
+    }
+}
+
+void FeltTableView::dragTo(int cell, QPoint topLeft) {
+    const int face = faceAt(cell);
+    if (face == EmptyCell || shownPhase_ != Phase::Arranging) return;
+    motion_->place(face, {QRectF(topLeft, layout_.cells[0].size()), true, 5000});
 }
 
 void FeltTableView::placeWidgets() {
@@ -141,16 +342,11 @@ void FeltTableView::placeWidgets() {
     placeScaled(table_.arrangementDialog(), toRect(l.arrangementPanel), l.panelScale);
     placeScaled(table_.suggestButton(), toRect(l.suggestButton), l.panelScale);
     placeScaled(table_.undoButton(), toRect(l.undoButton), l.panelScale);
-    // The results' own widgets (the panel above them, the review pane) keep their places on the
-    // results view, scaled with it.
-    const QTransform toResults = QTransform::fromTranslate(l.results.left(), l.results.top())
-                                     .scale(l.resultsScale, l.resultsScale);
-    for (QWidget* w : table_.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (w->isWindow() || w == table_.settingsDialog() || w == table_.arrangementDialog() ||
-            w == table_.suggestButton() || w == table_.undoButton())
-            continue;
-        placeScaled(w, toResults.mapRect(QRectF(logicalGeometry(w))).toRect(), l.resultsScale);
-    }
+    // The results' panel (the balance and OK) and the review pane where the felt results put
+    // them.
+    placeScaled(table_.resultsDialog(), toRect(results_.panel), results_.panelScale);
+    if (auto* review = table_.findChild<ReviewPane*>(QString(), Qt::FindDirectChildrenOnly))
+        placeScaled(review, toRect(results_.review), results_.reviewScale);
 }
 
 void FeltTableView::tickChoices() {
@@ -164,10 +360,13 @@ void FeltTableView::tickChoices() {
 }
 
 void FeltTableView::paint(QPainter& painter) {
+    if (countFrames_ && (motion_->moving() || showdown_->running())) countFrame();
     paintFelt(painter);
     const Phase phase = table_.state().SettledPhase;
     if (phase == Phase::Results) {
-        paintResultsView(painter);
+        paintFeltResults(painter, results_, *renderer_, back_, showdown_->step(),
+                         showdown_->turned());
+        paintReviewGround(painter);
         return;
     }
     paintInfo(painter);
@@ -255,43 +454,28 @@ void FeltTableView::paintSeats(QPainter& painter) {
         } else {
             painter.drawText(r, Qt::AlignCenter, name + " · " + level);
         }
-        for (const QRectF& c : seat.cards)
-            renderer_->draw(painter, QRectF(c.topLeft(), c.size()).toAlignedRect(), -1, back_);
     }
     painter.restore();
 }
 
+// The slots of the player's cells, then every card as it stands (the seats' face down, those in
+// flight on top), then the cursor, the lifted card's outline and the drop target.
 void FeltTableView::paintCells(QPainter& painter) {
     const GameState& g = table_.state();
     const TableAids& aids = table_.tableAids();
-    const auto faceOf = [&](int cell) {
-        return g
-            .TableGrid[static_cast<std::size_t>(cell / 13)][static_cast<std::size_t>(cell % 13)];
-    };
-    for (int cell = 0; cell < 26; ++cell) {
-        const QRect r = cellRect(cell);
-        const int face = faceOf(cell);
-        if (face == EmptyCell || cell == aids.dragCell) {
-            drawSlot(painter, r);
-        } else if (g.SelectedCell == cell) {
-            drawSlot(painter, r);
-            const int lift = static_cast<int>(layout_.cardHeight * 0.12);
-            const QRect raised = r.translated(0, -lift);
-            drawOutline(painter, raised, CursorColour, Qt::SolidLine);
-            renderer_->draw(painter, raised, face);
-        } else {
-            renderer_->draw(painter, r, face);
-        }
+    for (int cell = 0; cell < 26; ++cell)
+        drawSlot(painter, cellRect(cell));
+    for (const CardMotion::Shown& c : motion_->shown()) {
+        const int face = c.key < 100 && c.pose.faceUp ? c.key : -1;
+        drawTurning(painter, *renderer_, c.pose.rect, face, back_, c.turn);
     }
+    if (g.SelectedCell >= 0 && faceAt(g.SelectedCell) != EmptyCell && aids.dragCell < 0)
+        drawOutline(painter, motion_->pose(faceAt(g.SelectedCell)).rect, CursorColour,
+                    Qt::SolidLine);
     if (aids.cursorCell >= 0)
         drawOutline(painter, cellRect(aids.cursorCell), CursorColour, Qt::DashLine);
-    if (aids.dragCell >= 0) {
-        if (aids.dropCell >= 0)
-            drawOutline(painter, cellRect(aids.dropCell), DropColour, Qt::SolidLine);
-        const int face = faceOf(aids.dragCell);
-        if (face != EmptyCell)
-            renderer_->draw(painter, QRect(aids.dragTopLeft, cellRect(aids.dragCell).size()), face);
-    }
+    if (aids.dragCell >= 0 && aids.dropCell >= 0)
+        drawOutline(painter, cellRect(aids.dropCell), DropColour, Qt::SolidLine);
 }
 
 // Right of each row: its name and, once full, its hand's name; a hand out of order says so.
@@ -350,13 +534,28 @@ void FeltTableView::paintNotes(QPainter& painter) {
     painter.restore();
 }
 
-// The classic results view, scaled to the table, on the felt.
-void FeltTableView::paintResultsView(QPainter& painter) {
+// The review, once asked for, on a light ground: its texts and cards are the classic table's.
+void FeltTableView::paintReviewGround(QPainter& painter) {
+    const auto* review = table_.findChild<ReviewPane*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!review || !review->shown()) return;
     painter.save();
-    painter.translate(layout_.results.topLeft());
-    painter.scale(layout_.resultsScale, layout_.resultsScale);
-    kov::ui::paintResults(painter, table_.placedResults(), table_.cards());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(236, 240, 236));
+    const QRectF r = QRectF(review->geometry()).adjusted(-6, -6, 6, 6);
+    painter.drawRoundedRect(r, 8, 8);
     painter.restore();
+}
+
+void FeltTableView::layoutResults() {
+    if (table_.state().SettledPhase != Phase::Results) {
+        results_ = FeltResults();
+        return;
+    }
+    const std::vector<Matchup> matchups =
+        matchupsOf(table_.state(), table_.resultsView(), table_.committed());
+    results_ = layoutFeltResults(table_.size(), matchups, table_.resultsView(), table_.font(),
+                                 levelName(table_.strength()));
 }
 
 }  // namespace kov::ui

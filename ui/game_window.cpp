@@ -19,6 +19,7 @@
 #include <cstdio>
 
 #include "ui/felt_layout.h"
+#include "ui/felt_table_view.h"
 #include "ui/review_pane.h"
 #include "ui/rules_window.h"
 #include "ui/statistics_window.h"
@@ -84,7 +85,15 @@ GameWindow::GameWindow(CardLibrary& cards, Store store, int threads, TableStart 
     if (kept.deck != renderer_->key()) renderer_ = makeCardRenderer(kept.deck, cards, decks_);
     windowState_ = kept.windowState;
     windowSize_ = QSize(kept.windowWidth, kept.windowHeight);
+    animation_ = kept.animation;
+    sound_ = kept.sound;
+    const QByteArray run = qgetenv("KOVARIN32_ANIMATION");
+    for (const auto& [name, speed] :
+         {std::pair{"off", MotionSpeed::Off}, std::pair{"fast", MotionSpeed::Fast},
+          std::pair{"normal", MotionSpeed::Normal}})
+        if (run == name) runAnimation_ = speed;
     buildCardMenus(nullptr);
+    buildMotionMenus();
     showTable(start == TableStart::Classic || keptClassic_);
     if (!classicTable()) restoreWindow();
     saved_ = currentOptions();
@@ -186,6 +195,8 @@ GameOptions GameWindow::currentOptions() const {
         o.windowHeight = windowSize_.height();
     }
     o.windowState = windowState_;
+    o.animation = animation_;
+    o.sound = sound_;
     return o;
 }
 
@@ -196,6 +207,7 @@ void GameWindow::showTable(bool classic) {
         layout()->setSizeConstraint(QLayout::SetFixedSize);
     } else {
         table_->setFeltTable(renderer_.get(), back_);
+        applyMotion();
         layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -390,6 +402,55 @@ void GameWindow::buildCardMenus(QMenu*) {
         backs->addAction(a);
         connect(a, &QAction::triggered, this, [this, b] { setBack(b); });
     }
+}
+
+// View -> Animation (off, fast, normal) and View -> Sound, for the felt table.
+void GameWindow::buildMotionMenus() {
+    view_->addSeparator();
+    QMenu* menu = view_->addMenu(tr("A&nimation"));
+    auto* speeds = new QActionGroup(this);
+    const std::pair<MotionSpeed, QString> choices[] = {{MotionSpeed::Off, tr("Off")},
+                                                       {MotionSpeed::Fast, tr("Fast")},
+                                                       {MotionSpeed::Normal, tr("Normal")}};
+    for (const auto& [speed, name] : choices) {
+        QAction* a = menu->addAction(name);
+        a->setObjectName(QString("animation%1").arg(static_cast<int>(speed)));
+        a->setCheckable(true);
+        a->setChecked(speed == animation_);
+        a->setProperty("feltOnly", true);
+        speeds->addAction(a);
+        connect(a, &QAction::triggered, this, [this, speed] { setAnimation(speed); });
+    }
+    QAction* sound = view_->addAction(tr("&Sound"));
+    sound->setObjectName("sound");
+    sound->setCheckable(true);
+    sound->setChecked(sound_);
+    sound->setProperty("feltOnly", true);
+    connect(sound, &QAction::triggered, this, [this](bool on) { setSound(on); });
+}
+
+void GameWindow::setAnimation(MotionSpeed speed) {
+    animation_ = speed;
+    runAnimation_.reset();  // the player's choice from now on
+    if (QAction* a = action(QString("animation%1").arg(static_cast<int>(speed))))
+        a->setChecked(true);
+    applyMotion();
+    saveView();
+}
+
+void GameWindow::setSound(bool on) {
+    sound_ = on;
+    if (QAction* a = action("sound")) a->setChecked(on);
+    applyMotion();
+    saveView();
+}
+
+void GameWindow::applyMotion() {
+    FeltTableView* felt = table_->feltTable();
+    if (!felt) return;
+    felt->setSpeed(runAnimation_.value_or(animation_));
+    if (sound_ && !sounds_) sounds_ = makeSoundPlayer();
+    felt->setSounds(sound_ ? sounds_.get() : nullptr);
 }
 
 void GameWindow::setZoom(int percent) {

@@ -18,6 +18,8 @@
 #include "game/statistics.h"
 #include "ui/card_renderer.h"
 #include "ui/main_window.h"
+#include "ui/motion_speed.h"
+#include "ui/sound.h"
 #include "ui/store.h"
 
 class QAction;
@@ -72,6 +74,13 @@ class GameWindow : public QMainWindow {
     void setDeck(const QString& key);
     void setBack(CardBack back);
     const CardRenderer& cardRenderer() const { return *renderer_; }
+    // The felt table's motion and sounds (View menu), kept. KOVARIN32_ANIMATION=off, fast or
+    // normal sets the motion for one run without changing the choice kept (the tests run with
+    // it off).
+    void setAnimation(MotionSpeed speed);
+    void setSound(bool on);
+    MotionSpeed animation() const { return animation_; }
+    bool sound() const { return sound_; }
     const std::vector<SvgDeck>& decks() const { return decks_; }
 
   protected:
@@ -95,6 +104,9 @@ class GameWindow : public QMainWindow {
     void setZoom(int percent);
     void buildViewMenu();
     void buildCardMenus(QMenu* view);
+    void buildMotionMenus();
+    // Gives the felt table the motion and the sounds in force.
+    void applyMotion();
     // Keeps the options with the felt window's size and state, and the balance as it stands.
     void saveView();
     void restoreWindow();
@@ -132,6 +144,10 @@ class GameWindow : public QMainWindow {
     GameOptions saved_;     // the options last kept, to save the window's size only when it changed
     QTimer windowSettled_;  // restarted by every resize and change of state
     QMenu* view_ = nullptr;
+    MotionSpeed animation_ = MotionSpeed::Normal;
+    std::optional<MotionSpeed> runAnimation_;  // for this run only
+    bool sound_ = true;
+    std::unique_ptr<SoundPlayer> sounds_;
 };
 
 }  // namespace kov::ui

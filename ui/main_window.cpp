@@ -445,6 +445,7 @@ void MainWindow::showSettled() {
 
 void MainWindow::onResultsCommand(ResultsControl id) {
     if (id != ResultsControl::Ok) return;
+    if (felt_ && felt_->finishShowdown()) return;  // OK first shows the whole result
     results_->setControlText(ResultsControl::Balance,
                              pointsText(controller_->state().PendingPoints));
     controller_->acceptResults();
@@ -457,6 +458,7 @@ void MainWindow::applyTableMove(const TableMove& move) {
 void MainWindow::tableChanged() {
     refreshAids();
     cursorCellChanged();
+    if (felt_) felt_->tableChanged(suggesting_ ? TableChange::Suggestion : TableChange::Move);
     update();
 }
 
@@ -499,7 +501,9 @@ void MainWindow::suggest() {
     if (controller_->state().SettledPhase != Phase::Arranging) return;
     endDrag();
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    suggesting_ = true;  // its cards slide one after another
     controller_->suggest();
+    suggesting_ = false;
     QApplication::restoreOverrideCursor();
 }
 
@@ -511,8 +515,10 @@ void MainWindow::endDrag() {
 
 // A press is the rules' click; a press that lifts a card may go on to drag it.
 void MainWindow::mousePressEvent(QMouseEvent* event) {
+    if (felt_ && felt_->finishShowdown()) return;  // a click skips the showdown
     const GameState& game = controller_->state();
     if (event->button() != Qt::LeftButton || game.SettledPhase != Phase::Arranging) return;
+    if (felt_) felt_->finishMotion();  // the click lands where the cards lie
     const QPoint at = tablePoint(event->position());
     const int cell = cellAt(at);
     if (cell < 0) return;
@@ -538,6 +544,7 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     pressed_.dragging = true;
     aids_.dragCell = pressed_.cell;
     aids_.dragTopLeft = at - pressed_.grabOffset;
+    if (felt_) felt_->dragTo(pressed_.cell, aids_.dragTopLeft);
     const int over = cellAt(at);
     aids_.dropCell = over == pressed_.cell ? -1 : over;
     update();
@@ -559,11 +566,15 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+    const bool skips = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+                       event->key() == Qt::Key_Enter;
+    if (skips && felt_ && felt_->finishShowdown()) return;
     const GameState& game = controller_->state();
     if (game.SettledPhase != Phase::Arranging) {
         QWidget::keyPressEvent(event);
         return;
     }
+    if (felt_) felt_->finishMotion();  // the key acts on the cards where they lie
     using K = TableMove::Kind;
     const int key = event->key();
     // The lifted card, else the one under the cursor.

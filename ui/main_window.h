@@ -52,6 +52,8 @@ class MainWindow : public QWidget {
     ResultsPanel* resultsDialog() const { return results_; }
     const ResultsView& resultsView() const { return controller_->results(); }
     const PlacedResults& placedResults() const { return placed_; }
+    // How the player committed the deal on display (the results say why one is ILLEGAL).
+    Commit committed() const { return controller_->committed(); }
 
     const CardLibrary& cards() const { return cards_; }
     QPushButton* suggestButton() const { return suggest_; }
@@ -187,6 +189,7 @@ class MainWindow : public QWidget {
     int zoom_ = 100;
     std::unique_ptr<FeltTableView> felt_;  // the felt table, or null for the classic one
     int inputGuardMs_;
+    bool suggesting_ = false;
     QElapsedTimer sincePanelChange_;
 };
 

@@ -43,28 +43,7 @@ void placeTexts(PlacedResults& out, const SeatResult& seat, bool player, int lef
 
 // The mark's shape in a MarkSize square at (x, y).
 QPainterPath markShape(Mark mark, int x, int y) {
-    QPainterPath path;
-    const double s = MarkSize;
-    if (mark == Mark::Won) {
-        path.moveTo(x, y + s);
-        path.lineTo(x + s / 2, y);
-        path.lineTo(x + s, y + s);
-        path.closeSubpath();
-    } else if (mark == Mark::Lost) {
-        path.moveTo(x, y);
-        path.lineTo(x + s, y);
-        path.lineTo(x + s / 2, y + s);
-        path.closeSubpath();
-    } else if (mark == Mark::Tied) {
-        path.addRect(x, y + s / 2 - 2, s, 4);
-    }
-    return path;
-}
-
-QColor markColour(Mark mark) {
-    return mark == Mark::Won    ? QColor(0, 128, 0)
-           : mark == Mark::Lost ? QColor(192, 0, 0)
-                                : QColor(96, 96, 96);
+    return markPath(mark, QRectF(x, y, MarkSize, MarkSize));
 }
 
 // One seat's 13 cards: the front hand on card line 1, the middle on 2, the back on 3.
@@ -81,6 +60,32 @@ void placeCards(PlacedResults& out, const SeatResult& seat, int left, const Bloc
 
 Mark markOf(int score) {
     return score > 0 ? Mark::Won : score < 0 ? Mark::Lost : Mark::Tied;
+}
+
+QPainterPath markPath(Mark mark, const QRectF& square) {
+    QPainterPath path;
+    const double x = square.left(), y = square.top(), s = square.width();
+    if (mark == Mark::Won) {
+        path.moveTo(x, y + s);
+        path.lineTo(x + s / 2, y);
+        path.lineTo(x + s, y + s);
+        path.closeSubpath();
+    } else if (mark == Mark::Lost) {
+        path.moveTo(x, y);
+        path.lineTo(x + s, y);
+        path.lineTo(x + s / 2, y + s);
+        path.closeSubpath();
+    } else if (mark == Mark::Tied) {
+        const double bar = s * 4 / MarkSize;  // 4 pixels in the classic square
+        path.addRect(x, y + s / 2 - bar / 2, s, bar);
+    }
+    return path;
+}
+
+QColor markColour(Mark mark) {
+    return mark == Mark::Won    ? QColor(0, 128, 0)
+           : mark == Mark::Lost ? QColor(192, 0, 0)
+                                : QColor(96, 96, 96);
 }
 
 PlacedResults placeResults(const ResultsView& view, bool handOutcomes) {

@@ -6,7 +6,9 @@
 // The results view on the main window: each opponent's arrangement with its lines across the
 // top, the player's with the verdict, the lines and the total at the bottom.
 
+#include <QColor>
 #include <QFont>
+#include <QPainterPath>
 #include <QString>
 #include <vector>
 
@@ -22,6 +24,9 @@ namespace kov::ui {
 // alone tells it.
 enum class Mark { None, Won, Lost, Tied };
 Mark markOf(int score);
+// The mark's shape filling `square`, and its colour.
+QPainterPath markPath(Mark mark, const QRectF& square);
+QColor markColour(Mark mark);
 
 // A text at its top-left position, and a card face at its top-left position.
 struct PlacedText {

@@ -43,7 +43,9 @@ void press(Panel<Control>* panel, Control id) {
     QTest::mouseClick(panel->button(id), Qt::LeftButton);
 }
 void clickCell(MainWindow& w, int row, int column) {
-    QTest::mouseClick(&w, Qt::LeftButton, {}, kov::ui::cardRect(row, column).center());
+    const QPoint at = w.feltTable() ? w.feltTable()->cellRect(row * 13 + column).center()
+                                    : kov::ui::cardRect(row, column).center();
+    QTest::mouseClick(&w, Qt::LeftButton, {}, at);
 }
 
 // Moves the player's cards to the table as the computer would have arranged them, into the
@@ -130,11 +132,45 @@ void saveFelt(kov::ui::CardLibrary& cards, const QString& folder, const QDir& di
     kov::placeByClicks(w.state(), order, click);
     press(w.arrangementDialog(), kov::ui::ArrangementControl::Regular);
     save(game, dir, "felt-results.png");
+    // The set option, at the smallest felt window.
+    press(w.resultsDialog(), kov::ui::ResultsControl::Ok);
+    press(w.settingsDialog(), S::SetOption);
+    game.resize(kov::ui::FeltMinimumSize + QSize(0, game.height() - w.height()));
+    playDeal(game);
+    save(game, dir, "felt-results-set.png");
+}
+
+// The showdown on the felt table, step by step on a clock of its own: the player's rows alone,
+// the fronts turned up, the middles, the backs, the totals.
+void saveShowdown(kov::ui::CardLibrary& cards, const QString& folder, const QDir& dir) {
+    using S = kov::ui::SettingsControl;
+    GameWindow game(cards, kov::ui::Store(folder + "/config", folder + "/data"));
+    MainWindow& w = game.table();
+    w.showMessage = [](const QString&) {};
+    w.askQuestion = [](const QString&) { return true; };
+    w.setInputGuard(0);
+    w.random().seedRandom(2027);
+    game.resize(1280, 800);
+    game.show();
+    press(w.settingsDialog(), S::ThreeOpponents);
+    kov::ui::ManualClock clock;
+    w.feltTable()->setClock(clock);
+    w.feltTable()->setSpeed(kov::ui::MotionSpeed::Normal);
+    playDeal(game);
+    using Sd = kov::ui::Showdown;
+    const qint64 at[] = {Sd::LeadMs / 2, Sd::LeadMs / 2 + Sd::TurnMs / 2, Sd::StepMs,
+                         Sd::StepMs, Sd::StepMs};
+    for (int k = 0; k < 5; ++k) {
+        clock.advance(at[k]);
+        save(game, dir, QString("showdown-%1.png").arg(k + 1).toUtf8().constData());
+    }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Still pictures: every card at its place at once.
+    if (qEnvironmentVariableIsEmpty("KOVARIN32_ANIMATION")) qputenv("KOVARIN32_ANIMATION", "off");
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n",
                      argc > 0 ? argv[0] : "kovarin32-screenshots");
@@ -216,6 +252,7 @@ int main(int argc, char** argv) {
     }
     saveLongLines(cards, out);
     saveFelt(cards, files.path() + "/felt", out);
+    saveShowdown(cards, files.path() + "/showdown", out);
     cards.unload();
     return 0;
 }

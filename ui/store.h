@@ -33,6 +33,7 @@
 #include "game/game_state.h"
 #include "game/saved_deal.h"
 #include "game/statistics.h"
+#include "ui/motion_speed.h"
 
 namespace kov::ui {
 
@@ -53,6 +54,9 @@ struct GameOptions {
     QString back = "blue";
     int windowWidth = 0, windowHeight = 0;
     enum class WindowState { Normal, Maximized, FullScreen } windowState = WindowState::Normal;
+    // The felt table's motion and its sounds (View menu).
+    MotionSpeed animation = MotionSpeed::Normal;
+    bool sound = true;
     bool operator==(const GameOptions&) const = default;
 };
 

@@ -38,6 +38,7 @@ std::optional<Strength> strengthNamed(const QString& key) {
 }
 
 const char* const WindowStates[] = {"normal", "maximized", "fullscreen"};  // by WindowState
+const char* const MotionSpeeds[] = {"off", "fast", "normal"};              // by MotionSpeed
 
 // The table and its window; each key may be missing (options written before it was kept), and
 // then stays at its default: the felt table, the built-in cards, the blue back, no size kept.
@@ -76,6 +77,20 @@ void readTableOptions(GameOptions& o, const Take& take, const Number& number) {
                  }
              return false;
          });
+    take("animation", false, QT_TRANSLATE_NOOP("kov::ui::Store", "the animation"),
+         [&](const QString& v) {
+             for (int k = 0; k < 3; ++k)
+                 if (v == MotionSpeeds[k]) {
+                     o.animation = static_cast<MotionSpeed>(k);
+                     return true;
+                 }
+             return false;
+         });
+    take("sound", false, QT_TRANSLATE_NOOP("kov::ui::Store", "the sound"), [&](const QString& v) {
+        if (v != "on" && v != "off") return false;
+        o.sound = v == "on";
+        return true;
+    });
 }
 
 // Reads each option on its own: one that is there but not sound stays at its default and is
@@ -230,6 +245,8 @@ QByteArray settingsText(const std::optional<GameOptions>& options, const Statist
             t.line("windowHeight", options->windowHeight);
         }
         t.line("windowState", WindowStates[static_cast<int>(options->windowState)]);
+        t.line("animation", MotionSpeeds[static_cast<int>(options->animation)]);
+        t.line("sound", options->sound ? "on" : "off");
     }
     if (statistics.total().played > 0 || statistics.pointsBought > 0) t.group("statistics");
     if (statistics.pointsBought > 0) t.line("bought", statistics.pointsBought);

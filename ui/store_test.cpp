@@ -148,7 +148,8 @@ TEST(Store, GarbageGivesDefaultsAndOneLineEach) {
 // was is copied beside it, byte for byte, and the player is told once, with one line on stderr.
 QByteArray soundSettings() {
     return "version=1\n[options]\nopponents=2\nstake=2\nscoring=set\nhandOrder=number\n"
-           "points=123\nzoom=150\nstrength=hard\n[statistics]\nbought=40\nchi\\played=3\n"
+           "points=123\nzoom=150\nstrength=hard\nanimation=fast\nsound=off\n[statistics]\n"
+           "bought=40\nchi\\played=3\n"
            "chi\\won=1\nchi\\lost=1\nchi\\tied=1\nchi\\pointsWon=6\nchi\\pointsLost=14\n"
            "chi\\best=6\nchi\\worst=-14\n";
 }
@@ -157,8 +158,12 @@ QByteArray replaced(const char* line, const char* with) {
 }
 
 TEST(Store, ImpossibleValuesGiveDefaults) {
-    const GameOptions soundOptions{2,   2,   ScoringOption::Set, HandOrder::ByCardNumber,
-                                   123, 150, Strength::Hard};
+    const GameOptions soundOptions = [] {
+        GameOptions o{2, 2, ScoringOption::Set, HandOrder::ByCardNumber, 123, 150, Strength::Hard};
+        o.animation = MotionSpeed::Fast;
+        o.sound = false;
+        return o;
+    }();
     Statistics soundStatistics;
     soundStatistics.byOption[0] = {3, 1, 1, 1, 6, 14, 6, -14};
     soundStatistics.pointsBought = 40;
@@ -192,6 +197,10 @@ TEST(Store, ImpossibleValuesGiveDefaults) {
          [](GameOptions& o, Statistics&) { o.zoom = 100; }},
         {replaced("strength=hard", "strength=strong"), "the computer's level",
          [](GameOptions& o, Statistics&) { o.strength = Strength::Normal; }},
+        {replaced("animation=fast", "animation=warp"), "the animation",
+         [](GameOptions& o, Statistics&) { o.animation = MotionSpeed::Normal; }},
+        {replaced("sound=off", "sound=loud"), "the sound",
+         [](GameOptions& o, Statistics&) { o.sound = true; }},
         {replaced("chi\\won=1", "chi\\won=2"), "the statistics of the chi option", chi},
         {replaced("chi\\best=6", "chi\\best=500"), "the statistics of the chi option", chi},
         {replaced("bought=40", "bought=-3"), "the points bought",

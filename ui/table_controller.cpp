@@ -128,6 +128,7 @@ void TableController::suggest() {
 
 void TableController::commit(Commit commit) {
     commitArrangement(game_, commit);
+    committed_ = commit;
     results_ = showResults(game_);
     if (practice_) game_.PendingPoints = game_.PlayerPoints;  // shown, the balance untouched
     emit dealSettled();

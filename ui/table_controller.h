@@ -39,8 +39,10 @@ class TableController : public QObject {
     const std::vector<HandCategory>& specials() const;
     // The last suggestion while the table stands as it laid it out, or null.
     const Suggestion* suggestion() const { return suggested_ ? &suggestion_ : nullptr; }
-    // The settled deal (after commit(), until the next one).
+    // The settled deal (after commit(), until the next one), and how the player committed it
+    // (the results say why one is ILLEGAL).
     const ResultsView& results() const { return results_; }
+    Commit committed() const { return committed_; }
 
     // The options; each emits optionsChanged.
     void setOpponents(int count);
@@ -113,6 +115,7 @@ class TableController : public QObject {
     bool hasDealt_ = false;
     // After any deal is on the table.
     void dealt(DealNumber number, bool practice);
+    Commit committed_;
 };
 
 }  // namespace kov::ui

@@ -153,6 +153,33 @@
     </message>
 </context>
 <context>
+    <name>FeltResults</name>
+    <message>
+        <source>Your cards do not make %1.</source>
+        <translation>Bài của bạn không thành %1.</translation>
+    </message>
+    <message>
+        <source>Your cards do not make %1 as they are laid out.</source>
+        <translation>Bài như đã xếp không thành %1.</translation>
+    </message>
+    <message>
+        <source>%1 against %2: two specials tie.</source>
+        <translation>%1 gặp %2: hai bài ăn trắng hòa nhau.</translation>
+    </message>
+    <message>
+        <source>Both win outright: a tie.</source>
+        <translation>Cả hai thắng trắng: hòa.</translation>
+    </message>
+    <message>
+        <source>Your %1 wins outright.</source>
+        <translation>%1 của bạn thắng trắng.</translation>
+    </message>
+    <message>
+        <source>Their %1 wins outright.</source>
+        <translation>%1 của đối thủ thắng trắng.</translation>
+    </message>
+</context>
+<context>
     <name>GameText</name>
     <message>
         <source>points %1</source>
@@ -618,6 +645,26 @@
         <source>Press the focused button</source>
         <translation>Bấm nút đang chọn</translation>
     </message>
+    <message>
+        <source>A&amp;nimation</source>
+        <translation>&amp;Hiệu ứng</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Tắt</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Nhanh</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Bình thường</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>Â&amp;m thanh</translation>
+    </message>
 </context>
 <context>
     <name>kov::ui::MainWindow</name>
@@ -936,6 +983,14 @@
     <message>
         <source>The deal in progress in %1 could not be read and is lost.</source>
         <translation>Không đọc được ván đang chơi dở trong %1; ván đó đã mất.</translation>
+    </message>
+    <message>
+        <source>the animation</source>
+        <translation>hiệu ứng chuyển động</translation>
+    </message>
+    <message>
+        <source>the sound</source>
+        <translation>âm thanh</translation>
     </message>
 </context>
 <context>
