@@ -35,6 +35,7 @@ void paintFelt(benchmark::State& state) {
     BuiltinCardRenderer renderer(library());
     window.setFeltTable(&renderer);
     window.resize(size);
+    window.show();  // the cards are dealt onto a table that shows
     window.settingsDialog()->button(SettingsControl::AddTwentyPoints)->click();
     window.settingsDialog()->button(SettingsControl::AddTwentyPoints)->click();
     window.settingsDialog()->button(SettingsControl::AddTwentyPoints)->click();

@@ -220,9 +220,11 @@ void FeltTableView::relayout() {
         laidOutFor_ != table_.size() || laidOutOpponents_ != table_.state().OpponentCount;
     laidOutFor_ = table_.size();
     laidOutOpponents_ = table_.state().OpponentCount;
-    if (phase != shownPhase_)
-        phaseEntered(phase);
-    else if (moved)
+    if (phase != shownPhase_) {
+        // A deal begun before the window is up (a practice deal from the command line, a deal
+        // that waited) is dealt once the window shows.
+        if (table_.isVisible() || phase != Phase::Arranging) phaseEntered(phase);
+    } else if (moved)
         placeAllCards();  // a new size: every card at its place at once
     table_.update();
 }
@@ -237,8 +239,7 @@ void FeltTableView::phaseEntered(Phase phase) {
     } else {
         motion_->clear();
         if (phase == Phase::Results) showdown_->start(speed_);
-        table_.resultsDialog()->control(ResultsControl::Balance)->setVisible(
-            !showdown_->running());
+        table_.resultsDialog()->control(ResultsControl::Balance)->setVisible(!showdown_->running());
     }
 }
 

@@ -310,6 +310,11 @@ QRect MainWindow::cellOnWindow(int cell) const {
     return felt_ ? felt_->cellRect(cell) : scaledRect(cellRect(cell), scale());
 }
 
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (felt_) felt_->relayout();
+}
+
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (felt_) felt_->relayout();
