@@ -158,8 +158,8 @@ void saveShowdown(kov::ui::CardLibrary& cards, const QString& folder, const QDir
     w.feltTable()->setSpeed(kov::ui::MotionSpeed::Normal);
     playDeal(game);
     using Sd = kov::ui::Showdown;
-    const qint64 at[] = {Sd::LeadMs / 2, Sd::LeadMs / 2 + Sd::TurnMs / 2, Sd::StepMs,
-                         Sd::StepMs, Sd::StepMs};
+    const qint64 at[] = {Sd::LeadMs / 2, Sd::LeadMs / 2 + Sd::TurnMs / 2, Sd::StepMs, Sd::StepMs,
+                         Sd::StepMs};
     for (int k = 0; k < 5; ++k) {
         clock.advance(at[k]);
         save(game, dir, QString("showdown-%1.png").arg(k + 1).toUtf8().constData());
