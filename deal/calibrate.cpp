@@ -9,6 +9,7 @@
 #include <mutex>
 
 #include "deal/arena.h"
+#include "deal/expert.h"
 #include "deal/task_pool.h"
 
 namespace kov {
@@ -26,10 +27,17 @@ struct Choice {
 };
 
 // The strategy's arrangement and its own value for it: strong's total per pick; an evaluation's
-// total per pairing, every candidate of the imaginary opponents counted alike.
+// total per pairing, every candidate of the imaginary opponents counted alike; expert's mean per
+// pick of its imaginary opponents.
 Choice chooseAndPredict(StrategyKind kind, const CardSet& holding, ScoringOption option,
                         Random& rng) {
     const bool chi = option == ScoringOption::Chi;
+    if (kind == StrategyKind::Expert) {
+        ExpertPlayer player(ExpertSimulatedDeals);
+        double value = 0;
+        const int chosen = player.choose(holding, option, rng, &value);
+        return {player.candidates()[chosen], value};
+    }
     if (kind == StrategyKind::Strong) {
         StrongValues values;
         evaluateStrong(holding, {}, option, simulatedDealsOf(kind), rng, values);
@@ -50,7 +58,7 @@ Choice chooseAndPredict(StrategyKind kind, const CardSet& holding, ScoringOption
 }  // namespace
 
 bool predictsValue(StrategyKind kind) {
-    return simulatedDealsOf(kind) > 0;
+    return simulatedDealsOf(kind) > 0 || kind == StrategyKind::Expert;
 }
 
 HoldingCalibration calibrateHolding(StrategyKind kind, std::uint32_t seed, int number,

@@ -24,7 +24,7 @@ namespace kov {
 // Fresh deals each holding's choice plays: 30 deals, 90 opponents.
 constexpr int CalibrationDeals = 30;
 
-// The strategies that predict a value: those that evaluate (easy, normal, deep, strong).
+// The strategies that predict a value: those that evaluate (easy, normal, deep, strong) and expert.
 bool predictsValue(StrategyKind kind);
 
 // The prediction and the realized result of holding `number` of `seed`, per opponent and deal.

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cassert>
 
+#include "deal/expert.h"
+
 namespace kov {
 
 std::string_view strategyName(StrategyKind kind) {
@@ -23,6 +25,8 @@ std::string_view strategyName(StrategyKind kind) {
             return "deep";
         case StrategyKind::Strong:
             return "strong";
+        case StrategyKind::Expert:
+            return "expert";
     }
     return "";
 }
@@ -56,6 +60,8 @@ std::string_view strengthName(Strength strength) {
             return "Normal";
         case Strength::Hard:
             return "Hard";
+        case Strength::Expert:
+            return "Expert";
     }
     return "";
 }
@@ -66,6 +72,8 @@ StrategyKind strategyOf(Strength strength) {
             return StrategyKind::Easy;
         case Strength::Hard:
             return StrategyKind::Strong;
+        case Strength::Expert:
+            return StrategyKind::Expert;
         default:
             return StrategyKind::Normal;
     }
@@ -212,8 +220,15 @@ struct Strategy::OpponentsChoosing {
     StrongValues Values;
 };
 
+// expert's working storage.
+struct Strategy::Tables {
+    ExpertPlayer Player{ExpertSimulatedDeals};
+};
+
 Strategy::Strategy(StrategyKind kind) : kind_(kind) {
-    if (kind == StrategyKind::Strong)
+    if (kind == StrategyKind::Expert)
+        expert_ = std::make_unique<Tables>();
+    else if (kind == StrategyKind::Strong)
         strong_ = std::make_unique<OpponentsChoosing>();
     else if (const int deals = simulatedDealsOf(kind); deals > 0)
         evaluator_ = std::make_unique<Evaluator>(ListCapacity, 1, false, deals);
@@ -231,6 +246,10 @@ Arrangement Strategy::choose(const CardSet& holding, ScoringOption option, Rando
         StrongValues& values = strong_->Values;
         strong_->Work.evaluate(holding, {}, option, simulatedDealsOf(kind_), rng, values);
         return values.candidates[values.chosen];
+    }
+    if (expert_) {
+        const int chosen = expert_->Player.choose(holding, option, rng);
+        return expert_->Player.candidates()[chosen];
     }
     if (evaluator_) {
         Deal deal;

@@ -22,6 +22,9 @@
 //           deals alone (deep) do not play better than normal, this does. Its totals per pick
 //           are honest estimates of what a candidate takes per opponent and deal from the
 //           computer's seats (kovarin-engine calibrate measures how honest).
+//   expert  per-row value tables learned by fictitious play against their own best response
+//           (deal/expert.h), refined by 100 simulated deals against three imaginary opponents
+//           who choose by those tables: the own candidates are scored against their picks.
 
 #include <array>
 #include <cstdint>
@@ -34,30 +37,37 @@
 
 namespace kov {
 
-enum class StrategyKind : int { Random, First, Easy, Normal, Deep, Strong };
-inline constexpr std::array<StrategyKind, 6> AllStrategies = {
-    StrategyKind::Random, StrategyKind::First, StrategyKind::Easy,
-    StrategyKind::Normal, StrategyKind::Deep,  StrategyKind::Strong};
+enum class StrategyKind : int { Random, First, Easy, Normal, Deep, Strong, Expert };
+inline constexpr std::array<StrategyKind, 7> AllStrategies = {
+    StrategyKind::Random, StrategyKind::First,  StrategyKind::Easy,  StrategyKind::Normal,
+    StrategyKind::Deep,   StrategyKind::Strong, StrategyKind::Expert};
 
-// "random", "first", "easy", "normal", "deep", "strong"; and back (nothing for an unknown name).
+// "random", "first", "easy", "normal", "deep", "strong", "expert"; and back (nothing for an
+// unknown name).
 std::string_view strategyName(StrategyKind kind);
 std::optional<StrategyKind> strategyNamed(std::string_view name);
-// The simulated deals of an evaluating strategy (10, 100, 1000, 100); 0 for random and first.
+// The simulated deals of an evaluating strategy (10, 100, 1000, 100); 0 for random, first and
+// expert (whose own are ExpertSimulatedDeals).
 int simulatedDealsOf(StrategyKind kind);
 // The deals each of strong's imaginary opponents simulates from its own seat to choose, in every
 // one of strong's simulated deals: 10, as easy chooses. They come from a generator of the
 // opponent's own, seeded from strong's generator state and the seat, so strong's generator still
 // draws 39 numbers a simulated deal.
 inline constexpr int StrongOpponentDeals = 10;
+// expert's simulated deals, 39 draws each from its generator; its imaginary opponents choose by
+// the tables and draw nothing.
+inline constexpr int ExpertSimulatedDeals = 100;
 
 // The game's strength levels. Normal is the computer's seats as the rules have them play.
-enum class Strength : int { Easy, Normal, Hard };
+enum class Strength : int { Easy, Normal, Hard, Expert };
+inline constexpr std::array<Strength, 4> AllStrengths = {Strength::Easy, Strength::Normal,
+                                                         Strength::Hard, Strength::Expert};
 inline constexpr Strength DefaultStrength = Strength::Normal;
 // The suggestion and the review of a deal choose at this level.
 inline constexpr Strength AdvisorStrength = Strength::Hard;
-// "Easy", "Normal", "Hard": the level's name as the settings show it.
+// "Easy", "Normal", "Hard", "Expert": the level's name as the settings show it.
 std::string_view strengthName(Strength strength);
-StrategyKind strategyOf(Strength strength);  // easy, normal, strong
+StrategyKind strategyOf(Strength strength);  // easy, normal, strong, expert
 
 // What strong finds for the 13 cards `holding`, and what some extra arrangements of the same
 // cards (a player's own, say) score against the very picks the candidates met (the imaginary
@@ -98,15 +108,18 @@ class Strategy {
   private:
     struct Searching;
     struct OpponentsChoosing;
+    struct Tables;
     StrategyKind kind_;
     std::unique_ptr<Searching> search_;          // random and first
     std::unique_ptr<Evaluator> evaluator_;       // easy, normal, deep
     std::unique_ptr<OpponentsChoosing> strong_;  // strong
+    std::unique_ptr<Tables> expert_;             // expert
 };
 
 // After START GAME (startDeal), the computer's seats 1..n-1 play at the level of `strategy`
 // (one of strategyOf's): normal keeps the deal driver's arrangements, the rules exactly, and
-// draws nothing; easy and strong choose again from each seat's holding, drawing from `rng`.
+// draws nothing; easy, strong and expert choose again from each seat's holding, drawing from
+// `rng`.
 void playAtStrength(Strategy& strategy, int n, SeatArrangements& seats, ScoringOption option,
                     Random& rng);
 

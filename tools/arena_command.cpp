@@ -19,7 +19,7 @@ namespace {
 // Each strategy's choices for 100,000 deals fit in a few tens of megabytes.
 constexpr int MaxDeals = 100000;
 
-const char* const StrategyNames = "random, first, easy, normal, deep or strong";
+const char* const StrategyNames = "random, first, easy, normal, deep, strong or expert";
 
 struct ArenaArgs {
     StrategyKind a{}, b{};
@@ -110,7 +110,7 @@ void addArenaCommands(CLI::App& app, Context& ctx) {
     auto* arena = app.add_subcommand(
         "arena",
         "Play duplicate heads-up deals between two strategies (random, first, easy, "
-        "normal, deep, strong); A's points per deal");
+        "normal, deep, strong, expert); A's points per deal");
     arena->add_option("--a", args->a, "strategy A")
         ->required()
         ->type_name("TEXT")
@@ -130,8 +130,9 @@ void addArenaCommands(CLI::App& app, Context& ctx) {
                            "Every pairing of several strategies over the same deals, each holding "
                            "chosen once per strategy");
     table
-        ->add_option("--strategies", args->strategies,
-                     "two or more of random, first, easy, normal, deep, strong, comma separated")
+        ->add_option(
+            "--strategies", args->strategies,
+            "two or more of random, first, easy, normal, deep, strong, expert, comma separated")
         ->check(CLI::Validator(
             [&ctx](const std::string& text) {
                 try {

@@ -18,7 +18,7 @@ namespace {
 
 constexpr int MaxHoldings = 100000;
 
-const char* const PredictingStrategies = "easy, normal, deep or strong";
+const char* const PredictingStrategies = "easy, normal, deep, strong or expert";
 
 struct CalibrateArgs {
     StrategyKind strategy{};

@@ -43,6 +43,8 @@ int runEngineTool(int argc, const char* const* argv, std::istream& in, std::ostr
     addBenchCommand(app, ctx);
     addArenaCommands(app, ctx);
     addCalibrateCommand(app, ctx);
+    addExploitCommand(app, ctx);
+    addExpertTablesCommand(app, ctx);
 
     // The chosen command runs as its subcommand's callback, once CLI11 has accepted the line.
     try {

@@ -23,9 +23,9 @@ struct StartArgs {
     Strength strength = DefaultStrength;
 };
 
-// "easy", "normal", "hard": the level's name as the settings show it, in lower case.
+// "easy", "normal", "hard", "expert": the level's name as the settings show it, in lower case.
 std::optional<int> strengthNamed(const std::string& text) {
-    for (Strength s : {Strength::Easy, Strength::Normal, Strength::Hard}) {
+    for (Strength s : AllStrengths) {
         std::string name(strengthName(s));
         for (char& c : name)
             c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -81,9 +81,10 @@ void addStartCommand(CLI::App& app, Context& ctx) {
         ->type_name("TEXT")
         ->transform(scoringOptionName(ctx.refusals));
     st->add_option("--strength", args->strength,
-                   "the computer's seats: easy, normal (the default) or hard")
+                   "the computer's seats: easy, normal (the default), hard or expert")
         ->type_name("TEXT")
-        ->transform(namedValue(ctx.refusals, "--strength", strengthNamed, "easy, normal or hard"));
+        ->transform(
+            namedValue(ctx.refusals, "--strength", strengthNamed, "easy, normal, hard or expert"));
     st->callback([&ctx, args] {
         ctx.refusals.raise();
         runStart(ctx, *args);

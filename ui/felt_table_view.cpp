@@ -42,6 +42,7 @@ const Tick Ticks[] = {
     {S::EasyStrength, [](MainWindow& w) { return w.strength() == Strength::Easy; }},
     {S::NormalStrength, [](MainWindow& w) { return w.strength() == Strength::Normal; }},
     {S::HardStrength, [](MainWindow& w) { return w.strength() == Strength::Hard; }},
+    {S::ExpertStrength, [](MainWindow& w) { return w.strength() == Strength::Expert; }},
 };
 
 // A ticked choice on the felt table: green, its text white.
@@ -58,9 +59,10 @@ void showTicked(QAbstractButton* b, bool ticked) {
 
 // The level's name as its button says it.
 QString levelName(Strength strength) {
-    const char* text = strength == Strength::Easy   ? QT_TRANSLATE_NOOP("DialogPanel", "EASY")
-                       : strength == Strength::Hard ? QT_TRANSLATE_NOOP("DialogPanel", "HARD")
-                                                    : QT_TRANSLATE_NOOP("DialogPanel", "NORMAL");
+    const char* text = strength == Strength::Easy     ? QT_TRANSLATE_NOOP("DialogPanel", "EASY")
+                       : strength == Strength::Hard   ? QT_TRANSLATE_NOOP("DialogPanel", "HARD")
+                       : strength == Strength::Expert ? QT_TRANSLATE_NOOP("DialogPanel", "EXPERT")
+                                                      : QT_TRANSLATE_NOOP("DialogPanel", "NORMAL");
     return QCoreApplication::translate("DialogPanel", text);
 }
 
@@ -115,6 +117,7 @@ FeltTableView::FeltTableView(MainWindow& table, CardRenderer& renderer, CardBack
     countFrames_ = qEnvironmentVariableIntValue("KOVARIN32_COUNT_FRAMES") != 0;
     setClock(*frameClock_);
     connect(&table_, &MainWindow::optionsChanged, this, &FeltTableView::relayout);
+    table_.settingsDialog()->button(S::ExpertStrength)->show();  // a fourth level button
     relayout();
 }
 
@@ -187,6 +190,7 @@ void FeltTableView::reportFrames(const char* what) {
 
 FeltTableView::~FeltTableView() {
     SettingsPanel* settings = table_.settingsDialog();
+    settings->button(S::ExpertStrength)->hide();
     for (const Tick& t : Ticks) {
         QAbstractButton* b = settings->button(t.button);
         b->setChecked(false);

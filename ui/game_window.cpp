@@ -96,6 +96,7 @@ GameWindow::GameWindow(CardLibrary& cards, Store store, int threads, TableStart 
     buildMotionMenus();
     showTable(start == TableStart::Classic || keptClassic_);
     if (!classicTable()) restoreWindow();
+    tickLevel();
     saved_ = currentOptions();
     windowSettled_.setSingleShot(true);
     windowSettled_.setInterval(500);
@@ -114,8 +115,10 @@ GameWindow::GameWindow(CardLibrary& cards, Store store, int threads, TableStart 
         statistics_.recordPurchase(points);
         statisticsWindow_->setStatistics(statistics_);
     });
-    connect(table_, &MainWindow::optionsChanged, this,
-            [this] { store_.saveSettings(currentOptions(), statistics_); });
+    connect(table_, &MainWindow::optionsChanged, this, [this] {
+        tickLevel();
+        store_.saveSettings(currentOptions(), statistics_);
+    });
     connect(table_, &MainWindow::dealSettled, this, &GameWindow::onDealSettled);
     connect(table_, &MainWindow::phaseShown, this, &GameWindow::onPhaseShown);
     connect(statisticsWindow_, &StatisticsWindow::resetRequested, this,
@@ -313,6 +316,11 @@ void GameWindow::saveWindowWhenChanged() {
         saveView();
 }
 
+void GameWindow::tickLevel() {
+    for (QAction* a : levelActions_->actions())
+        a->setChecked(a->data().toInt() == static_cast<int>(table_->strength()));
+}
+
 void GameWindow::buildMenus() {
     const auto add = [this](QMenu* menu, const char* name, const QString& text,
                             const QKeySequence& key, auto slot) {
@@ -342,6 +350,21 @@ void GameWindow::buildMenus() {
         statisticsWindow_->show();
         statisticsWindow_->raise();
     });
+    // The computer's level, also on the classic table, whose panel has no room for Expert.
+    QMenu* level = game->addMenu(tr("Computer's &level"));
+    levelActions_ = new QActionGroup(this);
+    const std::pair<Strength, QString> levels[] = {{Strength::Easy, tr("&Easy")},
+                                                   {Strength::Normal, tr("&Normal")},
+                                                   {Strength::Hard, tr("&Hard")},
+                                                   {Strength::Expert, tr("E&xpert")}};
+    for (const auto& [strength, text] : levels) {
+        QAction* a = add(level, "", text, QKeySequence(),
+                         [this, s = strength] { table_->chooseStrength(s); });
+        a->setObjectName(QString("level") + QString::fromLatin1(strengthName(strength).data()));
+        a->setCheckable(true);
+        a->setData(static_cast<int>(strength));
+        levelActions_->addAction(a);
+    }
     game->addSeparator();
     add(game, "quit", tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
     // The zooms: the whole table larger, every position on it scaled alike.

@@ -131,6 +131,8 @@ class GameWindow : public QMainWindow {
     std::int64_t dealsBefore_ = 0;       // the deals counted when the deal on the table was dealt
     std::optional<SavedDeal> keptDeal_;  // the deal in progress as last kept
     QActionGroup* zoomActions_ = nullptr;
+    QActionGroup* levelActions_ = nullptr;  // the Game menu's levels, the one in force ticked
+    void tickLevel();
     QAction* classicAction_ = nullptr;
     QAction* fullScreenAction_ = nullptr;
     CardLibrary& cards_;

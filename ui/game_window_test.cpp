@@ -362,6 +362,32 @@ TEST(GameWindow, TheComputersLevelSurvivesARestart) {
     EXPECT_EQ(again.settings()->controlText(SettingsControl::StrengthLabel), "COMPUTER PLAYS HARD");
 }
 
+// Expert has a button on the felt table only; the Game menu chooses it on either table, ticks
+// the level in force and keeps it.
+TEST(GameWindow, ExpertFromTheMenuOrTheFeltTablesButton) {
+    QTemporaryDir dir;
+    {
+        Session run(dir);
+        QAbstractButton* expert = run.settings()->button(SettingsControl::ExpertStrength);
+        EXPECT_FALSE(expert->isVisible());  // the classic table's panel as it always was
+        run.window.action("levelExpert")->trigger();
+        EXPECT_EQ(run.window.currentOptions().strength, Strength::Expert);
+        EXPECT_EQ(run.settings()->controlText(SettingsControl::StrengthLabel),
+                  "COMPUTER PLAYS EXPERT");
+        run.window.setClassicTable(false);
+        EXPECT_TRUE(expert->isVisible());
+        press(run.settings(), SettingsControl::HardStrength);
+        EXPECT_TRUE(run.window.action("levelHard")->isChecked());
+        EXPECT_FALSE(run.window.action("levelExpert")->isChecked());
+        press(run.settings(), SettingsControl::ExpertStrength);
+        run.window.setClassicTable(true);
+        EXPECT_FALSE(expert->isVisible());
+    }
+    Session again(dir);
+    EXPECT_EQ(again.window.table().strength(), Strength::Expert);
+    EXPECT_TRUE(again.window.action("levelExpert")->isChecked());
+}
+
 // A config folder that cannot be made (a regular file where its parent should be): one message
 // for the player when saving first fails, and the game plays and counts its deals all the same.
 TEST(GameWindow, AnUnwritableStoreShowsOneMessageAndTheGamePlays) {

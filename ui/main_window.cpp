@@ -65,6 +65,8 @@ const StrengthChoice StrengthChoices[] = {
     {S::NormalStrength, Strength::Normal,
      QT_TRANSLATE_NOOP("DialogPanel", "COMPUTER PLAYS NORMAL")},
     {S::HardStrength, Strength::Hard, QT_TRANSLATE_NOOP("DialogPanel", "COMPUTER PLAYS HARD")},
+    {S::ExpertStrength, Strength::Expert,
+     QT_TRANSLATE_NOOP("DialogPanel", "COMPUTER PLAYS EXPERT")},
 };
 
 // The point purchases.
@@ -129,6 +131,7 @@ MainWindow::MainWindow(CardLibrary& cards, int threads)
     cards_.cdtInit(&width, &height);  // the natural size is not used
 
     settings_ = new SettingsPanel(settingsLayout(), this);
+    settings_->button(S::ExpertStrength)->hide();  // the classic table's panel as the rules have it
     connect(settings_, &DialogPanel::command, this,
             [this](int id) { onSettingsCommand(static_cast<SettingsControl>(id)); });
     arrangement_ = new ArrangementPanel(arrangementLayout(), this);
@@ -372,6 +375,11 @@ void MainWindow::setStrength(Strength strength) {
             settings_->setControlText(S::StrengthLabel,
                                       QCoreApplication::translate("DialogPanel", c.text));
     controller_->setStrength(strength);
+}
+
+void MainWindow::chooseStrength(Strength strength) {
+    setStrength(strength);
+    emit optionsChanged();
 }
 
 void MainWindow::startGame() {

@@ -105,6 +105,8 @@ class MainWindow : public QWidget {
     // level buttons); the label names the level in force.
     void setStrength(Strength strength);
     Strength strength() const { return controller_->strength(); }
+    // The same chosen from elsewhere than the panel (the Game menu): optionsChanged() follows.
+    void chooseStrength(Strength strength);
 
     // The zoom in per cent (100, 150 or 200): the window is 800 x 600 times it, everything on it
     // scaled alike, and input positions are mapped back to the table's 800 x 600 grid.

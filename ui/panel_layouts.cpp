@@ -78,6 +78,8 @@ const PanelLayout& settingsLayout() {
             button(C::EasyStrength, QT_TRANSLATE_NOOP("DialogPanel", "EASY"), 153, 262, 77, 21),
             button(C::NormalStrength, QT_TRANSLATE_NOOP("DialogPanel", "NORMAL"), 240, 262, 77, 21),
             button(C::HardStrength, QT_TRANSLATE_NOOP("DialogPanel", "HARD"), 327, 262, 77, 21),
+            // Shown by the felt table only; the classic table offers it in the Game menu.
+            button(C::ExpertStrength, QT_TRANSLATE_NOOP("DialogPanel", "EXPERT"), 414, 262, 77, 21),
         }};
     return layout;
 }

@@ -36,6 +36,7 @@ enum class SettingsControl : int {
     EasyStrength = 1020,
     NormalStrength = 1021,
     HardStrength = 1022,
+    ExpertStrength = 1023,  // the felt table's only: hidden on the classic table
 };
 
 // The arrangement panel beside the player's table: the commits and the hand row's order.

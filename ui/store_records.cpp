@@ -26,13 +26,15 @@ const char* strengthKey(Strength strength) {
             return "easy";
         case Strength::Hard:
             return "hard";
+        case Strength::Expert:
+            return "expert";
         case Strength::Normal:
             break;
     }
     return "normal";
 }
 std::optional<Strength> strengthNamed(const QString& key) {
-    for (Strength s : {Strength::Easy, Strength::Normal, Strength::Hard})
+    for (Strength s : AllStrengths)
         if (key == strengthKey(s)) return s;
     return std::nullopt;
 }

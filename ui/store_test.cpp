@@ -97,7 +97,7 @@ TEST(Store, RoundTrip) {
 
 // Each level is written and read back as itself.
 TEST(Store, EveryComputerLevelRoundTrips) {
-    for (Strength level : {Strength::Easy, Strength::Normal, Strength::Hard}) {
+    for (Strength level : AllStrengths) {
         Folders f;
         GameOptions options;
         options.strength = level;

@@ -151,6 +151,14 @@
         <source>HARD</source>
         <translation>KHÓ</translation>
     </message>
+    <message>
+        <source>EXPERT</source>
+        <translation>CAO THỦ</translation>
+    </message>
+    <message>
+        <source>COMPUTER PLAYS EXPERT</source>
+        <translation>MÁY CHƠI CAO THỦ</translation>
+    </message>
 </context>
 <context>
     <name>FeltResults</name>
@@ -664,6 +672,26 @@
     <message>
         <source>&amp;Sound</source>
         <translation>Â&amp;m thanh</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s &amp;level</source>
+        <translation>&amp;Mức chơi của máy</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Dễ</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Vừa</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>&amp;Khó</translation>
+    </message>
+    <message>
+        <source>E&amp;xpert</source>
+        <translation>&amp;Cao thủ</translation>
     </message>
 </context>
 <context>
