@@ -47,6 +47,8 @@ int simulatedDealsOf(StrategyKind kind) {
             return 1000;
         case StrategyKind::Strong:
             return 100;
+        case StrategyKind::Expert:
+            return ExpertSimulatedDeals;
         default:
             return 0;
     }
