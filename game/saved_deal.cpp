@@ -135,8 +135,8 @@ std::optional<Arrangement> arrangementIn(std::string_view text, const CardSet& c
 }
 
 std::optional<Strength> strengthIn(std::string_view text) {
-    for (int s = 0; s <= static_cast<int>(Strength::Hard); ++s)
-        if (strengthName(static_cast<Strength>(s)) == text) return static_cast<Strength>(s);
+    for (const Strength s : AllStrengths)
+        if (strengthName(s) == text) return s;
     return std::nullopt;
 }
 

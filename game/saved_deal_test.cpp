@@ -40,6 +40,10 @@ TEST(SavedDeal, ComesBackAsItWasWithItsMoves) {
     const std::optional<SavedDeal> read = readSavedDeal(savedDealText(saved));
     ASSERT_TRUE(read.has_value());
     EXPECT_EQ(*read, saved);
+    for (const Strength level : AllStrengths) {  // every level is read back as itself
+        const SavedDeal at = savedDealOf(deal.g, deal.history, 31, true, level, 7);
+        EXPECT_EQ(readSavedDeal(savedDealText(at)), at);
+    }
 
     GameState g;
     TableHistory history;
