@@ -46,8 +46,8 @@ inline constexpr std::array<StrategyKind, 7> AllStrategies = {
 // unknown name).
 std::string_view strategyName(StrategyKind kind);
 std::optional<StrategyKind> strategyNamed(std::string_view name);
-// The simulated deals of an evaluating strategy (10, 100, 1000, 100); 0 for random, first and
-// expert (whose own are ExpertSimulatedDeals).
+// The simulated deals of an evaluating strategy (10, 100, 1000, 100, and expert's
+// ExpertSimulatedDeals); 0 for random and first.
 int simulatedDealsOf(StrategyKind kind);
 // The deals each of strong's imaginary opponents simulates from its own seat to choose, in every
 // one of strong's simulated deals: 10, as easy chooses. They come from a generator of the
