@@ -103,9 +103,7 @@ double ExpertTable::value(const PairingKey& key, bool frontAces) const {
         for (int s = 0; s < 3; ++s) {
             const Row& row = rows_[static_cast<std::size_t>(s)];
             const std::uint32_t k = key.Less[s];
-            const auto lo = static_cast<std::size_t>(
-                std::lower_bound(row.Keys.begin(), row.Keys.end(), k) - row.Keys.begin());
-            const std::size_t hi = lo < row.Keys.size() && row.Keys[lo] == k ? lo + 1 : lo;
+            const auto [lo, hi] = row.span(k);
             v += row.Below[lo] * winOf(s, k, frontAces) - row.LossFrom[hi];
         }
         return v / total_;
@@ -116,9 +114,7 @@ double ExpertTable::value(const PairingKey& key, bool frontAces) const {
     for (int s = 0; s < 3; ++s) {
         const Row& row = rows_[static_cast<std::size_t>(s)];
         const std::uint32_t k = key.Less[s];
-        const auto lo = static_cast<std::size_t>(
-            std::lower_bound(row.Keys.begin(), row.Keys.end(), k) - row.Keys.begin());
-        const std::size_t hi = lo < row.Keys.size() && row.Keys[lo] == k ? lo + 1 : lo;
+        const auto [lo, hi] = row.span(k);
         win[s] = row.Below[lo] / others;
         loss[s] = row.LossFrom[hi] / others;
     }

@@ -3,6 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
+
+#include <algorithm>
+#include <utility>
 // The Expert's play: per-row value tables learned by fictitious play.
 //
 // Heads-up, what an arrangement takes from an opponent under the chi option is the sum over the
@@ -73,6 +76,12 @@ class ExpertTable {
     struct Row {
         std::vector<std::uint32_t> Keys;
         std::vector<double> Below, LossFrom;
+        // Where `key` stands: the first entry at or above it, and the first above it.
+        std::pair<std::size_t, std::size_t> span(std::uint32_t key) const {
+            const auto lo = static_cast<std::size_t>(
+                std::lower_bound(Keys.begin(), Keys.end(), key) - Keys.begin());
+            return {lo, lo < Keys.size() && Keys[lo] == key ? lo + 1 : lo};
+        }
     };
     ScoringOption option_;
     double total_ = 1, outright_ = 0, outrightPayout_ = 0;

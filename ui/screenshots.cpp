@@ -101,18 +101,25 @@ void saveLongLines(const kov::ui::CardLibrary& cards, const QDir& dir) {
     image.save(dir.filePath("results-long-lines.png"));
 }
 
+// The felt window at 1280 x 800, shown, its table answering every box at once, dealing from
+// `seed`.
+MainWindow& showFelt(GameWindow& game, std::uint32_t seed) {
+    MainWindow& w = game.table();
+    w.showMessage = [](const QString&) {};
+    w.askQuestion = [](const QString&) { return true; };
+    w.setInputGuard(0);
+    w.random().seedRandom(seed);
+    game.resize(1280, 800);
+    game.show();
+    return w;
+}
+
 // The felt table at 1280 x 800: the settings, a table in progress with three opponents, and
 // the results.
 void saveFelt(kov::ui::CardLibrary& cards, const QString& folder, const QDir& dir) {
     using S = kov::ui::SettingsControl;
     GameWindow game(cards, kov::ui::Store(folder + "/config", folder + "/data"));
-    MainWindow& w = game.table();
-    w.showMessage = [](const QString&) {};
-    w.askQuestion = [](const QString&) { return true; };
-    w.setInputGuard(0);
-    w.random().seedRandom(2026);
-    game.resize(1280, 800);
-    game.show();
+    MainWindow& w = showFelt(game, 2026);
     press(w.settingsDialog(), S::ThreeOpponents);
     for (int i = 0; i < 3; ++i)
         press(w.settingsDialog(), S::AddTwentyPoints);
@@ -145,13 +152,7 @@ void saveFelt(kov::ui::CardLibrary& cards, const QString& folder, const QDir& di
 void saveShowdown(kov::ui::CardLibrary& cards, const QString& folder, const QDir& dir) {
     using S = kov::ui::SettingsControl;
     GameWindow game(cards, kov::ui::Store(folder + "/config", folder + "/data"));
-    MainWindow& w = game.table();
-    w.showMessage = [](const QString&) {};
-    w.askQuestion = [](const QString&) { return true; };
-    w.setInputGuard(0);
-    w.random().seedRandom(2027);
-    game.resize(1280, 800);
-    game.show();
+    MainWindow& w = showFelt(game, 2027);
     press(w.settingsDialog(), S::ThreeOpponents);
     kov::ui::ManualClock clock;
     w.feltTable()->setClock(clock);
