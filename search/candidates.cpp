@@ -93,7 +93,26 @@ void generateFullHouses(CandidateList& list, const CardSet& s, const RankPattern
     }
 }
 
+// The three highest ranks of a rank mask: from the ace's value 13 down, one value at a time.
+constexpr std::array<std::uint16_t, 8192> topThreeRanksTable() {
+    std::array<std::uint16_t, 8192> t{};
+    for (unsigned m = 0; m < t.size(); ++m) {
+        unsigned taken = 0;
+        for (int v = 13, n = 0; v >= 1 && n < 3; --v) {
+            const unsigned rank = 1u << (v % RankCount);
+            if (m & rank) {
+                taken |= rank;
+                ++n;
+            }
+        }
+        t[m] = static_cast<std::uint16_t>(taken);
+    }
+    return t;
+}
+
 }  // namespace
+
+constinit const std::array<std::uint16_t, 8192> TopThreeRanks = topThreeRanksTable();
 
 std::uint16_t fiveRunRanks(std::uint16_t ranks) {
     // Positions 0..13, the ace at both ends; a run of five or more is the union of the five-long

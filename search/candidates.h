@@ -7,6 +7,7 @@
 // every distinct core of that category drawn from it, in a fixed order. Cores carry no kickers;
 // the search adds filler cards at the end.
 
+#include <array>
 #include <bit>
 #include <cstdint>
 
@@ -96,6 +97,9 @@ HandCategory frontCategoryOf(const RankPattern& pattern);
 CardSet takeFirstCandidate(CandidateList& scratch, const CardSet& leftover, HandCategory k);
 // The same candidate read straight off the rank pattern, without building the list.
 CardSet firstFrontCandidate(const CardSet& leftover, HandCategory k);
+// The three highest ranks of every 13-bit rank mask (all of them when it holds fewer), by value:
+// the ace first, then the king down to the two.
+extern const std::array<std::uint16_t, 8192> TopThreeRanks;
 // The ranks of the first front candidate of category k (a pair, a triple or trash) in leftover
 // cards of rank pattern p: the highest pair (aces, else the highest rank held twice), the first
 // triple in rank order (aces, then twos upward), or the three highest ranks. 0 when there is none.
@@ -107,16 +111,8 @@ CardSet firstFrontCandidate(const CardSet& leftover, HandCategory k);
             const unsigned ranks = p.three | p.four;
             return static_cast<std::uint16_t>(ranks & (0u - ranks));
         }
-        default: {  // trash
-            unsigned values = valueMask(p.held), taken = 0;
-            for (int i = 0; i < 3 && values != 0; ++i) {
-                const unsigned top = std::bit_floor(values);
-                taken |= top;
-                values &= ~top;
-            }
-            // Back from values (bit v - 1) to ranks: the ace's value 13 is rank 0.
-            return static_cast<std::uint16_t>(((taken << 1) & 0x1FFEu) | (taken >> 12));
-        }
+        default:  // trash
+            return TopThreeRanks[p.held & 0x1FFFu];
     }
 }
 
