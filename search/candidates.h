@@ -42,29 +42,31 @@ constexpr std::uint64_t packedRank(std::uint64_t w, int r) {
     return w & (EverySuit << r);
 }
 
-// The pairs (from the top: aces, kings, ... twos), two pairs (ranks r1 < r2 in rank order, the
-// ace first) and triples (in rank order) of s, whose rank pattern is pat; the front's triples
-// include three cards of a four of a kind, its hearts, diamonds and clubs. Inlined into the
-// search, which asks for these for every back.
-[[gnu::always_inline]] inline void generateRankGroups(CandidateList& list, const CardSet& s,
-                                                      const RankPattern& pat, HandCategory k,
-                                                      Position position) {
+// Hands `each` the pairs (from the top: aces, kings, ... twos), two pairs (ranks r1 < r2 in rank
+// order, the ace first) or triples (in rank order) of s, whose rank pattern is pat; the front's
+// triples include three cards of a four of a kind, its hearts, diamonds and clubs.
+// generateRankGroups() appends them to a list. Inlined into the search, which asks for these for
+// every back.
+template <typename Each>
+[[gnu::always_inline]] inline void forEachRankGroup(const CardSet& s, const RankPattern& pat,
+                                                    HandCategory k, Position position,
+                                                    Each&& each) {
     const std::uint64_t w = packedMasks(s);
     switch (k) {
         case cat::Pair:
-            if (pat.two & 1u) list.append(Hand{fromPackedMasks(packedRank(w, 0)), cat::Pair});
+            if (pat.two & 1u) each(Hand{fromPackedMasks(packedRank(w, 0)), cat::Pair});
             for (unsigned ranks = pat.two & 0x1FFEu; ranks != 0;) {
                 const int r = std::bit_width(ranks) - 1;
                 ranks &= ~(1u << r);
-                list.append(Hand{fromPackedMasks(packedRank(w, r)), cat::Pair});
+                each(Hand{fromPackedMasks(packedRank(w, r)), cat::Pair});
             }
             return;
         case cat::TwoPairs:
             for (unsigned first = pat.two; first != 0; first &= first - 1) {
                 const std::uint64_t low = packedRank(w, std::countr_zero(first));
                 for (unsigned second = first & (first - 1); second != 0; second &= second - 1)
-                    list.append(Hand{fromPackedMasks(low | packedRank(w, std::countr_zero(second))),
-                                     cat::TwoPairs});
+                    each(Hand{fromPackedMasks(low | packedRank(w, std::countr_zero(second))),
+                              cat::TwoPairs});
             }
             return;
         default:  // triples
@@ -74,10 +76,15 @@ constexpr std::uint64_t packedRank(std::uint64_t w, int r) {
                 std::uint64_t three = packedRank(w, r);
                 // A four of a kind offers its hearts, diamonds and clubs.
                 if ((pat.four >> r) & 1) three &= AllButSpades;
-                list.append(Hand{fromPackedMasks(three), cat::Triple});
+                each(Hand{fromPackedMasks(three), cat::Triple});
             }
             return;
     }
+}
+[[gnu::always_inline]] inline void generateRankGroups(CandidateList& list, const CardSet& s,
+                                                      const RankPattern& pat, HandCategory k,
+                                                      Position position) {
+    forEachRankGroup(s, pat, k, position, [&list](const Hand& h) { list.append(h); });
 }
 
 // Every choice of one card per rank of the window t, t+1, ..., (t+4) mod 13 among the cards of
