@@ -203,6 +203,9 @@ void generateCandidates(CandidateList& list, const CardSet& s, const RankPattern
                 appendHand(list, cardsOfRank(s, std::countr_zero(ranks)), cat::Quadruple);
             return;
         case cat::StraightFlush:
+            if ((fiveRunRanks(s.mask[0]) | fiveRunRanks(s.mask[1]) | fiveRunRanks(s.mask[2]) |
+                 fiveRunRanks(s.mask[3])) == 0)
+                return;  // no suit holds a run of five
             for (std::uint16_t straight : StraightMasks)
                 for (int suit = 0; suit < SuitCount; ++suit)
                     if ((s.mask[suit] & straight) == straight) {
