@@ -37,15 +37,18 @@ bool KeyedSteps::middleAboveBack(const CardSet& back, const CardSet& middle, Han
 
 bool KeyedSteps::middleBelowFront(const CardSet& middle, const CardSet&, const RankPattern& pattern,
                                   HandCategory f) {
-    const RankPattern x = rankPattern(middle);
+    // The middle is of category f: a trash core holds one card of each of its ranks, a pair or
+    // triple core the cards of one rank. Its ranks alone tell it.
+    const std::uint64_t w = packedMasks(middle);
+    const auto x = static_cast<std::uint16_t>((w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu);
     const RankPattern& y = pattern;
     switch (f) {
         case cat::Trash:  // the top three ranks held, in order
-            return topRankValues(x.held, 3) < topRankValues(y.held, 3);
+            return topRankValues(x, 3) < topRankValues(y.held, 3);
         case cat::Pair:
-            return topRankValues(x.two, 1) < topRankValues(y.two, 1);
+            return topRankValues(x, 1) < topRankValues(y.two, 1);
         case cat::Triple:
-            return topRankValues(x.three | x.four, 1) < topRankValues(y.three | y.four, 1);
+            return topRankValues(x, 1) < topRankValues(y.three | y.four, 1);
         default:
             return false;
     }

@@ -79,8 +79,8 @@ class KeyedSteps {
     // lessFive(back, middle, k) of a back core and a middle core of the back's category, on
     // their keys when both are exact. The back's key is kept while the same back asks again.
     bool middleAboveBack(const CardSet& back, const CardSet& middle, HandCategory k);
-    // lessCoarse(middle, leftover, f) for the front categories 0, 1 and 3, read off the rank
-    // patterns (`pattern` the leftover's).
+    // lessCoarse(middle, leftover, f) for a middle of the front's category f (0, 1 or 3), read
+    // off the middle's ranks and the leftover's rank pattern `pattern`.
     static bool middleBelowFront(const CardSet& middle, const CardSet& leftover,
                                  const RankPattern& pattern, HandCategory f);
 
