@@ -84,7 +84,8 @@ BasicSeatSearch<Steps>::BasicSeatSearch(int capacity)
     : backCandidates_(capacity),
       middleCandidates_(capacity),
       frontScratch_(capacity),
-      steps_(capacity) {}
+      steps_(capacity),
+      roomy_(capacity >= 4096) {}
 
 template <typename Steps>
 void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out) {
@@ -185,18 +186,19 @@ void BasicSeatSearch<Steps>::indexStraightsAndFlushes() {
 }
 
 // The holding's own candidates of k (a reusable category) that the back leaves whole, in their
-// order. A straight's window the rest lacks a rank of, or a suit the rest holds fewer than five
-// cards of, has none.
+// order, handed to `each`. A straight's window the rest lacks a rank of, or a suit the rest holds
+// fewer than five cards of, has none.
 template <typename Steps>
+template <typename Each>
 [[gnu::always_inline]] inline void BasicSeatSearch<Steps>::reuseMiddles(const CardSet& rest,
                                                                         const RankPattern& pattern,
                                                                         const Hand& back,
-                                                                        HandCategory k) {
+                                                                        HandCategory k,
+                                                                        Each&& each) {
     const std::uint64_t taken = packedMasks(back.cards);
     const auto scan = [&](int from, int to) {
         for (int i = from; i < to; ++i)
-            if ((packedMasks(backCandidates_[i].cards) & taken) == 0)
-                middleCandidates_.append(backCandidates_[i]);
+            if ((packedMasks(backCandidates_[i].cards) & taken) == 0) each(backCandidates_[i]);
     };
     if (k == cat::Straight) {
         // Bit t: the rest holds every rank of window t.
@@ -264,7 +266,8 @@ void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const RankPattern
                 middlesByRanks(rest, pattern, k, pairsSkipped);
                 built = true;
             } else if (!backCandidates_.overflowed()) {
-                reuseMiddles(rest, pattern, back, k);
+                reuseMiddles(rest, pattern, back, k,
+                             [this](const Hand& m) { middleCandidates_.append(m); });
                 built = true;
             }
         }
@@ -296,6 +299,94 @@ void BasicSeatSearch<Steps>::buildMiddles(const CardSet& rest, const RankPattern
     overflowed_ = overflowed_ || middleCandidates_.overflowed();
 }
 
+// The middles come category by category as buildMiddles() lists them. Only the back's own
+// category goes through the list, where the middles above the back leave it as the rules remove
+// them; a full house or a trash middle is generated there as well.
+template <typename Steps>
+template <typename Each>
+[[gnu::always_inline]] inline void BasicSeatSearch<Steps>::streamMiddles(const CardSet& rest,
+                                                                         const RankPattern& pattern,
+                                                                         const Hand& back,
+                                                                         Each&& each) {
+    const HandCategory b = back.category;
+    // The list's middles of the back's category, from `generate`, but those above the back.
+    const auto listed = [&](auto&& generate) {
+        middleCandidates_.clear();
+        generate([this](const Hand& m) { middleCandidates_.append(m); });
+        for (int i = 0; i < middleCandidates_.count();) {
+            if (steps_.middleAboveBack(back.cards, middleCandidates_[i].cards, b)) {
+                middleCandidates_.removeAt(i);
+            } else {
+                ++i;
+            }
+        }
+        for (int i = 0; i < middleCandidates_.count(); ++i)
+            each(middleCandidates_[i]);
+    };
+    const auto trashMiddle = [&] {
+        middleCandidates_.clear();
+        generateCandidates(middleCandidates_, rest, cat::Trash, Position::Middle);
+        each(middleCandidates_[0]);
+    };
+    const auto category = [&](HandCategory k, auto&& generate) {
+        if (k == b)
+            listed(generate);
+        else
+            generate(each);
+    };
+    if (b >= cat::Straight) {
+        for (int at = static_cast<int>(index(cat::StraightFlush) - index(b)); at < 5; ++at) {
+            const HandCategory k = BackAndMiddleOrder[at];
+            if (k == cat::FullHouse) {
+                if (!offersByRanks(pattern, k)) continue;
+                const auto fullHouses = [&](auto&&) {
+                    generateCandidates(middleCandidates_, rest, pattern, k, Position::Middle);
+                };
+                middleCandidates_.clear();
+                if (k == b) {
+                    listed(fullHouses);
+                } else {
+                    fullHouses(0);
+                    for (int i = 0; i < middleCandidates_.count(); ++i)
+                        each(middleCandidates_[i]);
+                }
+            } else {
+                category(k, [&](auto&& sink) { reuseMiddles(rest, pattern, back, k, sink); });
+            }
+        }
+    }
+    if (b >= cat::Triple && pattern.three != 0)
+        category(cat::Triple, [&](auto&& sink) {
+            forEachRankGroup(rest, pattern, cat::Triple, Position::Middle, sink);
+        });
+    if (b >= cat::TwoPairs && bitCount16(pattern.two) >= 2)
+        category(cat::TwoPairs, [&](auto&& sink) {
+            forEachRankGroup(rest, pattern, cat::TwoPairs, Position::Middle, sink);
+        });
+    if (pattern.two != 0) {
+        if (bitCount16(pattern.two) >= 2 || (pattern.three | pattern.four) != 0) {
+            // Left out as in middlesByRanks(): only the higher of exactly two pairs can make a
+            // middle. No trash middle follows.
+            if (bitCount16(pattern.two) == 2 && (pattern.three | pattern.four) == 0) {
+                const int top = (pattern.two & 1u) ? 0 : std::bit_width(pattern.two) - 1u;
+                category(cat::Pair, [&](auto&& sink) {
+                    sink(Hand{fromPackedMasks(packedRank(packedMasks(rest), top)), cat::Pair});
+                });
+            }
+        } else {
+            // The rest's one pair; a lone pair of aces also gets a trash middle.
+            const Hand pair{fromPackedMasks(packedRank(packedMasks(rest),
+                                                       std::countr_zero(unsigned{pattern.two}))),
+                            cat::Pair};
+            bool kept = true;
+            if (b == cat::Pair) kept = !steps_.middleAboveBack(back.cards, pair.cards, b);
+            if (kept) each(pair);
+            if (kept && (pattern.two & 1u)) trashMiddle();
+        }
+    }
+    if (!Steps::offersMiddleMaterial(rest, pattern)) trashMiddle();
+}
+
 template <typename Steps>
 void BasicSeatSearch<Steps>::searchMiddles(const CardSet& h, const Hand& back,
                                            ArrangementList& out) {
@@ -309,43 +400,56 @@ void BasicSeatSearch<Steps>::searchMiddles(const CardSet& h, const Hand& back,
     if constexpr (Steps::SkipsBarrenBacks) {
         if (back.category <= cat::TwoPairs && (restPattern.three | restPattern.four) != 0) return;
     }
-    buildMiddles(rest, restPattern, back);
     steps_.beginBack(back);
-    for (int i = 0; i < middleCandidates_.count(); ++i) {
-        const Hand& middle = middleCandidates_[i];
-        CardSet leftover = without(rest, middle.cards);
-
-        // The front: what the leftovers offer, never above the middle.
-        const RankPattern pattern = Steps::leftoverPattern(leftover, restPattern, middle);
-        const HandCategory f = Steps::frontCategory(leftover, pattern);
-        if (f > middle.category) continue;
-        Hand front;
-        if (f == cat::TwoPairs) {
-            if (middle.category < cat::TwoPairs) continue;
-            front = {steps_.firstFront(frontScratch_, leftover, pattern, cat::Pair), cat::Pair};
-        } else {
-            if (middle.category == f && Steps::middleBelowFront(middle.cards, leftover, pattern, f))
-                continue;
-            front = {steps_.firstFront(frontScratch_, leftover, pattern, f), f};
+    if constexpr (Steps::ReusesHoldingCandidates) {
+        if (roomy_) {
+            streamMiddles(rest, restPattern, back, [&](const Hand& middle) {
+                offerMiddle(back, rest, restPattern, middle, out);
+            });
+            return;
         }
-        minus(leftover, front.cards);
-
-        Arrangement a{back, middle, front};
-        // Whole-holding specials from two straights or two flushes and a fitting front; only
-        // the first of each kind enters, later ones are dropped altogether.
-        if (back.category == cat::Straight && middle.category == cat::Straight &&
-            isStraight3(front.cards)) {
-            a.setCategories(cat::ThreeStraight);
-            if (straightsFlag_) continue;
-            straightsFlag_ = true;
-        } else if (back.category == cat::Flush && middle.category == cat::Flush &&
-                   isFlush3(front.cards)) {
-            a.setCategories(cat::ThreeFlush);
-            if (flushesFlag_) continue;
-            flushesFlag_ = true;
-        }
-        steps_.offer(a, leftover, out);
     }
+    buildMiddles(rest, restPattern, back);
+    for (int i = 0; i < middleCandidates_.count(); ++i)
+        offerMiddle(back, rest, restPattern, middleCandidates_[i], out);
+}
+
+template <typename Steps>
+[[gnu::always_inline]] inline void BasicSeatSearch<Steps>::offerMiddle(
+    const Hand& back, const CardSet& rest, const RankPattern& restPattern, const Hand& middle,
+    ArrangementList& out) {
+    CardSet leftover = without(rest, middle.cards);
+
+    // The front: what the leftovers offer, never above the middle.
+    const RankPattern pattern = Steps::leftoverPattern(leftover, restPattern, middle);
+    const HandCategory f = Steps::frontCategory(leftover, pattern);
+    if (f > middle.category) return;
+    Hand front;
+    if (f == cat::TwoPairs) {
+        if (middle.category < cat::TwoPairs) return;
+        front = {steps_.firstFront(frontScratch_, leftover, pattern, cat::Pair), cat::Pair};
+    } else {
+        if (middle.category == f && Steps::middleBelowFront(middle.cards, leftover, pattern, f))
+            return;
+        front = {steps_.firstFront(frontScratch_, leftover, pattern, f), f};
+    }
+    minus(leftover, front.cards);
+
+    Arrangement a{back, middle, front};
+    // Whole-holding specials from two straights or two flushes and a fitting front; only
+    // the first of each kind enters, later ones are dropped altogether.
+    if (back.category == cat::Straight && middle.category == cat::Straight &&
+        isStraight3(front.cards)) {
+        a.setCategories(cat::ThreeStraight);
+        if (straightsFlag_) return;
+        straightsFlag_ = true;
+    } else if (back.category == cat::Flush && middle.category == cat::Flush &&
+               isFlush3(front.cards)) {
+        a.setCategories(cat::ThreeFlush);
+        if (flushesFlag_) return;
+        flushesFlag_ = true;
+    }
+    steps_.offer(a, leftover, out);
 }
 
 template class BasicSeatSearch<KeyedSteps>;

@@ -45,10 +45,19 @@ class BasicSeatSearch {
 
   private:
     void searchMiddles(const CardSet& holding, const Hand& back, ArrangementList& out);
+    // The arrangement of `back` and `middle` with the front the leftover cards offer, if any.
+    void offerMiddle(const Hand& back, const CardSet& rest, const RankPattern& restPattern,
+                     const Hand& middle, ArrangementList& out);
+    // buildMiddles()'s middles handed to `each` one at a time, in the same order, for the steps
+    // that reuse the holding's candidates and lists that never fill (see roomy_).
+    template <typename Each>
+    void streamMiddles(const CardSet& rest, const RankPattern& pattern, const Hand& back,
+                       Each&& each);
     void buildMiddles(const CardSet& rest, const RankPattern& pattern, const Hand& back);
     // The parts of buildMiddles() for the steps that reuse the holding's candidates.
+    template <typename Each>
     void reuseMiddles(const CardSet& rest, const RankPattern& pattern, const Hand& back,
-                      HandCategory k);
+                      HandCategory k, Each&& each);
     void middlesByRanks(const CardSet& rest, const RankPattern& pattern, HandCategory k,
                         bool& pairsSkipped);
 
@@ -65,6 +74,10 @@ class BasicSeatSearch {
     bool straightsFlag_ = false;
     bool flushesFlag_ = false;
     bool overflowed_ = false;
+    // The lists hold more entries than any holding gives backs (5-card and smaller subsets of
+    // 13 cards: 2,379) or any back middles (those of the 8 cards left: 218), so that only the
+    // output can fill up.
+    bool roomy_;
 };
 
 // The game's search.

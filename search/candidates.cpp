@@ -93,7 +93,26 @@ void generateFullHouses(CandidateList& list, const CardSet& s, const RankPattern
     }
 }
 
+// The three highest ranks of a rank mask: from the ace's value 13 down, one value at a time.
+constexpr std::array<std::uint16_t, 8192> topThreeRanksTable() {
+    std::array<std::uint16_t, 8192> t{};
+    for (unsigned m = 0; m < t.size(); ++m) {
+        unsigned taken = 0;
+        for (int v = 13, n = 0; v >= 1 && n < 3; --v) {
+            const unsigned rank = 1u << (v % RankCount);
+            if (m & rank) {
+                taken |= rank;
+                ++n;
+            }
+        }
+        t[m] = static_cast<std::uint16_t>(taken);
+    }
+    return t;
+}
+
 }  // namespace
+
+constinit const std::array<std::uint16_t, 8192> TopThreeRanks = topThreeRanksTable();
 
 std::uint16_t fiveRunRanks(std::uint16_t ranks) {
     // Positions 0..13, the ace at both ends; a run of five or more is the union of the five-long
@@ -184,6 +203,9 @@ void generateCandidates(CandidateList& list, const CardSet& s, const RankPattern
                 appendHand(list, cardsOfRank(s, std::countr_zero(ranks)), cat::Quadruple);
             return;
         case cat::StraightFlush:
+            if ((fiveRunRanks(s.mask[0]) | fiveRunRanks(s.mask[1]) | fiveRunRanks(s.mask[2]) |
+                 fiveRunRanks(s.mask[3])) == 0)
+                return;  // no suit holds a run of five
             for (std::uint16_t straight : StraightMasks)
                 for (int suit = 0; suit < SuitCount; ++suit)
                     if ((s.mask[suit] & straight) == straight) {

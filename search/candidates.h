@@ -7,6 +7,7 @@
 // every distinct core of that category drawn from it, in a fixed order. Cores carry no kickers;
 // the search adds filler cards at the end.
 
+#include <array>
 #include <bit>
 #include <cstdint>
 
@@ -41,29 +42,31 @@ constexpr std::uint64_t packedRank(std::uint64_t w, int r) {
     return w & (EverySuit << r);
 }
 
-// The pairs (from the top: aces, kings, ... twos), two pairs (ranks r1 < r2 in rank order, the
-// ace first) and triples (in rank order) of s, whose rank pattern is pat; the front's triples
-// include three cards of a four of a kind, its hearts, diamonds and clubs. Inlined into the
-// search, which asks for these for every back.
-[[gnu::always_inline]] inline void generateRankGroups(CandidateList& list, const CardSet& s,
-                                                      const RankPattern& pat, HandCategory k,
-                                                      Position position) {
+// Hands `each` the pairs (from the top: aces, kings, ... twos), two pairs (ranks r1 < r2 in rank
+// order, the ace first) or triples (in rank order) of s, whose rank pattern is pat; the front's
+// triples include three cards of a four of a kind, its hearts, diamonds and clubs.
+// generateRankGroups() appends them to a list. Inlined into the search, which asks for these for
+// every back.
+template <typename Each>
+[[gnu::always_inline]] inline void forEachRankGroup(const CardSet& s, const RankPattern& pat,
+                                                    HandCategory k, Position position,
+                                                    Each&& each) {
     const std::uint64_t w = packedMasks(s);
     switch (k) {
         case cat::Pair:
-            if (pat.two & 1u) list.append(Hand{fromPackedMasks(packedRank(w, 0)), cat::Pair});
+            if (pat.two & 1u) each(Hand{fromPackedMasks(packedRank(w, 0)), cat::Pair});
             for (unsigned ranks = pat.two & 0x1FFEu; ranks != 0;) {
                 const int r = std::bit_width(ranks) - 1;
                 ranks &= ~(1u << r);
-                list.append(Hand{fromPackedMasks(packedRank(w, r)), cat::Pair});
+                each(Hand{fromPackedMasks(packedRank(w, r)), cat::Pair});
             }
             return;
         case cat::TwoPairs:
             for (unsigned first = pat.two; first != 0; first &= first - 1) {
                 const std::uint64_t low = packedRank(w, std::countr_zero(first));
                 for (unsigned second = first & (first - 1); second != 0; second &= second - 1)
-                    list.append(Hand{fromPackedMasks(low | packedRank(w, std::countr_zero(second))),
-                                     cat::TwoPairs});
+                    each(Hand{fromPackedMasks(low | packedRank(w, std::countr_zero(second))),
+                              cat::TwoPairs});
             }
             return;
         default:  // triples
@@ -73,10 +76,15 @@ constexpr std::uint64_t packedRank(std::uint64_t w, int r) {
                 std::uint64_t three = packedRank(w, r);
                 // A four of a kind offers its hearts, diamonds and clubs.
                 if ((pat.four >> r) & 1) three &= AllButSpades;
-                list.append(Hand{fromPackedMasks(three), cat::Triple});
+                each(Hand{fromPackedMasks(three), cat::Triple});
             }
             return;
     }
+}
+[[gnu::always_inline]] inline void generateRankGroups(CandidateList& list, const CardSet& s,
+                                                      const RankPattern& pat, HandCategory k,
+                                                      Position position) {
+    forEachRankGroup(s, pat, k, position, [&list](const Hand& h) { list.append(h); });
 }
 
 // Every choice of one card per rank of the window t, t+1, ..., (t+4) mod 13 among the cards of
@@ -96,6 +104,9 @@ HandCategory frontCategoryOf(const RankPattern& pattern);
 CardSet takeFirstCandidate(CandidateList& scratch, const CardSet& leftover, HandCategory k);
 // The same candidate read straight off the rank pattern, without building the list.
 CardSet firstFrontCandidate(const CardSet& leftover, HandCategory k);
+// The three highest ranks of every 13-bit rank mask (all of them when it holds fewer), by value:
+// the ace first, then the king down to the two.
+extern const std::array<std::uint16_t, 8192> TopThreeRanks;
 // The ranks of the first front candidate of category k (a pair, a triple or trash) in leftover
 // cards of rank pattern p: the highest pair (aces, else the highest rank held twice), the first
 // triple in rank order (aces, then twos upward), or the three highest ranks. 0 when there is none.
@@ -107,16 +118,8 @@ CardSet firstFrontCandidate(const CardSet& leftover, HandCategory k);
             const unsigned ranks = p.three | p.four;
             return static_cast<std::uint16_t>(ranks & (0u - ranks));
         }
-        default: {  // trash
-            unsigned values = valueMask(p.held), taken = 0;
-            for (int i = 0; i < 3 && values != 0; ++i) {
-                const unsigned top = std::bit_floor(values);
-                taken |= top;
-                values &= ~top;
-            }
-            // Back from values (bit v - 1) to ranks: the ace's value 13 is rank 0.
-            return static_cast<std::uint16_t>(((taken << 1) & 0x1FFEu) | (taken >> 12));
-        }
+        default:  // trash
+            return TopThreeRanks[p.held & 0x1FFFu];
     }
 }
 

@@ -16,9 +16,14 @@ namespace kov {
 namespace filling {
 
 // Moves the n highest cards of `left` into `hand` (both packedMasks()): rank values from the ace
-// down, the lowest suit first within a rank.
+// down, the lowest suit first within a rank. When `left` holds no more than n they all go at once.
 [[gnu::always_inline]] inline void takeHighest(std::uint64_t& hand, std::uint64_t& left, int n) {
-    while (n > 0 && left != 0) {
+    if (std::popcount(left) <= n) {
+        hand |= left;
+        left = 0;
+        return;
+    }
+    while (n > 0) {
         std::uint64_t fold = left | left >> 32;
         fold |= fold >> 16;
         const auto held = static_cast<unsigned>(fold) & 0x1FFFu;
@@ -45,11 +50,7 @@ namespace filling {
                   back = packedMasks(a.back.cards);
     takeHighest(front, left, 3 - std::popcount(front));
     takeHighest(middle, left, 5 - std::popcount(middle));
-    const int room = 5 - std::popcount(back);
-    if (std::popcount(left) <= room)
-        back |= left;
-    else
-        takeHighest(back, left, room);
+    takeHighest(back, left, 5 - std::popcount(back));
     a.front.cards = fromPackedMasks(front);
     a.middle.cards = fromPackedMasks(middle);
     a.back.cards = fromPackedMasks(back);

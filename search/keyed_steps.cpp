@@ -37,15 +37,18 @@ bool KeyedSteps::middleAboveBack(const CardSet& back, const CardSet& middle, Han
 
 bool KeyedSteps::middleBelowFront(const CardSet& middle, const CardSet&, const RankPattern& pattern,
                                   HandCategory f) {
-    const RankPattern x = rankPattern(middle);
+    // The middle is of category f: a trash core holds one card of each of its ranks, a pair or
+    // triple core the cards of one rank. Its ranks alone tell it.
+    const std::uint64_t w = packedMasks(middle);
+    const auto x = static_cast<std::uint16_t>((w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu);
     const RankPattern& y = pattern;
     switch (f) {
         case cat::Trash:  // the top three ranks held, in order
-            return topRankValues(x.held, 3) < topRankValues(y.held, 3);
+            return topRankValues(x, 3) < topRankValues(y.held, 3);
         case cat::Pair:
-            return topRankValues(x.two, 1) < topRankValues(y.two, 1);
+            return topRankValues(x, 1) < topRankValues(y.two, 1);
         case cat::Triple:
-            return topRankValues(x.three | x.four, 1) < topRankValues(y.three | y.four, 1);
+            return topRankValues(x, 1) < topRankValues(y.three | y.four, 1);
         default:
             return false;
     }
@@ -74,14 +77,20 @@ std::int32_t equalDigest(std::uint64_t e0, std::uint64_t e1, std::uint64_t e2) {
 
 }  // namespace
 
-inline void KeyedSteps::store(int i, const ArrangementKey& k, bool special) {
+// Neither side of the >= compares holds against any exact key: the back's fails one way, the
+// middle's the other, as the rules never let a special dominate or be dominated. The slots past
+// the list's end hold the same less keys.
+[[gnu::always_inline]] inline void KeyedSteps::storeNeutral(std::size_t slot) {
+    back_[slot] = -1;
+    middle_[slot] = INT32_MAX;
+    front_[slot] = 0;
+}
+
+[[gnu::always_inline]] inline void KeyedSteps::store(int i, const ArrangementKey& k, bool special) {
     const auto slot = static_cast<std::size_t>(i);
+    storeNeutral(slot + 3);  // the list's end moves on by one
     if (special) {
-        // Neither side of the >= compares holds against any exact key: the back's fails one
-        // way, the middle's the other, as the rules never let a special dominate or be dominated.
-        back_[slot] = -1;
-        middle_[slot] = INT32_MAX;
-        front_[slot] = 0;
+        storeNeutral(slot);
         // No exact key has a category byte of all ones: a special ranks alike with none.
         equal0_[slot] = UINT64_MAX;
     } else {
@@ -108,12 +117,25 @@ void KeyedSteps::moveLastInto(int i, int last) {
     equal2_[slot] = equal2_[from];
     equalDigest_[slot] = equalDigest_[from];
     inexact_[slot] = inexact_[from];
+    storeNeutral(from);
+}
+
+void KeyedSteps::reset() {
+    inexactCount_ = 0;
+    lastBackCategory_ = cat::Reserved;
+    for (std::size_t slot = 0; slot < 3; ++slot)
+        storeNeutral(slot);
+}
+
+// A full list takes nothing: its keys stay as they are.
+[[gnu::always_inline]] inline void KeyedSteps::enter(const Arrangement& a, const ArrangementKey& k,
+                                                     bool special, ArrangementList& out) {
+    if (out.count() < capacity_ && out.count() < out.capacity()) store(out.count(), k, special);
+    out.append(a);
 }
 
 void KeyedSteps::append(const Arrangement& a, ArrangementList& out) {
-    if (out.count() < capacity_)
-        store(out.count(), arrangementKey(a), isSpecialCategory(a.back.category));
-    out.append(a);
+    enter(a, arrangementKey(a), isSpecialCategory(a.back.category), out);
 }
 
 void KeyedSteps::offerEachCompared(const Arrangement& a, const ArrangementKey& ka,
@@ -131,8 +153,7 @@ void KeyedSteps::offerEachCompared(const Arrangement& a, const ArrangementKey& k
         const ArrangementKey k = key(i);
         if (dominatesKeyed(out[i], k, a, ka) || sameRankKeyed(out[i], k, a, ka)) return;
     }
-    if (out.count() < capacity_) store(out.count(), ka, isSpecialCategory(a.back.category));
-    out.append(a);
+    enter(a, ka, isSpecialCategory(a.back.category), out);
 }
 
 ArrangementKey KeyedSteps::keysOf(const Arrangement& a) {
@@ -196,17 +217,16 @@ void KeyedSteps::offer(Arrangement& a, const CardSet& leftover, ArrangementList&
     const std::int32_t* b2 = front_.data();
     // An entry dominates the offer strictly when some of its keys is higher and none lower; the
     // offer dominates an entry none of whose keys is higher. Four entries at a time in vector
-    // lanes (all ones where a compare holds); lanes past the list's end are masked off.
+    // lanes (all ones where a compare holds); the slots past the list's end hold keys that
+    // neither dominate nor are dominated (see storeNeutral()).
     const Lanes A0 = broadcast(a0), A1 = broadcast(a1), A2 = broadcast(a2);
-    const Lanes lane = {0, 1, 2, 3};
     Lanes below = broadcast(0);
     for (int i = 0; i < n; i += 4) {
         const Lanes e0 = loadLanes(b0 + i), e1 = loadLanes(b1 + i), e2 = loadLanes(b2 + i);
-        const Lanes inList = lane < n - i;
         const Lanes higher = (e0 > A0) | (e1 > A1) | (e2 > A2);
-        const Lanes lower = (A0 > e0) | (A1 > e1) | (A2 > e2);
-        if (anyLane(higher & ~lower & inList)) return;
-        below |= ~higher & inList;
+        const Lanes lower = (e0 < A0) | (e1 < A1) | (e2 < A2);
+        if (anyLane(higher & ~lower)) return;
+        below |= ~higher;
     }
     // No entry dominates the offer strictly; the entries it dominates (none of their keys above
     // the offer's) leave the list, in list order as the rules remove them: four slots are looked
@@ -214,8 +234,7 @@ void KeyedSteps::offer(Arrangement& a, const CardSet& leftover, ArrangementList&
     if (anyLane(below))
         for (int j = 0; j < out.count();) {
             const Lanes e0 = loadLanes(b0 + j), e1 = loadLanes(b1 + j), e2 = loadLanes(b2 + j);
-            const Lanes dominated = ~((e0 > A0) | (e1 > A1) | (e2 > A2)) & (lane < out.count() - j);
-            const int first = firstLane(dominated);
+            const int first = firstLane(~((e0 > A0) | (e1 > A1) | (e2 > A2)));
             if (first < 0) {
                 j += 4;
                 continue;
@@ -226,12 +245,13 @@ void KeyedSteps::offer(Arrangement& a, const CardSet& leftover, ArrangementList&
         }
     // An entry ranking exactly like the offer keeps its place. Specials hold an equality key no
     // offer has (and no entry is inexact in this path).
-    // The digests first, four at a time; the keys themselves only where a digest is the offer's.
+    // The digests first, four at a time; the keys themselves only where a digest is the offer's
+    // (or a slot past the end happens to hold it).
     const std::int32_t digest = equalDigest(ka.Equal[0], ka.Equal[1], ka.Equal[2]);
     const Lanes D = broadcast(digest);
     Lanes alike = broadcast(0);
     for (int j = 0; j < out.count(); j += 4)
-        alike |= (loadLanes(equalDigest_.data() + j) == D) & (lane < out.count() - j);
+        alike |= loadLanes(equalDigest_.data() + j) == D;
     if (anyLane(alike)) {
         const std::uint64_t* q0 = equal0_.data();
         const std::uint64_t* q1 = equal1_.data();
@@ -240,8 +260,7 @@ void KeyedSteps::offer(Arrangement& a, const CardSet& leftover, ArrangementList&
             if (q0[j] == ka.Equal[0] && q1[j] == ka.Equal[1] && q2[j] == ka.Equal[2]) return;
     }
     if (!filled) filling::fill(a, leftover);
-    if (out.count() < capacity_) store(out.count(), ka, false);
-    out.append(a);
+    enter(a, ka, false, out);
 }
 
 }  // namespace kov

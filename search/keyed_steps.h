@@ -79,16 +79,13 @@ class KeyedSteps {
     // lessFive(back, middle, k) of a back core and a middle core of the back's category, on
     // their keys when both are exact. The back's key is kept while the same back asks again.
     bool middleAboveBack(const CardSet& back, const CardSet& middle, HandCategory k);
-    // lessCoarse(middle, leftover, f) for the front categories 0, 1 and 3, read off the rank
-    // patterns (`pattern` the leftover's).
+    // lessCoarse(middle, leftover, f) for a middle of the front's category f (0, 1 or 3), read
+    // off the middle's ranks and the leftover's rank pattern `pattern`.
     static bool middleBelowFront(const CardSet& middle, const CardSet& leftover,
                                  const RankPattern& pattern, HandCategory f);
 
     // A new search begins with an empty list.
-    void reset() {
-        inexactCount_ = 0;
-        lastBackCategory_ = cat::Reserved;
-    }
+    void reset();
     // The arrangements offered next are built on `back` (its core, before filling).
     void beginBack(const Hand& back) {
         backKeyCategory_ = keyOfCoreHolds(back.category) ? back.category : cat::Reserved;
@@ -154,8 +151,13 @@ class KeyedSteps {
     // The same keys for the cores a before filling, where the cores and what beginBack() and
     // firstFront() kept tell them; false where they do not (a must be filled first).
     bool keysBeforeFilling(const Arrangement& a, ArrangementKey& k);
-    // Writes the keys of list slot i.
+    // Writes the keys of list slot i, the list's new last entry.
     inline void store(int i, const ArrangementKey& k, bool special);
+    // The less keys of a special in a slot.
+    inline void storeNeutral(std::size_t slot);
+    // Appends a, with keys k, where the list has room.
+    inline void enter(const Arrangement& a, const ArrangementKey& k, bool special,
+                      ArrangementList& out);
     // The rules' removal: the last entry's keys move into slot i.
     void moveLastInto(int i, int last);
     // Every comparison through dominatesKeyed() and sameRankKeyed(), entry by entry.
@@ -163,7 +165,8 @@ class KeyedSteps {
 
     int capacity_;
     // The less keys of back, middle and front, as signed numbers; a special holds keys that
-    // neither dominate nor are dominated by any exact key.
+    // neither dominate nor are dominated by any exact key, and so do the three slots past the
+    // list's end, so that four lanes loaded from any slot of the list compare as they are.
     std::vector<std::int32_t> back_, middle_, front_;
     // The equality keys of back, middle and front; a special's back key is all ones, which no
     // exact key has.
