@@ -8,6 +8,7 @@
 
 #include "cards/card_text.h"
 #include "deal/driver.h"
+#include "deal/strategy.h"
 #include "search/arrange.h"
 
 namespace kov {
@@ -156,6 +157,25 @@ void BM_StartDeal(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 20);
 }
 BENCHMARK(BM_StartDeal)->ArgsProduct({{0, 1}, {1, 2}})->Unit(benchmark::kMillisecond);
+
+// One seat's choice at a level, holding after holding of 20 dealt ones: Args(strength, option).
+// The time is per choice (Expert's budget is one frame, 16 ms).
+void BM_ChooseAtStrength(benchmark::State& state) {
+    const std::vector<CardSet> holdings = dealtHoldings(20, 4);
+    const auto option = static_cast<ScoringOption>(state.range(1));
+    Strategy strategy(strategyOf(static_cast<Strength>(state.range(0))));
+    std::size_t i = 0;
+    for (auto _ : state) {
+        Random rng(static_cast<std::uint32_t>(i));
+        benchmark::DoNotOptimize(strategy.choose(holdings[i], option, rng));
+        i = (i + 1) % holdings.size();
+    }
+}
+BENCHMARK(BM_ChooseAtStrength)
+    ->ArgsProduct({{static_cast<int>(Strength::Normal), static_cast<int>(Strength::Hard),
+                    static_cast<int>(Strength::Expert)},
+                   {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kov

@@ -121,6 +121,50 @@ double ExpertTable::value(const PairingKey& key, bool frontAces) const {
     return (setValue(win, loss) * others - outright_) / total_;
 }
 
+namespace {
+
+Arrangement arrangementOf(const KeptArrangement& k) {
+    Arrangement a;
+    a.back = {fromPackedMasks(k.Back), static_cast<HandCategory>(k.Category[0])};
+    a.middle = {fromPackedMasks(k.Middle), static_cast<HandCategory>(k.Category[1])};
+    a.front = {fromPackedMasks(k.Front), static_cast<HandCategory>(k.Category[2])};
+    return a;
+}
+
+}  // namespace
+
+ExpertSample::ExpertSample(const std::vector<Arrangement>& arrangements)
+    : Lists{ArrangementList(static_cast<int>(arrangements.size() / 3 + 1)),
+            ArrangementList(static_cast<int>(arrangements.size() / 3 + 1)),
+            ArrangementList(static_cast<int>(arrangements.size() / 3 + 1))} {
+    for (std::size_t m = 0; m < arrangements.size(); ++m)
+        Lists[m % 3].append(arrangements[m]);
+    for (std::size_t j = 0; j < 3; ++j)
+        pairingKeys(Lists[j], Keys[j]);
+}
+
+ExpertSample::ExpertSample(std::span<const KeptArrangement> kept)
+    : ExpertSample([kept] {
+          std::vector<Arrangement> all;
+          for (const KeptArrangement& k : kept)
+              all.push_back(arrangementOf(k));
+          return all;
+      }()) {}
+
+int sampleChoice(const ExpertSample& sample, const ArrangementList& list,
+                 const std::vector<PairingKey>& keys, ScoringOption option,
+                 std::vector<std::int32_t>& chi, std::vector<std::int32_t>& set) {
+    assert(list.count() > 0);
+    chi.assign(static_cast<std::size_t>(list.count()), 0);
+    set.assign(static_cast<std::size_t>(list.count()), 0);
+    std::int64_t pairings = 0;
+    scoreAgainstKeyed(list, keys, {&sample.Lists[0], &sample.Lists[1], &sample.Lists[2]},
+                      {&sample.Keys[0], &sample.Keys[1], &sample.Keys[2]}, option, chi.data(),
+                      set.data(), pairings);
+    const std::vector<std::int32_t>& total = option == ScoringOption::Chi ? chi : set;
+    return static_cast<int>(std::max_element(total.begin(), total.end()) - total.begin());
+}
+
 bool frontOfAces(const Arrangement& a) {
     return rankCount(a.front.cards, 0) == 3;
 }
@@ -156,7 +200,12 @@ int ExpertPlayer::choose(const CardSet& holding, ScoringOption option, Random& r
         for (std::size_t j = 0; j < 3; ++j) {
             search_.arrangeSeat(setOf(deal.Rows[j + 1]), opponents_[j]);
             pairingKeys(opponents_[j], search_, opponentKeys_);
-            const int pick = expertChoice(table, opponents_[j], opponentKeys_);
+            const bool answering = j < 2;
+            const int pick = !answering ? expertChoice(table, opponents_[j], opponentKeys_)
+                             : option == ScoringOption::Chi
+                                 ? expertChoice(computerPlayTable(), opponents_[j], opponentKeys_)
+                                 : sampleChoice(computerPlaySample(), opponents_[j], opponentKeys_,
+                                                option, opponentChi_, opponentSet_);
             picks_[j].clear();
             picks_[j].append(opponents_[j][pick]);
             pickKeys_[j].assign(1, opponentKeys_[static_cast<std::size_t>(pick)]);
@@ -175,6 +224,7 @@ namespace {
 
 // What fictitious play keeps of one holding: its candidates' pairing keys and front aces.
 struct LearningHolding {
+    std::vector<Arrangement> Candidates;
     std::vector<PairingKey> Keys;
     std::vector<bool> FrontAces;
     std::vector<std::int32_t> Payout;  // a special's payout
@@ -213,13 +263,9 @@ struct RunningCounts {
     }
 };
 
-}  // namespace
-
-ExpertCounts learnExpertCounts(int holdings, int rounds, std::uint32_t seed, ScoringOption option,
-                               int threads, const std::function<void(int)>& progress) {
-    assert(holdings >= 1 && rounds >= 0 && threads >= 1);
+// The learning holdings of `seed`, searched on `pool`'s threads.
+std::vector<LearningHolding> learningHoldings(int holdings, std::uint32_t seed, TaskPool& pool) {
     std::vector<LearningHolding> learning(static_cast<std::size_t>(holdings));
-    TaskPool pool(std::max(1, std::min(threads, holdings)));
     std::vector<SeatSearch> searches(static_cast<std::size_t>(pool.participants()));
     std::vector<ArrangementList> lists(static_cast<std::size_t>(pool.participants()));
     pool.run(holdings, [&](int participant, int i) {
@@ -232,37 +278,108 @@ ExpertCounts learnExpertCounts(int holdings, int rounds, std::uint32_t seed, Sco
         LearningHolding& h = learning[static_cast<std::size_t>(i)];
         pairingKeys(list, search, h.Keys);
         for (const Arrangement& a : list) {
+            h.Candidates.push_back(a);
             h.FrontAces.push_back(frontOfAces(a));
             std::int32_t pay = 0;
             isSpecialCategory(a.back.category, &pay);
             h.Payout.push_back(pay);
         }
     });
+    return learning;
+}
+
+// Every holding's first candidate of highest value against `table`, on `pool`'s threads.
+std::vector<int> bestPicks(const ExpertTable& table, const std::vector<LearningHolding>& learning,
+                           TaskPool& pool) {
+    std::vector<int> picks(learning.size());
+    pool.run(static_cast<int>(learning.size()), [&](int, int i) {
+        const LearningHolding& h = learning[static_cast<std::size_t>(i)];
+        int best = 0;
+        double bestValue = 0;
+        for (std::size_t c = 0; c < h.Keys.size(); ++c) {
+            const double v = table.value(h.Keys[c], h.FrontAces[c]);
+            if (c == 0 || v > bestValue) {
+                best = static_cast<int>(c);
+                bestValue = v;
+            }
+        }
+        picks[static_cast<std::size_t>(i)] = best;
+    });
+    return picks;
+}
+
+// 30 bits from two draws, taken modulo `n`.
+std::size_t drawBelow(Random& rng, std::size_t n) {
+    const auto high = static_cast<std::uint32_t>(rng.nextRandom());
+    const auto low = static_cast<std::uint32_t>(rng.nextRandom());
+    return ((high << 15) | low) % n;
+}
+
+// The set option's sample of what the computer's seats play: `size` candidates drawn alike from
+// every holding's, then `size` holdings drawn, each playing its best against those.
+std::vector<Arrangement> computerPlaySampleOf(const std::vector<LearningHolding>& learning,
+                                              std::uint32_t seed, int size) {
+    Random rng(streamSeed(seed, 0, 0, 0x5851F42D4C957F2Dull));
+    std::vector<std::size_t> firstOf(learning.size() + 1, 0);  // holding i: firstOf[i] onwards
+    for (std::size_t i = 0; i < learning.size(); ++i)
+        firstOf[i + 1] = firstOf[i] + learning[i].Candidates.size();
+    std::vector<Arrangement> every;
+    for (int m = 0; m < size; ++m) {
+        const std::size_t at = drawBelow(rng, firstOf.back());
+        const auto i = static_cast<std::size_t>(
+            std::upper_bound(firstOf.begin(), firstOf.end(), at) - firstOf.begin() - 1);
+        every.push_back(learning[i].Candidates[at - firstOf[i]]);
+    }
+    const ExpertSample everySample(every);
+    std::vector<Arrangement> played;
+    std::vector<std::int32_t> chi, set;
+    ArrangementList list;
+    for (int m = 0; m < size; ++m) {
+        const LearningHolding& h = learning[drawBelow(rng, learning.size())];
+        list.clear();
+        for (const Arrangement& a : h.Candidates)
+            list.append(a);
+        played.push_back(h.Candidates[static_cast<std::size_t>(
+            sampleChoice(everySample, list, h.Keys, ScoringOption::Set, chi, set))]);
+    }
+    return played;
+}
+
+}  // namespace
+
+ExpertCounts learnExpertCounts(int holdings, int rounds, std::uint32_t seed, ScoringOption option,
+                               int threads, const std::function<void(int)>& progress) {
+    assert(holdings >= 1 && rounds >= 0 && threads >= 1);
+    TaskPool pool(std::max(1, std::min(threads, holdings)));
+    const std::vector<LearningHolding> learning = learningHoldings(holdings, seed, pool);
     RunningCounts running;
     for (const LearningHolding& h : learning)
         running.add(h, 0, option);
-    std::vector<int> picks(static_cast<std::size_t>(holdings));
     for (int r = 0; r < rounds; ++r) {
-        const ExpertTable table(running.counts(), option);
-        pool.run(holdings, [&](int, int i) {
-            const LearningHolding& h = learning[static_cast<std::size_t>(i)];
-            int best = 0;
-            double bestValue = 0;
-            for (std::size_t c = 0; c < h.Keys.size(); ++c) {
-                const double v = table.value(h.Keys[c], h.FrontAces[c]);
-                if (c == 0 || v > bestValue) {
-                    best = static_cast<int>(c);
-                    bestValue = v;
-                }
-            }
-            picks[static_cast<std::size_t>(i)] = best;
-        });
+        const std::vector<int> picks =
+            bestPicks(ExpertTable(running.counts(), option), learning, pool);
         for (int i = 0; i < holdings; ++i)
             running.add(learning[static_cast<std::size_t>(i)], picks[static_cast<std::size_t>(i)],
                         option);
         if (progress) progress(r + 1);
     }
     return running.counts();
+}
+
+ComputerPlay learnComputerPlay(int holdings, std::uint32_t seed, int sampleSize, int threads) {
+    assert(holdings >= 1 && sampleSize >= 1 && threads >= 1);
+    TaskPool pool(std::max(1, std::min(threads, holdings)));
+    const std::vector<LearningHolding> learning = learningHoldings(holdings, seed, pool);
+    RunningCounts every;
+    for (const LearningHolding& h : learning)
+        for (std::size_t c = 0; c < h.Keys.size(); ++c)
+            every.add(h, static_cast<int>(c), ScoringOption::Chi);
+    const std::vector<int> picks =
+        bestPicks(ExpertTable(every.counts(), ScoringOption::Chi), learning, pool);
+    RunningCounts played;
+    for (std::size_t i = 0; i < learning.size(); ++i)
+        played.add(learning[i], picks[i], ScoringOption::Chi);
+    return {played.counts(), computerPlaySampleOf(learning, seed, sampleSize)};
 }
 
 }  // namespace kov

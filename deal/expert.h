@@ -91,6 +91,36 @@ class ExpertTable {
 // The tables kept with the program.
 const ExpertTable& expertTable(ScoringOption option);
 
+// One arrangement as the program keeps it: each hand's cards as packed masks, then the three
+// categories (back, middle, front).
+struct KeptArrangement {
+    std::uint64_t Back, Middle, Front;
+    std::uint8_t Category[3];
+};
+
+// A fixed sample of whole arrangements, laid out as three opponents' lists with their pairing
+// keys, to score candidates against.
+struct ExpertSample {
+    std::array<ArrangementList, 3> Lists;
+    std::array<std::vector<PairingKey>, 3> Keys;
+    explicit ExpertSample(std::span<const KeptArrangement> kept);
+    explicit ExpertSample(const std::vector<Arrangement>& arrangements);
+};
+
+// What the computer's seats play, as the Expert's imaginary opponents who answer them see it:
+// every holding's first best candidate against every candidate of every holding counted alike
+// (as the computer's own evaluation scores), without simulated deals. Under the chi option a table
+// of how often it shows each hand; under the set option, where a set is won on two rows together
+// and tables of single rows cannot tell how often, a sample of its whole arrangements.
+const ExpertTable& computerPlayTable();    // chi
+const ExpertSample& computerPlaySample();  // set
+
+// The first candidate of `list` (with its keys) of highest total against every arrangement of
+// `sample` under the option. `chi` and `set` are working storage.
+int sampleChoice(const ExpertSample& sample, const ArrangementList& list,
+                 const std::vector<PairingKey>& keys, ScoringOption option,
+                 std::vector<std::int32_t>& chi, std::vector<std::int32_t>& set);
+
 // Whether arrangement `a`'s front is three aces.
 bool frontOfAces(const Arrangement& a);
 
@@ -100,9 +130,13 @@ int expertChoice(const ExpertTable& table, const ArrangementList& list,
 
 // The Expert's choice with its working storage (one object per thread). With `deals` simulated
 // deals it refines the tables' values: every deal re-deals the 39 unseen cards (39 draws from
-// `rng`) to three opponents who choose by the tables, and the candidates are scored against
-// those three picks by the rules, so that the cards the seat holds and the set option's whole
-// outcome count. With none it plays the tables' choice and draws nothing.
+// `rng`) to three imaginary opponents, and the candidates are scored against their three picks
+// by the rules, so that the cards the seat holds and the set option's whole outcome count. Two
+// of the opponents answer the computer's seats (their best against computerPlayTable() or
+// computerPlaySample()), as Hard does; the third plays the learned equilibrium (the tables).
+// Measured in the arena, three opponents of the equilibrium make an Expert that Hard holds level;
+// this mixture, one that beats Hard and Normal. With no deals it plays the tables' choice and
+// draws nothing.
 class ExpertPlayer {
   public:
     explicit ExpertPlayer(int deals = 0) : deals_(deals) {}
@@ -121,7 +155,7 @@ class ExpertPlayer {
                                           ArrangementList(1)};
     std::vector<PairingKey> opponentKeys_;
     std::array<std::vector<PairingKey>, 3> pickKeys_;
-    std::vector<std::int32_t> chi_, set_;
+    std::vector<std::int32_t> chi_, set_, opponentChi_, opponentSet_;
 };
 
 // Fictitious play over `holdings` holdings of `seed` (those of holdings / 4 shuffled decks) and
@@ -129,5 +163,15 @@ class ExpertPlayer {
 // given, is called with the rounds done.
 ExpertCounts learnExpertCounts(int holdings, int rounds, std::uint32_t seed, ScoringOption option,
                                int threads, const std::function<void(int)>& progress = {});
+
+// What the computer's seats play, learned from the same holdings: under the chi option the counts
+// of every holding's best candidate against the table of every candidate alike; under the set
+// option `sampleSize` holdings' best candidates against a sample of `sampleSize` candidates drawn
+// alike from every holding's. On `threads` threads (the result does not depend on them).
+struct ComputerPlay {
+    ExpertCounts Chi;
+    std::vector<Arrangement> Set;
+};
+ComputerPlay learnComputerPlay(int holdings, std::uint32_t seed, int sampleSize, int threads);
 
 }  // namespace kov

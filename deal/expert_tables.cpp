@@ -20,4 +20,14 @@ const ExpertTable& expertTable(ScoringOption option) {
     return option == ScoringOption::Chi ? chi : set;
 }
 
+const ExpertTable& computerPlayTable() {
+    static const ExpertTable chi(countsOf(ChiComputerData), ScoringOption::Chi);
+    return chi;
+}
+
+const ExpertSample& computerPlaySample() {
+    static const ExpertSample set{std::span<const KeptArrangement>(SetComputerSample)};
+    return set;
+}
+
 }  // namespace kov

@@ -118,6 +118,63 @@ TEST(Expert, LearningIsTheSameOnAnyNumberOfThreads) {
     }
 }
 
+// What the computer's seats play is learned from the seed alone too, and the set option's sample
+// holds whole candidates: each is among the candidates of its own 13 cards, the kept one as well.
+TEST(Expert, ComputerPlayIsTheSameOnAnyNumberOfThreadsAndHoldsCandidates) {
+    const ComputerPlay one = learnComputerPlay(120, 9, 12, 1);
+    const ComputerPlay two = learnComputerPlay(120, 9, 12, 2);
+    EXPECT_EQ(one.Chi.Total, 120u);
+    EXPECT_EQ(one.Set, two.Set);
+    for (std::size_t s = 0; s < 3; ++s) {
+        ASSERT_EQ(one.Chi.Rows[s].size(), two.Chi.Rows[s].size());
+        for (std::size_t i = 0; i < one.Chi.Rows[s].size(); ++i)
+            EXPECT_EQ(one.Chi.Rows[s][i].Count, two.Chi.Rows[s][i].Count);
+    }
+    std::vector<Arrangement> kept;
+    for (const ArrangementList& list : computerPlaySample().Lists)
+        kept.insert(kept.end(), list.begin(), list.end());
+    EXPECT_GE(kept.size(), 300u);
+    kept.insert(kept.end(), one.Set.begin(), one.Set.end());
+    SeatSearch search;
+    ArrangementList candidates;
+    for (const Arrangement& a : kept) {
+        search.arrangeSeat(unite(unite(a.back.cards, a.middle.cards), a.front.cards), candidates);
+        EXPECT_NE(std::find(candidates.begin(), candidates.end(), a), candidates.end());
+    }
+}
+
+// A choice against a sample is the first candidate of highest total when every pairing is
+// settled by the rules, under both options.
+TEST(Expert, SampleChoiceIsTheBestTotalByTheRules) {
+    std::mt19937 rng(11);
+    SeatSearch search;
+    ArrangementList mine, theirs;
+    std::vector<PairingKey> myKeys;
+    std::vector<std::int32_t> chi, set;
+    for (int round = 0; round < 20; ++round) {
+        const TestDeck deck = shuffledDeck(rng);
+        search.arrangeSeat(cardsAt(deck, 0, 13), mine);
+        pairingKeys(mine, search, myKeys);
+        std::vector<Arrangement> sample;
+        for (int seat = 1; seat < 4; ++seat) {
+            search.arrangeSeat(cardsAt(deck, 13 * seat, 13), theirs);
+            sample.insert(sample.end(), theirs.begin(), theirs.end());
+        }
+        const ExpertSample expertSample(sample);
+        for (const ScoringOption option : {ScoringOption::Chi, ScoringOption::Set}) {
+            std::vector<std::int64_t> total;
+            for (const Arrangement& a : mine) {
+                std::int64_t sum = 0;
+                for (const Arrangement& b : sample)
+                    sum += headsUpPoints(a, b, option);
+                total.push_back(sum);
+            }
+            const auto best = std::max_element(total.begin(), total.end()) - total.begin();
+            EXPECT_EQ(sampleChoice(expertSample, mine, myKeys, option, chi, set), best) << round;
+        }
+    }
+}
+
 // The tables kept with the program play well: the Expert beats the list's first candidate over
 // the arena's deals.
 TEST(Expert, BeatsTheListsFirstCandidate) {
