@@ -135,6 +135,15 @@ QString rulesText() {
             "shows what the computer would have played with your cards and what both "
             "arrangements are worth against the same opponents' picks in the same simulated "
             "deals.</p>"),
+        QT_TRANSLATE_NOOP(
+            "kov::ui::RulesWindow",
+            "<p>Expert, the fourth level (on the felt table's settings and in Game, Computer's "
+            "level), values every arrangement with tables learned by playing against itself, "
+            "then checks them in 300 simulated deals against imaginary opponents: two who answer "
+            "the computer's usual play as Hard does, and one who plays by those tables. Over "
+            "20,000 duplicate deals it wins 0.050 points per deal from Normal and 0.014 from Hard "
+            "under the chi option, 0.019 and 0.010 sets under the set option, and it chooses in "
+            "a few thousandths of a second.</p>"),
     };
     QString text;
     for (const char* section : sections)
