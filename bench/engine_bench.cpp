@@ -177,6 +177,18 @@ BENCHMARK(BM_ChooseAtStrength)
                    {0, 1}})
     ->Unit(benchmark::kMillisecond);
 
+// Expert's choice with the worst holding known (1,494 candidates to score): Arg(option).
+void BM_ChooseWorstHoldingAtExpert(benchmark::State& state) {
+    const CardSet h = cardsFromText(WorstHolding);
+    const auto option = static_cast<ScoringOption>(state.range(0));
+    Strategy strategy(StrategyKind::Expert);
+    for (auto _ : state) {
+        Random rng(9);
+        benchmark::DoNotOptimize(strategy.choose(h, option, rng));
+    }
+}
+BENCHMARK(BM_ChooseWorstHoldingAtExpert)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace kov
 
