@@ -222,7 +222,7 @@ int ExpertPlayer::choose(const CardSet& holding, ScoringOption option, Random& r
 
 namespace {
 
-// What fictitious play keeps of one holding: its candidates' pairing keys and front aces.
+// What the learning keeps of one holding: its candidates with their pairing keys and front aces.
 struct LearningHolding {
     std::vector<Arrangement> Candidates;
     std::vector<PairingKey> Keys;
