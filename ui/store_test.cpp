@@ -583,6 +583,9 @@ TEST(Store, SurvivesBeingKilledWhileSaving) {
         QProcess saver;
         saver.start(STORE_SAVER_PATH, {f.config(), f.data()});
         ASSERT_TRUE(saver.waitForStarted());
+        // Every other round the delay starts once the saver reports its first save, so that a
+        // slow start (a sanitizer build on a busy machine) still leaves saves to be killed in.
+        if (round % 2 == 1) saver.waitForReadyRead(10000);
         QThread::msleep(random.bounded(1u, 80u));
         saver.kill();
         ASSERT_TRUE(saver.waitForFinished());
