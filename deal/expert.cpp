@@ -308,13 +308,6 @@ std::vector<int> bestPicks(const ExpertTable& table, const std::vector<LearningH
     return picks;
 }
 
-// 30 bits from two draws, taken modulo `n`.
-std::size_t drawBelow(Random& rng, std::size_t n) {
-    const auto high = static_cast<std::uint32_t>(rng.nextRandom());
-    const auto low = static_cast<std::uint32_t>(rng.nextRandom());
-    return ((high << 15) | low) % n;
-}
-
 // The set option's sample of what the computer's seats play: `size` candidates drawn alike from
 // every holding's, then `size` holdings drawn, each playing its best against those.
 std::vector<Arrangement> computerPlaySampleOf(const std::vector<LearningHolding>& learning,
@@ -325,7 +318,7 @@ std::vector<Arrangement> computerPlaySampleOf(const std::vector<LearningHolding>
         firstOf[i + 1] = firstOf[i] + learning[i].Candidates.size();
     std::vector<Arrangement> every;
     for (int m = 0; m < size; ++m) {
-        const std::size_t at = drawBelow(rng, firstOf.back());
+        const std::size_t at = drawBelow(rng, static_cast<std::uint32_t>(firstOf.back()));
         const auto i = static_cast<std::size_t>(
             std::upper_bound(firstOf.begin(), firstOf.end(), at) - firstOf.begin() - 1);
         every.push_back(learning[i].Candidates[at - firstOf[i]]);
@@ -335,7 +328,8 @@ std::vector<Arrangement> computerPlaySampleOf(const std::vector<LearningHolding>
     std::vector<std::int32_t> chi, set;
     ArrangementList list;
     for (int m = 0; m < size; ++m) {
-        const LearningHolding& h = learning[drawBelow(rng, learning.size())];
+        const LearningHolding& h =
+            learning[drawBelow(rng, static_cast<std::uint32_t>(learning.size()))];
         list.clear();
         for (const Arrangement& a : h.Candidates)
             list.append(a);

@@ -52,4 +52,12 @@ class Random {
     std::uint32_t state_;
 };
 
+// A number below `n` from two draws, the first the high 15 of 30 bits: every index of even the
+// longest list is reachable, with a bias far below anything an arena can measure.
+inline std::uint32_t drawBelow(Random& rng, std::uint32_t n) {
+    const auto high = static_cast<std::uint32_t>(rng.nextRandom());
+    const auto low = static_cast<std::uint32_t>(rng.nextRandom());
+    return ((high << 15) | low) % n;
+}
+
 }  // namespace kov

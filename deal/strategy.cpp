@@ -263,12 +263,7 @@ Arrangement Strategy::choose(const CardSet& holding, ScoringOption option, Rando
     const ArrangementList& list = search_->List;
     assert(list.count() > 0);
     if (kind_ == StrategyKind::First) return list[0];
-    // Two draws make 30 bits: every index of even the longest list is reachable, with a bias
-    // far below anything an arena can measure.
-    const int high = rng.nextRandom();
-    const int low = rng.nextRandom();
-    const auto draw = (static_cast<std::uint32_t>(high) << 15) | static_cast<std::uint32_t>(low);
-    return list[static_cast<int>(draw % static_cast<std::uint32_t>(list.count()))];
+    return list[static_cast<int>(drawBelow(rng, static_cast<std::uint32_t>(list.count())))];
 }
 
 void playAtStrength(Strategy& strategy, int n, SeatArrangements& seats, ScoringOption option,
