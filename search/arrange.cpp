@@ -424,18 +424,20 @@ template <typename Steps>
     const RankPattern pattern = Steps::leftoverPattern(leftover, restPattern, middle);
     const HandCategory f = Steps::frontCategory(leftover, pattern);
     if (f > middle.category) return;
-    Hand front;
+    // The arrangement is written hand by hand, as its hands are read afterwards.
+    Arrangement a;
     if (f == cat::TwoPairs) {
         if (middle.category < cat::TwoPairs) return;
-        front = {steps_.firstFront(frontScratch_, leftover, pattern, cat::Pair), cat::Pair};
+        a.front = {steps_.firstFront(frontScratch_, leftover, pattern, cat::Pair), cat::Pair};
     } else {
         if (middle.category == f && Steps::middleBelowFront(middle.cards, leftover, pattern, f))
             return;
-        front = {steps_.firstFront(frontScratch_, leftover, pattern, f), f};
+        a.front = {steps_.firstFront(frontScratch_, leftover, pattern, f), f};
     }
+    const Hand& front = a.front;
     minus(leftover, front.cards);
-
-    Arrangement a{back, middle, front};
+    a.back = back;
+    a.middle = middle;
     // Whole-holding specials from two straights or two flushes and a fitting front; only
     // the first of each kind enters, later ones are dropped altogether.
     if (back.category == cat::Straight && middle.category == cat::Straight &&
