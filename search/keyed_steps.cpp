@@ -69,6 +69,13 @@ KeyedSteps::KeyedSteps(int capacity)
 
 namespace {
 
+// Whether keys k, exact, hold a back and a middle of a pair or two pairs: the one case where an
+// entry of equal equality keys may neither dominate nor be dominated.
+bool mayRankAlike(const ArrangementKey& k) {
+    constexpr std::uint32_t Triple = static_cast<std::uint32_t>(cat::Triple) << 24;
+    return k.Less[0] < Triple && k.Less[1] < Triple;
+}
+
 // Equal equality keys give equal digests.
 std::int32_t equalDigest(std::uint64_t e0, std::uint64_t e1, std::uint64_t e2) {
     const std::uint64_t mixed = (e0 * 0x9E3779B97F4A7C15ull) ^ (e1 * 0xC2B2AE3D27D4EB4Full) ^ e2;
@@ -101,7 +108,11 @@ std::int32_t equalDigest(std::uint64_t e0, std::uint64_t e1, std::uint64_t e2) {
     }
     equal1_[slot] = k.Equal[1];
     equal2_[slot] = k.Equal[2];
-    equalDigest_[slot] = equalDigest(equal0_[slot], equal1_[slot], equal2_[slot]);
+    // Only offers of mayRankAlike() look for entries alike, and only such entries can be: the
+    // others' digest is left at zero, which an offer's may happen to match as well.
+    equalDigest_[slot] = !special && mayRankAlike(k)
+                             ? equalDigest(equal0_[slot], equal1_[slot], equal2_[slot])
+                             : 0;
     inexact_[slot] = !special && !k.Exact;
     inexactCount_ += inexact_[slot];
 }
@@ -245,19 +256,25 @@ void KeyedSteps::offer(Arrangement& a, const CardSet& leftover, ArrangementList&
         }
     // An entry ranking exactly like the offer keeps its place. Specials hold an equality key no
     // offer has (and no entry is inexact in this path).
-    // The digests first, four at a time; the keys themselves only where a digest is the offer's
-    // (or a slot past the end happens to hold it).
-    const std::int32_t digest = equalDigest(ka.Equal[0], ka.Equal[1], ka.Equal[2]);
-    const Lanes D = broadcast(digest);
-    Lanes alike = broadcast(0);
-    for (int j = 0; j < out.count(); j += 4)
-        alike |= loadLanes(equalDigest_.data() + j) == D;
-    if (anyLane(alike)) {
-        const std::uint64_t* q0 = equal0_.data();
-        const std::uint64_t* q1 = equal1_.data();
-        const std::uint64_t* q2 = equal2_.data();
-        for (int j = 0; j < out.count(); ++j)
-            if (q0[j] == ka.Equal[0] && q1[j] == ka.Equal[1] && q2[j] == ka.Equal[2]) return;
+    // Hands of equal equality keys have equal less keys but for the kickers of a pair or two
+    // pairs, and a front's less key is its equality key. An entry alike that is still in the
+    // list has some less key above the offer's (else the offer removed it) and some below (else
+    // it dominated the offer): a back and a middle of pairs, one kicked higher, one lower. Other
+    // offers have no such entry to look for.
+    if (mayRankAlike(ka)) {
+        // The digests first, four at a time; the keys themselves only where a digest is the
+        // offer's (or a slot past the end happens to hold it).
+        const Lanes D = broadcast(equalDigest(ka.Equal[0], ka.Equal[1], ka.Equal[2]));
+        Lanes alike = broadcast(0);
+        for (int j = 0; j < out.count(); j += 4)
+            alike |= loadLanes(equalDigest_.data() + j) == D;
+        if (anyLane(alike)) {
+            const std::uint64_t* q0 = equal0_.data();
+            const std::uint64_t* q1 = equal1_.data();
+            const std::uint64_t* q2 = equal2_.data();
+            for (int j = 0; j < out.count(); ++j)
+                if (q0[j] == ka.Equal[0] && q1[j] == ka.Equal[1] && q2[j] == ka.Equal[2]) return;
+        }
     }
     if (!filled) filling::fill(a, leftover);
     enter(a, ka, false, out);

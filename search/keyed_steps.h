@@ -174,7 +174,7 @@ class KeyedSteps {
     // A digest of the three equality keys: entries whose digest differs from an offer's do not
     // rank exactly like it. Runs four slots past the capacity, as the less keys do.
     std::vector<std::int32_t> equalDigest_;
-    std::vector<std::uint8_t> inexact_;  // an ordinary entry whose keys are not exact
+    std::vector<std::int32_t> inexact_;  // an ordinary entry whose keys are not exact (1)
     int inexactCount_ = 0;               // such entries in the list
     // The back middleAboveBack() last keyed: its masks in one word, category and key.
     std::uint64_t lastBack_ = 0;
