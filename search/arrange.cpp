@@ -138,6 +138,12 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
                     break;
                 default:
                     offers = offersByRanks(pattern, k);
+                    // A pair or two pairs take ranks held exactly twice: beside a rank held three
+                    // or four times, every such back is barren (see searchMiddles). Not for lists
+                    // short enough to fill up, whose overflow they report.
+                    if constexpr (Steps::SkipsBarrenBacks)
+                        if (k <= cat::TwoPairs && (pattern.three | pattern.four) != 0 && roomy_)
+                            offers = false;
             }
             if (offers) generateCandidates(backCandidates_, h, pattern, k, Position::Back);
         } else {
