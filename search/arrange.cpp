@@ -127,12 +127,31 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
             bool offers;
             switch (k) {
                 case cat::StraightFlush:
-                case cat::Flush:
                     offers = fiveOfASuit;
                     break;
-                case cat::Straight:
-                    offers = fiveRunRanks(pattern.held) != 0;
+                case cat::Flush:
+                    // Suit by suit, as generateCandidates() lists them, marking where each begins.
+                    for (int suit = 0; suit < SuitCount; ++suit) {
+                        flushesFrom_[suit] = backCandidates_.count();
+                        if (bitCount16(h.mask[suit]) >= 5)
+                            enumerateFlushes(backCandidates_, h.mask[suit], suit);
+                    }
+                    flushesFrom_[SuitCount] = backCandidates_.count();
+                    offers = false;
                     break;
+                case cat::Straight: {
+                    // Window by window from the lowest, as generateCandidates() lists them,
+                    // marking where each begins.
+                    const unsigned held = pattern.held | (pattern.held & 1u) << 13;
+                    const unsigned windows = held & held >> 1 & held >> 2 & held >> 3 & held >> 4;
+                    for (int t = 0; t < 10; ++t) {
+                        straightsFrom_[t] = backCandidates_.count();
+                        if ((windows >> t) & 1u) enumerateStraights(backCandidates_, h, t);
+                    }
+                    straightsFrom_[10] = backCandidates_.count();
+                    offers = false;
+                    break;
+                }
                 case cat::Quadruple:
                     offers = pattern.four != 0;
                     break;
@@ -152,43 +171,12 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
         }
         backSegment_[index(k)][1] = backCandidates_.count();
     }
-    if constexpr (Steps::ReusesHoldingCandidates) indexStraightsAndFlushes();
     for (int i = 0; i < backCandidates_.count(); ++i) {
         searchMiddles(h, backCandidates_[i], out);
     }
 
     overflowed_ = out.overflowed() || backCandidates_.overflowed() ||
                   middleCandidates_.overflowed() || frontScratch_.overflowed() || overflowed_;
-}
-
-namespace {
-
-// The ranks of the window of five from rank t up (t = 9: ten to ace).
-constexpr unsigned windowRanks(int t) {
-    return t == 9 ? 0x1E01u : 0x1Fu << t;
-}
-
-}  // namespace
-
-// The straights come window by window (from the lowest), the flushes suit by suit.
-template <typename Steps>
-void BasicSeatSearch<Steps>::indexStraightsAndFlushes() {
-    int i = backSegment_[index(cat::Straight)][0];
-    for (int t = 0; t < 10; ++t) {
-        straightsFrom_[t] = i;
-        for (; i < backSegment_[index(cat::Straight)][1]; ++i) {
-            const std::uint64_t w = packedMasks(backCandidates_[i].cards);
-            if (((w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu) != windowRanks(t)) break;
-        }
-    }
-    straightsFrom_[10] = i;
-    i = backSegment_[index(cat::Flush)][0];
-    for (int suit = 0; suit < SuitCount; ++suit) {
-        flushesFrom_[suit] = i;
-        while (i < backSegment_[index(cat::Flush)][1] && backCandidates_[i].cards.mask[suit] != 0)
-            ++i;
-    }
-    flushesFrom_[SuitCount] = i;
 }
 
 // The holding's own candidates of k (a reusable category) that the back leaves whole, in their

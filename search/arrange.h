@@ -65,7 +65,6 @@ class BasicSeatSearch {
     int backSegment_[OrdinaryCategories.size()][2] = {};  // each category's back candidates
     // Where the straights of each window (t: from rank t up) and the flushes of each suit begin
     // among the back candidates; the last entry is where they end.
-    void indexStraightsAndFlushes();
     int straightsFrom_[11] = {};
     int flushesFrom_[SuitCount + 1] = {};
     CandidateList middleCandidates_;
