@@ -5,6 +5,7 @@
 #include "search/keyed_steps.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 
 #include "cards/compare.h"
@@ -22,7 +23,24 @@ bool KeyedSteps::offersMiddleMaterial(const CardSet& rest, const RankPattern& pa
     return false;
 }
 
+namespace {
+
+// The less key, without its category, of a straight or flush of five cards of five ranks: the
+// lowest window of five it fills (the ace low, then up to ten to ace) or its values from the top.
+[[gnu::always_inline]] inline std::uint32_t fiveRankKey(const CardSet& cards, HandCategory k) {
+    const std::uint64_t w = packedMasks(cards);
+    const unsigned ranks = (w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu;
+    if (k == cat::Flush) return TopFiveByRank[ranks];
+    const unsigned ext = ranks | (ranks & 1u) << 13;
+    return static_cast<std::uint32_t>(
+        std::countr_zero(ext & ext >> 1 & ext >> 2 & ext >> 3 & ext >> 4));
+}
+
+}  // namespace
+
 bool KeyedSteps::middleAboveBack(const CardSet& back, const CardSet& middle, HandCategory k) {
+    // A straight or a flush is five cards of five ranks, its key exact.
+    if (k == cat::Straight || k == cat::Flush) return fiveRankKey(back, k) < fiveRankKey(middle, k);
     const std::uint64_t backWord = packedMasks(back);
     if (backWord != lastBack_ || k != lastBackCategory_) {
         lastBack_ = backWord;
