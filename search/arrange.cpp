@@ -160,9 +160,23 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
                     // A pair or two pairs take ranks held exactly twice: beside a rank held three
                     // or four times, every such back is barren (see searchMiddles). Not for lists
                     // short enough to fill up, whose overflow they report.
-                    if constexpr (Steps::SkipsBarrenBacks)
+                    if constexpr (Steps::SkipsBarrenBacks) {
                         if (k <= cat::TwoPairs && (pattern.three | pattern.four) != 0 && roomy_)
                             offers = false;
+                        // A pair back leaves the rest the other pairs: beside three or more of
+                        // them the front outranks any middle, and a middle of a higher pair would
+                        // be above the back. Only the highest pair, the first listed, can make an
+                        // arrangement, and only with at most two other pairs.
+                        if (k == cat::Pair && offers && roomy_) {
+                            if (bitCount16(pattern.two) <= 3) {
+                                const int top =
+                                    (pattern.two & 1u) ? 0 : std::bit_width(pattern.two) - 1u;
+                                backCandidates_.append(Hand{
+                                    fromPackedMasks(packedRank(packedMasks(h), top)), cat::Pair});
+                            }
+                            offers = false;
+                        }
+                    }
             }
             if (offers) generateCandidates(backCandidates_, h, pattern, k, Position::Back);
         } else {

@@ -128,9 +128,8 @@ std::int32_t equalDigest(std::uint64_t e0, std::uint64_t e1, std::uint64_t e2) {
     equal2_[slot] = k.Equal[2];
     // Only offers of mayRankAlike() look for entries alike, and only such entries can be: the
     // others' digest is left at zero, which an offer's may happen to match as well.
-    equalDigest_[slot] = !special && mayRankAlike(k)
-                             ? equalDigest(equal0_[slot], equal1_[slot], equal2_[slot])
-                             : 0;
+    equalDigest_[slot] =
+        !special && mayRankAlike(k) ? equalDigest(equal0_[slot], equal1_[slot], equal2_[slot]) : 0;
     inexact_[slot] = !special && !k.Exact;
     inexactCount_ += inexact_[slot];
 }
