@@ -25,12 +25,19 @@ bool KeyedSteps::offersMiddleMaterial(const CardSet& rest, const RankPattern& pa
 
 namespace {
 
-// The less key, without its category, of a straight or flush of five cards of five ranks: the
-// lowest window of five it fills (the ace low, then up to ten to ace) or its values from the top.
-[[gnu::always_inline]] inline std::uint32_t fiveRankKey(const CardSet& cards, HandCategory k) {
+// Whether two cores of category k compare on their ranks alone (rankKey()).
+constexpr bool keyedByRanks(HandCategory k) {
+    return k != cat::FullHouse;
+}
+
+// The less key, without its category, of a core of category k (not a full house) as the search
+// builds them: a pair, two pairs, a triple or a four of a kind holds whole ranks and no kicker,
+// a flush five ranks, and their values from the top order them; a straight (flush) is ordered
+// by the lowest window of five it fills (the ace low, then up to ten to ace).
+[[gnu::always_inline]] inline std::uint32_t rankKey(const CardSet& cards, HandCategory k) {
     const std::uint64_t w = packedMasks(cards);
     const unsigned ranks = (w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu;
-    if (k == cat::Flush) return TopFiveByRank[ranks];
+    if (k != cat::Straight && k != cat::StraightFlush) return TopFiveByRank[ranks];
     const unsigned ext = ranks | (ranks & 1u) << 13;
     return static_cast<std::uint32_t>(
         std::countr_zero(ext & ext >> 1 & ext >> 2 & ext >> 3 & ext >> 4));
@@ -39,8 +46,7 @@ namespace {
 }  // namespace
 
 bool KeyedSteps::middleAboveBack(const CardSet& back, const CardSet& middle, HandCategory k) {
-    // A straight or a flush is five cards of five ranks, its key exact.
-    if (k == cat::Straight || k == cat::Flush) return fiveRankKey(back, k) < fiveRankKey(middle, k);
+    if (keyedByRanks(k)) return rankKey(back, k) < rankKey(middle, k);
     const std::uint64_t backWord = packedMasks(back);
     if (backWord != lastBack_ || k != lastBackCategory_) {
         lastBack_ = backWord;
