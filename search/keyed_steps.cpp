@@ -25,24 +25,6 @@ bool KeyedSteps::offersMiddleMaterial(const CardSet& rest, const RankPattern& pa
 
 namespace {
 
-// Whether two cores of category k compare on their ranks alone (rankKey()).
-constexpr bool keyedByRanks(HandCategory k) {
-    return k != cat::FullHouse;
-}
-
-// The less key, without its category, of a core of category k (not a full house) as the search
-// builds them: a pair, two pairs, a triple or a four of a kind holds whole ranks and no kicker,
-// a flush five ranks, and their values from the top order them; a straight (flush) is ordered
-// by the lowest window of five it fills (the ace low, then up to ten to ace).
-[[gnu::always_inline]] inline std::uint32_t rankKey(const CardSet& cards, HandCategory k) {
-    const std::uint64_t w = packedMasks(cards);
-    const unsigned ranks = (w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu;
-    if (k != cat::Straight && k != cat::StraightFlush) return TopFiveByRank[ranks];
-    const unsigned ext = ranks | (ranks & 1u) << 13;
-    return static_cast<std::uint32_t>(
-        std::countr_zero(ext & ext >> 1 & ext >> 2 & ext >> 3 & ext >> 4));
-}
-
 }  // namespace
 
 bool KeyedSteps::middleAboveBack(const CardSet& back, const CardSet& middle, HandCategory k) {
@@ -206,7 +188,7 @@ bool KeyedSteps::keysBeforeFilling(const Arrangement& a, ArrangementKey& k) {
     HandKey middle;
     if (m >= cat::Triple && m <= cat::StraightFlush) {
         // Five cards, or a triple or four of a kind whose key no filler card changes.
-        middle = fiveKey(a.middle.cards, m);
+        middle = coreKey(a.middle.cards, m);
     } else if ((m == cat::Pair || m == cat::TwoPairs) && restSingles_) {
         // The filler cards are the highest single ranks past the front's: the kickers.
         const std::uint64_t w = packedMasks(a.middle.cards);

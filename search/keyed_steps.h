@@ -6,6 +6,7 @@
 // The steps of the game's search (SeatSearch in search/arrange.h): arrangements compared on
 // precomputed hand keys (search/hand_keys.h), the list's keys kept in parallel arrays.
 
+#include <bit>
 #include <cassert>
 #include <cstdint>
 #include <vector>
@@ -15,6 +16,44 @@
 #include "search/hand_keys.h"
 
 namespace kov {
+
+// Whether two cores of category k compare on their ranks alone (rankKey()).
+constexpr bool keyedByRanks(HandCategory k) {
+    return k != cat::FullHouse;
+}
+
+// The less key, without its category, of a core of category k (not a full house) as the search
+// builds them: a pair, two pairs, a triple or a four of a kind holds whole ranks and no kicker,
+// a flush five ranks, and their values from the top order them; a straight (flush) is ordered
+// by the lowest window of five it fills (the ace low, then up to ten to ace).
+[[gnu::always_inline]] inline std::uint32_t rankKey(const CardSet& cards, HandCategory k) {
+    const std::uint64_t w = packedMasks(cards);
+    const unsigned ranks = (w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu;
+    if (k != cat::Straight && k != cat::StraightFlush) return TopFiveByRank[ranks];
+    const unsigned ext = ranks | (ranks & 1u) << 13;
+    return static_cast<std::uint32_t>(
+        std::countr_zero(ext & ext >> 1 & ext >> 2 & ext >> 3 & ext >> 4));
+}
+
+// fiveKey() of a core of category k from a triple up, as the search builds them: straights,
+// flushes and straight flushes of five ranks, a triple or four of a kind of one rank; a full
+// house is keyed in full.
+[[gnu::always_inline]] inline HandKey coreKey(const CardSet& cards, HandCategory k) {
+    if (k == cat::FullHouse) return fiveKey(cards, k);
+    std::uint32_t less = rankKey(cards, k);
+    std::uint64_t equal = less;
+    if (k == cat::Straight || k == cat::StraightFlush) {
+        const std::uint64_t w = packedMasks(cards);
+        equal = (w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu;  // the five ranks, each once
+    } else if (k != cat::Flush) {
+        less >>= 16;  // a triple or four of a kind: its one rank
+        equal = less;
+    }
+    HandKey key;
+    key.Less = static_cast<std::uint32_t>(k) << 24 | less;
+    key.Equal = static_cast<std::uint64_t>(k) << 56 | equal;
+    return key;
+}
 
 // The steps of the game's search: the output list is kept free of dominated arrangements with
 // precomputed hand keys (integer compares); slot i of the key arrays belongs to entry i of the
@@ -89,7 +128,7 @@ class KeyedSteps {
     // The arrangements offered next are built on `back` (its core, before filling).
     void beginBack(const Hand& back) {
         backKeyCategory_ = keyOfCoreHolds(back.category) ? back.category : cat::Reserved;
-        if (backKeyCategory_ != cat::Reserved) backKey_ = fiveKey(back.cards, back.category);
+        if (backKeyCategory_ != cat::Reserved) backKey_ = coreKey(back.cards, back.category);
     }
     // Appends without comparing (the specials, which enter first).
     void append(const Arrangement& a, ArrangementList& out);
