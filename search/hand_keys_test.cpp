@@ -11,6 +11,8 @@
 #include "cards/card_text.h"
 #include "cards/classify.h"
 #include "cards/compare.h"
+#include "search/candidates.h"
+#include "search/keyed_steps.h"
 
 namespace kov {
 namespace {
@@ -57,6 +59,35 @@ TEST(HandKeys, FrontKeysAgreeWithTheRules) {
             ASSERT_EQ(ka.Equal == kb.Equal, equalFront(a, b, k));
         }
     }
+}
+
+// The search keys its cores on their ranks: the same keys and the same order as the full keys,
+// for every back and middle core the candidates give.
+TEST(HandKeys, CoreKeysAgreeWithFullKeys) {
+    std::mt19937 rng(2027);
+    CandidateList list;
+    int compared = 0;
+    for (int n = 0; n < 3000; ++n) {
+        const CardSet holding = randomHand(rng, 13);
+        for (HandCategory k : BackAndMiddleOrder) {
+            list.clear();
+            generateCandidates(list, holding, k, Position::Back);
+            for (int i = 0; i < list.count(); ++i) {
+                const CardSet& a = list[i].cards;
+                if (k >= cat::Triple) {
+                    const HandKey full = fiveKey(a, k), core = coreKey(a, k);
+                    ASSERT_EQ(core.Less, full.Less) << cardList(cardsOf(a));
+                    ASSERT_EQ(core.Equal, full.Equal) << cardList(cardsOf(a));
+                }
+                const CardSet& b = list[static_cast<int>(rng() % list.count())].cards;
+                if (!keyedByRanks(k)) continue;
+                ASSERT_EQ(rankKey(a, k) < rankKey(b, k), fiveKey(a, k).Less < fiveKey(b, k).Less)
+                    << cardList(cardsOf(a)) << " / " << cardList(cardsOf(b));
+                ++compared;
+            }
+        }
+    }
+    EXPECT_GT(compared, 10000);
 }
 
 TEST(HandKeys, IdenticalHandsAndSpecials) {
