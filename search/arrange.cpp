@@ -195,14 +195,12 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
 
 // The holding's own candidates of k (a reusable category) that the back leaves whole, in their
 // order, handed to `each`. A straight's window the rest lacks a rank of, or a suit the rest holds
-// fewer than five cards of, has none.
+// fewer than five cards of, has none; nor has a window above `topWindow`.
 template <typename Steps>
 template <typename Each>
-[[gnu::always_inline]] inline void BasicSeatSearch<Steps>::reuseMiddles(const CardSet& rest,
-                                                                        const RankPattern& pattern,
-                                                                        const Hand& back,
-                                                                        HandCategory k,
-                                                                        Each&& each) {
+[[gnu::always_inline]] inline void BasicSeatSearch<Steps>::reuseMiddles(
+    const CardSet& rest, const RankPattern& pattern, const Hand& back, HandCategory k, Each&& each,
+    int topWindow) {
     const std::uint64_t taken = packedMasks(back.cards);
     const auto scan = [&](int from, int to) {
         for (int i = from; i < to; ++i)
@@ -211,8 +209,9 @@ template <typename Each>
     if (k == cat::Straight) {
         // Bit t: the rest holds every rank of window t.
         const unsigned held = pattern.held | (pattern.held & 1u) << 13;
-        for (unsigned windows = held & held >> 1 & held >> 2 & held >> 3 & held >> 4; windows != 0;
-             windows &= windows - 1) {
+        for (unsigned windows = held & held >> 1 & held >> 2 & held >> 3 & held >> 4 &
+                                ((2u << topWindow) - 1u);
+             windows != 0; windows &= windows - 1) {
             const int t = std::countr_zero(windows);
             scan(straightsFrom_[t], straightsFrom_[t + 1]);
         }
@@ -358,6 +357,15 @@ template <typename Each>
                     for (int i = 0; i < middleCandidates_.count(); ++i)
                         each(middleCandidates_[i]);
                 }
+            } else if (k == cat::Straight && k == b) {
+                // The straights come window by window from the lowest; those above the back (of
+                // higher windows) would be the list's last entries, and it would keep the others
+                // in order.
+                const std::uint64_t w = packedMasks(back.cards);
+                const unsigned ranks = (w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu;
+                const unsigned ext = ranks | (ranks & 1u) << 13;
+                reuseMiddles(rest, pattern, back, k, each,
+                             std::countr_zero(ext & ext >> 1 & ext >> 2 & ext >> 3 & ext >> 4));
             } else {
                 category(k, [&](auto&& sink) { reuseMiddles(rest, pattern, back, k, sink); });
             }

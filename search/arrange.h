@@ -57,7 +57,7 @@ class BasicSeatSearch {
     // The parts of buildMiddles() for the steps that reuse the holding's candidates.
     template <typename Each>
     void reuseMiddles(const CardSet& rest, const RankPattern& pattern, const Hand& back,
-                      HandCategory k, Each&& each);
+                      HandCategory k, Each&& each, int topWindow = 9);
     void middlesByRanks(const CardSet& rest, const RankPattern& pattern, HandCategory k,
                         bool& pairsSkipped);
 
