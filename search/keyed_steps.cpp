@@ -219,8 +219,8 @@ void KeyedSteps::offer(Arrangement& a, const CardSet& leftover, ArrangementList&
         filling::fill(a, leftover);
         ka = keysOf(a);
     }
-    const int n = std::min(out.count(), capacity_);
-    if (!ka.Exact || inexactCount_ > 0 || n < out.count()) {
+    const int n = out.count();
+    if (!ka.Exact || inexactCount_ > 0 || n > capacity_) {
         if (!filled) filling::fill(a, leftover);
         offerEachCompared(a, ka, out);
         return;
