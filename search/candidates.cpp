@@ -114,15 +114,6 @@ constexpr std::array<std::uint16_t, 8192> topThreeRanksTable() {
 
 constinit const std::array<std::uint16_t, 8192> TopThreeRanks = topThreeRanksTable();
 
-std::uint16_t fiveRunRanks(std::uint16_t ranks) {
-    // Positions 0..13, the ace at both ends; a run of five or more is the union of the five-long
-    // windows inside it: mark every window's start, then spread each start over its five positions.
-    const unsigned ext = ranks | ((ranks & 1u) << 13);
-    const unsigned starts = ext & (ext >> 1) & (ext >> 2) & (ext >> 3) & (ext >> 4);
-    const unsigned covered = starts | starts << 1 | starts << 2 | starts << 3 | starts << 4;
-    return static_cast<std::uint16_t>((covered & 0x1FFFu) | ((covered >> 13) & 1u));
-}
-
 CardSet categoryMaterial(const CardSet& s, HandCategory k, Position position) {
     return categoryMaterial(s, rankPattern(s), k, position);
 }
