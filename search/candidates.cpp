@@ -31,64 +31,136 @@ void appendHand(CandidateList& list, const CardSet& cards, HandCategory k) {
 }
 
 void generateTrash(CandidateList& list, const CardSet& s, Position position) {
-    CardSet out;
-    if (position == Position::Middle) {
-        // Number the held ranks from the top 1, 2, 3, ...; take 1, 5, 6, 7, 8 (or 1, 2, 6, 7, 8
-        // when the ace is paired), one card per rank: the skipped ranks are left for the front.
-        // Of a rank it takes the card of the highest suit. The four masks side by side in one
-        // word: a rank's cards are one bit in each 16-bit lane.
-        const bool acePaired = rankCount(s, 0) == 2;
-        const std::uint64_t cards = packedMasks(s) & 0x1FFF1FFF1FFF1FFFull;  // 13 ranks a suit
-        std::uint64_t taken = 0;
-        unsigned values = valueMask(
-            static_cast<std::uint16_t>((s.mask[0] | s.mask[1] | s.mask[2] | s.mask[3]) & 0x1FFFu));
-        for (int number = 1; values != 0 && number <= 8; ++number) {
-            const int v = std::bit_width(values);  // the highest value left
-            values &= ~(1u << (v - 1));
-            const bool take = number == 1 || number >= 6 || (acePaired ? number == 2 : number == 5);
-            if (!take) continue;
-            const std::uint64_t rank = packedRank(cards, v % RankCount);
-            taken |= std::uint64_t{1} << (std::bit_width(rank) - 1);
-        }
-        out = fromPackedMasks(taken);
-    } else {
-        int taken = 0;
-        for (int v = 13; v >= 1 && taken < 3; --v) {
-            if (rankCount(s, v) == 0) continue;
-            unionOf(out, out, cardsOfRank(s, v));
-            ++taken;
-        }
+    const std::uint64_t w = packedMasks(s);
+    const auto held = static_cast<std::uint16_t>((w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu);
+    if (position != Position::Middle) {
+        // Every card of the three highest ranks.
+        list.append(Hand{fromPackedMasks(w & TopThreeRanks[held] * EverySuit), cat::Trash});
+        return;
     }
-    appendHand(list, out, cat::Trash);
+    // Number the held ranks from the top 1, 2, 3, ...; take 1, 5, 6, 7, 8 (or 1, 2, 6, 7, 8 when
+    // the ace is paired), one card per rank: the skipped ranks are left for the front. Of a rank
+    // it takes the card of the highest suit.
+    const bool acePaired = std::popcount(w & EverySuit) == 2;
+    unsigned values = valueMask(held);
+    const auto next = [&values] {  // the highest value left, as a bit
+        const unsigned v = std::bit_floor(values);
+        values ^= v;
+        return v;
+    };
+    unsigned taken = next();
+    if (acePaired) taken |= next();
+    next();
+    next();
+    next();
+    taken |= next();
+    taken |= next();
+    taken |= next();
+    if (!acePaired) taken |= next();
+    const unsigned ranks = ((taken << 1) | (taken >> 12)) & 0x1FFFu;  // values back to ranks
+    // A rank's card in the highest suit holding it: none of the higher lanes holds the rank.
+    const std::uint64_t cards = w & ranks * EverySuit;
+    list.append(
+        Hand{fromPackedMasks(cards & ~(cards >> 16 | cards >> 32 | cards >> 48)), cat::Trash});
+}
+
+// The ranks of window t: t, t+1, ..., (t+4) mod 13 (t = 9: ten to ace).
+constexpr unsigned windowRanks(int t) {
+    return t == 9 ? 0x1E01u : 0x1Fu << t;
+}
+
+// The suits holding rank r among packed masks w: bit s for suit s. The multiplication gathers
+// the four lanes' bits into bits 48 to 51.
+inline unsigned suitsOfRank(std::uint64_t w, int r) {
+    return static_cast<unsigned>((((w >> r) & EverySuit) * 0x0001000200040008ull) >> 48);
+}
+
+// For each set of suits, the lanes of its suits in ascending order (rank 0's cards), then zeros.
+constexpr std::array<std::array<std::uint64_t, 4>, 16> suitLanesTable() {
+    std::array<std::array<std::uint64_t, 4>, 16> t{};
+    for (unsigned suits = 0; suits < 16; ++suits)
+        for (int suit = 0, n = 0; suit < SuitCount; ++suit)
+            if ((suits >> suit) & 1)
+                t[suits][static_cast<std::size_t>(n++)] = EverySuit & (0xFFFFull << (16 * suit));
+    return t;
+}
+constinit const std::array<std::array<std::uint64_t, 4>, 16> SuitLanes = suitLanesTable();
+
+// The straights of window t among packed masks w, whose ranks held exactly once are `single`:
+// every rank of the window is held. Those ranks give every straight their one card; the others
+// are crossed in window order, the lower rank varying slower, each rank's cards by suit. Each
+// step writes four choices for every earlier one, the unused ones overwritten by the next.
+void windowStraights(CandidateList& list, std::uint64_t w, unsigned single, int t) {
+    const unsigned ranks = windowRanks(t);
+    const std::uint64_t every = ranks * EverySuit;
+    std::uint64_t buffers[2][1024 + 3];  // 4^5 choices at most
+    std::uint64_t *choices = buffers[0], *next = buffers[1];
+    choices[0] = w & (ranks & single) * EverySuit;
+    int count = 1;
+    for (unsigned more = (ranks & ~single) >> t | (t == 9 && !(single & 1u) ? 0x10u : 0u);
+         more != 0; more &= more - 1) {
+        const int i = std::countr_zero(more);
+        const int r = t + i == RankCount ? 0 : t + i;
+        const unsigned suits = suitsOfRank(w, r);
+        const auto& lanes = SuitLanes[suits];
+        const std::uint64_t c0 = lanes[0] << r, c1 = lanes[1] << r, c2 = lanes[2] << r,
+                            c3 = lanes[3] << r;
+        const int n = std::popcount(suits);
+        for (int p = 0; p < count; ++p) {
+            const std::uint64_t before = choices[p];
+            std::uint64_t* to = next + p * n;
+            to[0] = before | c0;
+            to[1] = before | c1;
+            to[2] = before | c2;
+            to[3] = before | c3;
+        }
+        std::swap(choices, next);
+        count *= n;
+    }
+    // A suit holding the whole window makes one choice a straight flush, left to that category:
+    // a lane of the window's cards with no rank missing.
+    const std::uint64_t missing = ~w & every;
+    if (((missing - EverySuit) & ~missing & 0x8000800080008000ull) != 0) {
+        for (int p = 0; p < count; ++p) {
+            const std::uint64_t five = choices[p];
+            if ((five & ~(std::uint64_t{0xFFFF} << (std::countr_zero(five) & ~15))) != 0)
+                list.append(Hand{fromPackedMasks(five), cat::Straight});
+        }
+        return;
+    }
+    for (int p = 0; p < count; ++p)
+        list.append(Hand{fromPackedMasks(choices[p]), cat::Straight});
 }
 
 // Every window of five ranks the set holds, from the lowest start (ace to five) to the highest
 // (ten to ace).
 void generateStraights(CandidateList& list, const CardSet& s) {
-    const unsigned held = s.mask[0] | s.mask[1] | s.mask[2] | s.mask[3];
-    const unsigned ext = held | ((held & 1u) << 13);  // the ace again above the king
+    const RankPattern pat = rankPattern(s);
+    const unsigned ext = pat.held | ((pat.held & 1u) << 13);  // the ace again above the king
+    const std::uint64_t w = packedMasks(s);
     for (unsigned starts = ext & (ext >> 1) & (ext >> 2) & (ext >> 3) & (ext >> 4); starts != 0;
          starts &= starts - 1)
-        enumerateStraights(list, s, std::countr_zero(starts));
+        windowStraights(list, w, pat.one, std::countr_zero(starts));
 }
 
+// Triples by rank, ascending; for each, the other ranks held two or three times, ascending.
 void generateFullHouses(CandidateList& list, const CardSet& s, const RankPattern& pat) {
-    for (int r1 = 0; r1 < RankCount; ++r1) {
-        if (!((pat.three >> r1) & 1)) continue;
-        const CardSet triple = cardsOfRank(s, r1);
-        for (int r2 = 0; r2 < RankCount; ++r2) {
-            if (r2 == r1) continue;
+    const std::uint64_t w = packedMasks(s);
+    for (unsigned triples = pat.three; triples != 0; triples &= triples - 1) {
+        const int r1 = std::countr_zero(triples);
+        const std::uint64_t triple = packedRank(w, r1);
+        for (unsigned others = (pat.two | pat.three) & ~(1u << r1); others != 0;
+             others &= others - 1) {
+            const int r2 = std::countr_zero(others);
+            const std::uint64_t pair = packedRank(w, r2);
             if ((pat.two >> r2) & 1) {
-                appendHand(list, unite(triple, cardsOfRank(s, r2)), cat::FullHouse);
-            } else if ((pat.three >> r2) & 1) {
-                // Two triples: the second gives a pair by leaving out one suit at a time.
-                for (int suit = 0; suit < SuitCount; ++suit) {
-                    if (!((s.mask[suit] >> r2) & 1)) continue;
-                    CardSet pair = cardsOfRank(s, r2);
-                    pair.mask[suit] = static_cast<std::uint16_t>(pair.mask[suit] & ~(1u << r2));
-                    appendHand(list, unite(triple, pair), cat::FullHouse);
-                }
+                list.append(Hand{fromPackedMasks(triple | pair), cat::FullHouse});
+                continue;
             }
+            // Two triples: the second gives a pair by leaving out one suit at a time, ascending.
+            for (std::uint64_t left = pair; left != 0; left &= left - 1)
+                list.append(
+                    Hand{fromPackedMasks(triple | (pair ^ (left & (~left + 1)))), cat::FullHouse});
         }
     }
 }
@@ -113,15 +185,6 @@ constexpr std::array<std::uint16_t, 8192> topThreeRanksTable() {
 }  // namespace
 
 constinit const std::array<std::uint16_t, 8192> TopThreeRanks = topThreeRanksTable();
-
-std::uint16_t fiveRunRanks(std::uint16_t ranks) {
-    // Positions 0..13, the ace at both ends; a run of five or more is the union of the five-long
-    // windows inside it: mark every window's start, then spread each start over its five positions.
-    const unsigned ext = ranks | ((ranks & 1u) << 13);
-    const unsigned starts = ext & (ext >> 1) & (ext >> 2) & (ext >> 3) & (ext >> 4);
-    const unsigned covered = starts | starts << 1 | starts << 2 | starts << 3 | starts << 4;
-    return static_cast<std::uint16_t>((covered & 0x1FFFu) | ((covered >> 13) & 1u));
-}
 
 CardSet categoryMaterial(const CardSet& s, HandCategory k, Position position) {
     return categoryMaterial(s, rankPattern(s), k, position);
@@ -174,6 +237,10 @@ CardSet categoryMaterial(const CardSet& s, const RankPattern& pat, HandCategory 
 }
 
 void generateCandidates(CandidateList& list, const CardSet& s, HandCategory k, Position position) {
+    if (k == cat::Trash) {
+        generateTrash(list, s, position);  // reads no rank pattern
+        return;
+    }
     generateCandidates(list, s, rankPattern(s), k, position);
 }
 
@@ -202,52 +269,29 @@ void generateCandidates(CandidateList& list, const CardSet& s, const RankPattern
             for (unsigned ranks = pat.four; ranks != 0; ranks &= ranks - 1)
                 appendHand(list, cardsOfRank(s, std::countr_zero(ranks)), cat::Quadruple);
             return;
-        case cat::StraightFlush:
-            if ((fiveRunRanks(s.mask[0]) | fiveRunRanks(s.mask[1]) | fiveRunRanks(s.mask[2]) |
-                 fiveRunRanks(s.mask[3])) == 0)
-                return;  // no suit holds a run of five
-            for (std::uint16_t straight : StraightMasks)
-                for (int suit = 0; suit < SuitCount; ++suit)
-                    if ((s.mask[suit] & straight) == straight) {
-                        CardSet five;
-                        five.mask[suit] = straight;
-                        appendHand(list, five, cat::StraightFlush);
-                    }
+        case cat::StraightFlush: {
+            // Bit t of a suit's lane: the suit holds window t, the ace again above the king.
+            const std::uint64_t w = packedMasks(s);
+            const std::uint64_t e = w | (w & EverySuit) << 13;
+            const std::uint64_t starts =
+                e & e >> 1 & e >> 2 & e >> 3 & e >> 4 & 0x03FF03FF03FF03FFull;
+            // From the highest window (ten to ace) down, suits ascending.
+            for (int t = 9; starts != 0 && t >= 0; --t)
+                for (std::uint64_t suits = (starts >> t) & EverySuit; suits != 0;
+                     suits &= suits - 1)
+                    list.append(Hand{fromPackedMasks((suits & (~suits + 1)) * windowRanks(t)),
+                                     cat::StraightFlush});
             return;
+        }
         default:
             return;
     }
 }
 
 void enumerateStraights(CandidateList& list, const CardSet& window, int t) {
-    // Each rank's cards, suits ascending, and the lane of each card's suit.
-    const std::uint64_t w = packedMasks(window);
-    std::uint64_t card[5][4], lane[5][4];
-    int n[5];
-    for (int i = 0; i < 5; ++i) {
-        n[i] = 0;
-        for (std::uint64_t x = packedRank(w, (t + i) % 13); x != 0; x &= x - 1) {
-            const int bit = std::countr_zero(x);
-            card[i][n[i]] = std::uint64_t{1} << bit;
-            lane[i][n[i]++] = std::uint64_t{0xFFFF} << (bit & ~15);
-        }
-    }
-    for (int a = 0; a < n[0]; ++a)
-        for (int b = 0; b < n[1]; ++b) {
-            const std::uint64_t ab = card[0][a] | card[1][b];
-            for (int c = 0; c < n[2]; ++c) {
-                const std::uint64_t abc = ab | card[2][c];
-                for (int d = 0; d < n[3]; ++d) {
-                    const std::uint64_t abcd = abc | card[3][d];
-                    for (int e = 0; e < n[4]; ++e) {
-                        const std::uint64_t five = abcd | card[4][e];
-                        // One suit throughout is a straight flush, left to that category.
-                        if ((five & ~lane[0][a]) == 0) continue;
-                        list.append(Hand{fromPackedMasks(five), cat::Straight});
-                    }
-                }
-            }
-        }
+    const RankPattern pat = rankPattern(window);
+    if ((pat.held & windowRanks(t)) == windowRanks(t))
+        windowStraights(list, packedMasks(window), pat.one, t);
 }
 
 // Walks the mask list in its built order. For a suit of few cards the five-card subsets are

@@ -94,8 +94,15 @@ void enumerateStraights(CandidateList& list, const CardSet& window, int t);
 // Every non-straight five-card subset of suit mask m, in the built mask-list order.
 void enumerateFlushes(CandidateList& list, std::uint16_t m, int suit);
 // The ranks of a 13-bit rank mask that lie in a run of at least five consecutive ranks over the
-// positions A, 2, ..., K, A (runs never wrap past the ace).
-std::uint16_t fiveRunRanks(std::uint16_t ranks);
+// positions A, 2, ..., K, A (runs never wrap past the ace). Positions 0..13, the ace at both ends;
+// a run of five or more is the union of the five-long windows inside it: mark every window's
+// start, then spread each start over its five positions.
+constexpr std::uint16_t fiveRunRanks(std::uint16_t ranks) {
+    const unsigned ext = ranks | ((ranks & 1u) << 13);
+    const unsigned starts = ext & (ext >> 1) & (ext >> 2) & (ext >> 3) & (ext >> 4);
+    const unsigned covered = starts | starts << 1 | starts << 2 | starts << 3 | starts << 4;
+    return static_cast<std::uint16_t>((covered & 0x1FFFu) | ((covered >> 13) & 1u));
+}
 // What the leftover cards offer the front: 3, 2 (two pairs or more), 1 or 0.
 HandCategory frontCategoryOf(const CardSet& leftover);
 // The same from the leftover's rank pattern.
