@@ -96,6 +96,7 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
     backCandidates_.clear();
     straightsFlag_ = flushesFlag_ = false;
     overflowed_ = false;
+    lastStraight_ = 0;
 
     // Thirteen-card straight: a straight flush holding plays nothing else.
     if (const HandCategory straight13 = thirteenStraightOf(h); straight13 != cat::Trash) {
@@ -403,6 +404,33 @@ template <typename Each>
     if (!Steps::offersMiddleMaterial(rest, pattern)) trashMiddle();
 }
 
+// Straights of one window come one after another among the backs, and leave the rest the same
+// ranks, each as often. Where the holding has no straight flush (so that the rest's straights are
+// every choice of its cards in a window, as many for either back) and both rests offer the middle
+// the same material (the trash middle), a straight back after one of the same window offers the
+// arrangements of the same keys in the same order. Each such arrangement is then dropped, unless
+// an entry of the same keys is still in the list, which it would replace: an earlier arrangement
+// of those keys was dropped for an entry above it, or entered and was removed by one at least
+// its equal, and that entry (or one above it) is still there. When no entry of the list has the
+// back's key, the back offers nothing that enters.
+template <typename Steps>
+bool BasicSeatSearch<Steps>::repeatsStraight(const Hand& back, const CardSet& rest,
+                                             const RankPattern& pattern) {
+    if (back.category != cat::Straight) {
+        lastStraight_ = 0;
+        return false;
+    }
+    const std::uint64_t w = packedMasks(back.cards);
+    const auto ranks = static_cast<std::uint16_t>((w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu);
+    const bool material = Steps::offersMiddleMaterial(rest, pattern);
+    const bool repeats = ranks == lastStraight_ && material == lastStraightMaterial_ &&
+                         backSegment_[index(cat::StraightFlush)][0] ==
+                             backSegment_[index(cat::StraightFlush)][1];
+    lastStraight_ = ranks;
+    lastStraightMaterial_ = material;
+    return repeats;
+}
+
 template <typename Steps>
 void BasicSeatSearch<Steps>::searchMiddles(const CardSet& h, const Hand& back,
                                            ArrangementList& out) {
@@ -419,6 +447,7 @@ void BasicSeatSearch<Steps>::searchMiddles(const CardSet& h, const Hand& back,
     steps_.beginBack(back);
     if constexpr (Steps::ReusesHoldingCandidates) {
         if (roomy_) {
+            if (repeatsStraight(back, rest, restPattern) && !steps_.holdsBack(out)) return;
             streamMiddles(rest, restPattern, back, [&](const Hand& middle) {
                 offerMiddle(back, rest, restPattern, middle, out);
             });

@@ -45,6 +45,9 @@ class BasicSeatSearch {
 
   private:
     void searchMiddles(const CardSet& holding, const Hand& back, ArrangementList& out);
+    // Whether `back` is a straight that offers the same keys as the back before it (see
+    // searchMiddles()); kept for the next back.
+    bool repeatsStraight(const Hand& back, const CardSet& rest, const RankPattern& pattern);
     // The arrangement of `back` and `middle` with the front the leftover cards offer, if any.
     void offerMiddle(const Hand& back, const CardSet& rest, const RankPattern& restPattern,
                      const Hand& middle, ArrangementList& out);
@@ -73,6 +76,10 @@ class BasicSeatSearch {
     bool straightsFlag_ = false;
     bool flushesFlag_ = false;
     bool overflowed_ = false;
+    // The ranks of the last back if a straight (else none), and whether its rest offered the
+    // middle any material.
+    std::uint16_t lastStraight_ = 0;
+    bool lastStraightMaterial_ = false;
     // The lists hold more entries than any holding gives backs (5-card and smaller subsets of
     // 13 cards: 2,379) or any back middles (those of the 8 cards left: 218), so that only the
     // output can fill up.

@@ -172,6 +172,16 @@ void KeyedSteps::offerEachCompared(const Arrangement& a, const ArrangementKey& k
     enter(a, ka, isSpecialCategory(a.back.category), out);
 }
 
+bool KeyedSteps::holdsBack(const ArrangementList& out) const {
+    if (backKeyCategory_ == cat::Reserved || inexactCount_ > 0 || out.count() > capacity_)
+        return true;
+    const Lanes B = broadcast(static_cast<std::int32_t>(backKey_.Less));
+    Lanes same = broadcast(0);
+    for (int i = 0; i < out.count(); i += 4)
+        same |= loadLanes(back_.data() + i) == B;
+    return anyLane(same);
+}
+
 ArrangementKey KeyedSteps::keysOf(const Arrangement& a) {
     const HandKey back =
         a.back.category == backKeyCategory_ ? backKey_ : fiveKey(a.back.cards, a.back.category);

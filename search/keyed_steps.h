@@ -130,6 +130,9 @@ class KeyedSteps {
         backKeyCategory_ = keyOfCoreHolds(back.category) ? back.category : cat::Reserved;
         if (backKeyCategory_ != cat::Reserved) backKey_ = coreKey(back.cards, back.category);
     }
+    // Whether the list may hold an entry of the back begun last, its key exact: true unless no
+    // entry has its key and none is inexact.
+    bool holdsBack(const ArrangementList& out) const;
     // Appends without comparing (the specials, which enter first).
     void append(const Arrangement& a, ArrangementList& out);
     // The arrangement of cores a, completed from the leftover cards (fillHands()), removes every
