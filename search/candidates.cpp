@@ -294,39 +294,103 @@ void enumerateStraights(CandidateList& list, const CardSet& window, int t) {
         windowStraights(list, packedMasks(window), pat.one, t);
 }
 
-// Walks the mask list in its built order. For a suit of few cards the five-card subsets are
-// fewer than the list, so they are enumerated directly and put in list order by their positions.
+namespace {
+
+// Whether a five-rank mask is a straight: five consecutive ranks, or ten to ace.
+constexpr bool isStraightMask(unsigned f) {
+    return (f >> std::countr_zero(f)) == 0x1Fu || f == 0x1E01u;
+}
+
+// Hands `each` every set of `Count` bits of `from`, added to `removed`, in descending numeric
+// order: the highest bit first, then the sets below it.
+template <int Count, typename Each>
+[[gnu::always_inline]] inline void descendingBitSets(unsigned from, unsigned removed, Each& each) {
+    for (unsigned left = from; left != 0;) {
+        const unsigned high = std::bit_floor(left);
+        left ^= high;
+        if constexpr (Count == 1)
+            each(removed | high);
+        else
+            descendingBitSets<Count - 1>(left, removed | high, each);
+    }
+}
+
+// Each five-rank mask's place in the mask list (fiveRankMaskList()), -1 for a straight: the
+// masks ascending, then each straight removed by moving the last mask into its place.
+constexpr std::array<std::int16_t, 8192> flushPlacesTable() {
+    std::array<std::uint16_t, 1287> masks{};
+    int length = 0;
+    for (unsigned m = 0; m < 8192; ++m)
+        if (std::popcount(m) == 5)
+            masks[static_cast<std::size_t>(length++)] = static_cast<std::uint16_t>(m);
+    for (std::uint16_t straight : StraightMasks)
+        for (int i = 0; i < length; ++i)
+            if (masks[static_cast<std::size_t>(i)] == straight) {
+                masks[static_cast<std::size_t>(i)] = masks[static_cast<std::size_t>(--length)];
+                break;
+            }
+    std::array<std::int16_t, 8192> at{};
+    at.fill(-1);
+    for (int i = 0; i < length; ++i)
+        at[masks[static_cast<std::size_t>(i)]] = static_cast<std::int16_t>(i);
+    return at;
+}
+constinit const std::array<std::int16_t, 8192> FlushPlaces = flushPlacesTable();
+
+}  // namespace
+
+// The mask list is in ascending order but for the places of the straights removed from it,
+// which the list's highest masks took: those all hold the jack, queen and king. A suit lacking
+// one of them has its flushes in ascending order: the suit less every choice of the cards left
+// out, the choices in descending order. Other suits have their five-card subsets enumerated
+// and put in list order by their places.
 void enumerateFlushes(CandidateList& list, std::uint16_t m, int suit) {
-    const FiveRankMasks& masks = fiveRankMaskList();
     const auto appendFlush = [&](std::uint16_t f) {
-        CardSet five;
-        five.mask[suit] = f;
-        appendHand(list, five, cat::Flush);
+        list.append(Hand{fromPackedMasks(std::uint64_t{f} << (16 * suit)), cat::Flush});
     };
     const int n = bitCount16(m);
-    if (n > 9) {
-        for (int i = 0; i < masks.length; ++i)
-            if ((masks.mask[i] | m) == m) appendFlush(masks.mask[i]);
+    if (n == 5) {
+        if (!isStraightMask(m)) appendFlush(m);
         return;
+    }
+    if (n <= 9 && (m & 0x1C00u) != 0x1C00u) {
+        const auto each = [&](unsigned leftOut) {
+            const auto f = static_cast<std::uint16_t>(m ^ leftOut);
+            if (!isStraightMask(f)) appendFlush(f);
+        };
+        switch (n) {
+            case 6:
+                descendingBitSets<1>(m, 0, each);
+                return;
+            case 7:
+                descendingBitSets<2>(m, 0, each);
+                return;
+            case 8:
+                descendingBitSets<3>(m, 0, each);
+                return;
+            default:
+                descendingBitSets<4>(m, 0, each);
+                return;
+        }
     }
     int bits[13];
     for (int r = 0, k = 0; r < 13; ++r)
         if ((m >> r) & 1) bits[k++] = r;
-    std::array<std::int16_t, 126> found;  // C(9, 5) = 126 subsets at most
+    std::array<std::uint32_t, 1287> found;  // C(13, 5): a place in the list, then the mask
     int count = 0;
     // Every choice of 5 of the n bits, as a mask over the suit's ranks.
     for (unsigned pick = 0x1F; pick < (1u << n);) {
-        std::uint16_t f = 0;
+        unsigned f = 0;
         for (int k = 0; k < n; ++k)
-            if ((pick >> k) & 1) f = static_cast<std::uint16_t>(f | (1u << bits[k]));
-        const std::int16_t at = masks.position[f];
-        if (at >= 0) found[static_cast<std::size_t>(count++)] = at;
+            if ((pick >> k) & 1) f |= 1u << bits[k];
+        if (const int at = FlushPlaces[f]; at >= 0)
+            found[static_cast<std::size_t>(count++)] = static_cast<std::uint32_t>(at) << 16 | f;
         const unsigned low = pick & (~pick + 1), ripple = pick + low;  // next with five bits
         pick = (((ripple ^ pick) >> 2) / low) | ripple;
     }
     std::sort(found.begin(), found.begin() + count);
     for (int i = 0; i < count; ++i)
-        appendFlush(masks.mask[found[static_cast<std::size_t>(i)]]);
+        appendFlush(static_cast<std::uint16_t>(found[static_cast<std::size_t>(i)]));
 }
 
 // The first of 3, 2, 1 whose front material is not empty, read off the rank pattern: a rank
