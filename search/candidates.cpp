@@ -30,6 +30,21 @@ void appendHand(CandidateList& list, const CardSet& cards, HandCategory k) {
     list.append(Hand{cards, k});
 }
 
+// The bits of a 7-bit number in reverse order.
+constexpr std::array<std::uint8_t, 128> reverse7Table() {
+    std::array<std::uint8_t, 128> t{};
+    for (unsigned x = 0; x < 128; ++x)
+        for (int b = 0; b < 7; ++b)
+            if ((x >> b) & 1) t[x] = static_cast<std::uint8_t>(t[x] | 1u << (6 - b));
+    return t;
+}
+constinit const std::array<std::uint8_t, 128> Reverse7 = reverse7Table();
+
+// The low 13 bits of x in reverse order: bit b to bit 12 - b.
+inline unsigned reverse13(unsigned x) {
+    return static_cast<unsigned>(Reverse7[x & 0x7Fu] << 6 | Reverse7[(x >> 7) & 0x3Fu] >> 1);
+}
+
 void generateTrash(CandidateList& list, const CardSet& s, Position position) {
     const std::uint64_t w = packedMasks(s);
     const auto held = static_cast<std::uint16_t>((w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu);
@@ -41,22 +56,22 @@ void generateTrash(CandidateList& list, const CardSet& s, Position position) {
     // Number the held ranks from the top 1, 2, 3, ...; take 1, 5, 6, 7, 8 (or 1, 2, 6, 7, 8 when
     // the ace is paired), one card per rank: the skipped ranks are left for the front. Of a rank
     // it takes the card of the highest suit.
+    // With the values reversed, the highest first, each number's rank is the lowest bit left.
     const bool acePaired = std::popcount(w & EverySuit) == 2;
-    unsigned values = valueMask(held);
-    const auto next = [&values] {  // the highest value left, as a bit
-        const unsigned v = std::bit_floor(values);
-        values ^= v;
-        return v;
-    };
-    unsigned taken = next();
-    if (acePaired) taken |= next();
-    next();
-    next();
-    next();
-    taken |= next();
-    taken |= next();
-    taken |= next();
-    if (!acePaired) taken |= next();
+    unsigned left = reverse13(valueMask(held));
+    unsigned picked = left & (0u - left);  // 1
+    left &= left - 1;
+    const unsigned second = acePaired ? left & (0u - left) : 0u;  // 2 when the ace is paired
+    picked |= second;
+    left ^= second;
+    left &= left - 1;  // three skipped
+    left &= left - 1;
+    left &= left - 1;
+    unsigned after = left & (left - 1);  // the next three, or four when the ace is not paired
+    after &= after - 1;
+    after &= after - 1;
+    if (!acePaired) after &= after - 1;
+    const unsigned taken = reverse13(picked | (left ^ after));
     const unsigned ranks = ((taken << 1) | (taken >> 12)) & 0x1FFFu;  // values back to ranks
     // A rank's card in the highest suit holding it: none of the higher lanes holds the rank.
     const std::uint64_t cards = w & ranks * EverySuit;
