@@ -30,6 +30,21 @@ void appendHand(CandidateList& list, const CardSet& cards, HandCategory k) {
     list.append(Hand{cards, k});
 }
 
+// The bits of a 7-bit number in reverse order.
+constexpr std::array<std::uint8_t, 128> reverse7Table() {
+    std::array<std::uint8_t, 128> t{};
+    for (unsigned x = 0; x < 128; ++x)
+        for (int b = 0; b < 7; ++b)
+            if ((x >> b) & 1) t[x] = static_cast<std::uint8_t>(t[x] | 1u << (6 - b));
+    return t;
+}
+constinit const std::array<std::uint8_t, 128> Reverse7 = reverse7Table();
+
+// The low 13 bits of x in reverse order: bit b to bit 12 - b.
+inline unsigned reverse13(unsigned x) {
+    return static_cast<unsigned>(Reverse7[x & 0x7Fu] << 6 | Reverse7[(x >> 7) & 0x3Fu] >> 1);
+}
+
 void generateTrash(CandidateList& list, const CardSet& s, Position position) {
     const std::uint64_t w = packedMasks(s);
     const auto held = static_cast<std::uint16_t>((w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu);
@@ -41,22 +56,22 @@ void generateTrash(CandidateList& list, const CardSet& s, Position position) {
     // Number the held ranks from the top 1, 2, 3, ...; take 1, 5, 6, 7, 8 (or 1, 2, 6, 7, 8 when
     // the ace is paired), one card per rank: the skipped ranks are left for the front. Of a rank
     // it takes the card of the highest suit.
+    // With the values reversed, the highest first, each number's rank is the lowest bit left.
     const bool acePaired = std::popcount(w & EverySuit) == 2;
-    unsigned values = valueMask(held);
-    const auto next = [&values] {  // the highest value left, as a bit
-        const unsigned v = std::bit_floor(values);
-        values ^= v;
-        return v;
-    };
-    unsigned taken = next();
-    if (acePaired) taken |= next();
-    next();
-    next();
-    next();
-    taken |= next();
-    taken |= next();
-    taken |= next();
-    if (!acePaired) taken |= next();
+    unsigned left = reverse13(valueMask(held));
+    unsigned picked = left & (0u - left);  // 1
+    left &= left - 1;
+    const unsigned second = acePaired ? left & (0u - left) : 0u;  // 2 when the ace is paired
+    picked |= second;
+    left ^= second;
+    left &= left - 1;  // three skipped
+    left &= left - 1;
+    left &= left - 1;
+    unsigned after = left & (left - 1);  // the next three, or four when the ace is not paired
+    after &= after - 1;
+    after &= after - 1;
+    if (!acePaired) after &= after - 1;
+    const unsigned taken = reverse13(picked | (left ^ after));
     const unsigned ranks = ((taken << 1) | (taken >> 12)) & 0x1FFFu;  // values back to ranks
     // A rank's card in the highest suit holding it: none of the higher lanes holds the rank.
     const std::uint64_t cards = w & ranks * EverySuit;
@@ -294,39 +309,103 @@ void enumerateStraights(CandidateList& list, const CardSet& window, int t) {
         windowStraights(list, packedMasks(window), pat.one, t);
 }
 
-// Walks the mask list in its built order. For a suit of few cards the five-card subsets are
-// fewer than the list, so they are enumerated directly and put in list order by their positions.
+namespace {
+
+// Whether a five-rank mask is a straight: five consecutive ranks, or ten to ace.
+constexpr bool isStraightMask(unsigned f) {
+    return (f >> std::countr_zero(f)) == 0x1Fu || f == 0x1E01u;
+}
+
+// Hands `each` every set of `Count` bits of `from`, added to `removed`, in descending numeric
+// order: the highest bit first, then the sets below it.
+template <int Count, typename Each>
+[[gnu::always_inline]] inline void descendingBitSets(unsigned from, unsigned removed, Each& each) {
+    for (unsigned left = from; left != 0;) {
+        const unsigned high = std::bit_floor(left);
+        left ^= high;
+        if constexpr (Count == 1)
+            each(removed | high);
+        else
+            descendingBitSets<Count - 1>(left, removed | high, each);
+    }
+}
+
+// Each five-rank mask's place in the mask list (fiveRankMaskList()), -1 for a straight: the
+// masks ascending, then each straight removed by moving the last mask into its place.
+constexpr std::array<std::int16_t, 8192> flushPlacesTable() {
+    std::array<std::uint16_t, 1287> masks{};
+    int length = 0;
+    for (unsigned m = 0; m < 8192; ++m)
+        if (std::popcount(m) == 5)
+            masks[static_cast<std::size_t>(length++)] = static_cast<std::uint16_t>(m);
+    for (std::uint16_t straight : StraightMasks)
+        for (int i = 0; i < length; ++i)
+            if (masks[static_cast<std::size_t>(i)] == straight) {
+                masks[static_cast<std::size_t>(i)] = masks[static_cast<std::size_t>(--length)];
+                break;
+            }
+    std::array<std::int16_t, 8192> at{};
+    at.fill(-1);
+    for (int i = 0; i < length; ++i)
+        at[masks[static_cast<std::size_t>(i)]] = static_cast<std::int16_t>(i);
+    return at;
+}
+constinit const std::array<std::int16_t, 8192> FlushPlaces = flushPlacesTable();
+
+}  // namespace
+
+// The mask list is in ascending order but for the places of the straights removed from it,
+// which the list's highest masks took: those all hold the jack, queen and king. A suit lacking
+// one of them has its flushes in ascending order: the suit less every choice of the cards left
+// out, the choices in descending order. Other suits have their five-card subsets enumerated
+// and put in list order by their places.
 void enumerateFlushes(CandidateList& list, std::uint16_t m, int suit) {
-    const FiveRankMasks& masks = fiveRankMaskList();
     const auto appendFlush = [&](std::uint16_t f) {
-        CardSet five;
-        five.mask[suit] = f;
-        appendHand(list, five, cat::Flush);
+        list.append(Hand{fromPackedMasks(std::uint64_t{f} << (16 * suit)), cat::Flush});
     };
     const int n = bitCount16(m);
-    if (n > 9) {
-        for (int i = 0; i < masks.length; ++i)
-            if ((masks.mask[i] | m) == m) appendFlush(masks.mask[i]);
+    if (n == 5) {
+        if (!isStraightMask(m)) appendFlush(m);
         return;
+    }
+    if (n <= 9 && (m & 0x1C00u) != 0x1C00u) {
+        const auto each = [&](unsigned leftOut) {
+            const auto f = static_cast<std::uint16_t>(m ^ leftOut);
+            if (!isStraightMask(f)) appendFlush(f);
+        };
+        switch (n) {
+            case 6:
+                descendingBitSets<1>(m, 0, each);
+                return;
+            case 7:
+                descendingBitSets<2>(m, 0, each);
+                return;
+            case 8:
+                descendingBitSets<3>(m, 0, each);
+                return;
+            default:
+                descendingBitSets<4>(m, 0, each);
+                return;
+        }
     }
     int bits[13];
     for (int r = 0, k = 0; r < 13; ++r)
         if ((m >> r) & 1) bits[k++] = r;
-    std::array<std::int16_t, 126> found;  // C(9, 5) = 126 subsets at most
+    std::array<std::uint32_t, 1287> found;  // C(13, 5): a place in the list, then the mask
     int count = 0;
     // Every choice of 5 of the n bits, as a mask over the suit's ranks.
     for (unsigned pick = 0x1F; pick < (1u << n);) {
-        std::uint16_t f = 0;
+        unsigned f = 0;
         for (int k = 0; k < n; ++k)
-            if ((pick >> k) & 1) f = static_cast<std::uint16_t>(f | (1u << bits[k]));
-        const std::int16_t at = masks.position[f];
-        if (at >= 0) found[static_cast<std::size_t>(count++)] = at;
+            if ((pick >> k) & 1) f |= 1u << bits[k];
+        if (const int at = FlushPlaces[f]; at >= 0)
+            found[static_cast<std::size_t>(count++)] = static_cast<std::uint32_t>(at) << 16 | f;
         const unsigned low = pick & (~pick + 1), ripple = pick + low;  // next with five bits
         pick = (((ripple ^ pick) >> 2) / low) | ripple;
     }
     std::sort(found.begin(), found.begin() + count);
     for (int i = 0; i < count; ++i)
-        appendFlush(masks.mask[found[static_cast<std::size_t>(i)]]);
+        appendFlush(static_cast<std::uint16_t>(found[static_cast<std::size_t>(i)]));
 }
 
 // The first of 3, 2, 1 whose front material is not empty, read off the rank pattern: a rank
