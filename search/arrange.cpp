@@ -422,12 +422,16 @@ bool BasicSeatSearch<Steps>::repeatsStraight(const Hand& back, const CardSet& re
     }
     const std::uint64_t w = packedMasks(back.cards);
     const auto ranks = static_cast<std::uint16_t>((w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu);
-    const bool material = Steps::offersMiddleMaterial(rest, pattern);
-    const bool repeats = ranks == lastStraight_ && material == lastStraightMaterial_ &&
-                         backSegment_[index(cat::StraightFlush)][0] ==
-                             backSegment_[index(cat::StraightFlush)][1];
-    lastStraight_ = ranks;
-    lastStraightMaterial_ = material;
+    if (ranks != lastStraight_) {
+        lastStraight_ = ranks;
+        lastStraightRest_ = rest;
+        return false;
+    }
+    const bool repeats = backSegment_[index(cat::StraightFlush)][0] ==
+                             backSegment_[index(cat::StraightFlush)][1] &&
+                         Steps::offersMiddleMaterial(rest, pattern) ==
+                             Steps::offersMiddleMaterial(lastStraightRest_, pattern);
+    lastStraightRest_ = rest;
     return repeats;
 }
 

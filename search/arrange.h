@@ -76,10 +76,10 @@ class BasicSeatSearch {
     bool straightsFlag_ = false;
     bool flushesFlag_ = false;
     bool overflowed_ = false;
-    // The ranks of the last back if a straight (else none), and whether its rest offered the
-    // middle any material.
+    // The ranks of the last back if a straight (else none), and the rest it left (of the same
+    // rank pattern as the rest of a straight of the same ranks).
     std::uint16_t lastStraight_ = 0;
-    bool lastStraightMaterial_ = false;
+    CardSet lastStraightRest_;
     // The lists hold more entries than any holding gives backs (5-card and smaller subsets of
     // 13 cards: 2,379) or any back middles (those of the 8 cards left: 218), so that only the
     // output can fill up.

@@ -15,14 +15,6 @@
 
 namespace kov {
 
-bool KeyedSteps::offersMiddleMaterial(const CardSet& rest, const RankPattern& pattern) {
-    if ((pattern.two | pattern.three | pattern.four) != 0 || fiveRunRanks(pattern.held) != 0)
-        return true;
-    for (std::uint16_t m : rest.mask)
-        if (bitCount16(m) >= 5) return true;
-    return false;
-}
-
 namespace {
 
 }  // namespace

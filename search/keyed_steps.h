@@ -78,7 +78,14 @@ class KeyedSteps {
     // Whether `rest` offers any category above trash to the middle: a pair, triple or four of a
     // kind (two pairs, full houses within), a run of five ranks, or five cards of a suit
     // (straight flushes within).
-    static bool offersMiddleMaterial(const CardSet& rest, const RankPattern& pattern);
+    [[gnu::always_inline]] static bool offersMiddleMaterial(const CardSet& rest,
+                                                            const RankPattern& pattern) {
+        const unsigned ext = pattern.held | (pattern.held & 1u) << 13;
+        return (pattern.two | pattern.three | pattern.four) != 0 ||
+               (ext & ext >> 1 & ext >> 2 & ext >> 3 & ext >> 4) != 0 ||
+               bitCount16(rest.mask[0]) >= 5 || bitCount16(rest.mask[1]) >= 5 ||
+               bitCount16(rest.mask[2]) >= 5 || bitCount16(rest.mask[3]) >= 5;
+    }
     // The rank pattern of the cards the middle leaves of the rest (rank pattern `rest`). A
     // middle of pairs, a triple or a four of a kind holds every card of its ranks that the rest
     // holds: those ranks just leave the pattern.
