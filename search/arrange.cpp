@@ -199,9 +199,11 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
 // fewer than five cards of, has none; nor has a window above `topWindow`.
 template <typename Steps>
 template <typename Each>
-[[gnu::always_inline]] inline void BasicSeatSearch<Steps>::reuseMiddles(
-    const CardSet& rest, const RankPattern& pattern, const Hand& back, HandCategory k, Each&& each,
-    int topWindow) {
+[[gnu::always_inline]] inline void BasicSeatSearch<Steps>::reuseMiddles(const CardSet& rest,
+                                                                        const RankPattern& pattern,
+                                                                        const Hand& back,
+                                                                        HandCategory k, Each&& each,
+                                                                        int topWindow) {
     const std::uint64_t taken = packedMasks(back.cards);
     const auto scan = [&](int from, int to) {
         for (int i = from; i < to; ++i)
@@ -210,8 +212,8 @@ template <typename Each>
     if (k == cat::Straight) {
         // Bit t: the rest holds every rank of window t.
         const unsigned held = pattern.held | (pattern.held & 1u) << 13;
-        for (unsigned windows = held & held >> 1 & held >> 2 & held >> 3 & held >> 4 &
-                                ((2u << topWindow) - 1u);
+        for (unsigned windows =
+                 held & held >> 1 & held >> 2 & held >> 3 & held >> 4 & ((2u << topWindow) - 1u);
              windows != 0; windows &= windows - 1) {
             const int t = std::countr_zero(windows);
             scan(straightsFrom_[t], straightsFrom_[t + 1]);
@@ -427,10 +429,10 @@ bool BasicSeatSearch<Steps>::repeatsStraight(const Hand& back, const CardSet& re
         lastStraightRest_ = rest;
         return false;
     }
-    const bool repeats = backSegment_[index(cat::StraightFlush)][0] ==
-                             backSegment_[index(cat::StraightFlush)][1] &&
-                         Steps::offersMiddleMaterial(rest, pattern) ==
-                             Steps::offersMiddleMaterial(lastStraightRest_, pattern);
+    const bool repeats =
+        backSegment_[index(cat::StraightFlush)][0] == backSegment_[index(cat::StraightFlush)][1] &&
+        Steps::offersMiddleMaterial(rest, pattern) ==
+            Steps::offersMiddleMaterial(lastStraightRest_, pattern);
     lastStraightRest_ = rest;
     return repeats;
 }

@@ -15,9 +15,7 @@
 
 namespace kov {
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 bool KeyedSteps::middleAboveBack(const CardSet& back, const CardSet& middle, HandCategory k) {
     if (keyedByRanks(k)) return rankKey(back, k) < rankKey(middle, k);
