@@ -67,6 +67,19 @@ inline CardSet fromPackedMasks(std::uint64_t w) {
 }
 // Rank 0 in every suit's lane: times a rank mask, that mask in every lane.
 inline constexpr std::uint64_t EverySuit = 0x0001000100010001ull;
+// The ranks the cards of packed masks w hold (bit r: rank r), and of a set.
+constexpr std::uint16_t heldRanks(std::uint64_t w) {
+    return static_cast<std::uint16_t>((w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu);
+}
+inline std::uint16_t heldRanks(const CardSet& s) {
+    return heldRanks(packedMasks(s));
+}
+// The windows of five ranks a rank mask holds whole: bit t for the window from rank t up (t = 9:
+// ten to ace, the ace again above the king).
+constexpr unsigned windowStarts(unsigned ranks) {
+    const unsigned ext = ranks | (ranks & 1u) << 13;
+    return ext & ext >> 1 & ext >> 2 & ext >> 3 & ext >> 4;
+}
 // The lanes of hearts, diamonds and clubs: a word of packed masks without its spades.
 inline constexpr std::uint64_t AllButSpades = 0x0000FFFFFFFFFFFFull;
 

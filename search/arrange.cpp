@@ -62,6 +62,13 @@ bool reusable(HandCategory k) {
     return (Reusable >> index(k)) & 1u;
 }
 
+// The pair of the highest rank (the ace high) held exactly twice among cards s of rank pattern p,
+// which holds one.
+inline Hand highestPair(const CardSet& s, const RankPattern& p) {
+    const int top = (p.two & 1u) ? 0 : std::bit_width(p.two) - 1u;
+    return Hand{fromPackedMasks(packedRank(packedMasks(s), top)), cat::Pair};
+}
+
 // Whether a hand of category k (a pair, two pairs, a triple or a full house) can be drawn from
 // cards of rank pattern p: the ranks held exactly twice and three times make them.
 [[gnu::always_inline]] inline bool offersByRanks(const RankPattern& p, HandCategory k) {
@@ -143,8 +150,7 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
                 case cat::Straight: {
                     // Window by window from the lowest, as generateCandidates() lists them,
                     // marking where each begins.
-                    const unsigned held = pattern.held | (pattern.held & 1u) << 13;
-                    const unsigned windows = held & held >> 1 & held >> 2 & held >> 3 & held >> 4;
+                    const unsigned windows = windowStarts(pattern.held);
                     for (int t = 0; t < 10; ++t) {
                         straightsFrom_[t] = backCandidates_.count();
                         if ((windows >> t) & 1u) enumerateStraights(backCandidates_, h, t);
@@ -169,12 +175,8 @@ void BasicSeatSearch<Steps>::arrangeSeat(const CardSet& h, ArrangementList& out)
                         // be above the back. Only the highest pair, the first listed, can make an
                         // arrangement, and only with at most two other pairs.
                         if (k == cat::Pair && offers && roomy_) {
-                            if (bitCount16(pattern.two) <= 3) {
-                                const int top =
-                                    (pattern.two & 1u) ? 0 : std::bit_width(pattern.two) - 1u;
-                                backCandidates_.append(Hand{
-                                    fromPackedMasks(packedRank(packedMasks(h), top)), cat::Pair});
-                            }
+                            if (bitCount16(pattern.two) <= 3)
+                                backCandidates_.append(highestPair(h, pattern));
                             offers = false;
                         }
                     }
@@ -211,10 +213,8 @@ template <typename Each>
     };
     if (k == cat::Straight) {
         // Bit t: the rest holds every rank of window t.
-        const unsigned held = pattern.held | (pattern.held & 1u) << 13;
-        for (unsigned windows =
-                 held & held >> 1 & held >> 2 & held >> 3 & held >> 4 & ((2u << topWindow) - 1u);
-             windows != 0; windows &= windows - 1) {
+        for (unsigned windows = windowStarts(pattern.held) & ((2u << topWindow) - 1u); windows != 0;
+             windows &= windows - 1) {
             const int t = std::countr_zero(windows);
             scan(straightsFrom_[t], straightsFrom_[t + 1]);
         }
@@ -242,11 +242,8 @@ template <typename Steps>
             middleCandidates_.count() + bitCount16(pattern.two) + 1 <
                 middleCandidates_.capacity()) {
             pairsSkipped = true;
-            if (bitCount16(pattern.two) == 2 && (pattern.three | pattern.four) == 0) {
-                const int top = (pattern.two & 1u) ? 0 : std::bit_width(pattern.two) - 1u;
-                middleCandidates_.append(
-                    Hand{fromPackedMasks(packedRank(packedMasks(rest), top)), cat::Pair});
-            }
+            if (bitCount16(pattern.two) == 2 && (pattern.three | pattern.four) == 0)
+                middleCandidates_.append(highestPair(rest, pattern));
             return;
         }
     }
@@ -364,11 +361,8 @@ template <typename Each>
                 // The straights come window by window from the lowest; those above the back (of
                 // higher windows) would be the list's last entries, and it would keep the others
                 // in order.
-                const std::uint64_t w = packedMasks(back.cards);
-                const unsigned ranks = (w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu;
-                const unsigned ext = ranks | (ranks & 1u) << 13;
                 reuseMiddles(rest, pattern, back, k, each,
-                             std::countr_zero(ext & ext >> 1 & ext >> 2 & ext >> 3 & ext >> 4));
+                             std::countr_zero(windowStarts(heldRanks(back.cards))));
             } else {
                 category(k, [&](auto&& sink) { reuseMiddles(rest, pattern, back, k, sink); });
             }
@@ -386,12 +380,8 @@ template <typename Each>
         if (bitCount16(pattern.two) >= 2 || (pattern.three | pattern.four) != 0) {
             // Left out as in middlesByRanks(): only the higher of exactly two pairs can make a
             // middle. No trash middle follows.
-            if (bitCount16(pattern.two) == 2 && (pattern.three | pattern.four) == 0) {
-                const int top = (pattern.two & 1u) ? 0 : std::bit_width(pattern.two) - 1u;
-                category(cat::Pair, [&](auto&& sink) {
-                    sink(Hand{fromPackedMasks(packedRank(packedMasks(rest), top)), cat::Pair});
-                });
-            }
+            if (bitCount16(pattern.two) == 2 && (pattern.three | pattern.four) == 0)
+                category(cat::Pair, [&](auto&& sink) { sink(highestPair(rest, pattern)); });
         } else {
             // The rest's one pair; a lone pair of aces also gets a trash middle.
             const Hand pair{fromPackedMasks(packedRank(packedMasks(rest),
@@ -422,8 +412,7 @@ bool BasicSeatSearch<Steps>::repeatsStraight(const Hand& back, const CardSet& re
         lastStraight_ = 0;
         return false;
     }
-    const std::uint64_t w = packedMasks(back.cards);
-    const auto ranks = static_cast<std::uint16_t>((w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu);
+    const std::uint16_t ranks = heldRanks(back.cards);
     if (ranks != lastStraight_) {
         lastStraight_ = ranks;
         lastStraightRest_ = rest;

@@ -47,7 +47,7 @@ inline unsigned reverse13(unsigned x) {
 
 void generateTrash(CandidateList& list, const CardSet& s, Position position) {
     const std::uint64_t w = packedMasks(s);
-    const auto held = static_cast<std::uint16_t>((w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu);
+    const std::uint16_t held = heldRanks(w);
     if (position != Position::Middle) {
         // Every card of the three highest ranks.
         list.append(Hand{fromPackedMasks(w & TopThreeRanks[held] * EverySuit), cat::Trash});
@@ -151,10 +151,8 @@ void windowStraights(CandidateList& list, std::uint64_t w, unsigned single, int 
 // (ten to ace).
 void generateStraights(CandidateList& list, const CardSet& s) {
     const RankPattern pat = rankPattern(s);
-    const unsigned ext = pat.held | ((pat.held & 1u) << 13);  // the ace again above the king
     const std::uint64_t w = packedMasks(s);
-    for (unsigned starts = ext & (ext >> 1) & (ext >> 2) & (ext >> 3) & (ext >> 4); starts != 0;
-         starts &= starts - 1)
+    for (unsigned starts = windowStarts(pat.held); starts != 0; starts &= starts - 1)
         windowStraights(list, w, pat.one, std::countr_zero(starts));
 }
 

@@ -98,8 +98,7 @@ void enumerateFlushes(CandidateList& list, std::uint16_t m, int suit);
 // a run of five or more is the union of the five-long windows inside it: mark every window's
 // start, then spread each start over its five positions.
 constexpr std::uint16_t fiveRunRanks(std::uint16_t ranks) {
-    const unsigned ext = ranks | ((ranks & 1u) << 13);
-    const unsigned starts = ext & (ext >> 1) & (ext >> 2) & (ext >> 3) & (ext >> 4);
+    const unsigned starts = windowStarts(ranks);
     const unsigned covered = starts | starts << 1 | starts << 2 | starts << 3 | starts << 4;
     return static_cast<std::uint16_t>((covered & 0x1FFFu) | ((covered >> 13) & 1u));
 }

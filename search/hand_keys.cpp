@@ -41,8 +41,7 @@ constinit const std::array<std::uint32_t, 8192> TopFiveByRank = topFiveByRankTab
 std::uint32_t straightKeyOf(const CardSet& cards, const RankPattern& p) {
     if (p.held != p.one || bitCount16(p.one) != 5)
         return static_cast<std::uint32_t>(straightKey(cards));
-    const unsigned ext = p.one | ((p.one & 1u) << 13);
-    const unsigned starts = ext & (ext >> 1) & (ext >> 2) & (ext >> 3) & (ext >> 4);
+    const unsigned starts = windowStarts(p.one);
     return starts ? static_cast<std::uint32_t>(std::countr_zero(starts)) : 0;
 }
 

@@ -15,8 +15,6 @@
 
 namespace kov {
 
-namespace {}  // namespace
-
 bool KeyedSteps::middleAboveBack(const CardSet& back, const CardSet& middle, HandCategory k) {
     if (keyedByRanks(k)) return rankKey(back, k) < rankKey(middle, k);
     const std::uint64_t backWord = packedMasks(back);
@@ -35,8 +33,7 @@ bool KeyedSteps::middleBelowFront(const CardSet& middle, const CardSet&, const R
                                   HandCategory f) {
     // The middle is of category f: a trash core holds one card of each of its ranks, a pair or
     // triple core the cards of one rank. Its ranks alone tell it.
-    const std::uint64_t w = packedMasks(middle);
-    const auto x = static_cast<std::uint16_t>((w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu);
+    const std::uint16_t x = heldRanks(middle);
     const RankPattern& y = pattern;
     switch (f) {
         case cat::Trash:  // the top three ranks held, in order
@@ -191,8 +188,7 @@ bool KeyedSteps::keysBeforeFilling(const Arrangement& a, ArrangementKey& k) {
         middle = coreKey(a.middle.cards, m);
     } else if ((m == cat::Pair || m == cat::TwoPairs) && restSingles_) {
         // The filler cards are the highest single ranks past the front's: the kickers.
-        const std::uint64_t w = packedMasks(a.middle.cards);
-        const auto ranks = static_cast<std::uint16_t>((w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu);
+        const std::uint16_t ranks = heldRanks(a.middle.cards);
         const std::uint32_t kickers = TopFiveByRank[restHeld_] << (4 * restFront_) & 0xFFFFFu;
         std::uint32_t less;
         if (m == cat::Pair) {

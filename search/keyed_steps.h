@@ -27,12 +27,9 @@ constexpr bool keyedByRanks(HandCategory k) {
 // a flush five ranks, and their values from the top order them; a straight (flush) is ordered
 // by the lowest window of five it fills (the ace low, then up to ten to ace).
 [[gnu::always_inline]] inline std::uint32_t rankKey(const CardSet& cards, HandCategory k) {
-    const std::uint64_t w = packedMasks(cards);
-    const unsigned ranks = (w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu;
+    const std::uint16_t ranks = heldRanks(cards);
     if (k != cat::Straight && k != cat::StraightFlush) return TopFiveByRank[ranks];
-    const unsigned ext = ranks | (ranks & 1u) << 13;
-    return static_cast<std::uint32_t>(
-        std::countr_zero(ext & ext >> 1 & ext >> 2 & ext >> 3 & ext >> 4));
+    return static_cast<std::uint32_t>(std::countr_zero(windowStarts(ranks)));
 }
 
 // fiveKey() of a core of category k from a triple up, as the search builds them: straights,
@@ -43,8 +40,7 @@ constexpr bool keyedByRanks(HandCategory k) {
     std::uint32_t less = rankKey(cards, k);
     std::uint64_t equal = less;
     if (k == cat::Straight || k == cat::StraightFlush) {
-        const std::uint64_t w = packedMasks(cards);
-        equal = (w | w >> 16 | w >> 32 | w >> 48) & 0x1FFFu;  // the five ranks, each once
+        equal = heldRanks(cards);  // the five ranks, each once
     } else if (k != cat::Flush) {
         less >>= 16;  // a triple or four of a kind: its one rank
         equal = less;
@@ -80,11 +76,10 @@ class KeyedSteps {
     // (straight flushes within).
     [[gnu::always_inline]] static bool offersMiddleMaterial(const CardSet& rest,
                                                             const RankPattern& pattern) {
-        const unsigned ext = pattern.held | (pattern.held & 1u) << 13;
         return (pattern.two | pattern.three | pattern.four) != 0 ||
-               (ext & ext >> 1 & ext >> 2 & ext >> 3 & ext >> 4) != 0 ||
-               bitCount16(rest.mask[0]) >= 5 || bitCount16(rest.mask[1]) >= 5 ||
-               bitCount16(rest.mask[2]) >= 5 || bitCount16(rest.mask[3]) >= 5;
+               windowStarts(pattern.held) != 0 || bitCount16(rest.mask[0]) >= 5 ||
+               bitCount16(rest.mask[1]) >= 5 || bitCount16(rest.mask[2]) >= 5 ||
+               bitCount16(rest.mask[3]) >= 5;
     }
     // The rank pattern of the cards the middle leaves of the rest (rank pattern `rest`). A
     // middle of pairs, a triple or a four of a kind holds every card of its ranks that the rest
@@ -223,7 +218,7 @@ class KeyedSteps {
     // A digest of the three equality keys: entries whose digest differs from an offer's do not
     // rank exactly like it. Runs four slots past the capacity, as the less keys do.
     std::vector<std::int32_t> equalDigest_;
-    std::vector<std::int32_t> inexact_;  // an ordinary entry whose keys are not exact (1)
+    std::vector<std::int32_t> inexact_;  // 1: an ordinary entry whose keys are not exact
     int inexactCount_ = 0;               // such entries in the list
     // The back middleAboveBack() last keyed: its masks in one word, category and key.
     std::uint64_t lastBack_ = 0;
